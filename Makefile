@@ -1,0 +1,49 @@
+# Everything a fresh Debian 12 or Ubuntu machine needs: `make run` and `make test`.
+PREFIX  ?= /usr/local
+BUILD   ?= build
+JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
+PACKAGES := g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev \
+            whitakers-words-data whitakers-words
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps build data run test bench install asan clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+# The data files are a target of the build; this names them on their own.
+data: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target kelvo_data
+
+run: build data
+	$(BUILD)/kelvo info
+	$(BUILD)/kelvo sentences examples/caesar.txt || true
+
+test: build data
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: build data
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
+
+install: build data
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+asan: deps
+	cmake --preset asan
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) build-asan build-debug

@@ -1,0 +1,75 @@
+// The core never shows a window: it speaks to its host through this interface.
+// The window answers with message boxes, the command line with standard error
+// and safe defaults, tests with a recorder.
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvo {
+
+class Host {
+ public:
+  virtual ~Host() = default;
+  virtual void warning(std::string_view text) = 0;
+  // Yes/No question; the safe answer is No.
+  virtual bool ask_yes_no(std::string_view text) = 0;
+  // OK/Cancel question; true for OK.
+  virtual bool ask_ok_cancel(std::string_view text) = 0;
+  virtual void status(std::string_view /*text*/) {}
+  // Polled between sentences and in long loops; true when the user asked to stop.
+  virtual bool escape_pressed() { return false; }
+};
+
+// At most two warning boxes per program run; the rest only reach the log.
+class WarningGate {
+ public:
+  static constexpr int kMaxBoxes = 2;
+  explicit WarningGate(Host& host) : host_(&host) {}
+  Host& host() const { return *host_; }
+  int shown() const { return shown_; }
+  bool can_show() const { return shown_ < kMaxBoxes; }
+  // Shows the text as a box while under the limit; returns whether it was shown.
+  bool warn(std::string_view text) {
+    if (!can_show()) return false;
+    ++shown_;
+    host_->warning(text);
+    return true;
+  }
+  // OK/Cancel box under the same limit; past the limit the answer is OK.
+  bool ok_cancel(std::string_view text) {
+    if (!can_show()) return true;
+    ++shown_;
+    return host_->ask_ok_cancel(text);
+  }
+
+ private:
+  Host* host_;
+  int shown_ = 0;
+};
+
+// A host that answers every question with its safe default and keeps the texts.
+class RecordingHost : public Host {
+ public:
+  std::vector<std::string> warnings, questions, statuses;
+  bool yes_answer = false;
+  bool ok_answer = true;
+  int escape_after_polls = -1;  // -1: never
+  int polls = 0;
+  void warning(std::string_view t) override { warnings.emplace_back(t); }
+  bool ask_yes_no(std::string_view t) override {
+    questions.emplace_back(t);
+    return yes_answer;
+  }
+  bool ask_ok_cancel(std::string_view t) override {
+    questions.emplace_back(t);
+    return ok_answer;
+  }
+  void status(std::string_view t) override { statuses.emplace_back(t); }
+  bool escape_pressed() override {
+    ++polls;
+    return escape_after_polls >= 0 && polls > escape_after_polls;
+  }
+};
+
+}  // namespace kelvo

@@ -1,0 +1,59 @@
+#include "base/paths.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "base/text.h"
+
+namespace fs = std::filesystem;
+
+namespace kelvo {
+
+std::string version_text() { return KELVO_VERSION; }
+
+std::vector<std::string> data_dir_candidates(const std::string& explicit_dir) {
+  std::vector<std::string> out;
+  if (!explicit_dir.empty()) {
+    out.push_back(explicit_dir);
+    return out;
+  }
+  if (const char* env = std::getenv("KELVO_DATA_DIR"); env && *env) out.emplace_back(env);
+  out.emplace_back(KELVO_DATA_INSTALL_DIR);
+  out.emplace_back(KELVO_DATA_BUILD_DIR);
+  return out;
+}
+
+std::string find_data_dir(const std::string& explicit_dir) {
+  auto cands = data_dir_candidates(explicit_dir);
+  for (const auto& d : cands) {
+    std::error_code ec;
+    if (fs::exists(fs::path(d) / "dictUK.dat", ec)) return d;
+  }
+  return cands.empty() ? std::string(".") : cands.front();
+}
+
+std::string user_home_dir(const std::string& explicit_dir) {
+  if (!explicit_dir.empty()) return explicit_dir;
+  if (const char* env = std::getenv("KELVO_HOME"); env && *env) return env;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+    return (fs::path(xdg) / "kelvo").string();
+  const char* home = std::getenv("HOME");
+  return (fs::path(home && *home ? home : ".") / ".local" / "share" / "kelvo").string();
+}
+
+std::vector<std::string> starter_file_dirs() {
+  return {KELVO_DATA_INSTALL_DIR, KELVO_SOURCE_DATA_DIR};
+}
+
+std::string find_file_nocase(const std::string& dir, const std::string& name) {
+  std::error_code ec;
+  fs::path exact = fs::path(dir) / name;
+  if (fs::exists(exact, ec)) return exact.string();
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (equals_nocase(it->path().filename().string(), name)) return it->path().string();
+  }
+  return {};
+}
+
+}  // namespace kelvo

@@ -1,0 +1,55 @@
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/paths.h"
+
+namespace kelvo::cli {
+
+namespace {
+
+struct Command {
+  std::string_view name;
+  std::string_view help;
+  int (*fn)(const std::vector<std::string>& args);
+};
+
+int cmd_info(const std::vector<std::string>&) {
+  std::printf("kelvo %s\n", version_text().c_str());
+  return 0;
+}
+
+const Command kCommands[] = {
+    {"info", "show the data folder, each table loaded and the features switched off", cmd_info},
+};
+
+void print_help() {
+  std::printf("Usage: kelvo COMMAND [OPTIONS] [FILE...]\n\nCommands:\n");
+  for (const auto& c : kCommands)
+    std::printf("  %-12s %.*s\n", std::string(c.name).c_str(), static_cast<int>(c.help.size()),
+                c.help.data());
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    print_help();
+    return args.empty() ? 2 : 0;
+  }
+  if (args[0] == "--version") {
+    std::printf("kelvo %s\n", version_text().c_str());
+    return 0;
+  }
+  for (const auto& c : kCommands) {
+    if (args[0] == c.name) return c.fn(std::vector<std::string>(args.begin() + 1, args.end()));
+  }
+  std::fprintf(stderr, "kelvo: unknown command '%s'; see 'kelvo --help'\n", args[0].c_str());
+  return 2;
+}
+
+}  // namespace kelvo::cli

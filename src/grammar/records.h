@@ -1,0 +1,226 @@
+// Byte-exact record layouts of the data files and of a candidate analysis.
+// Every field is a byte, a byte array or a little-endian integer, so the
+// structs have alignment 1, no padding, and the same bytes on any host.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "base/le.h"
+#include "base/text.h"
+#include "grammar/codes.h"
+
+namespace kelvo::grammar {
+
+// One stem of a dictionary entry (dictUK.dat, user dictionary, temporary entries).
+struct DictEntry {
+  Code speech;            // 0: only the low five bits are compared with inflections
+  Code which;             // 1: declension or conjugation
+  Code variant;           // 2
+  Code byte3;             // 3: gender / comparison / governed case / complement
+  Code kind;              // 4: noun, pronoun kind, numeral sort; VERB: low 4 bits verb kind
+  Code stem_key;          // 5: 1..4; 0 accepts inflections of key 0, 1 or 2
+  std::uint8_t unused[2];  // 6
+  LeI32 meaning_index;    // 8: index of the MeaningLine
+  std::uint8_t rarity_area;  // 12: low 4 bits rarity grade, high 4 bits area code
+  Code age;               // 13
+  char stem[24];          // 14
+  Code extra;             // 38: NOUN plural flag, PRON quis-clause flag
+  Code extra2;            // 39
+
+  std::string_view stem_text() const { return field_view(stem); }
+  int rarity() const { return rarity_area & 0x0F; }
+  int area() const { return rarity_area >> 4; }
+  void set_rarity_area(int rarity, int area) {
+    rarity_area = static_cast<std::uint8_t>((rarity & 0x0F) | ((area & 0x0F) << 4));
+  }
+  int verb_kind() const { return kind & 0x0F; }
+};
+
+// One record of the letter index that follows the entries in dictUK.dat.
+struct LetterIndexRecord {
+  std::uint8_t unused[80];
+  LeI32 first;  // index of the first entry whose stem begins with the letter
+};
+inline constexpr int kLetterIndexCount = 27;
+
+struct InflectionRecord {
+  Code speech;       // 0
+  Code which;        // 1: 0 fits every declension
+  Code variant;      // 2: 0 fits every variant
+  Code b3;           // 3: case / tense / governed case
+  Code b4;           // 4: number / voice
+  Code b5;           // 5: gender / mood
+  Code b6;           // 6: comparison / numeral sort / person / VPAR tense
+  Code b7;           // 7: VERB number / VPAR voice
+  Code b8;           // 8: VPAR mood
+  Code stem_key;     // 9
+  Code age;          // 10
+  Code rarity_inc;   // 11
+  char ending[8];    // 12
+
+  std::string_view ending_text() const { return field_view(ending); }
+};
+
+struct MeaningLine {
+  char latin[80];    // principal parts, up to four words
+  char english[80];  // meaning text
+
+  std::string_view latin_text() const { return field_view(latin); }
+  std::string_view english_text() const { return field_view(english); }
+};
+
+struct UniqueRecord {
+  Code speech;             // 0
+  Code which;              // 1
+  Code variant;            // 2
+  Code b3, b4, b5, b6, b7, b8;  // 3..8, as InflectionRecord bytes 3..8
+  std::uint8_t rarity_area;     // 9
+  char meaning[80];        // 10
+  char latin[24];          // 90: the search key
+  Code extra;              // 114
+  Code age;                // 115
+  char second[24];         // 116
+
+  std::string_view latin_text() const { return field_view(latin); }
+  std::string_view meaning_text() const { return field_view(meaning); }
+  std::string_view second_text() const { return field_view(second); }
+};
+
+// Prefixes, suffixes and tackons. Bytes 0-2: the part of speech, which and
+// variant the host word must have (0 accepts any); byte 3: the addon's own kind
+// (tackon, prefix or suffix part of speech); byte 4: the case the tackon
+// carries; bytes 5-7: reserved.
+struct AddonRecord {
+  Code host_speech;   // 0
+  Code host_which;    // 1
+  Code host_variant;  // 2
+  Code addon_kind;    // 3: pos::tackon, pos::prefix or pos::suffix
+  Code b4;            // 4
+  Code b5;            // 5
+  Code b6;            // 6
+  Code b7;            // 7
+  char text[20];      // 8: the Latin text (sort key)
+  char meaning[80];   // 28
+
+  std::string_view text_view() const { return field_view(text); }
+  std::string_view meaning_text() const { return field_view(meaning); }
+};
+
+// Phonetic key of one dictionary stem (phoneticuk.dat), sorted by key.
+struct PhoneticRecord {
+  char key[24];
+  LeI32 entry;       // index of the dictionary entry
+  std::uint8_t reserved[4];
+
+  std::string_view key_text() const { return field_view(key); }
+};
+
+// Precomputed translation of a word form (fixedhashfile.dat).
+struct HashRecord {
+  char text[100];
+  LeI16 value;
+};
+
+// English polishing tables.
+struct PolishRecord {
+  char key[20];
+  char replacement[20];
+};
+struct PhraseRepairRecord {
+  char pattern[30];
+  char replacement[30];
+  LeI16 length;
+};
+struct FinalPolishRecord {
+  char match[100];
+  char replacement[100];
+  std::uint8_t match_length;
+  std::uint8_t replacement_length;
+};
+
+// One candidate analysis of one input word.
+struct WordAnalysis {
+  Code speech;        // 0: 0 struck out by grammar, 255 by the sense logic
+  Code b1;            // 1
+  Code b2;            // 2
+  Code b3;            // 3: case / tense
+  Code b4;            // 4: number / voice
+  Code b5;            // 5: gender / mood
+  Code b6;            // 6
+  Code b7;            // 7
+  Code b8;            // 8
+  Code stem_key;      // 9
+  LeI16 position;     // 10: token index in the sentence
+  LeI16 word_number;  // 12: analysed-word number
+  LeI16 link1;        // 14
+  LeI16 link2;        // 16
+  LeI16 link3;        // 18
+  Code rarity;        // 20: 1..10, printed as 64 + grade
+  Code age;           // 21
+  Code area;          // 22
+  Code unused;        // 23
+  LeI16 declension;   // 24: which << 4 | variant
+  LeI16 extra;        // 26: entry byte 38 << 4 | byte 39
+  char english[24];   // 28
+  char latin[24];     // 52: stem.ending
+  char meaning[26];   // 76
+
+  std::string_view latin_text() const { return field_view(latin); }
+  std::string_view meaning_text() const { return field_view(meaning); }
+  std::string_view english_text() const { return field_view(english); }
+};
+
+// Writes a meaning into an analysis: at most 24 characters; a longer text is cut
+// and "*" put in its 25th place.
+void set_analysis_meaning(WordAnalysis& a, std::string_view text);
+
+// Area code to area letter ('-' for general).
+char area_letter(int area_code);
+
+// Area section choice for a meaning text. `preferred` is the view's area
+// letter (0 for none). Rewrites `meaning` and, when a section was chosen, sets
+// `area_code` and `rarity` (to 1). `age_code` gives the fallback area.
+void choose_area_section(std::string& meaning, char preferred, int age_code, int& area_code,
+                         int& rarity);
+
+}  // namespace kelvo::grammar
+
+#define KELVO_CHECK_LAYOUT(T, size) \
+  static_assert(sizeof(kelvo::grammar::T) == (size) && alignof(kelvo::grammar::T) == 1, #T)
+
+KELVO_CHECK_LAYOUT(DictEntry, 40);
+KELVO_CHECK_LAYOUT(LetterIndexRecord, 84);
+KELVO_CHECK_LAYOUT(InflectionRecord, 20);
+KELVO_CHECK_LAYOUT(MeaningLine, 160);
+KELVO_CHECK_LAYOUT(UniqueRecord, 140);
+KELVO_CHECK_LAYOUT(AddonRecord, 108);
+KELVO_CHECK_LAYOUT(PhoneticRecord, 32);
+KELVO_CHECK_LAYOUT(HashRecord, 102);
+KELVO_CHECK_LAYOUT(PolishRecord, 40);
+KELVO_CHECK_LAYOUT(PhraseRepairRecord, 62);
+KELVO_CHECK_LAYOUT(FinalPolishRecord, 202);
+KELVO_CHECK_LAYOUT(WordAnalysis, 102);
+
+static_assert(offsetof(kelvo::grammar::DictEntry, meaning_index) == 8);
+static_assert(offsetof(kelvo::grammar::DictEntry, stem) == 14);
+static_assert(offsetof(kelvo::grammar::DictEntry, extra) == 38);
+static_assert(offsetof(kelvo::grammar::LetterIndexRecord, first) == 80);
+static_assert(offsetof(kelvo::grammar::InflectionRecord, ending) == 12);
+static_assert(offsetof(kelvo::grammar::MeaningLine, english) == 80);
+static_assert(offsetof(kelvo::grammar::UniqueRecord, meaning) == 10);
+static_assert(offsetof(kelvo::grammar::UniqueRecord, latin) == 90);
+static_assert(offsetof(kelvo::grammar::UniqueRecord, extra) == 114);
+static_assert(offsetof(kelvo::grammar::UniqueRecord, second) == 116);
+static_assert(offsetof(kelvo::grammar::AddonRecord, text) == 8);
+static_assert(offsetof(kelvo::grammar::AddonRecord, meaning) == 28);
+static_assert(offsetof(kelvo::grammar::PhraseRepairRecord, length) == 60);
+static_assert(offsetof(kelvo::grammar::FinalPolishRecord, match_length) == 200);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, position) == 10);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, link3) == 18);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, rarity) == 20);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, declension) == 24);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, extra) == 26);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, english) == 28);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, latin) == 52);
+static_assert(offsetof(kelvo::grammar::WordAnalysis, meaning) == 76);
