@@ -1,0 +1,125 @@
+// The lexical tables, loaded once at start-up and immutable afterwards.
+// Several translators may read one Lexicon from several threads.
+#pragma once
+#include <cstddef>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/host.h"
+#include "base/options.h"
+#include "base/parse_log.h"
+#include "base/status.h"
+#include "grammar/records.h"
+
+namespace kelvo::grammar {
+
+// Upper limits per table; a file holding more records is refused.
+inline constexpr std::size_t kMaxInflections = 4'000;
+inline constexpr std::size_t kMaxDictEntries = 400'000;
+inline constexpr std::size_t kMaxMeanings = 200'000;
+inline constexpr std::size_t kMaxBotanyMeanings = 50'000;
+inline constexpr std::size_t kMaxPolish = 20'000;
+inline constexpr std::size_t kMaxPhraseRepairs = 2'000;
+inline constexpr std::size_t kMaxFinalPolish = 2'000;
+inline constexpr std::size_t kMaxPhonetics = 400'000;
+inline constexpr std::size_t kMaxAddons = 1'000;
+inline constexpr std::size_t kMaxUniques = 4'000;
+inline constexpr std::size_t kHashRecords = 1'172;
+inline constexpr std::size_t kHashWords = 326;
+
+// Data file names (lower case, as written by the builder).
+inline constexpr const char* kInflectsFile = "inflects.dat";
+inline constexpr const char* kDictFile = "dictUK.dat";
+inline constexpr const char* kPolishFile = "polish.dat";
+inline constexpr const char* kPhraseRepairFile = "phrasedud.dat";
+inline constexpr const char* kMeaningsFile = "transl.dat";
+inline constexpr const char* kFinalPolishFile = "finalpolish.dat";
+inline constexpr const char* kBotanyFile = "Botanytransl.dat";
+inline constexpr const char* kPhoneticFile = "phoneticuk.dat";
+inline constexpr const char* kAddonsFile = "addons.dat";
+inline constexpr const char* kUniquesFile = "uniques.dat";
+inline constexpr const char* kHashFile = "fixedhashfile.dat";
+inline constexpr const char* kMedievalDictFile = "meddict.dat";
+
+struct TableInfo {
+  std::string file;
+  std::size_t records = 0;
+  std::size_t bytes = 0;
+  bool loaded = false;
+};
+
+// One slot of the hash word index: a word and the first record of its group.
+struct HashWord {
+  std::string word;
+  int first_record = 0;
+};
+
+class Lexicon {
+ public:
+  std::span<const DictEntry> entries() const { return entries_; }
+  std::span<const LetterIndexRecord> letter_index() const { return letter_index_; }
+  std::span<const InflectionRecord> inflections() const { return inflections_; }
+  std::span<const MeaningLine> meanings() const { return meanings_; }
+  std::span<const MeaningLine> botany_meanings() const { return botany_meanings_; }
+  std::span<const PolishRecord> polish() const { return polish_; }
+  std::span<const PhraseRepairRecord> phrase_repairs() const { return phrase_repairs_; }
+  std::span<const FinalPolishRecord> final_polish() const { return final_polish_; }
+  std::span<const PhoneticRecord> phonetics() const { return phonetics_; }
+  std::span<const AddonRecord> addons() const { return addons_; }
+  std::span<const UniqueRecord> uniques() const { return uniques_; }
+  std::span<const HashRecord> hash_records() const { return hash_records_; }
+  // Slot 0 is the sentinel "-1"; slots 1..326 the words in ascending order.
+  const std::vector<HashWord>& hash_words() const { return hash_words_; }
+
+  // Range [first, last) of dictionary entries whose stem begins with `c`;
+  // a first character below 'a' searches from 0 to the start of 'a', one
+  // above 'z' finds nothing.
+  std::pair<int, int> letter_range(char c) const;
+
+  bool has_botany() const { return !botany_meanings_.empty(); }
+  bool has_phonetics() const { return !phonetics_.empty(); }
+  bool has_hash() const { return !hash_words_.empty(); }
+
+  const std::string& data_dir() const { return data_dir_; }
+  const std::vector<TableInfo>& tables() const { return tables_; }
+  // Features switched off because an optional file was absent or refused.
+  const std::vector<std::string>& features_off() const { return features_off_; }
+  double load_ms() const { return load_ms_; }
+
+ private:
+  friend class LexiconLoader;
+  friend void load_high_speed_hash(Lexicon&, TranslationOptions&, ParseLog&, WarningGate&);
+  std::vector<DictEntry> entries_;
+  std::vector<LetterIndexRecord> letter_index_;
+  std::vector<InflectionRecord> inflections_;
+  std::vector<MeaningLine> meanings_;
+  std::vector<MeaningLine> botany_meanings_;
+  std::vector<PolishRecord> polish_;
+  std::vector<PhraseRepairRecord> phrase_repairs_;
+  std::vector<FinalPolishRecord> final_polish_;
+  std::vector<PhoneticRecord> phonetics_;
+  std::vector<AddonRecord> addons_;
+  std::vector<UniqueRecord> uniques_;
+  std::vector<HashRecord> hash_records_;
+  std::vector<HashWord> hash_words_;
+  std::string data_dir_;
+  std::vector<TableInfo> tables_;
+  std::vector<std::string> features_off_;
+  double load_ms_ = 0;
+};
+
+// Loads the tables in their order, writing progress lines to the log. Essential
+// files missing or corrupt give an error naming the file and the fault. The
+// Botany question goes through the host; on Yes the options take the Botany
+// settings. The user files are loaded after this (by the user-data layer).
+Result<Lexicon> load_lexicon(const std::string& data_dir, TranslationOptions& options,
+                             ParseLog& log, WarningGate& warnings);
+
+// The last load step: the optional high-speed hash, unless options.allow_hash is
+// off. Sets options.hash_in_use on success; a bad file only switches it off.
+void load_high_speed_hash(Lexicon& lexicon, TranslationOptions& options, ParseLog& log,
+                          WarningGate& warnings);
+
+}  // namespace kelvo::grammar
