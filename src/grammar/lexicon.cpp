@@ -1,0 +1,393 @@
+#include "grammar/lexicon.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <sys/stat.h>
+
+#include "base/text.h"
+
+namespace kelvo::grammar {
+
+namespace {
+
+std::string path_in(const std::string& dir, const char* name) {
+  return (std::filesystem::path(dir) / name).string();
+}
+
+bool file_exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+Error corrupt(const char* file, const std::string& fault) {
+  return make_error(ErrorKind::corrupt, std::string(file) + ": " + fault);
+}
+
+// Reads a whole file of fixed-size records (optionally followed by a trailer
+// of `trailer_bytes`) with one bulk read.
+template <typename T>
+Status read_records(const std::string& path, const char* name, std::size_t limit,
+                    std::vector<T>& out, std::size_t trailer_bytes = 0,
+                    std::vector<std::uint8_t>* trailer = nullptr) {
+  std::FILE* f = std::fopen(path.c_str(), "rb");
+  if (!f) return make_error(ErrorKind::missing, std::string("Cannot open ") + name + " file.");
+  struct stat st {};
+  if (::fstat(fileno(f), &st) != 0) {
+    std::fclose(f);
+    return make_error(ErrorKind::io, std::string("Cannot read ") + name + ".");
+  }
+  auto size = static_cast<std::size_t>(st.st_size);
+  if (size < trailer_bytes || (size - trailer_bytes) % sizeof(T) != 0) {
+    std::fclose(f);
+    return corrupt(name, "size " + std::to_string(size) + " bytes is not a whole number of " +
+                             std::to_string(sizeof(T)) + "-byte records" +
+                             (trailer_bytes ? " plus the " + std::to_string(trailer_bytes) +
+                                                  "-byte index"
+                                            : std::string()));
+  }
+  std::size_t n = (size - trailer_bytes) / sizeof(T);
+  if (n > limit) {
+    std::fclose(f);
+    return corrupt(name, "holds " + std::to_string(n) + " records, more than the limit of " +
+                             std::to_string(limit));
+  }
+  out.resize(n);
+  bool ok = n == 0 || std::fread(out.data(), sizeof(T), n, f) == n;
+  if (ok && trailer) {
+    trailer->resize(trailer_bytes);
+    ok = trailer_bytes == 0 || std::fread(trailer->data(), 1, trailer_bytes, f) == trailer_bytes;
+  }
+  std::fclose(f);
+  if (!ok) return make_error(ErrorKind::io, std::string("Short read of ") + name + ".");
+  return Status::ok();
+}
+
+template <typename T, typename Key>
+bool is_sorted_by(const std::vector<T>& v, Key key) {
+  for (std::size_t i = 1; i < v.size(); ++i)
+    if (compare_bytes(key(v[i - 1]), key(v[i])) > 0) return false;
+  return true;
+}
+
+}  // namespace
+
+class LexiconLoader {
+ public:
+  LexiconLoader(const std::string& dir, TranslationOptions& opts, ParseLog& log,
+                WarningGate& warnings)
+      : dir_(dir), opts_(opts), log_(log), warnings_(warnings) {
+    lex_.data_dir_ = dir;
+  }
+
+  Result<Lexicon> load() {
+    auto t0 = std::chrono::steady_clock::now();
+    if (auto s = load_inflections(); !s) return s.error();
+    if (auto s = load_dictionary(); !s) return s.error();
+    log_.write("Loading medieval dictionary...File meddict.dat not available.\n");
+    lex_.features_off_.push_back("medieval dictionary (meddict.dat absent)");
+    if (auto s = polishing(kPolishFile, "Loading translation polishing...", kMaxPolish,
+                           lex_.polish_, "Cannot open polish.dat file.\n");
+        !s)
+      return s.error();
+    if (auto s = polishing(kPhraseRepairFile, "Loading phrase polishing...", kMaxPhraseRepairs,
+                           lex_.phrase_repairs_, "Cannot open phrasedud.dat file.\n");
+        !s)
+      return s.error();
+    if (auto s = essential(kMeaningsFile, "Loading translations...", kMaxMeanings,
+                           lex_.meanings_, "Cannot open 'transl.dat' file.\n");
+        !s)
+      return s.error();
+    if (auto s = check_meaning_indexes(); !s) return s.error();
+    if (auto s = polishing(kFinalPolishFile, "Loading final polishing...", kMaxFinalPolish,
+                           lex_.final_polish_, "Cannot open FinalPolish.dat file.\n");
+        !s)
+      return s.error();
+    load_botany();
+    load_phonetics();
+    if (auto s = essential(kAddonsFile, "Loading addons...", kMaxAddons, lex_.addons_,
+                           "Cannot open addons.dat file.\n");
+        !s)
+      return s.error();
+    if (!is_sorted_by(lex_.addons_, [](const AddonRecord& r) { return r.text_view(); }))
+      return refuse(kAddonsFile, "records are not sorted by their text");
+    if (auto s = essential(kUniquesFile, "Loading uniques...", kMaxUniques, lex_.uniques_,
+                           "Cannot open uniques.dat file.\n");
+        !s)
+      return s.error();
+    if (!is_sorted_by(lex_.uniques_, [](const UniqueRecord& r) { return r.latin_text(); }))
+      return refuse(kUniquesFile, "records are not sorted by their Latin form");
+    lex_.load_ms_ =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    return std::move(lex_);
+  }
+
+ private:
+  void note_table(const char* name, std::size_t records, std::size_t bytes, bool loaded) {
+    lex_.tables_.push_back(TableInfo{name, records, bytes, loaded});
+  }
+
+  Error refuse(const char* name, const std::string& fault) {
+    auto e = corrupt(name, fault);
+    log_.printf("%s\n", e.message.c_str());
+    warnings_.warn(e.message);
+    return e;
+  }
+
+  // An essential table: a missing file shows a box and fails the load.
+  template <typename T>
+  Status essential(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
+                   const char* missing_text) {
+    log_.write(progress);
+    auto s = read_records(path_in(dir_, name), name, limit, v);
+    if (!s) {
+      if (s.error().kind == ErrorKind::missing) {
+        log_.write(missing_text);
+        warnings_.warn(missing_text);
+        return make_error(ErrorKind::missing, missing_text);
+      }
+      return refuse(name, s.error().message.substr(s.error().message.find(": ") + 2));
+    }
+    log_.write("Done.\n");
+    note_table(name, v.size(), v.size() * sizeof(T), true);
+    return Status::ok();
+  }
+
+  // A polishing table: a missing file is logged only, and fails the load.
+  template <typename T>
+  Status polishing(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
+                   const char* missing_text) {
+    log_.write(progress);
+    auto s = read_records(path_in(dir_, name), name, limit, v);
+    if (!s) {
+      if (s.error().kind == ErrorKind::missing) {
+        log_.write(missing_text);
+        return make_error(ErrorKind::missing, missing_text);
+      }
+      return refuse(name, s.error().message.substr(s.error().message.find(": ") + 2));
+    }
+    log_.write("Done.\n");
+    note_table(name, v.size(), v.size() * sizeof(T), true);
+    return Status::ok();
+  }
+
+  Status load_inflections() {
+    if (auto s = essential(kInflectsFile, "Loading inflection data...", kMaxInflections,
+                           lex_.inflections_, "Cannot open inflects.dat file.\n");
+        !s)
+      return s;
+    if (!is_sorted_by(lex_.inflections_,
+                      [](const InflectionRecord& r) { return r.ending_text(); }))
+      return refuse(kInflectsFile, "records are not sorted by their ending");
+    return Status::ok();
+  }
+
+  Status load_dictionary() {
+    log_.write("Loading dictionary...");
+    std::vector<std::uint8_t> trailer;
+    constexpr std::size_t kIndexBytes = kLetterIndexCount * sizeof(LetterIndexRecord);
+    auto s = read_records(path_in(dir_, kDictFile), kDictFile, kMaxDictEntries, lex_.entries_,
+                          kIndexBytes, &trailer);
+    if (!s) {
+      if (s.error().kind == ErrorKind::missing) {
+        const char* text = "Cannot open dictUK.dat file.\n";
+        log_.write(text);
+        warnings_.warn(text);
+        return make_error(ErrorKind::missing, text);
+      }
+      return refuse(kDictFile, s.error().message.substr(s.error().message.find(": ") + 2));
+    }
+    lex_.letter_index_.resize(kLetterIndexCount);
+    std::memcpy(lex_.letter_index_.data(), trailer.data(), kIndexBytes);
+    const auto n = static_cast<std::int64_t>(lex_.entries_.size());
+    std::int64_t prev = 0;
+    for (int k = 0; k < kLetterIndexCount; ++k) {
+      std::int64_t v = lex_.letter_index_[static_cast<std::size_t>(k)].first.get();
+      if (v < prev || v > n)
+        return refuse(kDictFile, "letter index record " + std::to_string(k) + " (" +
+                                     std::to_string(v) + ") is out of order or past the " +
+                                     std::to_string(n) + " entries");
+      prev = v;
+    }
+    if (prev != n)
+      return refuse(kDictFile, "letter index does not end at the entry count " +
+                                   std::to_string(n));
+    if (!is_sorted_by(lex_.entries_, [](const DictEntry& e) { return e.stem_text(); }))
+      return refuse(kDictFile, "entries are not sorted by stem");
+    for (int k = 0; k < 26; ++k) {
+      auto [first, last] = lex_.letter_range(static_cast<char>('a' + k));
+      for (int i : {first, last - 1}) {
+        if (first < last && lex_.entries_[static_cast<std::size_t>(i)].stem[0] != 'a' + k)
+          return refuse(kDictFile, std::string("letter index of '") + static_cast<char>('a' + k) +
+                                       "' does not match the stems");
+      }
+    }
+    log_.write("Done.\n");
+    note_table(kDictFile, lex_.entries_.size(),
+               lex_.entries_.size() * sizeof(DictEntry) + kIndexBytes, true);
+    return Status::ok();
+  }
+
+  Status check_meaning_indexes() {
+    const auto meanings = static_cast<std::int64_t>(lex_.meanings_.size());
+    for (std::size_t i = 0; i < lex_.entries_.size(); ++i) {
+      const auto& e = lex_.entries_[i];
+      std::int64_t m = e.meaning_index.get();
+      if (e.area() == 13) continue;  // botany entries index the botany table
+      if (m < 0 || m >= meanings)
+        return refuse(kDictFile, "entry " + std::to_string(i) + " (" +
+                                     std::string(e.stem_text()) + ") points at meaning " +
+                                     std::to_string(m) + ", past the " +
+                                     std::to_string(meanings) + " lines of transl.dat");
+    }
+    return Status::ok();
+  }
+
+  void load_botany() {
+    std::string path = path_in(dir_, kBotanyFile);
+    if (!file_exists(path)) {
+      lex_.features_off_.push_back("Botany mode (Botanytransl.dat absent)");
+      return;
+    }
+    opts_.botany = opts_.botany_available = true;
+    bool yes = warnings_.host().ask_yes_no(
+        "You have the Botany Database installed.\nThis will alter standard settings (see "
+        "manual).\n\nClick YES to accept, NO to disable it (for all other Latin options).");
+    if (!yes) {
+      opts_.botany = opts_.botany_available = false;
+      lex_.features_off_.push_back("Botany mode (declined)");
+      return;
+    }
+    opts_.area = 'H';
+    opts_.age = Age::all;
+    opts_.best_order = WordOrder::nomverb;
+    log_.write("Loading botany database...");
+    auto s = read_records(path, kBotanyFile, kMaxBotanyMeanings, lex_.botany_meanings_);
+    if (!s) {
+      log_.printf("%s\n", s.message().c_str());
+      lex_.botany_meanings_.clear();
+      opts_.botany = opts_.botany_available = false;
+      lex_.features_off_.push_back("Botany mode (Botanytransl.dat refused)");
+      return;
+    }
+    log_.write("Done.\n");
+    note_table(kBotanyFile, lex_.botany_meanings_.size(),
+               lex_.botany_meanings_.size() * sizeof(MeaningLine), true);
+  }
+
+  void load_phonetics() {
+    std::string path = path_in(dir_, kPhoneticFile);
+    if (file_exists(path)) {
+      auto s = read_records(path, kPhoneticFile, kMaxPhonetics, lex_.phonetics_);
+      if (!s) {
+        std::size_t whole = 0;
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0)
+          whole = static_cast<std::size_t>(st.st_size) / sizeof(PhoneticRecord);
+        char text[200];
+        std::snprintf(text, sizeof text,
+                      "Incomplete load of phonetics data (%zu entries).\nShould be %zu "
+                      "entries.\nCheck file phoneticuk.dat.",
+                      whole, whole + 1);
+        warnings_.warn(text);
+        log_.printf("%s\n", text);
+        lex_.phonetics_.clear();
+      } else if (!is_sorted_by(lex_.phonetics_,
+                               [](const PhoneticRecord& r) { return r.key_text(); })) {
+        log_.write("phoneticuk.dat: keys are not sorted.\n");
+        lex_.phonetics_.clear();
+      } else {
+        for (const auto& r : lex_.phonetics_) {
+          auto e = r.entry.get();
+          if (e < 0 || static_cast<std::size_t>(e) >= lex_.entries_.size()) {
+            log_.write("phoneticuk.dat: a record points past the dictionary.\n");
+            lex_.phonetics_.clear();
+            break;
+          }
+        }
+      }
+      log_.write("Loading phonetics...Done.\n");
+    }
+    if (lex_.phonetics_.empty()) {
+      log_.write("File phoneticuk.dat not available. Using coded phonetics search.\n");
+      lex_.features_off_.push_back("phonetic table (coded phonetics used instead)");
+    } else {
+      note_table(kPhoneticFile, lex_.phonetics_.size(),
+                 lex_.phonetics_.size() * sizeof(PhoneticRecord), true);
+    }
+  }
+
+  std::string dir_;
+  TranslationOptions& opts_;
+  ParseLog& log_;
+  WarningGate& warnings_;
+  Lexicon lex_;
+};
+
+std::pair<int, int> Lexicon::letter_range(char c) const {
+  if (letter_index_.size() != kLetterIndexCount) return {0, 0};
+  auto at = [&](int k) { return letter_index_[static_cast<std::size_t>(k)].first.get(); };
+  auto u = static_cast<unsigned char>(c);
+  if (u < 'a') return {0, at(0)};
+  if (u > 'z') return {0, 0};
+  int k = u - 'a';
+  return {at(k), at(k + 1)};
+}
+
+Result<Lexicon> load_lexicon(const std::string& data_dir, TranslationOptions& options,
+                             ParseLog& log, WarningGate& warnings) {
+  return LexiconLoader(data_dir, options, log, warnings).load();
+}
+
+void load_high_speed_hash(Lexicon& lex, TranslationOptions& opts, ParseLog& log,
+                          WarningGate& warnings) {
+  (void)warnings;
+  opts.hash_in_use = false;
+  lex.hash_records_.clear();
+  lex.hash_words_.clear();
+  if (!opts.allow_hash) {
+    log.write("High-speed hash data turned off by user.");
+    lex.features_off_.push_back("high-speed hash (turned off by user)");
+    return;
+  }
+  log.write("Loading high-speed hash data...");
+  auto fail = [&](const char* why) {
+    log.write("Failure with high speed hash file. This feature disabled.\n");
+    lex.hash_records_.clear();
+    lex.hash_words_.clear();
+    lex.features_off_.push_back(std::string("high-speed hash (") + why + ")");
+  };
+  std::string path = path_in(lex.data_dir_, kHashFile);
+  if (!file_exists(path)) return fail("fixedhashfile.dat absent");
+  auto s = read_records(path, kHashFile, kHashRecords, lex.hash_records_);
+  if (!s || lex.hash_records_.size() != kHashRecords) return fail("fixedhashfile.dat refused");
+  // Build the word index: one slot per run of equal words, in file order.
+  std::vector<HashWord> words;
+  std::string prev = "-1";
+  int prev_first = 0;
+  for (std::size_t i = 0; i < lex.hash_records_.size(); ++i) {
+    auto& r = lex.hash_records_[i];
+    r.text[75] = '\0';
+    std::string w;
+    for (std::size_t j = 52; j < 76 && r.text[j]; ++j)
+      if (r.text[j] != '.') w.push_back(r.text[j]);
+    if (w != prev) {
+      if (prev.size() <= 24) words.push_back(HashWord{prev, prev_first});
+      prev = w;
+      prev_first = static_cast<int>(i);
+    }
+  }
+  words.push_back(HashWord{prev, prev_first});
+  double pct = std::round(static_cast<double>(words.size() - 1) / kHashWords * 100.0 * 100.0) / 100.0;
+  if (pct != 100.0) return fail("fixedhashfile.dat does not hold 326 words");
+  lex.hash_words_ = std::move(words);
+  opts.hash_in_use = true;
+  log.write("Done.\n");
+  lex.tables_.push_back(TableInfo{kHashFile, lex.hash_records_.size(),
+                                  lex.hash_records_.size() * sizeof(HashRecord), true});
+}
+
+}  // namespace kelvo::grammar

@@ -1,0 +1,66 @@
+// A tiny but complete data folder written in the record layouts.
+#pragma once
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "grammar/lexicon.h"
+
+namespace kelvo::testing {
+
+template <typename T>
+void write_records(const std::filesystem::path& p, const std::vector<T>& v,
+                   const std::vector<grammar::LetterIndexRecord>* index = nullptr) {
+  std::FILE* f = std::fopen(p.c_str(), "wb");
+  if (!v.empty()) std::fwrite(v.data(), sizeof(T), v.size(), f);
+  if (index) std::fwrite(index->data(), sizeof(grammar::LetterIndexRecord), index->size(), f);
+  std::fclose(f);
+}
+
+inline grammar::DictEntry dict_entry(const char* stem, int meaning, int speech = 1) {
+  grammar::DictEntry e{};
+  e.speech = static_cast<grammar::Code>(speech);
+  e.which = 1;
+  e.variant = 1;
+  e.stem_key = 1;
+  e.meaning_index.set(meaning);
+  e.set_rarity_area(1, 0);
+  set_field(e.stem, stem);
+  return e;
+}
+
+// Writes every essential and polishing file into `dir`.
+inline void write_minimal_data(const std::filesystem::path& dir) {
+  using namespace grammar;
+  std::filesystem::create_directories(dir);
+  std::vector<InflectionRecord> infl(2);
+  infl[0].speech = 1;
+  set_field(infl[0].ending, "a");
+  infl[1].speech = 1;
+  set_field(infl[1].ending, "ae");
+  write_records(dir / kInflectsFile, infl);
+  std::vector<DictEntry> entries{dict_entry("Roma", 0), dict_entry("aqu", 1),
+                                 dict_entry("puell", 2), dict_entry("zon", 3)};
+  std::vector<LetterIndexRecord> index(kLetterIndexCount);
+  for (int k = 0; k < kLetterIndexCount; ++k) {
+    int first = k == 0 ? 1 : k <= 15 ? 2 : k <= 25 ? 3 : 4;
+    index[static_cast<std::size_t>(k)].first.set(first);
+  }
+  write_records(dir / kDictFile, entries, &index);
+  std::vector<MeaningLine> meanings(4);
+  for (std::size_t i = 0; i < meanings.size(); ++i) set_field(meanings[i].english, "meaning");
+  write_records(dir / kMeaningsFile, meanings);
+  write_records(dir / kPolishFile, std::vector<PolishRecord>(1));
+  write_records(dir / kPhraseRepairFile, std::vector<PhraseRepairRecord>(1));
+  write_records(dir / kFinalPolishFile, std::vector<FinalPolishRecord>(1));
+  std::vector<AddonRecord> addons(2);
+  set_field(addons[0].text, "ne");
+  set_field(addons[1].text, "que");
+  write_records(dir / kAddonsFile, addons);
+  std::vector<UniqueRecord> uniques(1);
+  set_field(uniques[0].latin, "est");
+  write_records(dir / kUniquesFile, uniques);
+}
+
+}  // namespace kelvo::testing

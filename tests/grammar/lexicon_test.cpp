@@ -1,0 +1,201 @@
+#include "grammar/lexicon.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "lexicon_fixture.h"
+
+namespace fs = std::filesystem;
+using namespace kelvo;
+using kelvo::testing::write_minimal_data;
+
+namespace {
+
+class LoaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("kelvo_lex_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    write_minimal_data(dir);
+    log.open_memory();
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  Result<grammar::Lexicon> load() { return grammar::load_lexicon(dir.string(), opts, log, gate); }
+  void truncate(const char* name, std::uintmax_t by) {
+    fs::resize_file(dir / name, fs::file_size(dir / name) - by);
+  }
+
+  fs::path dir;
+  TranslationOptions opts;
+  ParseLog log;
+  RecordingHost host;
+  WarningGate gate{host};
+};
+
+TEST_F(LoaderTest, LoadsEveryTableInOrderWithItsMessages) {
+  auto lex = load();
+  ASSERT_TRUE(lex) << lex.error().message;
+  EXPECT_EQ(lex->entries().size(), 4u);
+  EXPECT_EQ(lex->inflections().size(), 2u);
+  EXPECT_EQ(lex->uniques().size(), 1u);
+  auto pos = [&](const char* s) { return log.text().find(s); };
+  EXPECT_LT(pos("Loading inflection data...Done."), pos("Loading dictionary...Done."));
+  EXPECT_LT(pos("Loading dictionary...Done."), pos("Loading translation polishing...Done."));
+  EXPECT_LT(pos("Loading translations...Done."), pos("Loading final polishing...Done."));
+  EXPECT_LT(pos("Using coded phonetics search."), pos("Loading addons...Done."));
+  EXPECT_LT(pos("Loading addons...Done."), pos("Loading uniques...Done."));
+  EXPECT_TRUE(host.warnings.empty());
+  EXPECT_TRUE(host.questions.empty());  // no Botany file, no prompt
+  EXPECT_FALSE(opts.botany);
+}
+
+TEST_F(LoaderTest, LetterRanges) {
+  auto lex = load();
+  ASSERT_TRUE(lex);
+  EXPECT_EQ(lex->letter_range('a'), std::make_pair(1, 2));
+  EXPECT_EQ(lex->letter_range('R'), std::make_pair(0, 1));  // below 'a'
+  EXPECT_EQ(lex->letter_range('z'), std::make_pair(3, 4));  // records 25 and 26
+  EXPECT_EQ(lex->letter_range('{'), std::make_pair(0, 0));  // above 'z': never found
+}
+
+TEST_F(LoaderTest, MissingEssentialFileFailsWithItsMessage) {
+  struct Case { const char* file; const char* text; bool box; };
+  for (auto c : {Case{grammar::kInflectsFile, "Cannot open inflects.dat file.\n", true},
+                 Case{grammar::kDictFile, "Cannot open dictUK.dat file.\n", true},
+                 Case{grammar::kMeaningsFile, "Cannot open 'transl.dat' file.\n", true},
+                 Case{grammar::kAddonsFile, "Cannot open addons.dat file.\n", true},
+                 Case{grammar::kUniquesFile, "Cannot open uniques.dat file.\n", true},
+                 Case{grammar::kPolishFile, "Cannot open polish.dat file.\n", false},
+                 Case{grammar::kFinalPolishFile, "Cannot open FinalPolish.dat file.\n", false}}) {
+    write_minimal_data(dir);
+    fs::remove(dir / c.file);
+    host.warnings.clear();
+    RecordingHost fresh;
+    WarningGate g(fresh);
+    log.open_memory();
+    auto lex = grammar::load_lexicon(dir.string(), opts, log, g);
+    ASSERT_FALSE(lex) << c.file;
+    EXPECT_EQ(lex.error().kind, ErrorKind::missing);
+    EXPECT_EQ(lex.error().message, c.text);
+    EXPECT_EQ(fresh.warnings.size(), c.box ? 1u : 0u) << c.file;
+    EXPECT_NE(log.text().find(c.text), std::string::npos);
+  }
+}
+
+TEST_F(LoaderTest, MissingPolishStopsBeforeMeaningsAreRead) {
+  fs::remove(dir / grammar::kPolishFile);
+  ASSERT_FALSE(load());
+  EXPECT_EQ(log.text().find("Loading translations"), std::string::npos);
+}
+
+TEST_F(LoaderTest, CorruptFilesAreRefusedNamingFileAndFault) {
+  truncate(grammar::kInflectsFile, 3);
+  auto lex = load();
+  ASSERT_FALSE(lex);
+  EXPECT_EQ(lex.error().kind, ErrorKind::corrupt);
+  EXPECT_NE(lex.error().message.find("inflects.dat"), std::string::npos);
+  EXPECT_NE(lex.error().message.find("20-byte records"), std::string::npos);
+
+  write_minimal_data(dir);
+  truncate(grammar::kDictFile, 84);  // loses the last index record
+  lex = load();
+  ASSERT_FALSE(lex);
+  EXPECT_NE(lex.error().message.find("dictUK.dat"), std::string::npos);
+}
+
+TEST_F(LoaderTest, LetterIndexOutOfOrderIsRefused) {
+  // Rewrite index record 3 to point before record 2.
+  std::fstream f(dir / grammar::kDictFile, std::ios::in | std::ios::out | std::ios::binary);
+  f.seekp(4 * 40 + 3 * 84 + 80);
+  const char zero[4] = {0, 0, 0, 0};
+  f.write(zero, 4);
+  f.close();
+  auto lex = load();
+  ASSERT_FALSE(lex);
+  EXPECT_NE(lex.error().message.find("letter index record 3"), std::string::npos);
+}
+
+TEST_F(LoaderTest, MeaningIndexPastTheTableIsRefused) {
+  using namespace grammar;
+  std::vector<MeaningLine> meanings(3);  // entry "zon" points at meaning 3
+  kelvo::testing::write_records(dir / kMeaningsFile, meanings);
+  auto lex = load();
+  ASSERT_FALSE(lex);
+  EXPECT_NE(lex.error().message.find("points at meaning 3"), std::string::npos);
+}
+
+TEST_F(LoaderTest, BotanyPromptYesAndNo) {
+  kelvo::testing::write_records(dir / grammar::kBotanyFile, std::vector<grammar::MeaningLine>(2));
+  TranslationOptions before = opts;
+  auto lex = load();  // the recorder answers No
+  ASSERT_TRUE(lex);
+  ASSERT_EQ(host.questions.size(), 1u);
+  EXPECT_NE(host.questions[0].find("Botany Database installed"), std::string::npos);
+  EXPECT_FALSE(opts.botany);
+  EXPECT_EQ(opts.area, before.area);
+  EXPECT_EQ(opts.age, before.age);
+  EXPECT_EQ(opts.best_order, before.best_order);
+
+  host.yes_answer = true;
+  lex = load();
+  ASSERT_TRUE(lex);
+  EXPECT_TRUE(opts.botany);
+  EXPECT_EQ(opts.area, 'H');
+  EXPECT_EQ(opts.age, Age::all);
+  EXPECT_EQ(opts.best_order, WordOrder::nomverb);
+  EXPECT_EQ(lex->botany_meanings().size(), 2u);
+}
+
+TEST_F(LoaderTest, IncompletePhoneticTableFallsBackToCodedPhonetics) {
+  std::vector<grammar::PhoneticRecord> recs(3);
+  kelvo::testing::write_records(dir / grammar::kPhoneticFile, recs);
+  truncate(grammar::kPhoneticFile, 5);
+  auto lex = load();
+  ASSERT_TRUE(lex);
+  ASSERT_EQ(host.warnings.size(), 1u);
+  EXPECT_EQ(host.warnings[0],
+            "Incomplete load of phonetics data (2 entries).\nShould be 3 entries.\nCheck file "
+            "phoneticuk.dat.");
+  EXPECT_FALSE(lex->has_phonetics());
+  EXPECT_NE(log.text().find("File phoneticuk.dat not available. Using coded phonetics search.\n"),
+            std::string::npos);
+}
+
+TEST_F(LoaderTest, HighSpeedHash) {
+  auto lex = load();
+  ASSERT_TRUE(lex);
+  opts.allow_hash = false;
+  grammar::load_high_speed_hash(*lex, opts, log, gate);
+  EXPECT_NE(log.text().find("High-speed hash data turned off by user."), std::string::npos);
+  EXPECT_FALSE(opts.hash_in_use);
+
+  // 326 words in 1,172 records is accepted; one record short is not.
+  std::vector<grammar::HashRecord> recs(grammar::kHashRecords);
+  for (std::size_t i = 0; i < recs.size(); ++i) {
+    char word[16];
+    std::snprintf(word, sizeof word, "w%04zu", std::min<std::size_t>(i, 325));
+    std::memcpy(recs[i].text + 52, word, std::strlen(word));
+  }
+  kelvo::testing::write_records(dir / grammar::kHashFile, recs);
+  opts.allow_hash = true;
+  grammar::load_high_speed_hash(*lex, opts, log, gate);
+  EXPECT_TRUE(opts.hash_in_use);
+  ASSERT_EQ(lex->hash_words().size(), 327u);
+  EXPECT_EQ(lex->hash_words()[0].word, "-1");
+  EXPECT_EQ(lex->hash_words()[326].first_record, 325);
+
+  recs.pop_back();
+  kelvo::testing::write_records(dir / grammar::kHashFile, recs);
+  log.open_memory();
+  grammar::load_high_speed_hash(*lex, opts, log, gate);
+  EXPECT_FALSE(opts.hash_in_use);
+  EXPECT_FALSE(lex->has_hash());
+  EXPECT_NE(log.text().find("Failure with high speed hash file. This feature disabled.\n"),
+            std::string::npos);
+}
+
+}  // namespace
