@@ -1,0 +1,468 @@
+#include "analysis/word_analyzer.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "base/text.h"
+
+namespace kelvo::analysis {
+
+using namespace grammar;
+
+namespace {
+
+void note(AnalysisContext& ctx, const char* text) {
+  if (ctx.log) ctx.log->write(text);
+  if (ctx.warnings) ctx.warnings->warn(text);
+}
+
+// The low five bits of a part of speech are what inflections are matched by
+// (SADJ 36 matches the ADJ endings).
+Code speech_class(Code s) { return static_cast<Code>(s & 0x1F); }
+
+bool same_entry(const DictEntry& a, const DictEntry& b) {
+  return std::memcmp(&a, &b, sizeof(DictEntry)) == 0;
+}
+
+}  // namespace
+
+WordAnalyzer::WordAnalyzer(const Lexicon& lexicon, const UserStems* user,
+                           const TranslationOptions& options)
+    : lexicon_(lexicon), user_(user), options_(options) {}
+
+std::vector<Split> WordAnalyzer::split_word(std::string_view word) {
+  if (word.size() > kMaxWordLength) word = word.substr(0, kMaxWordLength);
+  std::vector<Split> out;
+  const int n = static_cast<int>(word.size());
+  const int last = std::max(1, n - kMaxEndingLength);
+  for (int k = n; k >= last; --k)
+    out.push_back(Split{std::string(word.substr(0, static_cast<std::size_t>(k))),
+                        std::string(word.substr(static_cast<std::size_t>(k)))});
+  out.push_back(Split{".", std::string(word)});
+  return out;
+}
+
+int WordAnalyzer::find_stems(std::string_view stem, std::vector<DictEntry>& out,
+                             AnalysisContext& ctx) const {
+  if (stem.empty()) return 0;
+  auto entries = lexicon_.entries();
+  auto [first, last] = lexicon_.letter_range(stem[0]);
+  if (first >= last) return 0;
+  auto begin = entries.begin() + first, end = entries.begin() + last;
+  auto it = std::lower_bound(begin, end, stem, [](const DictEntry& e, std::string_view s) {
+    return compare_bytes(e.stem_text(), s) < 0;
+  });
+  int added = 0;
+  const int limit = age_limit();
+  for (; it != end && it->stem_text() == stem; ++it) {
+    if (it->age > limit) continue;
+    if (static_cast<int>(out.size()) >= kMaxCandidateEntries) {
+      note(ctx, kTooManyStems);
+      break;
+    }
+    out.push_back(*it);
+    ++added;
+  }
+  return added;
+}
+
+int WordAnalyzer::find_user_stems(std::string_view stem, std::vector<DictEntry>& out) const {
+  if (!user_) return 0;
+  int added = 0;
+  for (const auto& e : user_->find(stem)) {
+    if (e.age > age_limit()) continue;
+    if (static_cast<int>(out.size()) >= kMaxCandidateEntries) break;
+    out.push_back(e);
+    ++added;
+  }
+  return added;
+}
+
+int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& entry,
+                                    std::vector<InflectionRecord>& out,
+                                    AnalysisContext& ctx) const {
+  auto infl = lexicon_.inflections();
+  auto lo = std::lower_bound(infl.begin(), infl.end(), ending,
+                             [](const InflectionRecord& r, std::string_view s) {
+                               return compare_bytes(r.ending_text(), s) < 0;
+                             });
+  if (lo == infl.end() || lo->ending_text() != ending) return -1;
+  const Code want = speech_class(entry.speech);
+  // A verb entry's present-system stems also carry the participle endings.
+  auto class_of = [&](const InflectionRecord& r) -> Code {
+    if (r.speech == pos::vpar && want == pos::verb && entry.stem_key < 3) return pos::verb;
+    return r.speech;
+  };
+  // Skip ahead to the first record of this ending whose class can match.
+  auto it = lo;
+  while (it != infl.end() && it->ending_text() == ending && class_of(*it) < want) ++it;
+  int added = 0;
+  const int age = options_.age_value();
+  for (; it != infl.end() && it->ending_text() == ending; ++it) {
+    const InflectionRecord& r = *it;
+    Code cls = class_of(r);
+    if (cls > want) break;
+    if (cls != want) continue;
+    InflectionRecord c = r;
+    // which and variant: 0 in the record fits every entry.
+    if (r.which == 0) {
+      c.which = entry.which;
+    } else if (entry.which != 0 && r.which != entry.which) {
+      continue;
+    }
+    if (r.variant == 0) {
+      c.variant = entry.variant;
+    } else if (entry.variant != 0 && r.variant != entry.variant) {
+      continue;
+    }
+    if (entry.stem_key == 0) {
+      if (r.stem_key >= 3) continue;
+      c.stem_key = r.stem_key;
+    } else if (r.stem_key != entry.stem_key) {
+      continue;
+    }
+    if (r.age > age) continue;
+    switch (want) {
+      case pos::noun: {
+        Code g = r.b5;
+        if (g == 0) g = entry.byte3;
+        if (g == gender::common && (entry.byte3 == gender::masc || entry.byte3 == gender::fem))
+          g = entry.byte3;
+        if (entry.byte3 != 0 && g != entry.byte3) continue;
+        if ((entry.kind == noun_kind::proper || entry.kind == noun_kind::locale) &&
+            r.b4 == number::plur && entry.extra != 2)
+          continue;
+        if (ending == "e" && entry.which == 1 && entry.variant == 1 &&
+            !(options_.medieval_phonetics && options_.age == Age::medieval))
+          continue;
+        break;
+      }
+      case pos::adj:
+        if (r.which == 0 && r.variant == 0) c.which = 99;
+        break;
+      case pos::adv:
+        if (r.b6 != 0 && entry.byte3 != 0 && r.b6 != entry.byte3) continue;
+        break;
+      case pos::prep:
+        if (r.which == 0 && r.variant == 0 && r.b3 != entry.byte3) continue;
+        break;
+      default:
+        break;
+    }
+    if (want == pos::adj || want == pos::adv) c.speech = entry.speech;
+    if (static_cast<int>(out.size()) >= kMaxCandidateInflections) {
+      note(ctx, kTooManyInflections);
+      break;
+    }
+    out.push_back(c);
+    ++added;
+    if (c.which == 0 && c.variant == 0) break;
+  }
+  return added;
+}
+
+Origin WordAnalyzer::origin_of(const DictEntry& e, Source source) const {
+  Origin o;
+  o.source = source;
+  int m = e.meaning_index.get();
+  if (m >= kUserMeaningBase) {
+    o.table = Origin::Table::user;
+  } else if (e.area() == 13) {
+    o.table = Origin::Table::botany;
+  } else {
+    o.table = Origin::Table::dictionary;
+  }
+  o.index = m;
+  return o;
+}
+
+const MeaningLine* WordAnalyzer::meaning_line(const Origin& o) const {
+  switch (o.table) {
+    case Origin::Table::dictionary:
+      if (o.index >= 0 && static_cast<std::size_t>(o.index) < lexicon_.meanings().size())
+        return &lexicon_.meanings()[static_cast<std::size_t>(o.index)];
+      return nullptr;
+    case Origin::Table::botany:
+      if (o.index >= 0 && static_cast<std::size_t>(o.index) < lexicon_.botany_meanings().size())
+        return &lexicon_.botany_meanings()[static_cast<std::size_t>(o.index)];
+      return nullptr;
+    case Origin::Table::user:
+      return user_ ? user_->meaning(o.index) : nullptr;
+    default:
+      return nullptr;
+  }
+}
+
+std::string_view WordAnalyzer::full_meaning(const Origin& o) const {
+  if (o.table == Origin::Table::unique) {
+    if (o.index >= 0 && static_cast<std::size_t>(o.index) < lexicon_.uniques().size())
+      return lexicon_.uniques()[static_cast<std::size_t>(o.index)].meaning_text();
+    return {};
+  }
+  if (o.table == Origin::Table::builtin) return o.builtin_meaning;
+  if (o.table == Origin::Table::botany && !options_.botany) return "BOTANY-WORD";
+  const MeaningLine* m = meaning_line(o);
+  return m ? m->english_text() : std::string_view{};
+}
+
+std::string_view WordAnalyzer::citation(const Origin& o) const {
+  if (o.table == Origin::Table::unique) {
+    if (o.index >= 0 && static_cast<std::size_t>(o.index) < lexicon_.uniques().size())
+      return lexicon_.uniques()[static_cast<std::size_t>(o.index)].latin_text();
+    return {};
+  }
+  if (o.table == Origin::Table::botany && !options_.botany) return {};
+  const MeaningLine* m = meaning_line(o);
+  return m ? m->latin_text() : std::string_view{};
+}
+
+void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord& infl,
+                                  const Split& split, Source source, Origin origin,
+                                  std::vector<Candidate>& out, AnalysisContext& ctx) const {
+  (void)ctx;
+  Candidate cand;
+  cand.origin = origin;
+  WordAnalysis& a = cand.analysis;
+  DictEntry e = entry;
+  Code speech = infl.speech;
+  // Distributive numerals are read as adjectives ("-each").
+  bool distributive = speech == pos::num && infl.b6 == numeral_sort::dist;
+  Code which = infl.which, variant = infl.variant;
+  if (distributive) {
+    speech = pos::adj;
+    which = variant = 1;
+    e.which = e.variant = 1;
+    e.kind = 0;
+  }
+  a.speech = speech;
+  const bool verbal = speech == pos::verb || speech == pos::vpar;
+  const Code verb_kind = static_cast<Code>(e.kind & 0x0F);
+  const bool deponent = verbal && (verb_kind == verb_kind::dep || verb_kind == verb_kind::semidep);
+  if (verbal) {
+    a.b1 = verb_kind == verb_kind::dep ? e.byte3 : static_cast<Code>(e.kind >> 4);
+    a.b2 = verb_kind;
+  } else {
+    a.b1 = e.byte3;
+    a.b2 = e.kind;
+  }
+  a.b3 = infl.b3;
+  a.b4 = infl.b4;
+  if (speech == pos::verb && deponent) a.b4 = voice::active;
+  a.b5 = infl.b5;
+  if ((speech == pos::noun || speech == pos::pron) &&
+      (a.b5 == 0 || a.b5 == gender::common) && e.byte3 != 0)
+    a.b5 = e.byte3;
+  if (speech == pos::noun) {
+    a.b6 = e.extra;
+  } else if (speech == pos::prep) {
+    a.b6 = e.kind;
+  } else {
+    a.b6 = infl.b6;
+  }
+  if (distributive) a.b6 = comparison::pos;
+  a.b7 = infl.b7;
+  if (speech == pos::adv2) a.b7 = 1;
+  a.b8 = infl.b8;
+  switch (speech) {
+    case pos::verb:
+    case pos::conj: a.b8 = e.byte3; break;
+    case pos::adj:
+    case pos::sadj:
+    case pos::adv: a.b8 = e.kind; break;
+    case pos::pron:
+      if (e.extra == 8) a.b8 = 8;
+      break;
+    default: break;
+  }
+  if (speech == pos::vpar) {
+    // Passive participles read as gerundives (future) or adjectives; active
+    // present and future participles as adjectives.
+    if (infl.b7 == voice::passive) {
+      a.b8 = infl.b6 == tense::fut ? mood::ger : mood::adj_like;
+    } else if (infl.b6 == tense::pres || infl.b6 == tense::fut) {
+      a.b8 = mood::adj_like;
+    }
+  }
+  a.stem_key = infl.stem_key;
+  a.position.set(static_cast<std::int16_t>(ctx.position));
+  a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
+  a.link1.set(-1);
+  a.link2.set(-1);
+  a.link3.set(-1);
+
+  int rarity = e.rarity();
+  if (rarity != 10) {
+    if (speech == pos::verb && infl.b5 != mood::inf && infl.rarity_inc != 0) {
+      rarity += infl.rarity_inc;
+      if (deponent) --rarity;
+      if (rarity >= 9 && rarity <= 14) rarity = 10;
+    }
+    if (speech == pos::vpar && infl.b3 == gcase::voc) {
+      rarity += 2;
+      if (rarity > 6) rarity = 10;
+    }
+  }
+  if (speech == pos::supine && rarity < 5) rarity = 5;
+  if (rarity < 1) rarity = 1;
+  int age = e.age == 20 ? 6 : e.age;
+  int area = e.area();
+
+  std::string meaning(full_meaning(origin));
+  choose_area_section(meaning, options_.area, age, area, rarity);
+  if (auto slash = meaning.find('/'); slash != std::string::npos) meaning.resize(slash);
+  if (distributive) meaning += "-each";
+  if (source != Source::core) meaning.insert(meaning.begin(), '~');
+
+  a.rarity = static_cast<Code>(std::clamp(rarity, 1, 10));
+  a.age = static_cast<Code>(age);
+  a.area = static_cast<Code>(area);
+  a.declension.set(static_cast<std::int16_t>(((which & 0x0F) << 4) | (variant & 0x0F)));
+  a.extra.set(static_cast<std::int16_t>(((e.extra & 0x0F) << 4) | (e.extra2 & 0x0F)));
+  set_analysis_meaning(a, meaning);
+  if (speech == pos::vpar) {
+    set_field(a.english, "abc.");
+  } else {
+    set_field(a.english, meaning);
+  }
+  std::string latin = split.stem == "." ? std::string() : split.stem;
+  latin += '.';
+  latin += infl.ending_text();
+  set_field(a.latin, latin);
+  out.push_back(cand);
+
+  // A gerundive in an oblique case also reads as a gerund.
+  if (speech == pos::vpar && infl.b7 == voice::passive && infl.b6 == tense::fut &&
+      infl.b3 >= gcase::gen && infl.b4 == number::sing &&
+      (infl.b5 == gender::neuter || infl.b5 == gender::m_nt)) {
+    Candidate g = out.back();
+    WordAnalysis& ga = g.analysis;
+    ga.speech = pos::noun;
+    ga.b1 = 3;
+    ga.b2 = noun_kind::gerund;
+    ga.b5 = gender::neuter;
+    ga.b6 = 0;
+    ga.b7 = 0;
+    ga.b8 = 0;
+    ga.rarity = static_cast<Code>(std::min(6, ga.rarity + 1));
+    ga.declension.set(0x22);
+    set_field(ga.english, "");
+    if (ctx.log && !options_.translate) ctx.log->write("+ Gerund:\n");
+    out.push_back(g);
+  }
+}
+
+int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector<Candidate>& out,
+                               AnalysisContext& ctx, EntryFilter accept,
+                               const void* accept_data) const {
+  const std::size_t before = out.size();
+  std::vector<DictEntry> entries;
+  std::vector<InflectionRecord> infls;
+  entries.reserve(16);
+  infls.reserve(16);
+  for (const Split& split : split_word(word)) {
+    entries.clear();
+    find_stems(split.stem, entries, ctx);
+    find_user_stems(split.stem, entries);
+    if (entries.empty()) continue;
+    const DictEntry* previous = nullptr;
+    for (const DictEntry& entry : entries) {
+      if (entry.area() == 13 && !options_.botany) continue;
+      if (accept && !accept(entry, accept_data)) continue;
+      if (options_.age == Age::medieval && entry.age >= 7 && entry.age <= 10) continue;
+      if (previous && same_entry(*previous, entry)) continue;
+      previous = &entry;
+      infls.clear();
+      int found = match_inflections(split.ending, entry, infls, ctx);
+      if (found < 0 && split.ending != "um" && split.ending != "u") break;
+      // Perfect passive participle stems also carry the supines.
+      if (entry.speech == pos::vpar && (split.ending == "um" || split.ending == "u")) {
+        InflectionRecord sup{};
+        sup.speech = pos::supine;
+        sup.b3 = split.ending == "um" ? gcase::acc : gcase::abl;
+        sup.b4 = number::sing;
+        sup.b5 = gender::neuter;
+        sup.stem_key = entry.stem_key;
+        sup.which = entry.which;
+        sup.variant = entry.variant;
+        set_field(sup.ending, split.ending);
+        infls.push_back(sup);
+      }
+      Origin origin = origin_of(entry, source);
+      const Code vk = static_cast<Code>(entry.kind & 0x0F);
+      for (const InflectionRecord& r : infls) {
+        const bool is_verb_entry = speech_class(entry.speech) == pos::verb;
+        if (is_verb_entry && vk == verb_kind::impers &&
+            (r.speech == pos::vpar || (r.speech == pos::verb && (r.b6 == 1 || r.b6 == 2))))
+          continue;
+        if (is_verb_entry && vk == verb_kind::dep && r.speech == pos::verb &&
+            r.b3 == tense::pres && r.b4 == voice::active)
+          continue;
+        if (is_verb_entry && vk == verb_kind::semidep && r.speech == pos::verb &&
+            r.b3 == tense::pres && r.b4 == voice::passive)
+          continue;
+        if (entry.speech == pos::noun && entry.extra != 0 && r.b4 != entry.extra) continue;
+        build_analysis(entry, r, split, source, origin, out, ctx);
+      }
+    }
+  }
+  return static_cast<int>(out.size() - before);
+}
+
+int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>& out,
+                                  AnalysisContext& ctx) const {
+  auto uniq = lexicon_.uniques();
+  auto it = std::lower_bound(uniq.begin(), uniq.end(), word,
+                             [](const UniqueRecord& r, std::string_view s) {
+                               return compare_bytes(r.latin_text(), s) < 0;
+                             });
+  int added = 0;
+  for (; it != uniq.end() && it->latin_text() == word; ++it) {
+    const UniqueRecord& u = *it;
+    if (u.age > options_.age_value()) continue;
+    DictEntry e{};
+    e.speech = u.speech;
+    e.which = u.which;
+    e.variant = u.variant;
+    e.byte3 = u.speech == pos::adj ? u.b6 : u.b5;
+    if (u.speech == pos::verb) e.kind = u.b8;
+    e.stem_key = 1;
+    e.meaning_index.set(static_cast<std::int32_t>(it - uniq.begin()));
+    e.rarity_area = u.rarity_area;
+    e.age = u.age;
+    e.extra = u.extra;
+    std::string stem(u.latin_text());
+    if (!u.second_text().empty() && stem.size() + u.second_text().size() < 22) {
+      stem += '\t';
+      stem += u.second_text();
+    }
+    set_field(e.stem, stem);
+    InflectionRecord r{};
+    r.speech = u.speech;
+    r.which = u.which;
+    r.variant = u.variant;
+    r.b3 = u.b3;
+    r.b4 = u.b4;
+    r.b5 = u.b5;
+    r.b6 = u.b6;
+    r.b7 = u.b7;
+    r.b8 = u.b8;
+    r.stem_key = 1;
+    Origin o;
+    o.table = Origin::Table::unique;
+    o.index = static_cast<int>(it - uniq.begin());
+    std::string shown(u.latin_text());
+    if (!u.second_text().empty() && shown.size() + u.second_text().size() < 22) {
+      shown += '.';
+      shown += u.second_text();
+      build_analysis(e, r, Split{shown.substr(0, shown.size()), ""}, Source::core, o, out, ctx);
+      // The joined form is shown whole, without a trailing stop.
+      set_field(out.back().analysis.latin, shown);
+    } else {
+      build_analysis(e, r, Split{shown, ""}, Source::core, o, out, ctx);
+    }
+    ++added;
+  }
+  return added;
+}
+
+}  // namespace kelvo::analysis

@@ -1,0 +1,132 @@
+// The core of word analysis: split a word into stem and ending, find the
+// dictionary entries of the stem and the inflections of the ending that fit
+// them, and build one candidate analysis for each fitting pair.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/host.h"
+#include "base/options.h"
+#include "base/parse_log.h"
+#include "grammar/lexicon.h"
+#include "grammar/records.h"
+
+namespace kelvo::analysis {
+
+// The user's own stems, searched beside the dictionary. Their meanings are
+// referred to by index + 1,000,000.
+class UserStems {
+ public:
+  virtual ~UserStems() = default;
+  virtual std::span<const grammar::DictEntry> find(std::string_view stem) const = 0;
+  virtual const grammar::MeaningLine* meaning(int index) const = 0;
+};
+
+// What rule produced an analysis; a non-zero source puts "~" before the meaning.
+enum class Source : std::uint8_t {
+  core = 0,
+  variant = 1,   // spelling-variant retries
+  addon = 2,     // tackons, enclitics, proper names
+  prefix = 3,
+  numeral = 4,
+  pronoun = 5,   // indefinite pronoun compounds
+  derived = 6,   // derived words by suffix
+};
+
+// Where an analysis's meaning and citation come from.
+struct Origin {
+  enum class Table : std::uint8_t { none, dictionary, user, botany, unique, builtin };
+  Table table = Table::none;
+  int index = -1;        // meaning line, or unique record
+  Source source = Source::core;
+  std::string_view builtin_meaning;  // for Table::builtin (static text)
+};
+
+struct Candidate {
+  grammar::WordAnalysis analysis{};
+  Origin origin;
+};
+
+// Capacities of the per-word work areas, with their messages.
+inline constexpr int kMaxCandidateEntries = 50;
+inline constexpr int kMaxCandidateInflections = 50;
+inline constexpr int kMaxWordLength = 31;
+inline constexpr int kMaxEndingLength = 7;
+inline constexpr int kUserMeaningBase = 1'000'000;
+inline constexpr const char* kTooManyStems = "Too many tempstems fields.\n";
+inline constexpr const char* kTooManyInflections = "Too many tempinflects fields.\n";
+
+struct Split {
+  std::string stem;
+  std::string ending;
+};
+
+// Per-call context: where messages go and which word position is analysed.
+struct AnalysisContext {
+  ParseLog* log = nullptr;
+  WarningGate* warnings = nullptr;
+  int position = 0;
+  int word_number = 0;
+};
+
+class WordAnalyzer {
+ public:
+  WordAnalyzer(const grammar::Lexicon& lexicon, const UserStems* user,
+               const TranslationOptions& options);
+
+  const TranslationOptions& options() const { return options_; }
+  const grammar::Lexicon& lexicon() const { return lexicon_; }
+  int age_limit() const { return options_.age_value(); }
+
+  // Every division of the word (cut to 31 characters): stems of n down to
+  // n-7 characters (down to 1 for short words), then the whole word as ending
+  // with the stem ".".
+  static std::vector<Split> split_word(std::string_view word);
+
+  // Dictionary entries with exactly this stem whose age fits, appended to `out`
+  // (at most 50 in all). The second form searches the user dictionary.
+  int find_stems(std::string_view stem, std::vector<grammar::DictEntry>& out,
+                 AnalysisContext& ctx) const;
+  int find_user_stems(std::string_view stem, std::vector<grammar::DictEntry>& out) const;
+
+  // Inflections of `ending` that fit the entry, with which, variant and stem
+  // key resolved; -1 when the ending is not in the table at all.
+  int match_inflections(std::string_view ending, const grammar::DictEntry& entry,
+                        std::vector<grammar::InflectionRecord>& out, AnalysisContext& ctx) const;
+
+  // Appends one analysis of the entry with the inflection.
+  void build_analysis(const grammar::DictEntry& entry, const grammar::InflectionRecord& infl,
+                      const Split& split, Source source, Origin origin,
+                      std::vector<Candidate>& out, AnalysisContext& ctx) const;
+
+  // The core: every split, stems, inflections, filters. Returns analyses added.
+  // `accept` (may be null) restricts the entries, e.g. to a tackon's host.
+  using EntryFilter = bool (*)(const grammar::DictEntry&, const void* data);
+  int analyse_core(std::string_view word, Source source, std::vector<Candidate>& out,
+                   AnalysisContext& ctx, EntryFilter accept = nullptr,
+                   const void* accept_data = nullptr) const;
+
+  // Irregular forms analysed whole.
+  int analyse_uniques(std::string_view word, std::vector<Candidate>& out,
+                      AnalysisContext& ctx) const;
+
+  // The meaning line of an analysis (nullptr for uniques and built-ins).
+  const grammar::MeaningLine* meaning_line(const Origin& o) const;
+  // The full English meaning text of an analysis's source.
+  std::string_view full_meaning(const Origin& o) const;
+  // The citation form (principal parts) of an analysis's source, or "".
+  std::string_view citation(const Origin& o) const;
+
+ private:
+  Origin origin_of(const grammar::DictEntry& e, Source source) const;
+  std::string meaning_text(const grammar::DictEntry& e) const;
+
+  const grammar::Lexicon& lexicon_;
+  const UserStems* user_;
+  TranslationOptions options_;
+};
+
+}  // namespace kelvo::analysis
