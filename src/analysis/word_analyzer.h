@@ -42,7 +42,7 @@ struct Origin {
   Table table = Table::none;
   int index = -1;        // meaning line, or unique record
   Source source = Source::core;
-  std::string_view builtin_meaning;  // for Table::builtin (static text)
+  std::string builtin_meaning;  // for Table::builtin
 };
 
 struct Candidate {

@@ -1,0 +1,158 @@
+#include "analysis/name_and_number.h"
+
+#include <string>
+
+#include "base/text.h"
+
+namespace kelvo::analysis {
+
+using namespace grammar;
+
+namespace {
+
+// Endings that tell a Latin name's declension, longest first. A plural ending
+// marks the name as plural-only (a people, a town such as Athenae).
+struct NameEnding {
+  std::string_view ending;
+  Code which, variant, gender;
+  bool plural;
+};
+constexpr NameEnding kNameEndings[] = {
+    {"arum", 1, 1, gender::fem, true},  {"orum", 2, 1, gender::masc, true},
+    {"ibus", 3, 1, gender::masc, true}, {"ius", 2, 1, gender::masc, false},
+    {"us", 2, 1, gender::masc, false},  {"os", 2, 1, gender::masc, true},
+    {"ae", 1, 1, gender::fem, false},   {"am", 1, 1, gender::fem, false},
+    {"um", 2, 1, gender::masc, false},  {"es", 3, 1, gender::masc, false},
+    {"em", 3, 1, gender::masc, false},  {"im", 3, 1, gender::masc, false},
+    {"en", 3, 1, gender::neuter, false}, {"is", 3, 1, gender::masc, false},
+    {"a", 1, 1, gender::fem, false},    {"o", 2, 1, gender::masc, false},
+    {"i", 2, 1, gender::masc, true},    {"e", 3, 1, gender::masc, false},
+};
+
+Candidate make_candidate(std::string_view latin, std::string meaning) {
+  Candidate c;
+  c.origin.table = Origin::Table::builtin;
+  c.origin.source = Source::addon;
+  c.origin.builtin_meaning = std::move(meaning);
+  WordAnalysis& a = c.analysis;
+  a.link1.set(-1);
+  a.link2.set(-1);
+  a.link3.set(-1);
+  a.rarity = 1;
+  set_field(a.latin, latin);
+  return c;
+}
+
+}  // namespace
+
+int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
+                        std::vector<Candidate>& out, AnalysisContext& ctx) {
+  if (word.empty() || word.size() > 24) return 0;
+  const std::size_t before = out.size();
+  std::string name(word);
+  for (const NameEnding& ne : kNameEndings) {
+    if (name.size() < ne.ending.size() + 2 || !name.ends_with(ne.ending)) continue;
+    std::string stem = name.substr(0, name.size() - ne.ending.size());
+    DictEntry e{};
+    e.speech = pos::noun;
+    e.which = ne.which;
+    e.variant = ne.variant;
+    e.byte3 = ne.gender;
+    e.kind = noun_kind::proper;
+    e.stem_key = ne.which == 3 ? 2 : 1;
+    e.extra = ne.plural ? 2 : 0;
+    e.set_rarity_area(1, 0);
+    set_field(e.stem, stem);
+    std::vector<InflectionRecord> infls;
+    if (wa.match_inflections(ne.ending, e, infls, ctx) <= 0) continue;
+    Origin o;
+    o.table = Origin::Table::builtin;
+    o.source = Source::addon;
+    o.builtin_meaning = name;
+    for (const auto& r : infls) {
+      if (ne.plural != (r.b4 == number::plur)) continue;
+      wa.build_analysis(e, r, Split{stem, std::string(ne.ending)}, Source::addon, o, out, ctx);
+    }
+    if (out.size() > before) break;
+  }
+  if (out.size() == before) {
+    // No telling ending: an indeclinable name, read as a nominative.
+    Candidate c = make_candidate(name + ".", name);
+    WordAnalysis& a = c.analysis;
+    a.speech = pos::noun;
+    a.b2 = noun_kind::proper;
+    a.b3 = gcase::nom;
+    a.b4 = number::sing;
+    a.b5 = gender::masc;
+    a.declension.set(0x31);
+    a.position.set(static_cast<std::int16_t>(ctx.position));
+    a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
+    set_analysis_meaning(a, "~" + name);
+    set_field(a.english, name);
+    out.push_back(std::move(c));
+  }
+  return static_cast<int>(out.size() - before);
+}
+
+int analyse_roman_numeral(const WordAnalyzer& wa, std::string_view word, int value,
+                          std::vector<Candidate>& out, AnalysisContext& ctx) {
+  (void)wa;
+  std::string digits = std::to_string(value);
+  Candidate c = make_candidate(std::string(word) + ".", digits);
+  c.origin.source = Source::numeral;
+  WordAnalysis& a = c.analysis;
+  a.speech = pos::num;
+  a.b6 = numeral_sort::card;
+  a.position.set(static_cast<std::int16_t>(ctx.position));
+  a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
+  a.declension.set(0x22);
+  set_analysis_meaning(a, digits);
+  set_field(a.english, digits);
+  out.push_back(std::move(c));
+  return 1;
+}
+
+int analyse_compound_ordinal(const WordAnalyzer& wa, std::string_view word,
+                             std::vector<Candidate>& out, AnalysisContext& ctx) {
+  struct Unit { std::string_view stem; int value; };
+  static constexpr Unit kUnits[] = {{"prim", 1}, {"secund", 2}, {"alter", 2}, {"terti", 3},
+                                    {"quart", 4}, {"quint", 5},  {"sext", 6},  {"septim", 7},
+                                    {"octau", 8}, {"non", 9}};
+  struct Ten { std::string_view stem; int value; };
+  static constexpr Ten kTens[] = {{"decim", 10}, {"uicesim", 20}, {"uigesim", 20}};
+  for (const Ten& t : kTens) {
+    auto at = word.find(t.stem);
+    if (at == std::string_view::npos || at == 0) continue;
+    int unit = 0;
+    for (const Unit& u : kUnits)
+      if (word.substr(0, at).starts_with(u.stem)) unit = u.value;
+    if (unit == 0) continue;
+    // The case, number and gender come from the tens part ("decimus").
+    std::vector<Candidate> tail;
+    wa.analyse_core(word.substr(at), Source::numeral, tail, ctx);
+    int value = t.value + unit;
+    std::string ordinal = std::to_string(value);
+    ordinal += (value % 10 == 1 && value != 11) ? "st"
+               : (value % 10 == 2 && value != 12) ? "nd"
+               : (value % 10 == 3 && value != 13) ? "rd"
+                                                   : "th";
+    int added = 0;
+    for (Candidate& c : tail) {
+      Code s = c.analysis.speech;
+      if (s != pos::num && s != pos::adj) continue;
+      c.origin.table = Origin::Table::builtin;
+      c.origin.builtin_meaning = ordinal;
+      c.analysis.speech = pos::num;
+      c.analysis.b6 = numeral_sort::ord;
+      set_field(c.analysis.latin, word);
+      set_analysis_meaning(c.analysis, "~" + ordinal);
+      set_field(c.analysis.english, ordinal);
+      out.push_back(std::move(c));
+      ++added;
+    }
+    return added;
+  }
+  return 0;
+}
+
+}  // namespace kelvo::analysis
