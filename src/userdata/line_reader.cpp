@@ -11,6 +11,16 @@ LineReader::Next LineReader::next(std::string& piece) {
   ended_line_ = false;
   piece_line_ = line_;
   if (!file_) return Next::error;
+  if (line_ == 1 && !bom_checked_) {
+    // Editors often start a UTF-8 file with a byte-order mark; it is not text.
+    bom_checked_ = true;
+    unsigned char bom[3];
+    std::size_t n = std::fread(bom, 1, 3, file_);
+    if (!(n == 3 && bom[0] == 0xEF && bom[1] == 0xBB && bom[2] == 0xBF)) {
+      if (std::ferror(file_)) return Next::error;
+      std::rewind(file_);
+    }
+  }
   while (piece.size() < max_) {
     int c = std::fgetc(file_);
     if (c == EOF) {

@@ -31,6 +31,7 @@ class LineReader {
   int line_ = 1;
   int piece_line_ = 0;
   bool ended_line_ = false;
+  bool bom_checked_ = false;
 };
 
 }  // namespace kelvo::userdata

@@ -35,6 +35,10 @@ TEST(LineReader, PiecesLineEndsAndNumbers) {
     got.emplace_back(piece, reader.line_number());
   EXPECT_EQ(got, (std::vector<std::pair<std::string, int>>{
                      {"abc", 1}, {"xxxxx", 2}, {"xxxxx", 2}, {"xx", 2}, {"", 3}, {"last", 4}}));
+  dir.write("bom", "\xEF\xBB\xBF-- comment\n");
+  u::LineReader with_bom(std::fopen(dir.file("bom").c_str(), "rb"), 50);
+  ASSERT_EQ(with_bom.next(piece), u::LineReader::Next::piece);
+  EXPECT_EQ(piece, "-- comment");
   u::LineReader closed(nullptr, 5);
   EXPECT_EQ(closed.next(piece), u::LineReader::Next::error);
 }
