@@ -1,0 +1,37 @@
+// Reads a user text file in pieces of bounded length, as the loaders need:
+// a line longer than the limit comes back as several pieces.
+#pragma once
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace kelvo::userdata {
+
+class LineReader {
+ public:
+  enum class Next { piece, end, error };
+
+  // Takes ownership of an open file.
+  LineReader(std::FILE* file, std::size_t max_piece) : file_(file), max_(max_piece) {}
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+
+  // The next piece without its line end ("\n" or "\r\n"). `line_number` is
+  // the number (from 1) of the line on which the piece begins.
+  Next next(std::string& piece);
+  int line_number() const { return piece_line_; }
+  // Whether the last piece ended its line (false for a cut piece and for a
+  // last line without a line end).
+  bool ended_line() const { return ended_line_; }
+
+ private:
+  std::FILE* file_;
+  std::size_t max_;
+  int line_ = 1;
+  int piece_line_ = 0;
+  bool ended_line_ = false;
+  bool bom_checked_ = false;
+};
+
+}  // namespace kelvo::userdata
