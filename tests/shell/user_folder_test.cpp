@@ -69,5 +69,5 @@ TEST(UserFolder, SourceStartersIncludeEverySettingsKey) {
         "ALLOWUSERPHRASE=TRUE\n", "SHOWUSERPHRASE=TRUE\n", "SINGLEWORDERROR=TRUE\n",
         "FONTTYPE=ARIAL\n", "FONTSIZE=9\n", "FONTBOLD=FALSE\n", "BACKGROUND=YELLOW\n"})
     EXPECT_NE(settings.find(std::string("\n") + line), std::string::npos) << line;
-  EXPECT_EQ(settings.find("\nBESTORDER="), std::string::npos);  // automatic has no value
+  EXPECT_NE(settings.find("\nBESTORDER=AUTOMATIC\n"), std::string::npos);  // kept on save
 }
