@@ -26,7 +26,7 @@ bool same_entry(const DictEntry& a, const DictEntry& b) {
 
 }  // namespace
 
-WordAnalyzer::WordAnalyzer(const Lexicon& lexicon, const UserStems* user,
+WordAnalyzer::WordAnalyzer(const Lexicon& lexicon, const userdata::UserDictionary* user,
                            const TranslationOptions& options)
     : lexicon_(lexicon), user_(user), options_(options) {}
 

@@ -13,17 +13,10 @@
 #include "base/parse_log.h"
 #include "grammar/lexicon.h"
 #include "grammar/records.h"
+#include "userdata/user_dictionary.h"
 
 namespace kelvo::analysis {
 
-// The user's own stems, searched beside the dictionary. Their meanings are
-// referred to by index + 1,000,000.
-class UserStems {
- public:
-  virtual ~UserStems() = default;
-  virtual std::span<const grammar::DictEntry> find(std::string_view stem) const = 0;
-  virtual const grammar::MeaningLine* meaning(int index) const = 0;
-};
 
 // What rule produced an analysis; a non-zero source puts "~" before the meaning.
 enum class Source : std::uint8_t {
@@ -74,7 +67,7 @@ struct AnalysisContext {
 
 class WordAnalyzer {
  public:
-  WordAnalyzer(const grammar::Lexicon& lexicon, const UserStems* user,
+  WordAnalyzer(const grammar::Lexicon& lexicon, const userdata::UserDictionary* user,
                const TranslationOptions& options);
 
   const TranslationOptions& options() const { return options_; }
@@ -125,7 +118,7 @@ class WordAnalyzer {
   std::string meaning_text(const grammar::DictEntry& e) const;
 
   const grammar::Lexicon& lexicon_;
-  const UserStems* user_;
+  const userdata::UserDictionary* user_;
   TranslationOptions options_;
 };
 
