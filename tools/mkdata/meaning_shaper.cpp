@@ -1,0 +1,190 @@
+#include "mkdata/meaning_shaper.h"
+
+#include <algorithm>
+#include <array>
+
+#include "base/text.h"
+#include "mkdata/whitaker_reader.h"
+
+namespace kelvo::mkdata {
+
+namespace {
+
+// Removes (...) and [...] with their contents; a stray closer is dropped, an
+// opener never closed drops the rest.
+std::string drop_brackets(std::string_view s) {
+  std::string out;
+  int depth = 0;
+  for (char c : s) {
+    if (c == '(' || c == '[') {
+      ++depth;
+      out.push_back(' ');
+    } else if (c == ')' || c == ']') {
+      if (depth > 0) --depth;
+    } else if (depth == 0) {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::string collapse_blanks(std::string_view s) {
+  std::string out;
+  for (std::string_view w : split_words(s)) {
+    if (!out.empty()) out.push_back(' ');
+    out.append(w);
+  }
+  return out;
+}
+
+bool starts_with(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+
+bool is_area_tag(std::string_view alt) {
+  return alt.size() >= 2 && is_ascii_upper(alt[0]) && alt[1] == ':';
+}
+
+// Cross-references and abbreviation notes carry nothing to render.
+bool is_reference(std::string_view alt) {
+  if (alt.find("abb.") != std::string_view::npos) return true;
+  for (std::string_view p : {"cf.", "cf ", "see ", "also see", "v.", "=", "?"})
+    if (starts_with(alt, p) || alt == trim(p)) return true;
+  for (std::string_view w : {"rare", "pl.", "sg.", "pl", "sg", "L+S", "OLD", "Ecc"})
+    if (alt == w) return true;
+  bool any_letter = false;
+  for (char c : alt) any_letter = any_letter || is_ascii_letter(c);
+  return !any_letter && alt != "!";
+}
+
+// Usage notes ("w/ABL ...", "esp. ...") are kept but rank after plain renderings.
+bool is_note(std::string_view alt) {
+  for (std::string_view p : {"w/", "esp.", "usu.", "usually ", "also ", "i.e.", "e.g.", "~",
+                             "in phrase", "phrase ", "as in ", "sc.", "with ", "w "})
+    if (starts_with(alt, p)) return true;
+  return alt.find('~') != std::string_view::npos || alt.back() == '-' || alt.front() == '-';
+}
+
+// "good/moral/honest woman" -> "good woman", "moral woman", "honest woman";
+// "of/pertaining to X" -> "of X", "pertaining to X".
+void expand_slashes(const std::string& alt, std::vector<std::string>& out, int depth) {
+  std::vector<std::string_view> words = split_words(alt);
+  std::size_t at = words.size();
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    std::string_view w = words[i];
+    bool has_digit = std::any_of(w.begin(), w.end(), is_ascii_digit);
+    if (w.find('/') != std::string_view::npos && w.front() != '/' && w.back() != '/' &&
+        !starts_with(w, "w/") && !has_digit) {
+      at = i;
+      break;
+    }
+  }
+  if (at == words.size() || depth > 3) {
+    out.push_back(alt);
+    return;
+  }
+  std::string_view token = words[at];
+  std::size_t start = 0;
+  while (start <= token.size()) {
+    std::size_t slash = token.find('/', start);
+    std::string_view option =
+        token.substr(start, slash == std::string_view::npos ? std::string_view::npos : slash - start);
+    std::size_t after = at + 1;
+    if (option == "of" && after < words.size() &&
+        (words[after] == "to" || words[after] == "with"))
+      ++after;
+    std::string r;
+    auto add = [&](std::string_view w) {
+      if (w.empty()) return;
+      if (!r.empty()) r.push_back(' ');
+      r.append(w);
+    };
+    for (std::size_t i = 0; i < at; ++i) add(words[i]);
+    add(option);
+    for (std::size_t i = after; i < words.size(); ++i) add(words[i]);
+    if (!option.empty()) expand_slashes(r, out, depth + 1);
+    if (slash == std::string_view::npos) break;
+    start = slash + 1;
+  }
+}
+
+// Cleans one alternative: "X => Y" keeps Y, "-que = and" keeps "and",
+// a tackon's leading dash and a trailing query mark go.
+std::string clean_alternative(std::string_view raw) {
+  std::string alt = collapse_blanks(raw);
+  std::size_t arrow = alt.rfind("=>");
+  if (arrow != std::string::npos) alt = collapse_blanks(std::string_view(alt).substr(arrow + 2));
+  std::size_t eq = alt.find(" = ");
+  if (eq != std::string::npos && alt.find(' ') == eq)
+    alt = collapse_blanks(std::string_view(alt).substr(eq + 3));
+  while (!alt.empty() && (alt.back() == '?' || alt.back() == '.' || alt.back() == ':') &&
+         !(alt.size() >= 4 && alt.substr(alt.size() - 4) == "abb.") && !is_area_tag(alt))
+    alt.pop_back();
+  while (!alt.empty() && alt.front() == '-' && alt.size() > 1 && is_ascii_letter(alt[1]))
+    alt.erase(0, 1);
+  return std::string(trim(alt));
+}
+
+}  // namespace
+
+std::vector<std::string> meaning_alternatives(std::string_view raw) {
+  std::string text = drop_brackets(raw);
+  for (char& c : text)
+    if (c == '|' || c == ',') c = ';';
+  std::vector<std::string> plain, notes, tagged;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t semi = text.find(';', start);
+    std::string_view piece(text.data() + start,
+                           (semi == std::string::npos ? text.size() : semi) - start);
+    std::string alt = clean_alternative(piece);
+    if (!alt.empty() && !is_reference(alt)) {
+      std::vector<std::string>& bucket =
+          is_area_tag(alt) ? tagged : (is_note(alt) ? notes : plain);
+      std::vector<std::string> expanded;
+      if (is_area_tag(alt)) expanded.push_back(alt);
+      else expand_slashes(alt, expanded, 0);
+      for (std::string& e : expanded) {
+        e = clean_alternative(e);
+        if (!e.empty()) bucket.push_back(std::move(e));
+      }
+    }
+    if (semi == std::string::npos) break;
+    start = semi + 1;
+  }
+  std::vector<std::string> all;
+  for (auto* group : {&plain, &notes, &tagged})
+    for (std::string& a : *group)
+      if (std::find(all.begin(), all.end(), a) == all.end()) all.push_back(std::move(a));
+  return all;
+}
+
+std::string shape_meaning(std::string_view raw, std::size_t limit) {
+  std::string out;
+  for (const std::string& alt : meaning_alternatives(raw)) {
+    std::size_t need = out.empty() ? alt.size() : out.size() + 1 + alt.size();
+    if (need > limit) {
+      if (out.empty()) {
+        // One long rendering: cut it at the last blank that fits.
+        std::size_t cut = alt.rfind(' ', limit);
+        out = alt.substr(0, cut == std::string::npos || cut == 0 ? limit : cut);
+      }
+      break;
+    }
+    if (!out.empty()) out.push_back('/');
+    out += alt;
+  }
+  if (out.empty()) {
+    // Whitaker gave only notes: keep their words rather than nothing.
+    std::string fallback = collapse_blanks(raw);
+    for (char& c : fallback)
+      if (c == '|' || c == '(' || c == ')' || c == '[' || c == ']') c = ' ';
+    fallback = collapse_blanks(fallback);
+    if (fallback.size() > limit) {
+      std::size_t cut = fallback.rfind(' ', limit);
+      fallback.resize(cut == std::string::npos || cut == 0 ? limit : cut);
+    }
+    out = std::string(trim(fallback));
+  }
+  return out;
+}
+
+}  // namespace kelvo::mkdata
