@@ -173,7 +173,8 @@ void verb_parts(const CitationEntry& e, const InflectionIndex& ix, std::vector<s
       add_word(w, finite(tense::pres, act, mood::ind, 1, 1));
       add_word(w, finite(tense::pres, act, mood::inf, 0, 2));
       if (e.verb_kind != verb_kind::semidep) add_word(w, finite(tense::perf, act, mood::ind, 1, 3));
-      add_word(w, participle());
+      // The fourth stem of "be" is the future participle's, not a passive one.
+      if (e.verb_kind != verb_kind::to_be) add_word(w, participle());
       break;
   }
 }

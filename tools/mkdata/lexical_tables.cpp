@@ -143,6 +143,11 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
       any = true;
     }
     if (!any) continue;  // nothing a word could be analysed by
+    // A comparative or superlative entered on its own (maior, maximus) has its
+    // stem first, but the endings of its degree attach to stem 3 or 4.
+    if (w.speech == pos::adj && w.which == 0 && (w.attribute == 2 || w.attribute == 3) &&
+        stems[1].empty() && stems[2].empty() && stems[3].empty())
+      std::swap(stems[0], stems[static_cast<std::size_t>(w.attribute)]);
 
     grammar::DictEntry base{};
     set_grammar(w, base);

@@ -82,6 +82,33 @@ void expand_slashes(const std::string& alt, std::vector<std::string>& out, int d
     return;
   }
   std::string_view token = words[at];
+  // "of Gaul/the Gauls": an option that opens a phrase ends the options before
+  // it at the slash, and it alone takes the words that follow.
+  std::vector<std::string_view> options;
+  for (std::size_t b = 0; b <= token.size();) {
+    std::size_t slash = token.find('/', b);
+    options.push_back(token.substr(b, slash == std::string_view::npos ? std::string_view::npos
+                                                                     : slash - b));
+    if (slash == std::string_view::npos) break;
+    b = slash + 1;
+  }
+  static constexpr std::array<std::string_view, 10> kOpeners{
+      "the", "a", "an", "his", "her", "its", "their", "my", "your", "our"};
+  for (std::size_t i = 1; i < options.size(); ++i) {
+    if (std::find(kOpeners.begin(), kOpeners.end(), options[i]) == kOpeners.end()) continue;
+    std::string head;
+    for (std::size_t k = 0; k < at; ++k) head.append(words[k]).push_back(' ');
+    for (std::size_t k = 0; k < i; ++k)
+      if (!options[k].empty()) out.push_back(head + std::string(options[k]));
+    std::string rest = head;
+    for (std::size_t k = i; k < options.size(); ++k) {
+      rest.append(options[k]);
+      rest.push_back(k + 1 < options.size() ? '/' : ' ');
+    }
+    for (std::size_t k = at + 1; k < words.size(); ++k) rest.append(words[k]).push_back(' ');
+    expand_slashes(std::string(trim(rest)), out, depth + 1);
+    return;
+  }
   std::size_t start = 0;
   while (start <= token.size()) {
     std::size_t slash = token.find('/', start);
