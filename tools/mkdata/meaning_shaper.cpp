@@ -184,34 +184,45 @@ std::vector<std::string> meaning_alternatives(std::string_view raw) {
   return all;
 }
 
-std::string shape_meaning(std::string_view raw, std::size_t limit) {
+namespace {
+
+std::string cut_at_blank(std::string text, std::size_t limit) {
+  if (text.size() > limit) {
+    std::size_t cut = text.rfind(' ', limit);
+    text.resize(cut == std::string::npos || cut == 0 ? limit : cut);
+  }
+  return std::string(trim(text));
+}
+
+std::string join_within(const std::vector<std::string>& alternatives, std::size_t limit) {
   std::string out;
-  for (const std::string& alt : meaning_alternatives(raw)) {
+  for (const std::string& alt : alternatives) {
     std::size_t need = out.empty() ? alt.size() : out.size() + 1 + alt.size();
     if (need > limit) {
-      if (out.empty()) {
-        // One long rendering: cut it at the last blank that fits.
-        std::size_t cut = alt.rfind(' ', limit);
-        out = alt.substr(0, cut == std::string::npos || cut == 0 ? limit : cut);
-      }
+      // One long rendering: cut it at the last blank that fits.
+      if (out.empty()) out = cut_at_blank(alt, limit);
       break;
     }
     if (!out.empty()) out.push_back('/');
     out += alt;
   }
-  if (out.empty()) {
-    // Whitaker gave only notes: keep their words rather than nothing.
-    std::string fallback = collapse_blanks(raw);
-    for (char& c : fallback)
-      if (c == '|' || c == '(' || c == ')' || c == '[' || c == ']') c = ' ';
-    fallback = collapse_blanks(fallback);
-    if (fallback.size() > limit) {
-      std::size_t cut = fallback.rfind(' ', limit);
-      fallback.resize(cut == std::string::npos || cut == 0 ? limit : cut);
-    }
-    out = std::string(trim(fallback));
-  }
   return out;
+}
+
+}  // namespace
+
+std::string shape_meaning(std::string_view raw, std::size_t limit) {
+  std::string out = join_within(meaning_alternatives(raw), limit);
+  if (!out.empty()) return out;
+  // Whitaker gave only bracketed notes: their words are better than nothing.
+  std::string open(raw);
+  for (char& c : open)
+    if (c == '(' || c == ')' || c == '[' || c == ']') c = ' ';
+  out = join_within(meaning_alternatives(open), limit);
+  if (!out.empty()) return out;
+  for (char& c : open)
+    if (c == '|') c = ' ';
+  return cut_at_blank(collapse_blanks(open), limit);
 }
 
 }  // namespace kelvo::mkdata
