@@ -1,0 +1,141 @@
+#include "mkdata/data_builder.h"
+
+#include <filesystem>
+#include <span>
+#include <system_error>
+
+#include "grammar/lexicon.h"
+#include "mkdata/atomic_file.h"
+#include "mkdata/english_tables.h"
+#include "mkdata/lexical_tables.h"
+#include "mkdata/whitaker_reader.h"
+
+namespace kelvo::mkdata {
+
+namespace {
+
+std::string join(const std::string& dir, const std::string& name) {
+  return (std::filesystem::path(dir) / name).string();
+}
+
+struct PendingFile {
+  std::string name;
+  std::vector<unsigned char> bytes;
+  std::size_t records = 0;
+};
+
+template <typename T>
+PendingFile pending(const char* name, std::span<const T> records) {
+  auto b = table_bytes(records);
+  return PendingFile{name, std::vector<unsigned char>(b.begin(), b.end()), records.size()};
+}
+
+// Reads one input; the error names the path.
+Result<std::string> input(const std::string& dir, const char* name) {
+  return read_whole_file(join(dir, name));
+}
+
+}  // namespace
+
+Result<BuildReport> build_data(const BuildOptions& options) {
+  BuildReport report;
+  const std::string& wdir = options.whitaker_dir;
+
+  auto dict_bytes = input(wdir, kDictFileName);
+  if (!dict_bytes) return dict_bytes.error();
+  auto dict = parse_dictfile(*dict_bytes, join(wdir, kDictFileName));
+  if (!dict) return dict.error();
+  auto infl_bytes = input(wdir, kInflectsFileName);
+  if (!infl_bytes) return infl_bytes.error();
+  auto infl_raw = parse_inflects(*infl_bytes, join(wdir, kInflectsFileName));
+  if (!infl_raw) return infl_raw.error();
+  auto uniq_text = input(wdir, kUniquesFileName);
+  if (!uniq_text) return uniq_text.error();
+  auto uniq_raw = parse_uniques(*uniq_text, join(wdir, kUniquesFileName));
+  if (!uniq_raw) return uniq_raw.error();
+  auto addon_text = input(wdir, kAddonsFileName);
+  if (!addon_text) return addon_text.error();
+  auto tackons = parse_addons(*addon_text, join(wdir, kAddonsFileName));
+  if (!tackons) return tackons.error();
+
+  const std::string& sdir = options.sources_dir;
+  auto polish_text = input(sdir, kPolishSource);
+  if (!polish_text) return polish_text.error();
+  auto polish = parse_polish(*polish_text, join(sdir, kPolishSource), report.notes);
+  if (!polish) return polish.error();
+  auto phrase_text = input(sdir, kPhraseRepairSource);
+  if (!phrase_text) return phrase_text.error();
+  auto phrases = parse_phrase_repairs(*phrase_text, join(sdir, kPhraseRepairSource), report.notes);
+  if (!phrases) return phrases.error();
+  auto final_text = input(sdir, kFinalPolishSource);
+  if (!final_text) return final_text.error();
+  auto finals = parse_final_polish(*final_text, join(sdir, kFinalPolishSource), report.notes);
+  if (!finals) return finals.error();
+
+  std::vector<grammar::InflectionRecord> inflections = build_inflections(*infl_raw);
+  DictionaryTables tables = build_dictionary(dict->entries, inflections);
+  std::vector<grammar::UniqueRecord> uniques = build_uniques(*uniq_raw);
+  std::vector<grammar::AddonRecord> addons = build_addons(*tackons);
+  report.dictionary_records = dict->records;
+  report.continuations = dict->continuations;
+  report.citations_missing = tables.citations_missing;
+  for (std::string& w : tables.warnings) report.notes.push_back(std::move(w));
+
+  struct Limit {
+    const char* name;
+    std::size_t count, max;
+  };
+  for (const Limit& l : {Limit{grammar::kInflectsFile, inflections.size(), grammar::kMaxInflections},
+                         Limit{grammar::kDictFile, tables.entries.size(), grammar::kMaxDictEntries},
+                         Limit{grammar::kMeaningsFile, tables.meanings.size(), grammar::kMaxMeanings},
+                         Limit{grammar::kUniquesFile, uniques.size(), grammar::kMaxUniques},
+                         Limit{grammar::kAddonsFile, addons.size(), grammar::kMaxAddons},
+                         Limit{grammar::kPolishFile, polish->size(), grammar::kMaxPolish},
+                         Limit{grammar::kPhraseRepairFile, phrases->size(), grammar::kMaxPhraseRepairs},
+                         Limit{grammar::kFinalPolishFile, finals->size(), grammar::kMaxFinalPolish}})
+    if (l.count > l.max)
+      return make_error(ErrorKind::limit, std::string(l.name) + ": " + std::to_string(l.count) +
+                                              " records exceed the limit of " +
+                                              std::to_string(l.max));
+
+  std::vector<PendingFile> files;
+  files.push_back(pending<grammar::InflectionRecord>(grammar::kInflectsFile, inflections));
+  {
+    PendingFile d = pending<grammar::DictEntry>(grammar::kDictFile, tables.entries);
+    auto index = table_bytes<grammar::LetterIndexRecord>(tables.letter_index);
+    d.bytes.insert(d.bytes.end(), index.begin(), index.end());
+    files.push_back(std::move(d));
+  }
+  files.push_back(pending<grammar::MeaningLine>(grammar::kMeaningsFile, tables.meanings));
+  files.push_back(pending<grammar::UniqueRecord>(grammar::kUniquesFile, uniques));
+  files.push_back(pending<grammar::AddonRecord>(grammar::kAddonsFile, addons));
+  files.push_back(pending<grammar::PolishRecord>(grammar::kPolishFile, *polish));
+  files.push_back(pending<grammar::PhraseRepairRecord>(grammar::kPhraseRepairFile, *phrases));
+  files.push_back(pending<grammar::FinalPolishRecord>(grammar::kFinalPolishFile, *finals));
+
+  std::error_code ec;
+  std::filesystem::create_directories(options.out_dir, ec);
+  if (ec)
+    return make_error(ErrorKind::io, options.out_dir + ": cannot create the folder: " + ec.message());
+
+  // Stage everything first; only when every file is written do they replace the old ones.
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    Status s = stage_file(join(options.out_dir, files[i].name), files[i].bytes);
+    if (!s) {
+      for (std::size_t j = 0; j < i; ++j) discard_staged(join(options.out_dir, files[j].name));
+      return s.error();
+    }
+  }
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    Status s = commit_staged(join(options.out_dir, files[i].name));
+    if (!s) {
+      for (std::size_t j = i + 1; j < files.size(); ++j)
+        discard_staged(join(options.out_dir, files[j].name));
+      return s.error();
+    }
+    report.files.push_back(WrittenFile{files[i].name, files[i].records, files[i].bytes.size()});
+  }
+  return report;
+}
+
+}  // namespace kelvo::mkdata

@@ -1,0 +1,262 @@
+#include "mkdata/lexical_tables.h"
+
+#include <algorithm>
+
+#include "base/text.h"
+#include "mkdata/citation_form.h"
+#include "mkdata/code_mapping.h"
+#include "mkdata/meaning_shaper.h"
+
+namespace kelvo::mkdata {
+
+namespace {
+
+using grammar::Code;
+namespace pos = grammar::pos;
+
+Code u8(int v) { return static_cast<Code>(v & 0xFF); }
+
+std::uint8_t rarity_area_byte(int frequency, int area) {
+  return static_cast<std::uint8_t>((rarity_from_frequency(frequency) & 0x0F) |
+                                   ((area & 0x0F) << 4));
+}
+
+bool is_stem(std::string_view s) { return !s.empty() && s != "zzz"; }
+
+// Whitaker's byte 3 and 4 of a dictionary entry in our layout.
+void set_grammar(const WhitakerEntry& w, grammar::DictEntry& d) {
+  d.speech = u8(w.speech);
+  switch (w.speech) {
+    case pos::noun:
+      d.which = u8(w.which);
+      d.variant = u8(w.variant);
+      d.byte3 = u8(w.attribute);
+      d.kind = map_noun_kind(w.noun_kind);
+      d.extra = noun_number_flag(w.noun_kind);
+      break;
+    case pos::pron:
+    case pos::pack:
+    case pos::num:
+      d.which = u8(w.which);
+      d.variant = u8(w.variant);
+      d.kind = u8(w.attribute);
+      break;
+    case pos::adj:
+      d.which = u8(w.which);
+      d.variant = u8(w.variant);
+      d.byte3 = u8(w.attribute);
+      break;
+    case pos::verb:
+      d.which = u8(w.which);
+      d.variant = u8(w.variant);
+      d.kind = u8(w.attribute & 0x0F);
+      break;
+    case pos::adv:
+    case pos::prep: d.byte3 = u8(w.attribute); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+std::vector<grammar::InflectionRecord> build_inflections(std::span<const WhitakerInflection> raw) {
+  std::vector<grammar::InflectionRecord> out;
+  out.reserve(raw.size());
+  for (const WhitakerInflection& w : raw) {
+    grammar::InflectionRecord f{};
+    f.speech = u8(w.speech);
+    f.which = u8(w.which);
+    f.variant = u8(w.variant);
+    switch (w.speech) {
+      case pos::verb:
+        f.b3 = u8(w.tense);
+        f.b4 = u8(w.voice);
+        f.b5 = u8(w.mood);
+        f.b6 = u8(w.person);
+        f.b7 = u8(w.number);
+        break;
+      case pos::vpar:
+        f.b3 = u8(w.gcase);
+        f.b4 = u8(w.number);
+        f.b5 = u8(w.gender);
+        f.b6 = u8(w.tense);
+        f.b7 = u8(w.voice);
+        f.b8 = u8(w.mood);
+        break;
+      case pos::adv: f.b6 = u8(w.degree); break;
+      case pos::prep: f.b3 = u8(w.gcase); break;
+      default:
+        f.b3 = u8(w.gcase);
+        f.b4 = u8(w.number);
+        f.b5 = u8(w.gender);
+        f.b6 = u8(w.degree);
+        break;
+    }
+    f.stem_key = u8(w.stem_key);
+    f.age = u8(w.age);
+    f.rarity_inc = u8(rarity_increment(w.frequency));
+    set_field(f.ending, normalise_latin(w.ending));
+    out.push_back(f);
+  }
+  std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+    int c = compare_bytes(a.ending_text(), b.ending_text());
+    return c != 0 ? c < 0 : a.speech < b.speech;
+  });
+  return out;
+}
+
+std::array<grammar::LetterIndexRecord, grammar::kLetterIndexCount> build_letter_index(
+    std::span<const grammar::DictEntry> sorted) {
+  std::array<grammar::LetterIndexRecord, grammar::kLetterIndexCount> index{};
+  for (int k = 0; k < 26; ++k) {
+    const unsigned char letter = static_cast<unsigned char>('a' + k);
+    auto it = std::lower_bound(sorted.begin(), sorted.end(), letter,
+                               [](const grammar::DictEntry& e, unsigned char c) {
+                                 std::string_view s = e.stem_text();
+                                 return s.empty() || static_cast<unsigned char>(s[0]) < c;
+                               });
+    index[static_cast<std::size_t>(k)].first.set(static_cast<std::int32_t>(it - sorted.begin()));
+  }
+  index[26].first.set(static_cast<std::int32_t>(sorted.size()));
+  return index;
+}
+
+DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
+                                  std::span<const grammar::InflectionRecord> inflections) {
+  DictionaryTables t;
+  const InflectionIndex index(inflections);
+  t.meanings.reserve(entries.size());
+  t.entries.reserve(entries.size() * 3);
+  for (const WhitakerEntry& w : entries) {
+    std::array<std::string, 4> stems;
+    bool any = false;
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (!is_stem(w.stems[k])) continue;
+      stems[k] = normalise_latin(w.stems[k]);
+      if (stems[k].size() > kMaxStemChars) {
+        t.warnings.push_back("record " + std::to_string(w.record) + ": stem \"" + stems[k] +
+                             "\" longer than " + std::to_string(kMaxStemChars) +
+                             " characters, left out");
+        stems[k].clear();
+        continue;
+      }
+      any = true;
+    }
+    if (!any) continue;  // nothing a word could be analysed by
+    // A comparative or superlative entered on its own (maior, maximus) has its
+    // stem first, but the endings of its degree attach to stem 3 or 4.
+    if (w.speech == pos::adj && w.which == 0 && (w.attribute == 2 || w.attribute == 3) &&
+        stems[1].empty() && stems[2].empty() && stems[3].empty())
+      std::swap(stems[0], stems[static_cast<std::size_t>(w.attribute)]);
+
+    grammar::DictEntry base{};
+    set_grammar(w, base);
+    base.meaning_index.set(static_cast<std::int32_t>(t.meanings.size()));
+    base.rarity_area = rarity_area_byte(w.frequency, w.area);
+    base.age = u8(w.age);
+
+    CitationEntry c;
+    c.stems = stems;
+    c.speech = base.speech;
+    c.which = base.which;
+    c.variant = base.variant;
+    c.byte3 = base.byte3;
+    c.verb_kind = base.speech == pos::verb ? base.kind : Code{0};
+    c.number_flag = base.speech == pos::noun ? base.extra : Code{0};
+
+    grammar::MeaningLine line{};
+    std::string citation = build_citation(c, index);
+    if (citation.empty()) ++t.citations_missing;
+    set_field(line.latin, citation);
+    set_field(line.english, shape_meaning(w.meaning));
+    t.meanings.push_back(line);
+
+    for (std::size_t k = 0; k < 4; ++k) {
+      if (stems[k].empty()) continue;
+      grammar::DictEntry d = base;
+      d.stem_key = u8(static_cast<int>(k) + 1);
+      set_field(d.stem, stems[k]);
+      t.entries.push_back(d);
+    }
+  }
+  std::stable_sort(t.entries.begin(), t.entries.end(), [](const auto& a, const auto& b) {
+    return compare_bytes(a.stem_text(), b.stem_text()) < 0;
+  });
+  t.letter_index = build_letter_index(t.entries);
+  return t;
+}
+
+std::vector<grammar::UniqueRecord> build_uniques(std::span<const WhitakerUnique> raw) {
+  std::vector<grammar::UniqueRecord> out;
+  for (const WhitakerUnique& w : raw) {
+    grammar::UniqueRecord u{};
+    u.speech = u8(w.speech);
+    u.which = u8(w.which);
+    u.variant = u8(w.variant);
+    switch (w.speech) {
+      case pos::verb:
+        u.b3 = u8(w.tense);
+        u.b4 = u8(w.voice);
+        u.b5 = u8(w.mood);
+        u.b6 = u8(w.person);
+        u.b7 = u8(w.number);
+        u.b8 = u8(w.kind);  // the entry's verb kind
+        break;
+      case pos::vpar:
+        u.b3 = u8(w.gcase);
+        u.b4 = u8(w.number);
+        u.b5 = u8(w.gender);
+        u.b6 = u8(w.tense);
+        u.b7 = u8(w.voice);
+        u.b8 = u8(w.mood);
+        break;
+      case pos::adv:
+        u.b3 = u8(w.degree);
+        u.b6 = u8(w.degree);
+        break;
+      case pos::prep: u.b3 = u8(w.gcase); break;
+      default:
+        u.b3 = u8(w.gcase);
+        u.b4 = u8(w.number);
+        u.b5 = u8(w.gender);
+        u.b6 = u8(w.degree);
+        break;
+    }
+    if (w.speech == pos::noun) u.extra = noun_number_flag(w.kind);
+    u.rarity_area = rarity_area_byte(w.frequency, w.area);
+    u.age = u8(w.age);
+    set_field(u.meaning, shape_meaning(w.meaning));
+    set_field(u.latin, normalise_latin(w.latin));
+    out.push_back(u);
+  }
+  std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+    return compare_bytes(a.latin_text(), b.latin_text()) < 0;
+  });
+  return out;
+}
+
+std::vector<grammar::AddonRecord> build_addons(std::span<const WhitakerTackon> raw) {
+  std::vector<grammar::AddonRecord> out;
+  for (const WhitakerTackon& w : raw) {
+    grammar::AddonRecord a{};
+    a.host_speech = u8(w.host_speech);
+    a.host_which = u8(w.host_which);
+    a.host_variant = u8(w.host_variant);
+    a.addon_kind = pos::tackon;
+    // The case a tackon brings, as Whitaker's note names it (mecum: ABL; huiusmodi: GEN).
+    if (w.meaning.find("ABL") != std::string::npos) a.b4 = grammar::gcase::abl;
+    else if (w.meaning.find("GEN") != std::string::npos) a.b4 = grammar::gcase::gen;
+    set_field(a.text, normalise_latin(w.text));
+    // "!" marks an emphatic particle (suapte, mepte): no English of its own.
+    std::string meaning = !w.meaning.empty() && w.meaning[0] == '!' ? std::string("EMPHATIC")
+                                                                     : shape_meaning(w.meaning);
+    set_field(a.meaning, meaning);
+    out.push_back(a);
+  }
+  std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
+    return compare_bytes(a.text_view(), b.text_view()) < 0;
+  });
+  return out;
+}
+
+}  // namespace kelvo::mkdata
