@@ -239,7 +239,7 @@ TEST_F(FixtureBuild, CodesMappedIntoEntryBytes) {
       {10, 1, 2, 2, 3, grammar::noun_kind::mult, 1, 1, 10, 0, 2},   // M -> 2, plural only
       {19, 1, 1, 1, 2, grammar::noun_kind::thing, 1, 3, 0, 0, 0},   // T -> 7
       {2, 7, 1, 1, 0, 0, 1, 2, 10, 3, 0},                            // verb, freq B, area W, age C
-      {13, 7, 2, 1, 0, grammar::verb_kind::trans, 4, 4, 0, 0, 0},   // freq X -> grade 4
+      {13, 8, 2, 1, 0, grammar::verb_kind::trans, 4, 4, 0, 0, 0},   // stem 4 a participle; freq X -> grade 4
       {8, 4, 1, 1, 1, 0, 1, 1, 0, 0, 0},                             // ADJ comparison POS
       {12, 11, 0, 0, 0, 0, 1, 1, 0, 0, 0},                           // CONJ
   };

@@ -175,6 +175,9 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
       if (stems[k].empty()) continue;
       grammar::DictEntry d = base;
       d.stem_key = u8(static_cast<int>(k) + 1);
+      // A verb's fourth stem carries the perfect participle (and the supines):
+      // it is stored as a participle so that the participle endings fit it.
+      if (d.speech == pos::verb && k == 3) d.speech = pos::vpar;
       set_field(d.stem, stems[k]);
       t.entries.push_back(d);
     }
