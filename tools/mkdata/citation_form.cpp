@@ -57,7 +57,8 @@ std::optional<std::string> best_form(const CitationEntry& e, const InflectionInd
     }
   }
   if (!best) return std::nullopt;
-  return e.stems[best->stem_key - 1] + std::string(best->ending_text());
+  const std::string& stem = e.stems[best->stem_key - 1];
+  return (stem == kEmptyStem ? std::string() : stem) + std::string(best->ending_text());
 }
 
 void add_word(std::vector<std::string>& words, std::optional<std::string> w) {

@@ -37,6 +37,9 @@ class InflectionIndex {
 };
 
 // Principal parts joined by blanks; "" when no form could be built.
+// The stored form of an empty stem (the whole word is its ending).
+inline constexpr const char* kEmptyStem = ".";
+
 std::string build_citation(const CitationEntry& entry, const InflectionIndex& index);
 
 }  // namespace kelvo::mkdata

@@ -131,7 +131,17 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
     std::array<std::string, 4> stems;
     bool any = false;
     for (std::size_t k = 0; k < 4; ++k) {
-      if (!is_stem(w.stems[k])) continue;
+      if (!is_stem(w.stems[k])) {
+        // A blank verb stem before a present one is an empty stem (sum: s, -, fu,
+        // fut gives es, est, esse): it is stored as "." so that the split of a
+        // whole word as an ending finds it.
+        if (w.speech == pos::verb && w.stems[k].empty() && k + 1 < 4 &&
+            is_stem(w.stems[k + 1])) {
+          stems[k] = kEmptyStem;
+          any = true;
+        }
+        continue;
+      }
       stems[k] = normalise_latin(w.stems[k]);
       if (stems[k].size() > kMaxStemChars) {
         t.warnings.push_back("record " + std::to_string(w.record) + ": stem \"" + stems[k] +
