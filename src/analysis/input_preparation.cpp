@@ -256,10 +256,13 @@ void InputPreparation::add_line(std::string line, std::string& out) {
       {" res p.", " res publica"},
       {" re p.", " re publica"},
       {" rei p.", " rei publicae"}};
+  // The line start counts as a blank here: "rei p. causa" may open a line.
+  line.insert(line.begin(), ' ');
   for (const auto& [from, to] : kRePublica) {
     for (std::size_t p = line.find(from); p != std::string::npos; p = line.find(from, p + to.size()))
       line.replace(p, from.size(), to);
   }
+  line.erase(line.begin());
   if (options_.abbreviation && abbreviations_ && !abbreviations_->empty())
     userdata::expand_abbreviations(line, *abbreviations_);
   split(line, out);
