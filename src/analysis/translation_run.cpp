@@ -125,7 +125,12 @@ RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start
     handler.analyse(*words_, ctx);
     ctx.sentence_length = ctx.token_count;
     if (!options_.translate) continue;
-    if (options_.joint) log_.printf("%s\n", sentence.c_str());
+    if (options_.joint) {
+      std::string_view latin = sentence;
+      if (!latin.empty() && latin.back() == '\n') latin.remove_suffix(1);
+      log_.write(latin);
+      log_.write("\n");
+    }
     if (ctx.token_count == 2 && options_.single_word_error) log_.write(kOneWordMessage);
     if (ctx.token_count < 2) continue;
     handler.translate(*words_, ctx);
