@@ -1,5 +1,6 @@
 #include "analysis/input_preparation.h"
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -17,8 +18,20 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-bool is_one_of(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
-bool is_delimiter(char c) { return is_one_of(c, kSentenceDelimiters); }
+// Character classes by byte, for the per-character passes.
+enum : std::uint8_t { kDelim = 1, kTrailing = 2, kTrailMark = 4, kSpacing = 8, kRoman3 = 16 };
+constexpr std::array<std::uint8_t, 256> make_classes() {
+  std::array<std::uint8_t, 256> t{};
+  for (char c : std::string_view(kSentenceDelimiters)) t[static_cast<unsigned char>(c)] |= kDelim;
+  for (char c : std::string_view(" \t\r\n,.;:")) t[static_cast<unsigned char>(c)] |= kTrailing;
+  for (char c : std::string_view("\r\n,.;:")) t[static_cast<unsigned char>(c)] |= kTrailMark;
+  for (char c : std::string_view(" !,.:;?")) t[static_cast<unsigned char>(c)] |= kSpacing;
+  for (char c : std::string_view("IVX")) t[static_cast<unsigned char>(c)] |= kRoman3;
+  return t;
+}
+constexpr std::array<std::uint8_t, 256> kClasses = make_classes();
+bool has_class(char c, std::uint8_t cls) { return (kClasses[static_cast<unsigned char>(c)] & cls) != 0; }
+bool is_delimiter(char c) { return has_class(c, kDelim); }
 bool is_quote(char c) { return c == '"' || c == '\''; }
 bool is_letter_or_digit(char c) { return is_ascii_letter(c) || is_ascii_digit(c); }
 
@@ -30,13 +43,6 @@ std::size_t next_non_blank(const std::string& s, std::size_t i) {
 void bump(std::uint16_t& counter, std::size_t n) {
   std::size_t v = counter + n;
   counter = static_cast<std::uint16_t>(v > 0xFFFF ? 0xFFFF : v);
-}
-
-std::size_t count_occurrences(std::string_view text, std::string_view what) {
-  std::size_t n = 0;
-  for (std::size_t p = text.find(what); p != std::string_view::npos; p = text.find(what, p + 1))
-    ++n;
-  return n;
 }
 
 void append_piece(std::string_view piece, std::string& out) {
@@ -67,10 +73,24 @@ void InputPreparation::reset() {
 }
 
 void InputPreparation::count_persons(std::string_view line) {
-  bump(persons_.ego, count_occurrences(line, " ego "));
-  bump(persons_.tu, count_occurrences(line, " tu "));
-  bump(persons_.nos, count_occurrences(line, " nos "));
-  bump(persons_.vos, count_occurrences(line, " uos ") + count_occurrences(line, " vos "));
+  // One pass over the blanks: each may open " ego ", " tu ", " nos ", " uos ", " vos ".
+  std::size_t ego = 0, tu = 0, nos = 0, vos = 0;
+  for (std::size_t p = 0; p + 3 < line.size(); ++p) {
+    if (line[p] != ' ') continue;
+    std::string_view rest = line.substr(p + 1);
+    switch (rest[0]) {
+      case 'e': ego += rest.substr(0, 4) == "ego "; break;
+      case 't': tu += rest.substr(0, 3) == "tu "; break;
+      case 'n': nos += rest.substr(0, 4) == "nos "; break;
+      case 'u':
+      case 'v': vos += rest.substr(1, 3) == "os "; break;
+      default: break;
+    }
+  }
+  bump(persons_.ego, ego);
+  bump(persons_.tu, tu);
+  bump(persons_.nos, nos);
+  bump(persons_.vos, vos);
 }
 
 // A line that ends in blanks or stops gets exactly one closing mark after its
@@ -80,8 +100,8 @@ void InputPreparation::mark_trailing_stop(std::string& line) const {
   std::size_t i = line.size();
   char remembered = '.';
   bool moved = false;
-  while (i > 0 && is_one_of(line[i - 1], " \t\r\n,.;:")) {
-    if (is_one_of(line[i - 1], "\r\n,.;:")) remembered = line[i - 1];
+  while (i > 0 && has_class(line[i - 1], kTrailing)) {
+    if (has_class(line[i - 1], kTrailMark)) remembered = line[i - 1];
     --i;
     moved = true;
   }
@@ -118,7 +138,7 @@ std::string InputPreparation::character_pass(const std::string& line) const {
       ++i;
     } else if (is_quote(c)) {
       ++quotes;
-      bool inside = !o.empty() && o.back() != ' ' && has_next && !is_one_of(next, " !,.:;?");
+      bool inside = !o.empty() && o.back() != ' ' && has_next && !has_class(next, kSpacing);
       if (inside && quotes % 2 == 1) {
         o.push_back(' ');
         o.push_back(c);
@@ -163,7 +183,7 @@ void InputPreparation::hide_non_final_stops(std::string& line) const {
   static constexpr std::string_view kPraenomina[] = {"Cn", "Ti", "Sp", "Ap", "Sex", "Ser"};
   for (std::size_t i = 0; i < line.size(); ++i) {
     if (line[i] != '.' || i + 1 >= line.size() || line[i + 1] != ' ') continue;
-    if (i > 0 && is_one_of(line[i - 1], "IVX")) continue;
+    if (i > 0 && has_class(line[i - 1], kRoman3)) continue;
     if (i >= 1 && (i < 2 || !is_ascii_letter(line[i - 2]))) {
       if (line.compare(i - 1, 5, "S. C.") == 0) {
         line.replace(i - 1, 5, " S_C ");

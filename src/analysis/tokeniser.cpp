@@ -1,5 +1,7 @@
 #include "analysis/tokeniser.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -11,7 +13,20 @@ namespace kelvo::analysis {
 
 namespace {
 
-bool is_punct(char c) { return grammar::punctuation_code(c) >= 0; }
+constexpr std::array<std::int8_t, 256> make_punct_codes() {
+  std::array<std::int8_t, 256> t{};
+  for (auto& v : t) v = -1;
+  for (std::size_t i = 0; i < grammar::kPunctuationChars.size(); ++i)
+    t[static_cast<unsigned char>(grammar::kPunctuationChars[i])] = static_cast<std::int8_t>(i);
+  return t;
+}
+constexpr std::array<std::int8_t, 256> kPunctCodes = make_punct_codes();
+int punct_code(char c) { return kPunctCodes[static_cast<unsigned char>(c)]; }
+bool is_punct(char c) { return punct_code(c) >= 0; }
+// Marks the clean-up keeps inside a word.
+bool is_punct_kept(char c) {
+  return c == ',' || c == '.' || c == '?' || c == ';' || c == ':' || c == '!';
+}
 bool in_list(std::string_view w, std::initializer_list<std::string_view> list) {
   for (auto x : list)
     if (w == x) return true;
@@ -37,7 +52,7 @@ void apply_case(std::string& w) {
   bool other_letter = false;
   for (char c : w) other_letter = other_letter || (is_ascii_letter(c) && !is_roman_letter(c));
   if (!other_letter && !starts_with(w, "IULI") && is_roman_numeral(w)) return;
-  std::size_t us = w.find('_');
+  std::size_t us = std::string_view(w).substr(0, 4).find('_');
   if (us >= 1 && us <= 3) {
     std::string rest = w.substr(us + 1);
     lower_unless_name(rest);
@@ -88,7 +103,7 @@ std::string clean_characters(std::string_view w, bool botany) {
       out.append("Oe");
     } else if (c == '[' || c == '\\' || c == ']' || c == '^') {
       // removed
-    } else if ((u < 'A' || u > 'z') && std::string_view(" &,.?;:!").find(c) == std::string_view::npos) {
+    } else if ((u < 'A' || u > 'z') && c != ' ' && c != '&' && !is_punct_kept(c)) {
       // removed
     } else {
       out.push_back(c);
@@ -131,6 +146,7 @@ std::string_view split_enclitic(std::string& w, bool plautus) {
 // The joined form of a fixed expression made of the previous token and this
 // word, or "" when they do not make one.
 std::string joined_expression(std::string_view prev, std::string_view cur) {
+  if (cur.empty() || std::string_view("dicfqea").find(cur[0]) == std::string_view::npos) return {};
   static constexpr std::string_view kOrdinals[] = {"terti", "quart", "quint", "sext",
                                                   "septim", "octau", "non"};
   if (starts_with(cur, "decim")) {
@@ -167,7 +183,7 @@ class Tokeniser {
 
  private:
   enum class Step { go_on, stop, cancel };
-  Step finish_word(std::string word);
+  Step finish_word(std::string& word);
   Step too_many(std::size_t trailing);
   void reorder_in_hoc();
   bool quiet() const { return options_.batch_mode; }
@@ -191,19 +207,19 @@ Tokeniser::Step Tokeniser::too_many(std::size_t) {
   return ok ? Step::stop : Step::cancel;
 }
 
-Tokeniser::Step Tokeniser::finish_word(std::string word) {
+Tokeniser::Step Tokeniser::finish_word(std::string& word) {
   // Brackets inside a word, as in "amic(us)", are not punctuation.
   std::size_t n = word.size();
   bool close_last = n > 0 && word[n - 1] == ')';
   bool close_next = n > 2 && word[n - 2] == ')';
-  std::size_t open = word.find('(', 1);
-  if ((close_last || close_next) && open != std::string::npos) {
+  std::size_t open = (close_last || close_next) ? word.find('(', 1) : std::string::npos;
+  if (open != std::string::npos) {
     word[open] = '[';
     word[close_last ? n - 1 : n - 2] = ']';
   }
   std::size_t lead = 0;
   while (lead < word.size() && !is_ascii_letter(word[lead]) && is_punct(word[lead])) {
-    push(grammar::punctuation_token(grammar::punctuation_code(word[lead])));
+    push(grammar::punctuation_token(punct_code(word[lead])));
     ++lead;
   }
   word.erase(0, lead);
@@ -254,7 +270,7 @@ Tokeniser::Step Tokeniser::finish_word(std::string word) {
     }
   }
   if (!enclitic.empty()) push(enclitic);
-  for (char c : trailing) push(grammar::punctuation_token(grammar::punctuation_code(c)));
+  for (char c : trailing) push(grammar::punctuation_token(punct_code(c)));
   if (overflow_ ||
       words_.token_count() >= kTokenLimit - static_cast<int>(trailing.size()))
     return too_many(trailing.size());
