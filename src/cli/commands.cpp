@@ -24,6 +24,9 @@ int cmd_info(const std::vector<std::string>&) {
 
 const Command kCommands[] = {
     {"info", "show the data folder, each table loaded and the features switched off", cmd_info},
+    {"sentences", "print the prepared sentences of FILE... (or standard input), one a line",
+     cmd_sentences},
+    {"tokens", "print the tokens of each sentence of FILE... (or standard input)", cmd_tokens},
 };
 
 void print_help() {

@@ -1,8 +1,14 @@
 // The `kelvo` command: each subcommand is one function over the parsed options.
 #pragma once
+#include <string>
+#include <vector>
 
 namespace kelvo::cli {
 
 int run(int argc, char** argv);
+
+// Subcommands (cmd_*.cpp).
+int cmd_sentences(const std::vector<std::string>& args);
+int cmd_tokens(const std::vector<std::string>& args);
 
 }  // namespace kelvo::cli

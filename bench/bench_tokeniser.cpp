@@ -1,0 +1,86 @@
+// Speed of the input preparation and the tokeniser over the corpus (or a
+// generated Latin text when the corpus is absent), in bytes of input per second.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "analysis/input_preparation.h"
+#include "analysis/input_text.h"
+#include "analysis/sentence_words.h"
+#include "analysis/tokeniser.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string corpus_text() {
+  std::string text;
+  const fs::path dir = fs::path(KELVO_SHARED_DIR) / "corpus";
+  std::error_code ec;
+  if (fs::is_directory(dir, ec)) {
+    for (const auto& e : fs::directory_iterator(dir, ec)) {
+      if (e.path().extension() != ".txt") continue;
+      std::ifstream in(e.path(), std::ios::binary);
+      std::ostringstream ss;
+      ss << in.rdbuf();
+      text += ss.str();
+    }
+  }
+  if (text.empty()) {
+    while (text.size() < 4'000'000)
+      text += "Gallia est omnis divisa in partes tres, quarum unam incolunt Belgae, aliam "
+              "Aquitani, tertiam qui ipsorum lingua Celtae, nostra Galli appellantur.\n"
+              "M. Tullius Cicero rei p. causa \"Quo usque tandem\" dixit; (vide.)\n";
+  }
+  return text;
+}
+
+const std::string& text() {
+  static const std::string t = corpus_text();
+  return t;
+}
+
+void BM_DecodeAndPrepare(benchmark::State& state) {
+  kelvo::TranslationOptions options;
+  for (auto _ : state) {
+    auto decoded = kelvo::analysis::decode_text(text());
+    kelvo::analysis::InputPreparation prep(options, nullptr);
+    std::string out = prep.prepare_text(*decoded);
+    benchmark::DoNotOptimize(out.data());
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text().size()));
+}
+
+void BM_PrepareAndTokenise(benchmark::State& state) {
+  kelvo::TranslationOptions options;
+  kelvo::RecordingHost host;
+  auto words = std::make_unique<kelvo::analysis::SentenceWords>();
+  kelvo::ParseLog log;
+  for (auto _ : state) {
+    kelvo::WarningGate gate(host);
+    auto decoded = kelvo::analysis::decode_text(text());
+    kelvo::analysis::InputPreparation prep(options, nullptr);
+    std::string sentences = prep.prepare_text(*decoded);
+    std::size_t pos = 0;
+    long tokens = 0;
+    while (pos < sentences.size()) {
+      std::size_t nl = sentences.find('\n', pos);
+      std::size_t end = nl == std::string::npos ? sentences.size() : nl + 1;
+      tokens += kelvo::analysis::tokenise(std::string_view(sentences).substr(pos, end - pos),
+                                          *words, options, gate, log);
+      pos = end;
+    }
+    benchmark::DoNotOptimize(tokens);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text().size()));
+}
+
+}  // namespace
+
+BENCHMARK(BM_DecodeAndPrepare)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrepareAndTokenise)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

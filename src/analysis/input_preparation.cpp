@@ -1,0 +1,359 @@
+#include "analysis/input_preparation.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "analysis/input_text.h"
+#include "base/text.h"
+
+namespace kelvo::analysis {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Character classes by byte, for the per-character passes.
+enum : std::uint8_t { kDelim = 1, kTrailing = 2, kTrailMark = 4, kSpacing = 8, kRoman3 = 16 };
+constexpr std::array<std::uint8_t, 256> make_classes() {
+  std::array<std::uint8_t, 256> t{};
+  for (char c : std::string_view(kSentenceDelimiters)) t[static_cast<unsigned char>(c)] |= kDelim;
+  for (char c : std::string_view(" \t\r\n,.;:")) t[static_cast<unsigned char>(c)] |= kTrailing;
+  for (char c : std::string_view("\r\n,.;:")) t[static_cast<unsigned char>(c)] |= kTrailMark;
+  for (char c : std::string_view(" !,.:;?")) t[static_cast<unsigned char>(c)] |= kSpacing;
+  for (char c : std::string_view("IVX")) t[static_cast<unsigned char>(c)] |= kRoman3;
+  return t;
+}
+constexpr std::array<std::uint8_t, 256> kClasses = make_classes();
+bool has_class(char c, std::uint8_t cls) { return (kClasses[static_cast<unsigned char>(c)] & cls) != 0; }
+bool is_delimiter(char c) { return has_class(c, kDelim); }
+bool is_quote(char c) { return c == '"' || c == '\''; }
+bool is_letter_or_digit(char c) { return is_ascii_letter(c) || is_ascii_digit(c); }
+
+std::size_t next_non_blank(const std::string& s, std::size_t i) {
+  while (i < s.size() && s[i] == ' ') ++i;
+  return i;
+}
+
+void bump(std::uint16_t& counter, std::size_t n) {
+  std::size_t v = counter + n;
+  counter = static_cast<std::uint16_t>(v > 0xFFFF ? 0xFFFF : v);
+}
+
+void append_piece(std::string_view piece, std::string& out) {
+  std::size_t at = out.size();
+  out.append(piece);
+  for (std::size_t i = at; i < out.size(); ++i)
+    if (out[i] == kBotanyStopMarker) out[i] = '.';
+}
+
+std::string message(const char* format, const std::string& arg) {
+  std::string m(arg.size() + 256, '\0');
+  int n = std::snprintf(m.data(), m.size(), format, arg.c_str());
+  m.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+  return m;
+}
+
+}  // namespace
+
+InputPreparation::InputPreparation(const TranslationOptions& options,
+                                   const userdata::AbbreviationTable* abbreviations)
+    : options_(options), abbreviations_(abbreviations) {}
+
+void InputPreparation::reset() {
+  persons_ = {};
+  in_quotes_ = false;
+  sentence_ended_ = false;
+  word_seen_ = false;
+}
+
+void InputPreparation::count_persons(std::string_view line) {
+  // One pass over the blanks: each may open " ego ", " tu ", " nos ", " uos ", " vos ".
+  std::size_t ego = 0, tu = 0, nos = 0, vos = 0;
+  for (std::size_t p = 0; p + 3 < line.size(); ++p) {
+    if (line[p] != ' ') continue;
+    std::string_view rest = line.substr(p + 1);
+    switch (rest[0]) {
+      case 'e': ego += rest.substr(0, 4) == "ego "; break;
+      case 't': tu += rest.substr(0, 3) == "tu "; break;
+      case 'n': nos += rest.substr(0, 4) == "nos "; break;
+      case 'u':
+      case 'v': vos += rest.substr(1, 3) == "os "; break;
+      default: break;
+    }
+  }
+  bump(persons_.ego, ego);
+  bump(persons_.tu, tu);
+  bump(persons_.nos, nos);
+  bump(persons_.vos, vos);
+}
+
+// A line that ends in blanks or stops gets exactly one closing mark after its
+// last word: the leftmost of the stops and line ends met, else ".".
+void InputPreparation::mark_trailing_stop(std::string& line) const {
+  if (line.size() >= kPreparationLineBuffer - 1) return;
+  std::size_t i = line.size();
+  char remembered = '.';
+  bool moved = false;
+  while (i > 0 && has_class(line[i - 1], kTrailing)) {
+    if (has_class(line[i - 1], kTrailMark)) remembered = line[i - 1];
+    --i;
+    moved = true;
+  }
+  if (moved) line[i] = remembered;
+}
+
+std::string InputPreparation::character_pass(const std::string& line) const {
+  std::string o;
+  o.reserve(line.size() + 32);
+  int quotes = 0;
+  const std::size_t n = line.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = line[i];
+    const auto u = static_cast<unsigned char>(c);
+    const bool has_next = i + 1 < n;
+    const char next = has_next ? line[i + 1] : '\0';
+    if (c == '\t' || c == '\r') {
+      o.push_back(' ');
+    } else if (u == 0x91 || u == 0x92 || c == '`') {
+      o.push_back('\'');
+    } else if (u == 0x93 || u == 0x94) {
+      o.push_back('"');
+    } else if (c == '\n') {
+      // A line ending in a capitalised heading ends a sentence.
+      o.push_back(o.size() >= 2 && is_ascii_upper(o[o.size() - 2]) ? '.' : ' ');
+    } else if (c == '-') {
+      bool keep = options_.botany && !o.empty() && is_ascii_digit(o.back()) && is_ascii_digit(next);
+      o.push_back(keep ? '-' : ' ');
+    } else if (options_.plautus && c == '\'' && (o.empty() || o.back() != ' ') &&
+               (line.compare(i, 2, "'s") == 0 || line.compare(i, 4, "'que") == 0)) {
+      o.push_back(c);
+    } else if (c == '.' && next == ')') {
+      o.append(").");
+      ++i;
+    } else if (is_quote(c)) {
+      ++quotes;
+      bool inside = !o.empty() && o.back() != ' ' && has_next && !has_class(next, kSpacing);
+      if (inside && quotes % 2 == 1) {
+        o.push_back(' ');
+        o.push_back(c);
+      } else if (inside) {
+        o.push_back(c);
+        o.push_back(' ');
+      } else {
+        o.push_back(c);
+      }
+    } else if (u >= 0x80) {
+      switch (u) {
+        case 0x8C: o.append("Oe"); break;
+        case 0x9C: o.append("oe"); break;
+        case 0xC6: o.append("Ae"); break;
+        case 0xE6: o.append("ae"); break;
+        case 0xE0: case 0xE1: case 0xE4: o.push_back('a'); break;
+        case 0xE8: case 0xE9: case 0xEA: case 0xEB: o.push_back('e'); break;
+        case 0xEC: case 0xED: case 0xEF: o.push_back('i'); break;
+        case 0xF2: case 0xF3: case 0xF6: o.push_back('o'); break;
+        case 0xF9: case 0xFA: case 0xFC: o.push_back('u'); break;
+        default: o.push_back(c); break;
+      }
+    } else if (c == ',') {
+      std::size_t length_now = o.size() + (n - i);
+      bool insert_blank = has_next && next != ' ' && length_now < 4'950;
+      std::size_t j = next_non_blank(line, i + 1);
+      char put = (j < n && is_delimiter(line[j])) ? line[j] : ',';
+      o.push_back(put);
+      if (insert_blank) o.push_back(' ');
+    } else if (options_.inscriptions && c == '!') {
+      o.push_back(static_cast<char>(27));
+    } else {
+      o.push_back(c);
+    }
+  }
+  return o;
+}
+
+// Stops after initials, praenomina and S. C. / P. C. / tr. pl. do not end
+// sentences.
+void InputPreparation::hide_non_final_stops(std::string& line) const {
+  static constexpr std::string_view kPraenomina[] = {"Cn", "Ti", "Sp", "Ap", "Sex", "Ser"};
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != '.' || i + 1 >= line.size() || line[i + 1] != ' ') continue;
+    if (i > 0 && has_class(line[i - 1], kRoman3)) continue;
+    if (i >= 1 && (i < 2 || !is_ascii_letter(line[i - 2]))) {
+      if (line.compare(i - 1, 5, "S. C.") == 0) {
+        line.replace(i - 1, 5, " S_C ");
+        continue;
+      }
+      if (line.compare(i - 1, 5, "P. C.") == 0) {
+        line.replace(i - 1, 5, " P_C ");
+        continue;
+      }
+    }
+    if (i >= 2 && i - 2 + 7 <= line.size() &&
+        equals_nocase(std::string_view(line).substr(i - 2, 7), "tr. pl.")) {
+      line.replace(i - 2, 7, "Tr_pleb");
+      continue;
+    }
+    std::size_t s = i;
+    while (s > 0 && is_ascii_letter(line[s - 1])) --s;
+    std::string_view word(line.data() + s, i - s);
+    bool initial = word.size() == 1 && is_ascii_upper(word[0]);
+    for (auto p : kPraenomina) initial = initial || word == p;
+    if (!initial) continue;
+    if (s > 0 && line[s - 1] != ' ' && !is_quote(line[s - 1])) continue;
+    std::size_t j = next_non_blank(line, i + 1);
+    if (j < line.size() && is_ascii_upper(line[j])) {
+      line[i] = '_';
+      line.erase(i + 1, j - (i + 1));
+    }
+  }
+}
+
+void InputPreparation::hide_botany_stops(std::string& line) const {
+  std::size_t i = 0;
+  while (i < line.size()) {
+    if (!is_ascii_digit(line[i])) {
+      ++i;
+      continue;
+    }
+    while (i < line.size() && (is_ascii_digit(line[i]) || line[i] == '.' || line[i] == '-')) {
+      if (line[i] == '.') line[i] = kBotanyStopMarker;
+      ++i;
+    }
+  }
+}
+
+void InputPreparation::split(std::string& line, std::string& out) {
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (is_letter_or_digit(c)) {
+      word_seen_ = true;
+      sentence_ended_ = false;
+      continue;
+    }
+    if (is_quote(c)) {
+      in_quotes_ = !in_quotes_;
+      continue;
+    }
+    if (!is_delimiter(c)) continue;
+    std::size_t j = next_non_blank(line, i + 1);
+    if (j < line.size() && line[j] == ')') continue;
+    sentence_ended_ = true;
+    if (word_seen_) {
+      append_piece(std::string_view(line).substr(start, i - start), out);
+      // The closing quote stays with its sentence.
+      if (in_quotes_ && j < line.size() && is_quote(line[j])) {
+        out.push_back(line[j]);
+        line[j] = ' ';
+        in_quotes_ = false;
+      }
+      out.push_back(c);
+      out.push_back('\n');
+      word_seen_ = false;
+    }
+    start = i + 1;
+  }
+  std::string_view rest = std::string_view(line).substr(start < line.size() ? start : line.size());
+  if (rest.find_first_not_of(' ') != std::string_view::npos) append_piece(rest, out);
+}
+
+void InputPreparation::add_line(std::string line, std::string& out) {
+  if (line.empty()) return;
+  if (line.substr(0, 5).find("--") != std::string::npos) return;  // comment line
+  count_persons(line);
+  mark_trailing_stop(line);
+  line = character_pass(line);
+  hide_non_final_stops(line);
+  if (options_.botany) hide_botany_stops(line);
+  static constexpr std::pair<std::string_view, std::string_view> kRePublica[] = {
+      {" rem p.", " rem publicam"},
+      {" res p.", " res publica"},
+      {" re p.", " re publica"},
+      {" rei p.", " rei publicae"}};
+  // The line start counts as a blank here: "rei p. causa" may open a line.
+  line.insert(line.begin(), ' ');
+  for (const auto& [from, to] : kRePublica) {
+    for (std::size_t p = line.find(from); p != std::string::npos; p = line.find(from, p + to.size()))
+      line.replace(p, from.size(), to);
+  }
+  line.erase(line.begin());
+  if (options_.abbreviation && abbreviations_ && !abbreviations_->empty())
+    userdata::expand_abbreviations(line, *abbreviations_);
+  split(line, out);
+}
+
+void InputPreparation::finish(std::string& out) {
+  if (word_seen_ || !sentence_ended_) out.append(".\n");
+}
+
+std::string InputPreparation::prepare_text(std::string_view text) {
+  reset();
+  std::string out;
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    std::size_t limit = kPreparationLineBuffer - 1;
+    std::size_t nl = text.find('\n', pos);
+    std::size_t end = nl == std::string_view::npos ? text.size() : nl + 1;
+    if (end - pos > limit) end = pos + limit;
+    add_line(std::string(text.substr(pos, end - pos)), out);
+    pos = end;
+  }
+  finish(out);
+  return out;
+}
+
+Status InputPreparation::prepare_file(const std::string& input_path,
+                                      const std::string& temp_path) {
+  auto encoding = detect_file_encoding(input_path);
+  if (!encoding) {
+    if (encoding.error().kind == ErrorKind::corrupt) return encoding.error();
+    return make_error(ErrorKind::io, message(kCannotOpenInputFormat, input_path));
+  }
+  FilePtr in(std::fopen(input_path.c_str(), "rb"));
+  if (!in) return make_error(ErrorKind::io, message(kCannotOpenInputFormat, input_path));
+  const std::string staging = temp_path + ".tmp";
+  FilePtr out(std::fopen(staging.c_str(), "wb"));
+  if (!out) return make_error(ErrorKind::io, kCannotOpenTemp);
+
+  reset();
+  LineReader reader(in.get(), *encoding);
+  std::string raw, line, pieces;
+  bool first = true;
+  bool write_failed = false;
+  while (reader.next(raw, kPreparationLineBuffer - 1)) {
+    std::string_view r = raw;
+    if (first && r.substr(0, 3) == "\xEF\xBB\xBF") r.remove_prefix(3);
+    first = false;
+    line.clear();
+    decode_append(r, *encoding, line);
+    add_line(line, pieces);
+    if (pieces.size() >= (1 << 16)) {
+      write_failed |= std::fwrite(pieces.data(), 1, pieces.size(), out.get()) != pieces.size();
+      pieces.clear();
+    }
+  }
+  if (reader.error()) {
+    out.reset();
+    std::error_code ec;
+    std::filesystem::remove(staging, ec);
+    return make_error(ErrorKind::io, kReadErrorMessage);
+  }
+  finish(pieces);
+  write_failed |= std::fwrite(pieces.data(), 1, pieces.size(), out.get()) != pieces.size();
+  write_failed |= std::fclose(out.release()) != 0;
+  std::error_code ec;
+  if (!write_failed) std::filesystem::rename(staging, temp_path, ec);
+  if (write_failed || ec) {
+    std::filesystem::remove(staging, ec);
+    return make_error(ErrorKind::io, kCannotOpenTemp);
+  }
+  return Status::ok();
+}
+
+}  // namespace kelvo::analysis

@@ -1,0 +1,25 @@
+// The flags shared by the translating commands. Options come from the
+// defaults, then UserSettings.txt in the home folder, then the flags.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "base/options.h"
+#include "base/status.h"
+
+namespace kelvo::cli {
+
+struct CliOptions {
+  TranslationOptions options;
+  std::string home_dir;  // the per-user folder
+  std::string data_dir;  // as given with --data ("" when not given)
+  std::vector<std::string> files;  // "-" or none: standard input
+};
+
+// Usage text of the shared flags.
+const char* option_flags_help();
+
+// Errors are usage errors with the message to print.
+Result<CliOptions> parse_cli_options(const std::vector<std::string>& args);
+
+}  // namespace kelvo::cli

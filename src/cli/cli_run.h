@@ -1,0 +1,13 @@
+// Runs the translation run over the files of a command (or standard input),
+// with its working files in the per-user folder.
+#pragma once
+#include "analysis/translation_run.h"
+#include "cli/cli_options.h"
+
+namespace kelvo::cli {
+
+// Returns the exit status: 0, 1 when an input could not be read, 2 when the
+// home folder cannot be used.
+int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler);
+
+}  // namespace kelvo::cli

@@ -1,0 +1,37 @@
+// `kelvo sentences`: the prepared sentences, one a line, as temp.lat holds them.
+#include <cstdio>
+
+#include "cli/cli_run.h"
+#include "cli/commands.h"
+#include "grammar/codes.h"
+
+namespace kelvo::cli {
+
+namespace {
+
+class PrintSentences : public analysis::SentenceHandler {
+ public:
+  void analyse(analysis::SentenceWords& words, analysis::RunContext& run) override {
+    std::string_view s = run.sentence;
+    if (!s.empty() && s.back() == '\n') s.remove_suffix(1);
+    std::fwrite(s.data(), 1, s.size(), stdout);
+    std::fputc('\n', stdout);
+    for (int i = 0; i < run.token_count; ++i)
+      if (grammar::punctuation_token_code(words.token(i)) < 0) run.count_word();
+  }
+};
+
+}  // namespace
+
+int cmd_sentences(const std::vector<std::string>& args) {
+  auto cli = parse_cli_options(args);
+  if (!cli) {
+    std::fprintf(stderr, "kelvo sentences: %s\nUsage: kelvo sentences [OPTIONS] [FILE...]\n%s",
+                 cli.error().message.c_str(), option_flags_help());
+    return 2;
+  }
+  PrintSentences handler;
+  return run_over_inputs(*cli, handler);
+}
+
+}  // namespace kelvo::cli

@@ -1,0 +1,39 @@
+// `kelvo tokens`: each sentence's tokens, blank-separated, one sentence a line.
+#include <cstdio>
+
+#include "cli/cli_run.h"
+#include "cli/commands.h"
+#include "grammar/codes.h"
+
+namespace kelvo::cli {
+
+namespace {
+
+class PrintTokens : public analysis::SentenceHandler {
+ public:
+  void analyse(analysis::SentenceWords& words, analysis::RunContext& run) override {
+    std::string line;
+    for (int i = 0; i < run.token_count; ++i) {
+      if (i) line.push_back(' ');
+      line.append(words.token(i));
+      if (grammar::punctuation_token_code(words.token(i)) < 0) run.count_word();
+    }
+    line.push_back('\n');
+    std::fwrite(line.data(), 1, line.size(), stdout);
+  }
+};
+
+}  // namespace
+
+int cmd_tokens(const std::vector<std::string>& args) {
+  auto cli = parse_cli_options(args);
+  if (!cli) {
+    std::fprintf(stderr, "kelvo tokens: %s\nUsage: kelvo tokens [OPTIONS] [FILE...]\n%s",
+                 cli.error().message.c_str(), option_flags_help());
+    return 2;
+  }
+  PrintTokens handler;
+  return run_over_inputs(*cli, handler);
+}
+
+}  // namespace kelvo::cli

@@ -1,0 +1,33 @@
+// UserSettings.txt: "KEY=value" lines read at start-up and rewritten by
+// "Save User Settings". Only keys already in the file are saved; other lines
+// are kept as they are.
+#pragma once
+#include <string>
+
+#include "base/options.h"
+#include "base/status.h"
+
+namespace kelvo::shell {
+
+inline constexpr const char* kSettingsFile = "UserSettings.txt";
+inline constexpr const char* kSettingsBackupFile = "UserSettings_bak.txt";
+inline constexpr const char* kSaveSettingsQuestion =
+    "Saves current user settings to file usersettings.txt.";
+inline constexpr const char* kSettingsSaved = "Settings saved.";
+inline constexpr const char* kSettingsNotSaved = "Error - Settings not saved.";
+
+// Applies the settings file at `path` to the options, line by line in file
+// order. A missing file is an error of kind `missing` and changes nothing.
+Status load_settings(const std::string& path, TranslationOptions& options);
+
+// Saves into the UserSettings.txt found in `dir` (any case of the name): the
+// new contents go to UserSettings_bak.txt, which then replaces the settings
+// file by a rename, so an interrupted save leaves the old file whole. Errors
+// carry kSettingsNotSaved.
+Status save_settings(const std::string& dir, const TranslationOptions& options);
+
+// The two steps of save_settings, on their own.
+Status write_settings_backup(const std::string& dir, const TranslationOptions& options);
+Status replace_settings_with_backup(const std::string& dir);
+
+}  // namespace kelvo::shell

@@ -1,0 +1,125 @@
+// The kelvo program itself, run with a fresh home folder.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "test_files.h"
+
+namespace fs = std::filesystem;
+using kelvo::testing::read_file;
+using kelvo::testing::write_file;
+
+namespace {
+
+struct Ran {
+  int status = -1;
+  std::string out, err;
+};
+
+Ran run_kelvo(const std::string& home, const std::string& args, const std::string& stdin_file = "") {
+  std::string outf = home + "/.out", errf = home + "/.err";
+  std::string cmd = std::string(KELVO_EXE) + " " + args + " --home '" + home + "' >'" + outf +
+                    "' 2>'" + errf + "'" + (stdin_file.empty() ? " </dev/null" : " <'" + stdin_file + "'");
+  Ran r;
+  int w = std::system(cmd.c_str());
+  r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
+  r.out = read_file(outf);
+  r.err = read_file(errf);
+  return r;
+}
+
+}  // namespace
+
+TEST(KelvoSentences, FilesStandardInputAndEncodings) {
+  kelvo::testing::TempDir home;
+  write_file(home.file("utf8.txt"), "Gall\xC4\xAB" "a est omn\xC4\xAB" "s d\xC4\xAB" "v\xC4\xAB" "sa. Caesar dixit: v\xC4\x93n\xC4\xAB.\n");
+  write_file(home.file("cp1252.txt"), "\x93Quo usque\x94 tandem, Catilina? R\xE6tia.\n");
+  Ran r = run_kelvo(home.path(), "sentences '" + home.file("utf8.txt") + "' '" + home.file("cp1252.txt") + "'");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "Gallia est omnis divisa.\n Caesar dixit:\n veni.\n\"Quo usque\" tandem, Catilina?\n Raetia.\n");
+  EXPECT_TRUE(fs::exists(home.file("temp.lat")));
+  std::string log = read_file(home.file("parser.txt"));
+  EXPECT_NE(log.find("2.30A"), std::string::npos);
+  EXPECT_NE(log.find("Done. No. of words translated in file = 5.\n"), std::string::npos);
+
+  r = run_kelvo(home.path(), "tokens", home.file("utf8.txt"));
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "Gallia est omnis diuisa PUNCT@\nCaesar dixit PUNCTC\nueni PUNCT@\n");
+  EXPECT_EQ(read_file(home.file("latin.lat")), read_file(home.file("utf8.txt")));
+}
+
+TEST(KelvoSentences, BadInputAndBadUsage) {
+  kelvo::testing::TempDir home;
+  write_file(home.file("binary.txt"), std::string("abc\0def", 7));
+  Ran r = run_kelvo(home.path(), "sentences '" + home.file("binary.txt") + "'");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("is not a text file"), std::string::npos) << r.err;
+  r = run_kelvo(home.path(), "sentences '" + home.file("absent.txt") + "'");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Cannot open file"), std::string::npos) << r.err;
+  for (const char* bad : {"--age modern", "--area Q", "--area Z", "--order best", "--frobnicate",
+                          "--no-tricks --phonetics", "--age"}) {
+    r = run_kelvo(home.path(), std::string("tokens ") + bad);
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_NE(r.err.find("Usage"), std::string::npos) << bad;
+  }
+}
+
+TEST(KelvoTokens, SettingsFileThenFlags) {
+  kelvo::testing::TempDir home;
+  write_file(home.file("usersettings.txt"), "PLAUTUS=TRUE\nABBREVIATION=TRUE\n");
+  write_file(home.file("UserAbbreviations.txt"), "cos.\tconsul\n");
+  write_file(home.file("in.txt"), "Bonast Caesar cos. ymnus.\n");
+  Ran r = run_kelvo(home.path(), "tokens '" + home.file("in.txt") + "'");
+  EXPECT_EQ(r.out, "Bona est Caesar consul hymnus PUNCT@\n") << r.err;
+  r = run_kelvo(home.path(), "tokens --age all '" + home.file("in.txt") + "'");
+  EXPECT_EQ(r.out, "Bona est Caesar consul ymnus PUNCT@\n") << r.err;
+}
+
+TEST(KelvoSentences, EveryCorpusFile) {
+  const fs::path corpus = fs::path(KELVO_SHARED_DIR) / "corpus";
+  if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
+  kelvo::testing::TempDir home;
+  int files = 0;
+  for (const auto& e : fs::directory_iterator(corpus)) {
+    if (!e.is_regular_file()) continue;
+    Ran r = run_kelvo(home.path(), "sentences '" + e.path().string() + "'");
+    EXPECT_EQ(r.status, 0) << e.path() << r.err;
+    EXPECT_FALSE(r.out.empty()) << e.path();
+    ++files;
+  }
+  EXPECT_GT(files, 0);
+}
+
+TEST(KelvoTokens, InterruptActsAsEscape) {
+  kelvo::testing::TempDir home;
+  std::string text;
+  while (text.size() < 30'000'000) text += "Gallia est omnis divisa in partes tres. ";
+  write_file(home.file("big.txt"), text);
+  pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    std::freopen("/dev/null", "w", stdout);
+    std::freopen("/dev/null", "w", stderr);
+    execl(KELVO_EXE, KELVO_EXE, "tokens", "--home", home.path().c_str(), home.file("big.txt").c_str(),
+          static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  usleep(300'000);
+  kill(pid, SIGINT);
+  int w = 0;
+  waitpid(pid, &w, 0);
+  ASSERT_TRUE(WIFEXITED(w));
+  EXPECT_EQ(WEXITSTATUS(w), 0);
+  std::string log = read_file(home.file("parser.txt"));
+  if (log.find("Escape Pressed.") == std::string::npos) GTEST_SKIP() << "the run ended before the signal";
+  EXPECT_NE(log.find("Escape Pressed. Ending translation.\nDone. No. of words translated in file = "),
+            std::string::npos);
+  EXPECT_NE(log.find("Time taken = "), std::string::npos);
+}
