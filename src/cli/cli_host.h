@@ -7,6 +7,7 @@ namespace kelvo::cli {
 
 class CliHost : public Host {
  public:
+  bool yes_to_pliny = false;  // --pliny: load PlinyUserfile.txt when asked
   void warning(std::string_view text) override;
   bool ask_yes_no(std::string_view text) override;
   bool ask_ok_cancel(std::string_view text) override;

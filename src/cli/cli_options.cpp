@@ -117,6 +117,8 @@ Result<CliOptions> parse_cli_options(const std::vector<std::string>& args) {
       o.details = true;
     } else if (a == "--joint") {
       o.joint = true;
+    } else if (a == "--pliny") {
+      out.pliny = true;
     } else {
       return usage("unknown option '" + a + "'");
     }

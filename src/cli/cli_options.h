@@ -14,6 +14,7 @@ struct CliOptions {
   std::string home_dir;  // the per-user folder
   std::string data_dir;  // as given with --data ("" when not given)
   std::vector<std::string> files;  // "-" or none: standard input
+  bool pliny = false;              // answer Yes when asked to load PlinyUserfile.txt
 };
 
 // Usage text of the shared flags.

@@ -40,7 +40,8 @@ bool save_standard_input(const std::string& path) {
 
 }  // namespace
 
-int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler) {
+int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
+                    const shell::Session* session) {
   std::error_code ec;
   fs::create_directories(cli.home_dir, ec);
   if (!fs::is_directory(cli.home_dir, ec)) {
@@ -51,11 +52,13 @@ int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler) {
   CliHost host;
   WarningGate warnings(host);
   ParseLog log;
-  TranslationOptions options = cli.options;
+  TranslationOptions options = session ? session->options : cli.options;
   shell::reset_area_for_run(options);
 
   userdata::AbbreviationTable abbreviations;
-  if (options.abbreviation) {
+  if (session) {
+    abbreviations = session->abbreviations;
+  } else if (options.abbreviation) {
     std::string path = find_file_nocase(cli.home_dir, userdata::kAbbreviationsFile);
     if (!path.empty()) {
       ParseLog quiet;  // the load's progress lines are not wanted here
@@ -76,7 +79,7 @@ int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler) {
         return 1;
       }
     }
-    analysis::TranslationRun run(nullptr, options, warnings, log,
+    analysis::TranslationRun run(session ? &session->lexicon : nullptr, options, warnings, log,
                                  {(home / "temp.lat").string(), (home / "parser.txt").string()});
     run.set_abbreviations(&abbreviations);
     run.set_banner([](ParseLog& l, const TranslationOptions& o) {

@@ -3,11 +3,14 @@
 #pragma once
 #include "analysis/translation_run.h"
 #include "cli/cli_options.h"
+#include "shell/session.h"
 
 namespace kelvo::cli {
 
 // Returns the exit status: 0, 1 when an input could not be read, 2 when the
 // home folder cannot be used.
-int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler);
+// With a session the run has the lexicon and the session's abbreviations.
+int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
+                    const shell::Session* session = nullptr);
 
 }  // namespace kelvo::cli

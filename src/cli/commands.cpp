@@ -17,16 +17,15 @@ struct Command {
   int (*fn)(const std::vector<std::string>& args);
 };
 
-int cmd_info(const std::vector<std::string>&) {
-  std::printf("kelvo %s\n", version_text().c_str());
-  return 0;
-}
-
 const Command kCommands[] = {
     {"info", "show the data folder, each table loaded and the features switched off", cmd_info},
     {"sentences", "print the prepared sentences of FILE... (or standard input), one a line",
      cmd_sentences},
     {"tokens", "print the tokens of each sentence of FILE... (or standard input)", cmd_tokens},
+    {"parse", "analyse every word of FILE... and list the analyses (--log FILE: the parse log)",
+     cmd_parse},
+    {"analyze", "the analyses for programs: --format json|conllu, --lines (a text a line)",
+     cmd_analyze},
 };
 
 void print_help() {

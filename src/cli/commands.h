@@ -10,5 +10,8 @@ int run(int argc, char** argv);
 // Subcommands (cmd_*.cpp).
 int cmd_sentences(const std::vector<std::string>& args);
 int cmd_tokens(const std::vector<std::string>& args);
+int cmd_info(const std::vector<std::string>& args);
+int cmd_parse(const std::vector<std::string>& args);
+int cmd_analyze(const std::vector<std::string>& args);
 
 }  // namespace kelvo::cli

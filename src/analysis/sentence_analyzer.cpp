@@ -1,0 +1,105 @@
+#include "analysis/sentence_analyzer.h"
+
+#include <cstdio>
+
+#include "analysis/word_driver.h"
+#include "analysis/word_report.h"
+#include "base/text.h"
+#include "grammar/codes.h"
+
+namespace kelvo::analysis {
+
+namespace {
+
+void append_dictionary_line(const WordAnalyzer& wa, const Candidate& c, std::string& out) {
+  // "%s - %s\n%s\n": analysed Latin, citation, meaning.
+  out.append(c.analysis.latin_text());
+  out += " - ";
+  std::string_view cit = wa.citation(c.origin);
+  if (cit.empty() && c.origin.table == Origin::Table::builtin) cit = c.origin.builtin_meaning;
+  out.append(cit);
+  out += '\n';
+  std::string_view meaning = wa.full_meaning(c.origin);
+  if (meaning.empty()) meaning = c.analysis.meaning_text();
+  out.append(meaning);
+  out += '\n';
+}
+
+}  // namespace
+
+SentenceAnalyzer::SentenceAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink)
+    : wa_(analyzer), sink_(std::move(sink)) {}
+
+std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token) {
+  std::string out;
+  for (const Candidate& c : token.candidates) {
+    if (c.analysis.speech == grammar::pos::punct) continue;
+    append_dictionary_line(wa, c, out);
+    out += describe_analysis(c.analysis, wa.options().easy_latin);
+    out += "\n\n";
+  }
+  return out;
+}
+
+void SentenceAnalyzer::analyse(SentenceWords& words, RunContext& run) {
+  sentence_.text = run.sentence;
+  while (!sentence_.text.empty() &&
+         (sentence_.text.back() == '\n' || sentence_.text.back() == '\r'))
+    sentence_.text.pop_back();
+  sentence_.tokens.clear();
+  const bool quiet = run.options.batch_mode;
+  const bool listing_on = !run.options.translate;
+  std::string listing;
+  AnalysisContext ctx{&run.log, &run.warnings, 0, 0};
+  for (int i = 0; i < run.token_count; ++i) {
+    words.set_current_position(i);
+    std::string_view token = words.token(i);
+    AnalysedToken at;
+    at.form = std::string(token);
+    if (grammar::punctuation_token_code(token) >= 0) {
+      at.punctuation = true;
+      int idx = words.add_punctuation_analysis(token, run.warnings, run.log, quiet);
+      Candidate c;
+      c.analysis = words.analysis(idx);
+      at.form = std::string(1, grammar::kPunctuationChars[c.analysis.b1]);
+      at.candidates.push_back(c);
+      sentence_.tokens.push_back(std::move(at));
+      continue;
+    }
+    run.count_word();
+    ctx.position = i;
+    ctx.word_number = words.analysed_words();
+    // The run remembers words it has read as proper names.
+    int slot = word_hash_slot(token);
+    WordHashSlot& hs = words.hash_slot(slot);
+    bool known_proper = hs.status == 1 && field_view(hs.text) == token;
+    scratch_.clear();
+    WordResult r = analyse_word(wa_, token, i == 0, known_proper, scratch_, ctx);
+    if (r.proper_name && hs.status == -1) {
+      set_field(hs.text, token);
+      hs.status = 1;
+    }
+    if (listing_on) listing += std::string(token) + "\n";
+    for (Candidate& c : scratch_) {
+      int idx = words.append_analysis(run.warnings, run.log, quiet);
+      grammar::WordAnalysis& a = words.analysis(idx);
+      auto position = a.position;
+      auto number = a.word_number;
+      a = c.analysis;
+      a.position = position;
+      a.word_number = number;
+      c.analysis = a;
+    }
+    if (!scratch_.empty()) words.set_analysed_words(words.analysed_words() + 1);
+    at.candidates = scratch_;
+    if (listing_on) {
+      if (at.candidates.empty()) listing += "========   UNKNOWN    \n\n";
+      listing += list_word(wa_, at);
+    }
+    sentence_.tokens.push_back(std::move(at));
+  }
+  if (listing_on) run.log.write(listing);
+  if (sink_) sink_(sentence_, listing);
+}
+
+}  // namespace kelvo::analysis

@@ -1,0 +1,37 @@
+// Word analysis of one sentence: every token of SentenceWords gets its
+// candidate analyses. With sentence translation off each analysis is listed
+// in the parse log (dictionary line and word report).
+#pragma once
+#include <functional>
+#include <string>
+
+#include "analysis/analysed_sentence.h"
+#include "analysis/translation_run.h"
+#include "analysis/word_analyzer.h"
+
+namespace kelvo::analysis {
+
+class SentenceAnalyzer : public SentenceHandler {
+ public:
+  // Called after each sentence with its analyses (exporters, the listing).
+  using SentenceSink = std::function<void(const AnalysedSentence&, const std::string& listing)>;
+
+  SentenceAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink = nullptr);
+
+  void analyse(SentenceWords& words, RunContext& run) override;
+
+  const AnalysedSentence& last_sentence() const { return sentence_; }
+
+ private:
+  void list_analysis(const Candidate& c, std::string& listing) const;
+
+  const WordAnalyzer& wa_;
+  SentenceSink sink_;
+  AnalysedSentence sentence_;
+  std::vector<Candidate> scratch_;
+};
+
+// The word-by-word listing of one word's analyses, as the parse log shows it.
+std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token);
+
+}  // namespace kelvo::analysis

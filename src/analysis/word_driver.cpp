@@ -1,0 +1,62 @@
+#include "analysis/word_driver.h"
+
+#include <string>
+
+#include "analysis/name_and_number.h"
+#include "analysis/roman_numeral.h"
+#include "base/text.h"
+
+namespace kelvo::analysis {
+
+namespace {
+
+bool all_roman_capitals(std::string_view w) {
+  if (w.empty()) return false;
+  for (char c : w)
+    if (!is_roman_letter(c)) return false;
+  return true;
+}
+
+}  // namespace
+
+WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool first_in_sentence,
+                        bool known_proper, std::vector<Candidate>& out, AnalysisContext& ctx) {
+  WordResult r;
+  const std::size_t before = out.size();
+  if (word.empty()) return r;
+  const bool capitalised = is_ascii_upper(word[0]);
+  const bool roman = all_roman_capitals(word) && is_roman_numeral(word);
+
+  if (capitalised && !roman && (known_proper || (wa.options().force_proper && !first_in_sentence))) {
+    r.added = analyse_proper_name(wa, word, out, ctx);
+    r.proper_name = r.added > 0;
+    return r;
+  }
+
+  if (roman) {
+    analyse_roman_numeral(wa, word, roman_numeral_value(word), out, ctx);
+  } else {
+    wa.analyse_core(word, Source::core, out, ctx);
+    wa.analyse_uniques(word, out, ctx);
+    if (out.size() == before && capitalised) {
+      // A capital may only mark the start of a sentence or a heading.
+      std::string lower = to_lower(word);
+      wa.analyse_core(lower, Source::core, out, ctx);
+      wa.analyse_uniques(lower, out, ctx);
+    }
+    if (out.size() == before &&
+        (word.find("decim") != std::string_view::npos ||
+         word.find("uicesim") != std::string_view::npos ||
+         word.find("uigesim") != std::string_view::npos))
+      analyse_compound_ordinal(wa, to_lower(word), out, ctx);
+  }
+
+  if (out.size() == before && capitalised && word.size() > 1) {
+    analyse_proper_name(wa, word, out, ctx);
+    r.proper_name = out.size() > before;
+  }
+  r.added = static_cast<int>(out.size() - before);
+  return r;
+}
+
+}  // namespace kelvo::analysis

@@ -1,0 +1,22 @@
+// The rules around the core, in the order one word goes through them:
+// the dictionary and the uniques, a capitalised word again in lower case,
+// Roman numerals, compound ordinals, then a proper name for a capitalised word
+// found nowhere.
+#pragma once
+#include <string_view>
+#include <vector>
+
+#include "analysis/word_analyzer.h"
+
+namespace kelvo::analysis {
+
+struct WordResult {
+  int added = 0;
+  bool proper_name = false;  // the word was read as a proper name
+};
+
+// `known_proper`: the run has already read this word as a proper name.
+WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool first_in_sentence,
+                        bool known_proper, std::vector<Candidate>& out, AnalysisContext& ctx);
+
+}  // namespace kelvo::analysis
