@@ -29,7 +29,7 @@ data: deps $(BUILD)/build.ninja
 
 run: build data
 	$(BUILD)/kelvo info
-	$(BUILD)/kelvo sentences examples/caesar.txt || true
+	$(BUILD)/kelvo parse examples/caesar.txt
 
 test: build data
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

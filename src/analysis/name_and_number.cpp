@@ -156,3 +156,69 @@ int analyse_compound_ordinal(const WordAnalyzer& wa, std::string_view word,
 }
 
 }  // namespace kelvo::analysis
+
+namespace kelvo::analysis {
+
+int analyse_joined_expression(const WordAnalyzer& wa, std::string_view word,
+                              std::vector<Candidate>& out, AnalysisContext& ctx) {
+  struct Joined { std::string_view text; Code speech; std::string_view meaning; };
+  static constexpr Joined kJoined[] = {
+      {"aequum_est", pos::verb, "it is fair"},   {"gratum_est", pos::verb, "it is pleasing"},
+      {"id_est", pos::conj, "that is"},           {"magis_quam", pos::conj, "rather than"},
+      {"necesse_est", pos::verb, "it is necessary"}, {"opus_est", pos::verb, "there is need"},
+      {"paulo_ante", pos::adv, "a little before"}, {"plus_quam", pos::conj, "more than"},
+      {"potius_quam", pos::conj, "rather than"},   {"sat_est", pos::verb, "it is enough"},
+      {"solitum_est", pos::verb, "it is customary"}, {"una_cum", pos::prep, "together with"},
+      {"P_C", pos::noun, "senators"},             {"S_C", pos::noun, "decree of the senate"},
+      {"Tr_pleb", pos::noun, "tribune of the people"}};
+  for (const Joined& j : kJoined) {
+    if (word != j.text) continue;
+    Candidate c = make_candidate(std::string(word) + ".", std::string(j.meaning));
+    c.origin.source = Source::core;
+    WordAnalysis& a = c.analysis;
+    a.speech = j.speech;
+    a.position.set(static_cast<std::int16_t>(ctx.position));
+    a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
+    switch (j.speech) {
+      case pos::verb:
+        a.b3 = tense::pres;
+        a.b4 = voice::active;
+        a.b5 = mood::ind;
+        a.b6 = 3;
+        a.b7 = number::sing;
+        a.b2 = verb_kind::impers;
+        break;
+      case pos::prep: a.b1 = gcase::abl; break;
+      case pos::adv: a.stem_key = comparison::pos; break;
+      case pos::noun:
+        a.b3 = gcase::nom;
+        a.b4 = number::sing;
+        a.b5 = gender::neuter;
+        break;
+      default: break;
+    }
+    set_analysis_meaning(a, j.meaning);
+    set_field(a.english, j.meaning);
+    out.push_back(std::move(c));
+    return 1;
+  }
+  // An initial joined to a name (M_Tullius): the name carries the analysis.
+  auto us = word.find('_');
+  if (us != std::string_view::npos && us >= 1 && us <= 3 && us + 1 < word.size() &&
+      is_ascii_upper(word[0])) {
+    std::vector<Candidate> name;
+    std::string rest(word.substr(us + 1));
+    if (!rest.empty()) rest[0] = ascii_upper(rest[0]);
+    wa.analyse_core(rest, Source::addon, name, ctx);
+    if (name.empty()) analyse_proper_name(wa, rest, name, ctx);
+    for (Candidate& c : name) {
+      std::string latin = std::string(word.substr(0, us + 1)) + std::string(c.analysis.latin_text());
+      set_field(c.analysis.latin, latin);
+      out.push_back(std::move(c));
+    }
+    return static_cast<int>(name.size());
+  }
+  return 0;
+}
+
+}  // namespace kelvo::analysis

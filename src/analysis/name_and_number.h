@@ -22,3 +22,11 @@ int analyse_compound_ordinal(const WordAnalyzer& wa, std::string_view word,
                              std::vector<Candidate>& out, AnalysisContext& ctx);
 
 }  // namespace kelvo::analysis
+
+namespace kelvo::analysis {
+
+// Expressions the tokeniser joins with "_" (opus_est, una_cum, M_Tullius ...).
+int analyse_joined_expression(const WordAnalyzer& wa, std::string_view word,
+                              std::vector<Candidate>& out, AnalysisContext& ctx);
+
+}  // namespace kelvo::analysis

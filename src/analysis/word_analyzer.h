@@ -43,8 +43,10 @@ struct Candidate {
   Origin origin;
 };
 
-// Capacities of the per-word work areas, with their messages.
-inline constexpr int kMaxCandidateEntries = 50;
+// Capacities of the per-word work areas, with their messages. Some stems have
+// far more than 50 entries in our dictionary ("de" has over 60, deus among
+// them), so the entry area holds 200 rather than cut real words off.
+inline constexpr int kMaxCandidateEntries = 200;
 inline constexpr int kMaxCandidateInflections = 50;
 inline constexpr int kMaxWordLength = 31;
 inline constexpr int kMaxEndingLength = 7;

@@ -33,6 +33,11 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
     return r;
   }
 
+  if (word.find('_') != std::string_view::npos &&
+      analyse_joined_expression(wa, word, out, ctx) > 0) {
+    r.added = static_cast<int>(out.size() - before);
+    return r;
+  }
   if (roman) {
     analyse_roman_numeral(wa, word, roman_numeral_value(word), out, ctx);
   } else {
