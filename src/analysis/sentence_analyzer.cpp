@@ -74,29 +74,67 @@ void SentenceAnalyzer::analyse(SentenceWords& words, RunContext& run) {
     WordHashSlot& hs = words.hash_slot(slot);
     bool known_proper = hs.status == 1 && field_view(hs.text) == token;
     scratch_.clear();
-    WordResult r = analyse_word(wa_, token, i == 0, known_proper, scratch_, ctx);
+    bool question = run.token_count > 0 && words.token(run.token_count - 1) == "PUNCTB";
+    WordResult r = analyse_word(wa_, token, i == 0, known_proper, scratch_, ctx, question);
     if (r.proper_name && hs.status == -1) {
       set_field(hs.text, token);
       hs.status = 1;
     }
-    if (listing_on) listing += std::string(token) + "\n";
-    for (Candidate& c : scratch_) {
-      int idx = words.append_analysis(run.warnings, run.log, quiet);
-      grammar::WordAnalysis& a = words.analysis(idx);
-      auto position = a.position;
-      auto number = a.word_number;
-      a = c.analysis;
-      a.position = position;
-      a.word_number = number;
-      c.analysis = a;
+    if (r.split_off && !may_add_tackon(run.token_count)) {
+      std::string msg = token_limit_message(true);
+      run.log.write(msg);
+      if (!quiet) run.warnings.warn(msg);
+      r.split_off.reset();
     }
-    if (!scratch_.empty()) words.set_analysed_words(words.analysed_words() + 1);
-    at.candidates = scratch_;
-    if (listing_on) {
-      if (at.candidates.empty()) listing += "========   UNKNOWN    \n\n";
-      listing += list_word(wa_, at);
+    // Stores one token's analyses at position `at_pos` in the sentence table.
+    auto emit = [&](std::string form, std::vector<Candidate>& cands, int at_pos) {
+      words.set_current_position(at_pos);
+      AnalysedToken t;
+      t.form = std::move(form);
+      for (Candidate& c : cands) {
+        int idx = words.append_analysis(run.warnings, run.log, quiet);
+        grammar::WordAnalysis& a = words.analysis(idx);
+        auto position = a.position;
+        auto number = a.word_number;
+        a = c.analysis;
+        a.position = position;
+        a.word_number = number;
+        c.analysis = a;
+      }
+      if (!cands.empty()) words.set_analysed_words(words.analysed_words() + 1);
+      t.candidates = cands;
+      if (listing_on) {
+        listing += t.form + "\n";
+        if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
+        listing += list_word(wa_, t);
+      }
+      sentence_.tokens.push_back(std::move(t));
+    };
+    auto insert_token = [&](int at_pos, std::string_view text) {
+      for (int j = run.token_count; j > at_pos; --j) words.set_token(j, words.token(j - 1));
+      words.set_token(at_pos, text);
+      ++run.token_count;
+      words.set_token_count(run.token_count);
+    };
+    std::string host_form(token);
+    if (r.split_off && host_form.size() > r.split_off->text.size() &&
+        host_form.ends_with(r.split_off->text)) {
+      host_form.resize(host_form.size() - r.split_off->text.size());
+      words.set_token(i, host_form);
     }
-    sentence_.tokens.push_back(std::move(at));
+    if (r.split_off && r.split_off->before_host) {
+      insert_token(i, r.split_off->text);
+      emit(r.split_off->text, r.split_off->candidates, i);
+      ++i;
+      emit(host_form, scratch_, i);
+    } else {
+      emit(host_form, scratch_, i);
+      if (r.split_off) {
+        insert_token(i + 1, r.split_off->text);
+        ++i;
+        emit(r.split_off->text, r.split_off->candidates, i);
+      }
+    }
   }
   if (listing_on) run.log.write(listing);
   if (sink_) sink_(sentence_, listing);

@@ -2,7 +2,12 @@
 
 #include <string>
 
+#include "analysis/derived_words.h"
+#include "analysis/indefinite_pronouns.h"
+#include "analysis/medieval_spelling.h"
 #include "analysis/name_and_number.h"
+#include "analysis/prefixes.h"
+#include "analysis/tackons.h"
 #include "analysis/roman_numeral.h"
 #include "base/text.h"
 
@@ -20,7 +25,8 @@ bool all_roman_capitals(std::string_view w) {
 }  // namespace
 
 WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool first_in_sentence,
-                        bool known_proper, std::vector<Candidate>& out, AnalysisContext& ctx) {
+                        bool known_proper, std::vector<Candidate>& out, AnalysisContext& ctx,
+                        bool question) {
   WordResult r;
   const std::size_t before = out.size();
   if (word.empty()) return r;
@@ -56,8 +62,37 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
       analyse_compound_ordinal(wa, to_lower(word), out, ctx);
   }
 
+  // Compound pronouns (quidam, quisque) are read after the core, whatever it found.
+  if (!roman && may_be_indefinite_pronoun(word)) {
+    PronounResult p = analyse_indefinite_pronoun(wa, word, ctx);
+    if (!p.readings.empty()) {
+      for (auto& c : p.readings) out.push_back(std::move(c));
+      r.split_off = std::move(p.enclitic);
+    }
+  }
+  const bool lower_word = is_ascii_lower(word[0]);
+  if (out.size() == before && !roman) {
+    if (auto t = try_tackons(wa, word, ctx)) {
+      for (auto& c : t->host) out.push_back(std::move(c));
+      r.split_off = std::move(t->tackon);
+    }
+  }
+  if (out.size() == before && lower_word && word.size() > 4) {
+    std::vector<Candidate> prefixed;
+    try_prefixes(wa, word, prefixed, ctx);
+    if (derived_word_rule_applies(word, prefixed)) try_derived_words(wa, word, prefixed, ctx);
+    for (auto& c : prefixed) out.push_back(std::move(c));
+  }
+  if (out.size() == before && wa.options().medieval_tricks && !roman)
+    try_medieval_spellings(wa, word, out, ctx);
+
   if (out.size() == before && capitalised && word.size() > 1) {
-    analyse_proper_name(wa, word, out, ctx);
+    if (auto e = split_name_enclitic(word, question, ctx)) {
+      analyse_proper_name(wa, e->name, out, ctx);
+      if (out.size() > before) r.split_off = std::move(e->enclitic);
+    } else {
+      analyse_proper_name(wa, word, out, ctx);
+    }
     r.proper_name = out.size() > before;
   }
   r.added = static_cast<int>(out.size() - before);
