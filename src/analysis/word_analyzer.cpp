@@ -73,6 +73,9 @@ int WordAnalyzer::find_user_stems(std::string_view stem, std::vector<DictEntry>&
     if (e.age > age_limit()) continue;
     if (static_cast<int>(out.size()) >= kMaxCandidateEntries) break;
     out.push_back(e);
+    // User meanings are told from dictionary meanings by their offset.
+    int m = e.meaning_index.get();
+    if (m < kUserMeaningBase) out.back().meaning_index.set(m + kUserMeaningBase);
     ++added;
   }
   return added;

@@ -123,3 +123,38 @@ TEST(KelvoTokens, InterruptActsAsEscape) {
             std::string::npos);
   EXPECT_NE(log.find("Time taken = "), std::string::npos);
 }
+
+TEST(KelvoInfoParseAnalyze, RealDataEndToEnd) {
+  kelvo::testing::TempDir home;
+  std::string data = std::string("--data '") + KELVO_TEST_DATA_DIR + "'";
+  Ran info = run_kelvo(home.path(), "info " + data);
+  ASSERT_EQ(info.status, 0) << info.err;
+  EXPECT_NE(info.out.find("dictUK.dat"), std::string::npos);
+  EXPECT_NE(info.out.find("load time:"), std::string::npos);
+  EXPECT_NE(info.out.find("user words:"), std::string::npos);
+
+  // A word defined only in the user's dictionary, and a rejected user line.
+  write_file(home.file("Userfile.txt"),
+             "zzquux / N 2 1 M T / test word\nbadline / Q / nothing\n");
+  write_file(home.file("in.txt"), "Zzquuxus uirumque amat.\n");
+  Ran parse = run_kelvo(home.path(), "parse " + data + " '" + home.file("in.txt") + "'");
+  ASSERT_EQ(parse.status, 0) << parse.err;
+  EXPECT_NE(parse.out.find("zzquux.us - zzquux\ntest word"), std::string::npos) << parse.out;
+  EXPECT_NE(parse.out.find("amo amare"), std::string::npos);
+  EXPECT_NE(parse.err.find("Userfile.txt:2"), std::string::npos) << parse.err;
+
+  Ran json = run_kelvo(home.path(), "analyze --format json " + data + " '" + home.file("in.txt") + "'");
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_NE(json.out.find("\"form\":\"que\""), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"lemma\":\"amo\""), std::string::npos);
+
+  write_file(home.file("lines.txt"), "Gallia est\nomnis diuisa\n");
+  Ran conllu = run_kelvo(home.path(),
+                         "analyze --format conllu --lines " + data + " '" + home.file("lines.txt") + "'");
+  ASSERT_EQ(conllu.status, 0) << conllu.err;
+  EXPECT_NE(conllu.out.find("# sent_id = 2\n# text = omnis diuisa"), std::string::npos) << conllu.out;
+
+  Ran missing = run_kelvo(home.path(), "info --data /nonexistent");
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_NE(missing.err.find("inflects.dat"), std::string::npos);
+}
