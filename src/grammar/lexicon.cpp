@@ -137,16 +137,17 @@ class LexiconLoader {
     return e;
   }
 
-  // An essential table: a missing file shows a box and fails the load.
+  // A table whose file must be there: a missing essential file shows a box, a
+  // missing polishing file is only logged; both fail the load.
   template <typename T>
-  Status essential(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
-                   const char* missing_text) {
+  Status required(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
+                  const char* missing_text, bool box) {
     log_.write(progress);
     auto s = read_records(path_in(dir_, name), name, limit, v);
     if (!s) {
       if (s.error().kind == ErrorKind::missing) {
         log_.write(missing_text);
-        warnings_.warn(missing_text);
+        if (box) warnings_.warn(missing_text);
         return make_error(ErrorKind::missing, missing_text);
       }
       return refuse(name, s.error().message.substr(s.error().message.find(": ") + 2));
@@ -156,22 +157,16 @@ class LexiconLoader {
     return Status::ok();
   }
 
-  // A polishing table: a missing file is logged only, and fails the load.
+  template <typename T>
+  Status essential(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
+                   const char* missing_text) {
+    return required(name, progress, limit, v, missing_text, true);
+  }
+
   template <typename T>
   Status polishing(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
                    const char* missing_text) {
-    log_.write(progress);
-    auto s = read_records(path_in(dir_, name), name, limit, v);
-    if (!s) {
-      if (s.error().kind == ErrorKind::missing) {
-        log_.write(missing_text);
-        return make_error(ErrorKind::missing, missing_text);
-      }
-      return refuse(name, s.error().message.substr(s.error().message.find(": ") + 2));
-    }
-    log_.write("Done.\n");
-    note_table(name, v.size(), v.size() * sizeof(T), true);
-    return Status::ok();
+    return required(name, progress, limit, v, missing_text, false);
   }
 
   Status load_inflections() {

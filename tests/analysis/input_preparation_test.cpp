@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text.h"
-#include "test_files.h"
+#include "common/test_files.h"
 
 namespace a = kelvo::analysis;
 using kelvo::TranslationOptions;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "grammar/codes.h"
-#include "test_files.h"
+#include "common/test_files.h"
 
 namespace a = kelvo::analysis;
 using kelvo::TranslationOptions;

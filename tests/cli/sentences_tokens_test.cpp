@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "test_files.h"
+#include "common/test_files.h"
 
 namespace fs = std::filesystem;
 using kelvo::testing::read_file;

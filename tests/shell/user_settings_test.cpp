@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/option_rules.h"
-#include "test_files.h"
+#include "common/test_files.h"
 
 namespace sh = kelvo::shell;
 using kelvo::Age;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "test_files.h"
+#include "common/test_files.h"
 
 namespace ud = kelvo::userdata;
 
