@@ -111,7 +111,14 @@ TEST(KelvoTokens, InterruptActsAsEscape) {
           static_cast<char*>(nullptr));
     _exit(127);
   }
-  usleep(300'000);
+  // Signal only once the run has begun (its handler is installed by then):
+  // the preparation's staging file appears.
+  for (int i = 0; i < 3000; ++i) {
+    std::error_code ec;
+    if (fs::exists(home.file("temp.lat.tmp"), ec) || fs::exists(home.file("temp.lat"), ec)) break;
+    if (waitpid(pid, nullptr, WNOHANG) == pid) GTEST_SKIP() << "the run ended before the signal";
+    usleep(10'000);
+  }
   kill(pid, SIGINT);
   int w = 0;
   waitpid(pid, &w, 0);
