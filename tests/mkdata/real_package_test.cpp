@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "grammar/lexicon.h"
 #include "grammar/records.h"
 #include "mkdata/data_builder.h"
@@ -24,8 +26,8 @@ template <typename T>
 std::vector<T> read_records(const fs::path& p, std::size_t skip_tail = 0) {
   std::ifstream in(p, std::ios::binary);
   std::string b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  std::vector<T> v((b.size() - skip_tail) / sizeof(T));
-  std::memcpy(v.data(), b.data(), v.size() * sizeof(T));
+  std::vector<T> v(b.size() < skip_tail ? 0 : (b.size() - skip_tail) / sizeof(T));
+  if (!v.empty()) std::memcpy(v.data(), b.data(), v.size() * sizeof(T));
   return v;
 }
 
@@ -34,7 +36,7 @@ class RealPackage : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (!fs::exists(fs::path(KELVO_WHITAKER_DIR) / kDictFileName)) return;
-    out_ = fs::temp_directory_path() / "kelvo_mkdata_real";
+    out_ = fs::temp_directory_path() / ("kelvo_mkdata_real_" + std::to_string(::getpid()));
     fs::remove_all(out_);
     BuildOptions o;
     o.whitaker_dir = KELVO_WHITAKER_DIR;
