@@ -48,7 +48,7 @@ TEST(Abbreviations, MissingFileIsQuietAndAFullTableStops) {
   EXPECT_TRUE(ud::load_abbreviations("/nonexistent/UserAbbreviations.txt", log, gate).empty());
   EXPECT_EQ(log.text(), "");
   std::string many;
-  for (int i = 0; i < 120; ++i) many += "a" + std::to_string(i) + ".\tx\n";
+  for (int i = 0; i < 120; ++i) many.append("a").append(std::to_string(i)).append(".\tx\n");
   Loaded l(many);
   EXPECT_EQ(l.table.records.size(), ud::kMaxAbbreviations);
   ASSERT_EQ(l.host.warnings.size(), 1u);
