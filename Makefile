@@ -37,8 +37,11 @@ test: build data
 bench: build data
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b" || exit 1; done
 
-install: build data
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# The prefix is fixed at configure time (the programs look for their data there).
+install: deps
+	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS)
+	cmake --install $(BUILD)
 
 asan: deps
 	cmake --preset asan

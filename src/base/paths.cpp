@@ -20,6 +20,10 @@ std::vector<std::string> data_dir_candidates(const std::string& explicit_dir) {
   }
   if (const char* env = std::getenv("KELVO_DATA_DIR"); env && *env) out.emplace_back(env);
   out.emplace_back(KELVO_DATA_INSTALL_DIR);
+  // An installed tree that was moved: the data beside the program's bin folder.
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) out.push_back((exe.parent_path().parent_path() / "share" / "kelvo").string());
   out.emplace_back(KELVO_DATA_BUILD_DIR);
   return out;
 }
