@@ -1,5 +1,6 @@
 #include "analysis/sentence_analyzer.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "analysis/word_driver.h"
@@ -26,6 +27,21 @@ void append_dictionary_line(const WordAnalyzer& wa, const Candidate& c, std::str
 }
 
 }  // namespace
+
+void SentenceAnalyzer::note_precalculated(std::string_view word, ParseLog& log) const {
+  // The precomputed translations name their word at byte 52 of a record.
+  const auto& words = wa_.lexicon().hash_words();
+  auto it = std::lower_bound(words.begin() + (words.empty() ? 0 : 1), words.end(), word,
+                             [](const grammar::HashWord& h, std::string_view w) {
+                               return compare_bytes(h.word, w) < 0;
+                             });
+  if (it == words.end() || it->word != word) return;
+  const auto& rec = wa_.lexicon().hash_records()[static_cast<std::size_t>(it->first_record)];
+  std::string_view text(rec.text, 52);
+  text = text.substr(0, std::min(text.find('\0'), text.size()));
+  log.printf("%.*s (Pre-calc'd)\n%.*s\n", static_cast<int>(word.size()), word.data(),
+             static_cast<int>(text.size()), text.data());
+}
 
 SentenceAnalyzer::SentenceAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink)
     : wa_(analyzer), sink_(std::move(sink)) {}
@@ -73,6 +89,8 @@ void SentenceAnalyzer::analyse(SentenceWords& words, RunContext& run) {
     int slot = word_hash_slot(token);
     WordHashSlot& hs = words.hash_slot(slot);
     bool known_proper = hs.status == 1 && field_view(hs.text) == token;
+    if (listing_on && known_proper) listing += "(Hash #" + std::to_string(slot) + ")  ";
+    if (run.options.hash_in_use) note_precalculated(token, run.log);
     scratch_.clear();
     bool question = run.token_count > 0 && words.token(run.token_count - 1) == "PUNCTB";
     WordResult r = analyse_word(wa_, token, i == 0, known_proper, scratch_, ctx, question);

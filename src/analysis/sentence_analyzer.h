@@ -23,7 +23,8 @@ class SentenceAnalyzer : public SentenceHandler {
   const AnalysedSentence& last_sentence() const { return sentence_; }
 
  private:
-  void list_analysis(const Candidate& c, std::string& listing) const;
+  // Writes the precomputed translation of a word, when the hash holds it.
+  void note_precalculated(std::string_view word, ParseLog& log) const;
 
   const WordAnalyzer& wa_;
   SentenceSink sink_;
