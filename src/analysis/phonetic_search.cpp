@@ -18,6 +18,17 @@ struct Scored {
   int score;
 };
 
+void add(std::vector<Scored>& found, std::string spelling, int score, const std::string& word) {
+  if (spelling == word) return;
+  auto same = std::find_if(found.begin(), found.end(),
+                           [&](const Scored& s) { return s.spelling == spelling; });
+  if (same == found.end()) {
+    found.push_back(Scored{std::move(spelling), score});
+  } else {
+    same->score = std::min(same->score, score);
+  }
+}
+
 std::vector<std::string> from_table(const WordAnalyzer& wa, const std::string& word) {
   const auto& lex = wa.lexicon();
   auto table = lex.phonetics();
@@ -36,18 +47,13 @@ std::vector<std::string> from_table(const WordAnalyzer& wa, const std::string& w
       if (idx >= entries.size()) continue;
       std::string_view stem = entries[idx].stem_text();
       if (stem == split.stem) continue;  // the word's own spelling found nothing
-      std::string spelling(stem);
-      spelling += split.ending;
-      if (spelling == word) continue;
       // Fewer letter changes first; among equals the longer stem.
-      int score = spelling_distance(split.stem, stem) * 64 - static_cast<int>(stem.size());
-      auto same = std::find_if(found.begin(), found.end(),
-                               [&](const Scored& s) { return s.spelling == spelling; });
-      if (same == found.end()) {
-        found.push_back(Scored{std::move(spelling), score});
-      } else {
-        same->score = std::min(same->score, score);
-      }
+      const int score = spelling_distance(split.stem, stem) * 64 - static_cast<int>(stem.size());
+      add(found, std::string(stem) + split.ending, score, word);
+      // The ending may carry the same medieval e for ae (philosophie).
+      const std::string& e = split.ending;
+      if (!e.empty() && e.back() == 'e' && (e.size() == 1 || e[e.size() - 2] != 'a'))
+        add(found, std::string(stem) + e.substr(0, e.size() - 1) + "ae", score + 1, word);
     }
   }
   std::stable_sort(found.begin(), found.end(),
@@ -99,6 +105,13 @@ int spelling_distance(std::string_view a, std::string_view b) {
     prev = cur;
   }
   return prev[b.size()];
+}
+
+std::vector<std::string> coded_phonetic_candidates(std::string_view word) {
+  if (word.empty()) return {};
+  std::string w(word);
+  w[0] = ascii_lower(w[0]);
+  return coded(w);
 }
 
 std::vector<std::string> phonetic_candidates(const WordAnalyzer& wa, std::string_view word) {

@@ -23,6 +23,10 @@ int spelling_distance(std::string_view a, std::string_view b);
 // The candidate spellings of the word, best first, at most the bound above.
 std::vector<std::string> phonetic_candidates(const WordAnalyzer& wa, std::string_view word);
 
+// The coded respellings used when the table is absent: two changes of the
+// spelling tricks away from the word, in their order.
+std::vector<std::string> coded_phonetic_candidates(std::string_view word);
+
 // Analyses the candidates in turn; the first that yields analyses wins.
 int phonetic_search(const WordAnalyzer& wa, std::string_view word, std::vector<Candidate>& out,
                     AnalysisContext& ctx, std::string* used = nullptr);

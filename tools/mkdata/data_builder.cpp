@@ -8,6 +8,7 @@
 #include "mkdata/atomic_file.h"
 #include "mkdata/english_tables.h"
 #include "mkdata/lexical_tables.h"
+#include "mkdata/phonetic_table.h"
 #include "mkdata/whitaker_reader.h"
 
 namespace kelvo::mkdata {
@@ -107,6 +108,13 @@ Result<BuildReport> build_data(const BuildOptions& options) {
     files.push_back(std::move(d));
   }
   files.push_back(pending<grammar::MeaningLine>(grammar::kMeaningsFile, tables.meanings));
+  std::vector<grammar::PhoneticRecord> phonetics = build_phonetic_table(tables.entries);
+  if (phonetics.size() > grammar::kMaxPhonetics)
+    return make_error(ErrorKind::limit, std::string(grammar::kPhoneticFile) + ": " +
+                                            std::to_string(phonetics.size()) +
+                                            " records exceed the limit of " +
+                                            std::to_string(grammar::kMaxPhonetics));
+  files.push_back(pending<grammar::PhoneticRecord>(grammar::kPhoneticFile, phonetics));
   files.push_back(pending<grammar::UniqueRecord>(grammar::kUniquesFile, uniques));
   files.push_back(pending<grammar::AddonRecord>(grammar::kAddonsFile, addons));
   files.push_back(pending<grammar::PolishRecord>(grammar::kPolishFile, *polish));
