@@ -106,7 +106,7 @@ bool tackon_reads_first(std::string_view text, const AddonRecord& addon) {
 
 std::optional<TackonResult> try_tackons(const WordAnalyzer& wa, std::string_view word,
                                         AnalysisContext& ctx) {
-  if (word.size() < 2 || word.size() > static_cast<std::size_t>(kMaxWordLength)) return {};
+  if (word.size() < 2 || word.size() > static_cast<std::size_t>(kMaxSplitWordLength)) return {};
   if (may_be_indefinite_pronoun(word) && indefinite_pronoun_reads_whole(word)) return {};
   auto addons = wa.lexicon().addons();
   const auto splits = WordAnalyzer::split_word(word);

@@ -31,7 +31,7 @@ WordAnalyzer::WordAnalyzer(const Lexicon& lexicon, const userdata::UserDictionar
     : lexicon_(lexicon), user_(user), options_(options) {}
 
 std::vector<Split> WordAnalyzer::split_word(std::string_view word) {
-  if (word.size() > kMaxWordLength) word = word.substr(0, kMaxWordLength);
+  if (word.size() > kMaxSplitWordLength) word = word.substr(0, kMaxSplitWordLength);
   std::vector<Split> out;
   const int n = static_cast<int>(word.size());
   const int last = std::max(1, n - kMaxEndingLength);

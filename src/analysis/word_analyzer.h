@@ -48,7 +48,7 @@ struct Candidate {
 // them), so the entry area holds 200 rather than cut real words off.
 inline constexpr int kMaxCandidateEntries = 200;
 inline constexpr int kMaxCandidateInflections = 50;
-inline constexpr int kMaxWordLength = 31;
+inline constexpr int kMaxSplitWordLength = 31;
 inline constexpr int kMaxEndingLength = 7;
 inline constexpr int kUserMeaningBase = 1'000'000;
 inline constexpr const char* kTooManyStems = "Too many tempstems fields.\n";

@@ -72,18 +72,21 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
   }
   const bool lower_word = is_ascii_lower(word[0]);
   if (out.size() == before && !roman) {
-    if (auto t = try_tackons(wa, word, ctx)) {
-      for (auto& c : t->host) out.push_back(std::move(c));
-      r.split_off = std::move(t->tackon);
+    // Word formation, first rule that yields: prefix, tackon, derived word.
+    std::vector<Candidate> formed;
+    if (lower_word && word.size() > 4) try_prefixes(wa, word, formed, ctx);
+    const bool derive = derived_word_rule_applies(word, formed);
+    if (formed.empty()) {
+      if (auto t = try_tackons(wa, word, ctx)) {
+        formed = std::move(t->host);
+        r.split_off = std::move(t->tackon);
+      }
     }
+    if (derive && (formed.empty() || word.ends_with("issime")))
+      try_derived_words(wa, word, formed, ctx);
+    for (auto& c : formed) out.push_back(std::move(c));
   }
-  if (out.size() == before && lower_word && word.size() > 4) {
-    std::vector<Candidate> prefixed;
-    try_prefixes(wa, word, prefixed, ctx);
-    if (derived_word_rule_applies(word, prefixed)) try_derived_words(wa, word, prefixed, ctx);
-    for (auto& c : prefixed) out.push_back(std::move(c));
-  }
-  if (out.size() == before && wa.options().medieval_tricks && !roman)
+  if (out.size() == before && lower_word && wa.options().medieval_tricks)
     try_medieval_spellings(wa, word, out, ctx);
 
   if (out.size() == before && capitalised && word.size() > 1) {

@@ -64,6 +64,20 @@ std::string_view lemma_of(const Candidate& c, const analysis::WordAnalyzer& wa) 
   return {};
 }
 
+// The rule that produced an analysis, for readers who want to weigh it.
+const char* source_name(analysis::Source s) {
+  switch (s) {
+    case analysis::Source::core: return "dictionary";
+    case analysis::Source::variant: return "spelling-variant";
+    case analysis::Source::addon: return "addon";
+    case analysis::Source::prefix: return "prefix";
+    case analysis::Source::numeral: return "numeral";
+    case analysis::Source::pronoun: return "pronoun-compound";
+    case analysis::Source::derived: return "derived";
+  }
+  return "dictionary";
+}
+
 std::string clean_meaning(std::string_view m) {
   if (!m.empty() && m[0] == '~') m.remove_prefix(1);
   return std::string(m);
@@ -299,6 +313,10 @@ std::string sentence_to_json(const analysis::AnalysedSentence& s,
       append_json_string(out, clean_meaning(wa.full_meaning(c.origin).empty()
                                                 ? a.meaning_text()
                                                 : wa.full_meaning(c.origin)));
+      out += ",\"source\":\"";
+      out += source_name(c.origin.source);
+      out += "\"";
+      if (c.origin.table == analysis::Origin::Table::user) out += ",\"user_dictionary\":true";
       out += ",\"rarity\":\"";
       out.push_back(static_cast<char>(64 + std::clamp<int>(a.rarity, 1, 26)));
       out += "\",\"age\":" + std::to_string(a.age) + "}";
@@ -362,6 +380,10 @@ std::string sentence_to_conllu(const analysis::AnalysedSentence& s,
         misc += '|';
       }
       misc += "Analyses=" + std::to_string(count);
+      if (c->origin.source != analysis::Source::core) {
+        misc += "|Source=";
+        misc += source_name(c->origin.source);
+      }
     }
     line += misc.empty() ? "_" : misc;
     line += '\n';

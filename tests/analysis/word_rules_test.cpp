@@ -12,6 +12,11 @@
 #include "analysis/word_report.h"
 #include "real_data.h"
 #include "word_rules_chain.h"
+#include "analysis/derived_words.h"
+#include "analysis/indefinite_pronouns.h"
+#include "analysis/medieval_spelling.h"
+#include "analysis/prefixes.h"
+#include "analysis/tackons.h"
 
 using namespace kelvo;
 using namespace kelvo::analysis;
@@ -254,42 +259,3 @@ TEST(PhoneticSearch, TwoChangesAwayFoundWithTheTableAndWithout) {
   EXPECT_NE(std::find(coded.begin(), coded.end(), "graciae"), coded.end());
 }
 
-TEST(WordRules, CorpusUnknownWordRate) {
-  REQUIRE_REAL_LEXICON(lex);
-  TranslationOptions opts;
-  WordAnalyzer wa(*lex, nullptr, opts);
-  const char* texts[] = {"caesar-bellum-gallicum-1.txt", "caesar-bellum-gallicum-2.txt",
-                         "caesar-britannia-bg-5-12-14-4-20-macrons.txt",
-                         "cicero-in-catilinam-1.txt", "einhard-vita-karoli-magni-ch1-22.txt",
-                         "livy-ab-urbe-condita-1-ch1-20.txt",
-                         "ovid-metamorphoses-1-lines1-400.txt",
-                         "pliny-naturalis-historia-16-sec1-56.txt"};
-  int seen = 0;
-  for (const char* file : texts) {
-    auto sentences = kelvo::testing::corpus_sentences(file);
-    if (sentences.empty()) continue;
-    ++seen;
-    int words = 0, found = 0;
-    std::string unknown;
-    for (const auto& s : sentences) {
-      const bool question = s.back() == "PUNCTB";
-      for (std::size_t i = 0; i < s.size(); ++i) {
-        if (g::punctuation_token_code(s[i]) >= 0) continue;
-        ++words;
-        auto r = kelvo::testing::analyse_with_rules(wa, s[i], i == 0, question);
-        if (!r.word.empty()) {
-          ++found;
-        } else if (unknown.size() < 400) {
-          unknown += s[i] + " ";
-        }
-      }
-    }
-    const double rate = 100.0 * found / words;
-    std::printf("%-48s %6d words %6.2f%% analysed\n", file, words, rate);
-    // Pliny's comparatives (nigrior, spissior, utilior) need comparative stems
-    // that the Whitaker entries of those adjectives leave empty.
-    const double floor = std::string_view(file).starts_with("pliny") ? 98.0 : 98.5;
-    EXPECT_GE(rate, floor) << file << ": " << unknown;
-  }
-  if (seen == 0) GTEST_SKIP() << "corpus absent";
-}

@@ -153,6 +153,15 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
       any = true;
     }
     if (!any) continue;  // nothing a word could be analysed by
+    // Most adjectives come with their positive stems only; their comparative
+    // and superlative are regular, so supply the stems the table's endings
+    // attach to (stem 3 + -or, stem 4 + -mus): nigri- nigerri-, utili- utilissi-.
+    if (w.speech == pos::adj && w.attribute == 1 && (w.which == 1 || w.which == 3) &&
+        !stems[0].empty() && !stems[1].empty() && stems[2].empty() && stems[3].empty() &&
+        w.stems[2] != "zzz" && w.stems[3] != "zzz") {
+      stems[2] = stems[1] + "i";
+      stems[3] = stems[0].ends_with("er") ? stems[0] + "ri" : stems[1] + "issi";
+    }
     // A comparative or superlative entered on its own (maior, maximus) has its
     // stem first, but the endings of its degree attach to stem 3 or 4.
     if (w.speech == pos::adj && w.which == 0 && (w.attribute == 2 || w.attribute == 3) &&
