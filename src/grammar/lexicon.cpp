@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <type_traits>
 
 #include "base/text.h"
 
@@ -27,22 +28,22 @@ Error corrupt(const char* file, const std::string& fault) {
   return make_error(ErrorKind::corrupt, std::string(file) + ": " + fault);
 }
 
-// Reads a whole file of fixed-size records (optionally followed by a trailer
-// of `trailer_bytes`) with one bulk read.
+// Maps a whole file of fixed-size records (optionally followed by a trailer
+// of `trailer_bytes`) and views it as a table. The mapping is kept in `files`.
 template <typename T>
 Status read_records(const std::string& path, const char* name, std::size_t limit,
-                    std::vector<T>& out, std::size_t trailer_bytes = 0,
-                    std::vector<std::uint8_t>* trailer = nullptr) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return make_error(ErrorKind::missing, std::string("Cannot open ") + name + " file.");
-  struct stat st {};
-  if (::fstat(fileno(f), &st) != 0) {
-    std::fclose(f);
+                    std::vector<MappedFile>& files, std::span<const T>& out,
+                    std::size_t trailer_bytes = 0,
+                    std::span<const std::byte>* trailer = nullptr) {
+  static_assert(alignof(T) == 1 && std::is_trivially_copyable_v<T>);
+  auto mapped = MappedFile::open(path);
+  if (!mapped) {
+    if (mapped.error().kind == ErrorKind::missing)
+      return make_error(ErrorKind::missing, std::string("Cannot open ") + name + " file.");
     return make_error(ErrorKind::io, std::string("Cannot read ") + name + ".");
   }
-  auto size = static_cast<std::size_t>(st.st_size);
+  const std::size_t size = mapped->size();
   if (size < trailer_bytes || (size - trailer_bytes) % sizeof(T) != 0) {
-    std::fclose(f);
     return corrupt(name, "size " + std::to_string(size) + " bytes is not a whole number of " +
                              std::to_string(sizeof(T)) + "-byte records" +
                              (trailer_bytes ? " plus the " + std::to_string(trailer_bytes) +
@@ -51,23 +52,18 @@ Status read_records(const std::string& path, const char* name, std::size_t limit
   }
   std::size_t n = (size - trailer_bytes) / sizeof(T);
   if (n > limit) {
-    std::fclose(f);
     return corrupt(name, "holds " + std::to_string(n) + " records, more than the limit of " +
                              std::to_string(limit));
   }
-  out.resize(n);
-  bool ok = n == 0 || std::fread(out.data(), sizeof(T), n, f) == n;
-  if (ok && trailer) {
-    trailer->resize(trailer_bytes);
-    ok = trailer_bytes == 0 || std::fread(trailer->data(), 1, trailer_bytes, f) == trailer_bytes;
-  }
-  std::fclose(f);
-  if (!ok) return make_error(ErrorKind::io, std::string("Short read of ") + name + ".");
+  auto bytes = mapped->bytes();
+  out = n ? std::span<const T>(reinterpret_cast<const T*>(bytes.data()), n) : std::span<const T>();
+  if (trailer) *trailer = bytes.subspan(n * sizeof(T), trailer_bytes);
+  files.push_back(std::move(*mapped));
   return Status::ok();
 }
 
 template <typename T, typename Key>
-bool is_sorted_by(const std::vector<T>& v, Key key) {
+bool is_sorted_by(std::span<const T> v, Key key) {
   for (std::size_t i = 1; i < v.size(); ++i)
     if (compare_bytes(key(v[i - 1]), key(v[i])) > 0) return false;
   return true;
@@ -140,10 +136,10 @@ class LexiconLoader {
   // A table whose file must be there: a missing essential file shows a box, a
   // missing polishing file is only logged; both fail the load.
   template <typename T>
-  Status required(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
-                  const char* missing_text, bool box) {
+  Status required(const char* name, const char* progress, std::size_t limit,
+                  std::span<const T>& v, const char* missing_text, bool box) {
     log_.write(progress);
-    auto s = read_records(path_in(dir_, name), name, limit, v);
+    auto s = read_records(path_in(dir_, name), name, limit, lex_.files_, v);
     if (!s) {
       if (s.error().kind == ErrorKind::missing) {
         log_.write(missing_text);
@@ -158,13 +154,13 @@ class LexiconLoader {
   }
 
   template <typename T>
-  Status essential(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
+  Status essential(const char* name, const char* progress, std::size_t limit, std::span<const T>& v,
                    const char* missing_text) {
     return required(name, progress, limit, v, missing_text, true);
   }
 
   template <typename T>
-  Status polishing(const char* name, const char* progress, std::size_t limit, std::vector<T>& v,
+  Status polishing(const char* name, const char* progress, std::size_t limit, std::span<const T>& v,
                    const char* missing_text) {
     return required(name, progress, limit, v, missing_text, false);
   }
@@ -182,10 +178,10 @@ class LexiconLoader {
 
   Status load_dictionary() {
     log_.write("Loading dictionary...");
-    std::vector<std::uint8_t> trailer;
+    std::span<const std::byte> trailer;
     constexpr std::size_t kIndexBytes = kLetterIndexCount * sizeof(LetterIndexRecord);
-    auto s = read_records(path_in(dir_, kDictFile), kDictFile, kMaxDictEntries, lex_.entries_,
-                          kIndexBytes, &trailer);
+    auto s = read_records(path_in(dir_, kDictFile), kDictFile, kMaxDictEntries, lex_.files_,
+                          lex_.entries_, kIndexBytes, &trailer);
     if (!s) {
       if (s.error().kind == ErrorKind::missing) {
         const char* text = "Cannot open dictUK.dat file.\n";
@@ -195,8 +191,8 @@ class LexiconLoader {
       }
       return refuse(kDictFile, s.error().message.substr(s.error().message.find(": ") + 2));
     }
-    lex_.letter_index_.resize(kLetterIndexCount);
-    std::memcpy(lex_.letter_index_.data(), trailer.data(), kIndexBytes);
+    lex_.letter_index_ = std::span<const LetterIndexRecord>(
+        reinterpret_cast<const LetterIndexRecord*>(trailer.data()), kLetterIndexCount);
     const auto n = static_cast<std::int64_t>(lex_.entries_.size());
     std::int64_t prev = 0;
     for (int k = 0; k < kLetterIndexCount; ++k) {
@@ -260,10 +256,11 @@ class LexiconLoader {
     opts_.age = Age::all;
     opts_.best_order = WordOrder::nomverb;
     log_.write("Loading botany database...");
-    auto s = read_records(path, kBotanyFile, kMaxBotanyMeanings, lex_.botany_meanings_);
+    auto s = read_records(path, kBotanyFile, kMaxBotanyMeanings, lex_.files_,
+                          lex_.botany_meanings_);
     if (!s) {
       log_.printf("%s\n", s.message().c_str());
-      lex_.botany_meanings_.clear();
+      lex_.botany_meanings_ = {};
       opts_.botany = opts_.botany_available = false;
       lex_.features_off_.push_back("Botany mode (Botanytransl.dat refused)");
       return;
@@ -276,7 +273,7 @@ class LexiconLoader {
   void load_phonetics() {
     std::string path = path_in(dir_, kPhoneticFile);
     if (file_exists(path)) {
-      auto s = read_records(path, kPhoneticFile, kMaxPhonetics, lex_.phonetics_);
+      auto s = read_records(path, kPhoneticFile, kMaxPhonetics, lex_.files_, lex_.phonetics_);
       if (!s) {
         std::size_t whole = 0;
         struct stat st {};
@@ -289,17 +286,17 @@ class LexiconLoader {
                       whole, whole + 1);
         warnings_.warn(text);
         log_.printf("%s\n", text);
-        lex_.phonetics_.clear();
+        lex_.phonetics_ = {};
       } else if (!is_sorted_by(lex_.phonetics_,
                                [](const PhoneticRecord& r) { return r.key_text(); })) {
         log_.write("phoneticuk.dat: keys are not sorted.\n");
-        lex_.phonetics_.clear();
+        lex_.phonetics_ = {};
       } else {
         for (const auto& r : lex_.phonetics_) {
           auto e = r.entry.get();
           if (e < 0 || static_cast<std::size_t>(e) >= lex_.entries_.size()) {
             log_.write("phoneticuk.dat: a record points past the dictionary.\n");
-            lex_.phonetics_.clear();
+            lex_.phonetics_ = {};
             break;
           }
         }
@@ -357,8 +354,11 @@ void load_high_speed_hash(Lexicon& lex, TranslationOptions& opts, ParseLog& log,
   };
   std::string path = path_in(lex.data_dir_, kHashFile);
   if (!file_exists(path)) return fail("fixedhashfile.dat absent");
-  auto s = read_records(path, kHashFile, kHashRecords, lex.hash_records_);
-  if (!s || lex.hash_records_.size() != kHashRecords) return fail("fixedhashfile.dat refused");
+  std::span<const HashRecord> mapped;
+  std::vector<MappedFile> files;
+  auto s = read_records(path, kHashFile, kHashRecords, files, mapped);
+  if (!s || mapped.size() != kHashRecords) return fail("fixedhashfile.dat refused");
+  lex.hash_records_.assign(mapped.begin(), mapped.end());
   // Build the word index: one slot per run of equal words, in file order.
   std::vector<HashWord> words;
   std::string prev = "-1";

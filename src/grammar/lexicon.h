@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/host.h"
+#include "base/mapped_file.h"
 #include "base/options.h"
 #include "base/parse_log.h"
 #include "base/status.h"
@@ -91,17 +92,19 @@ class Lexicon {
  private:
   friend class LexiconLoader;
   friend void load_high_speed_hash(Lexicon&, TranslationOptions&, ParseLog&, WarningGate&);
-  std::vector<DictEntry> entries_;
-  std::vector<LetterIndexRecord> letter_index_;
-  std::vector<InflectionRecord> inflections_;
-  std::vector<MeaningLine> meanings_;
-  std::vector<MeaningLine> botany_meanings_;
-  std::vector<PolishRecord> polish_;
-  std::vector<PhraseRepairRecord> phrase_repairs_;
-  std::vector<FinalPolishRecord> final_polish_;
-  std::vector<PhoneticRecord> phonetics_;
-  std::vector<AddonRecord> addons_;
-  std::vector<UniqueRecord> uniques_;
+  // The tables are views into the mapped data files.
+  std::vector<MappedFile> files_;
+  std::span<const DictEntry> entries_;
+  std::span<const LetterIndexRecord> letter_index_;
+  std::span<const InflectionRecord> inflections_;
+  std::span<const MeaningLine> meanings_;
+  std::span<const MeaningLine> botany_meanings_;
+  std::span<const PolishRecord> polish_;
+  std::span<const PhraseRepairRecord> phrase_repairs_;
+  std::span<const FinalPolishRecord> final_polish_;
+  std::span<const PhoneticRecord> phonetics_;
+  std::span<const AddonRecord> addons_;
+  std::span<const UniqueRecord> uniques_;
   std::vector<HashRecord> hash_records_;
   std::vector<HashWord> hash_words_;
   std::string data_dir_;
