@@ -1,5 +1,6 @@
 #include "analysis/word_driver.h"
 
+#include <cstring>
 #include <string>
 
 #include "analysis/derived_words.h"
@@ -20,6 +21,24 @@ bool all_roman_capitals(std::string_view w) {
   for (char c : w)
     if (!is_roman_letter(c)) return false;
   return true;
+}
+
+// Two inflection records can resolve to the same reading of the same entry
+// (a common-gender and a masculine ending, say): list each reading once.
+void drop_repeats(std::vector<Candidate>& out, std::size_t from) {
+  std::size_t kept = from;
+  for (std::size_t i = from; i < out.size(); ++i) {
+    bool repeat = false;
+    for (std::size_t j = from; j < kept && !repeat; ++j)
+      repeat = out[j].origin.table == out[i].origin.table &&
+               out[j].origin.index == out[i].origin.index &&
+               std::memcmp(&out[j].analysis, &out[i].analysis, sizeof(grammar::WordAnalysis)) == 0;
+    if (!repeat) {
+      if (kept != i) out[kept] = std::move(out[i]);
+      ++kept;
+    }
+  }
+  out.resize(kept);
 }
 
 }  // namespace
@@ -98,6 +117,7 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
     }
     r.proper_name = out.size() > before;
   }
+  drop_repeats(out, before);
   r.added = static_cast<int>(out.size() - before);
   return r;
 }
