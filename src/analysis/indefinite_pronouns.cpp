@@ -200,24 +200,14 @@ PronounResult analyse_indefinite_pronoun(const WordAnalyzer& wa, std::string_vie
       if (ctx.warnings) ctx.warnings->warn(kTooManyQuidam);
       break;
     }
-    Candidate c;
-    c.origin.table = Origin::Table::builtin;
-    c.origin.source = Source::pronoun;
-    c.origin.builtin_meaning = std::string(m->meaning);
+    Candidate c = builtin_candidate(pos::sadj, result.word, std::string(m->meaning),
+                                    Source::pronoun, ctx);
     WordAnalysis& a = c.analysis;
-    a.speech = pos::sadj;
     a.b3 = f.gcase;
     a.b4 = f.number;
     a.b5 = f.gender;
     a.b6 = comparison::pos;
-    a.position.set(static_cast<std::int16_t>(ctx.position));
-    a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
-    a.link1.set(-1);
-    a.link2.set(-1);
-    a.link3.set(-1);
-    a.rarity = 1;
-    set_field(a.latin, result.word);
-    set_analysis_meaning(a, m->meaning);
+    set_field(a.english, "");
     result.readings.push_back(std::move(c));
   }
   return result;

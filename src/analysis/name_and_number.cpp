@@ -29,19 +29,6 @@ constexpr NameEnding kNameEndings[] = {
     {"i", 2, 1, gender::masc, true},    {"e", 3, 1, gender::masc, false},
 };
 
-Candidate make_candidate(std::string_view latin, std::string meaning) {
-  Candidate c;
-  c.origin.table = Origin::Table::builtin;
-  c.origin.source = Source::addon;
-  c.origin.builtin_meaning = std::move(meaning);
-  WordAnalysis& a = c.analysis;
-  a.link1.set(-1);
-  a.link2.set(-1);
-  a.link3.set(-1);
-  a.rarity = 1;
-  set_field(a.latin, latin);
-  return c;
-}
 
 }  // namespace
 
@@ -77,16 +64,13 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
   }
   if (out.size() == before) {
     // No telling ending: an indeclinable name, read as a nominative.
-    Candidate c = make_candidate(name + ".", name);
+    Candidate c = builtin_candidate(pos::noun, name + ".", name, Source::addon, ctx);
     WordAnalysis& a = c.analysis;
-    a.speech = pos::noun;
     a.b2 = noun_kind::proper;
     a.b3 = gcase::nom;
     a.b4 = number::sing;
     a.b5 = gender::masc;
     a.declension.set(0x31);
-    a.position.set(static_cast<std::int16_t>(ctx.position));
-    a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
     set_analysis_meaning(a, "~" + name);
     set_field(a.english, name);
     out.push_back(std::move(c));
@@ -98,16 +82,10 @@ int analyse_roman_numeral(const WordAnalyzer& wa, std::string_view word, int val
                           std::vector<Candidate>& out, AnalysisContext& ctx) {
   (void)wa;
   std::string digits = std::to_string(value);
-  Candidate c = make_candidate(std::string(word) + ".", digits);
-  c.origin.source = Source::numeral;
+  Candidate c = builtin_candidate(pos::num, std::string(word) + ".", digits, Source::numeral, ctx);
   WordAnalysis& a = c.analysis;
-  a.speech = pos::num;
   a.b6 = numeral_sort::card;
-  a.position.set(static_cast<std::int16_t>(ctx.position));
-  a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
   a.declension.set(0x22);
-  set_analysis_meaning(a, digits);
-  set_field(a.english, digits);
   out.push_back(std::move(c));
   return 1;
 }
@@ -173,12 +151,9 @@ int analyse_joined_expression(const WordAnalyzer& wa, std::string_view word,
       {"Tr_pleb", pos::noun, "tribune of the people"}};
   for (const Joined& j : kJoined) {
     if (word != j.text) continue;
-    Candidate c = make_candidate(std::string(word) + ".", std::string(j.meaning));
+    Candidate c = builtin_candidate(j.speech, std::string(word) + ".", std::string(j.meaning), Source::core, ctx);
     c.origin.source = Source::core;
     WordAnalysis& a = c.analysis;
-    a.speech = j.speech;
-    a.position.set(static_cast<std::int16_t>(ctx.position));
-    a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
     switch (j.speech) {
       case pos::verb:
         a.b3 = tense::pres;
@@ -197,8 +172,6 @@ int analyse_joined_expression(const WordAnalyzer& wa, std::string_view word,
         break;
       default: break;
     }
-    set_analysis_meaning(a, j.meaning);
-    set_field(a.english, j.meaning);
     out.push_back(std::move(c));
     return 1;
   }

@@ -18,23 +18,9 @@ std::string token_limit_message(bool tackon) {
 Candidate enclitic_candidate(std::string_view enclitic, const AnalysisContext& ctx) {
   const bool que = enclitic == "que";
   const char* meaning = que ? "and" : "is it not that";
-  Candidate c;
-  c.origin.table = Origin::Table::builtin;
-  c.origin.source = Source::addon;
-  c.origin.builtin_meaning = meaning;
-  WordAnalysis& a = c.analysis;
-  a.speech = pos::conj;
-  a.stem_key = 1;
-  a.position.set(static_cast<std::int16_t>(ctx.position));
-  a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
-  a.link1.set(-1);
-  a.link2.set(-1);
-  a.link3.set(-1);
-  a.rarity = 1;
   // The coordination rules look for the bare meaning "and", so no "~" flag.
-  set_analysis_meaning(a, meaning);
-  set_field(a.english, meaning);
-  set_field(a.latin, que ? "que." : "ne.");
+  Candidate c = builtin_candidate(pos::conj, que ? "que." : "ne.", meaning, Source::addon, ctx);
+  c.analysis.stem_key = 1;
   return c;
 }
 

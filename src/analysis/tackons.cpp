@@ -73,26 +73,12 @@ Candidate tackon_candidate(std::string_view text, const AddonRecord& addon,
                            const AnalysisContext& ctx) {
   std::string meaning(addon.meaning_text());
   if (meaning == "EMPHATIC") meaning.clear();
-  Candidate c;
-  c.origin.table = Origin::Table::builtin;
-  c.origin.source = Source::addon;
-  c.origin.builtin_meaning = meaning;
+  std::string full = meaning;
   if (auto slash = meaning.find('/'); slash != std::string::npos) meaning.resize(slash);
-  WordAnalysis& a = c.analysis;
-  a.speech = pos::tackon;
-  a.b3 = addon.b4;  // the case the tackon brings (mecum: ABL)
-  a.position.set(static_cast<std::int16_t>(ctx.position));
-  a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
-  a.link1.set(-1);
-  a.link2.set(-1);
-  a.link3.set(-1);
-  a.rarity = 1;
   // The coordination rules compare the bare meaning ("and", "or"): no "~" flag.
-  set_analysis_meaning(a, meaning);
-  set_field(a.english, meaning);
-  std::string latin(text);
-  latin += '.';
-  set_field(a.latin, latin);
+  Candidate c = builtin_candidate(pos::tackon, std::string(text) + ".", meaning, Source::addon, ctx);
+  c.origin.builtin_meaning = std::move(full);
+  c.analysis.b3 = addon.b4;  // the case the tackon brings (mecum: ABL)
   return c;
 }
 

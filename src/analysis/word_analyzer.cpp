@@ -26,6 +26,26 @@ bool same_entry(const DictEntry& a, const DictEntry& b) {
 
 }  // namespace
 
+Candidate builtin_candidate(Code speech, std::string_view latin, std::string meaning,
+                            Source source, const AnalysisContext& ctx) {
+  Candidate c;
+  c.origin.table = Origin::Table::builtin;
+  c.origin.source = source;
+  WordAnalysis& a = c.analysis;
+  a.speech = speech;
+  a.position.set(static_cast<std::int16_t>(ctx.position));
+  a.word_number.set(static_cast<std::int16_t>(ctx.word_number));
+  a.link1.set(-1);
+  a.link2.set(-1);
+  a.link3.set(-1);
+  a.rarity = 1;
+  set_field(a.latin, latin);
+  set_analysis_meaning(a, meaning);
+  set_field(a.english, meaning);
+  c.origin.builtin_meaning = std::move(meaning);
+  return c;
+}
+
 WordAnalyzer::WordAnalyzer(const Lexicon& lexicon, const userdata::UserDictionary* user,
                            const TranslationOptions& options)
     : lexicon_(lexicon), user_(user), options_(options) {}

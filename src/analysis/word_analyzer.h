@@ -67,6 +67,12 @@ struct AnalysisContext {
   int word_number = 0;
 };
 
+// An analysis made by a rule rather than from a dictionary entry: at the
+// context's word position, no links, rarity 1, its meaning in both text
+// fields (the "~" flag is the caller's to add).
+Candidate builtin_candidate(grammar::Code speech, std::string_view latin, std::string meaning,
+                            Source source, const AnalysisContext& ctx);
+
 class WordAnalyzer {
  public:
   WordAnalyzer(const grammar::Lexicon& lexicon, const userdata::UserDictionary* user,
