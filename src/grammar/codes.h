@@ -46,7 +46,7 @@ inline constexpr Code sing = 1, mult = 2, abst = 3, proper = 4, locale = 5, pers
 }
 namespace pronoun_kind {
 inline constexpr Code pers = 1, rel = 2, reflex = 3, demonst = 4, interr = 5, indef = 6,
-                      adject = 7, spec = 8;
+                      adject = 7, special = 8;
 }
 namespace verb_kind {
 inline constexpr Code to_be = 1, to_being = 2, gen = 3, dat = 4, abl = 5, trans = 6,
