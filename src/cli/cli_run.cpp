@@ -9,6 +9,7 @@
 #include "cli/cli_host.h"
 #include "shell/option_rules.h"
 #include "shell/parse_log_banner.h"
+#include "shell/user_folder.h"
 #include "userdata/abbreviations.h"
 
 namespace fs = std::filesystem;
@@ -43,7 +44,8 @@ bool save_standard_input(const std::string& path) {
 int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
                     const shell::Session* session) {
   std::error_code ec;
-  fs::create_directories(cli.home_dir, ec);
+  // First use: the folder with its starter files (abbreviations among them).
+  if (!session) (void)shell::ensure_user_folder(cli.home_dir);
   if (!fs::is_directory(cli.home_dir, ec)) {
     std::fprintf(stderr, "kelvo: cannot use the folder %s\n", cli.home_dir.c_str());
     return 2;

@@ -161,6 +161,15 @@ TEST(KelvoInfoParseAnalyze, RealDataEndToEnd) {
   ASSERT_EQ(conllu.status, 0) << conllu.err;
   EXPECT_NE(conllu.out.find("# sent_id = 2\n# text = omnis diuisa"), std::string::npos) << conllu.out;
 
+  // The Pliny vocabulary is read only when the user says so.
+  write_file(home.file("PlinyUserfile.txt"), "zzplin / N 1 1 F T / pliny word\n");
+  write_file(home.file("pl.txt"), "zzplina.\n");
+  Ran no = run_kelvo(home.path(), "parse " + data + " '" + home.file("pl.txt") + "'");
+  EXPECT_EQ(no.out.find("pliny word"), std::string::npos);
+  EXPECT_NE(no.err.find("Aborting Pliny Load"), std::string::npos) << no.err;
+  Ran yes = run_kelvo(home.path(), "parse --pliny " + data + " '" + home.file("pl.txt") + "'");
+  EXPECT_NE(yes.out.find("pliny word"), std::string::npos) << yes.out;
+
   Ran missing = run_kelvo(home.path(), "info --data /nonexistent");
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("inflects.dat"), std::string::npos);
