@@ -78,6 +78,15 @@ const char* source_name(analysis::Source s) {
   return "dictionary";
 }
 
+// Until sentence analysis chooses, the line shows the likeliest reading on
+// its own: the commonest, and a vocative or locative only when nothing else fits.
+int plausibility(const WordAnalysis& a) {
+  int rank = a.rarity * 4;
+  bool nominal = a.speech != pos::verb && a.speech != pos::prep && a.speech != pos::punct;
+  if (nominal && (a.b3 == gcase::voc || a.b3 == gcase::loc)) rank += 2;
+  return rank;
+}
+
 std::string clean_meaning(std::string_view m) {
   if (!m.empty() && m[0] == '~') m.remove_prefix(1);
   return std::string(m);
@@ -161,7 +170,11 @@ std::vector<Attr> attributes(const WordAnalysis& a) {
 
 std::string ud_upos(const WordAnalysis& a) {
   switch (a.speech) {
-    case pos::noun: return a.b2 == noun_kind::proper ? "PROPN" : "NOUN";
+    case pos::noun:
+      return (a.b2 == noun_kind::proper || a.b2 == noun_kind::locale ||
+              a.b2 == noun_kind::country)
+                 ? "PROPN"
+                 : "NOUN";
     case pos::pron:
     case pos::pack: return "PRON";
     case pos::adj:
@@ -342,7 +355,7 @@ std::string sentence_to_conllu(const analysis::AnalysedSentence& s,
     int count = 0;
     for (const auto& cand : t.candidates) {
       if (cand.analysis.speech == 0 || cand.analysis.speech == 255) continue;
-      if (!c) c = &cand;
+      if (!c || plausibility(cand.analysis) < plausibility(c->analysis)) c = &cand;
       ++count;
     }
     if (!c) {

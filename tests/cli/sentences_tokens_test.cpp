@@ -174,3 +174,21 @@ TEST(KelvoInfoParseAnalyze, RealDataEndToEnd) {
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("inflects.dat"), std::string::npos);
 }
+
+TEST(KelvoAnalyze, ConlluShowsTheLikeliestReadingFirst) {
+  kelvo::testing::TempDir home;
+  std::string data = std::string("--data '") + KELVO_TEST_DATA_DIR + "'";
+  write_file(home.file("g.txt"), "Gallia est omnis divisa in partes tres.\n");
+  Ran r = run_kelvo(home.path(), "analyze --format conllu " + data + " '" + home.file("g.txt") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  // ID FORM LEMMA UPOS XPOS FEATS HEAD DEPREL DEPS MISC
+  EXPECT_NE(r.out.find("1\tGallia\tGallia\tPROPN\tNOUN,1,1\tCase=Nom|Gender=Fem|Number=Sing\t_\t_\t_\t"
+                       "Gloss=Gaul|Analyses="),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("2\test\tsum\tVERB\tVERB,5,1\t"
+                       "Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act\t_\t_\t_\t"
+                       "Gloss=be|"),
+            std::string::npos);
+  EXPECT_NE(r.out.find("\tin\tin\tADP\t"), std::string::npos);
+}
