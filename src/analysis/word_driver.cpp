@@ -8,6 +8,7 @@
 #include "analysis/medieval_spelling.h"
 #include "analysis/name_and_number.h"
 #include "analysis/prefixes.h"
+#include "analysis/syncope.h"
 #include "analysis/tackons.h"
 #include "analysis/roman_numeral.h"
 #include "base/text.h"
@@ -105,6 +106,7 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
       try_derived_words(wa, word, formed, ctx);
     for (auto& c : formed) out.push_back(std::move(c));
   }
+  if (out.size() == before && lower_word) try_syncope(wa, word, out, ctx);
   if (out.size() == before && lower_word && wa.options().medieval_tricks)
     try_medieval_spellings(wa, word, out, ctx);
 

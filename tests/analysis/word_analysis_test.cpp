@@ -176,3 +176,21 @@ TEST(WordAnalysis, CitationRoundTripOverTheWholeDictionary) {
   std::printf("round trip: %zu of %zu citation words (%.2f%%); %zu missed, first ones:\n%s", back,
               words, rate, words - back, list.c_str());
 }
+
+TEST(WordAnalysis, SyncopatedPerfectsReadAsTheirFullForms) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  struct Case { const char* word; const char* lemma; const char* report; };
+  for (auto c : {Case{"appellarunt", "appello", "PERF    ACTIVE    IND    3   PLUR"},
+                 Case{"audisset", "audio", "PLUP    ACTIVE    SUB    3   SING"},
+                 Case{"conlocarat", "conloco", "PLUP    ACTIVE    IND    3   SING"},
+                 Case{"amasti", "amo", "PERF    ACTIVE    IND    2   SING"},
+                 Case{"nosse", "nosco", "PERF    ACTIVE    INF"}}) {
+    auto v = analyse(wa, c.word);
+    EXPECT_TRUE(has(wa, v, c.lemma, g::pos::verb, c.report)) << c.word;
+    for (const auto& cand : v) EXPECT_EQ(cand.origin.source, Source::variant) << c.word;
+  }
+  // Only perfect-system readings explain a syncope: a present form is not made.
+  EXPECT_TRUE(analyse(wa, "essex").empty());
+}
