@@ -36,8 +36,10 @@ bool SentenceWords::set_token(int i, std::string_view text) {
   if (i < 0 || i >= kMaxTokens) return false;
   TokenSlot& s = tokens_[static_cast<std::size_t>(i)];
   std::size_t n = text.size() < kTokenSize - 1 ? text.size() : kTokenSize - 1;
+  // Clearing the whole slot first is a fixed-size store the compiler inlines.
+  s.fill(0);
   std::memcpy(s.data(), text.data(), n);
-  std::memset(s.data() + n, 0, kTokenSize - n);
+  if (i >= used_slots_) used_slots_ = i + 1;
   return true;
 }
 
@@ -49,7 +51,8 @@ bool SentenceWords::push_token(std::string_view text) {
 }
 
 void SentenceWords::clear_unused_tokens() {
-  for (int i = token_count_; i < kMaxTokens; ++i) tokens_[static_cast<std::size_t>(i)][0] = 0;
+  for (int i = token_count_; i < used_slots_; ++i) tokens_[static_cast<std::size_t>(i)][0] = 0;
+  if (used_slots_ > token_count_) used_slots_ = token_count_;
 }
 
 int SentenceWords::append_analysis(WarningGate& warnings, ParseLog& log, bool quiet) {
