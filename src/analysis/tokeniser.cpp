@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "analysis/byte_scan.h"
 #include "analysis/roman_numeral.h"
 #include "base/text.h"
 #include "grammar/codes.h"
@@ -29,15 +30,18 @@ bool in_list(std::string_view w, std::initializer_list<std::string_view> list) {
     if (w == x) return true;
   return false;
 }
-bool starts_with(std::string_view w, std::string_view p) { return w.substr(0, p.size()) == p; }
+bool starts_with(std::string_view w, std::string_view p) { return w.starts_with(p); }
 
 // Lower-cases a word unless it looks like a name: first letter not small (or
 // "D"), fewer than two capitals, more than one character.
 void lower_unless_name(std::span<char> w) {
   if (w.empty()) return;
-  int capitals = 0;
-  for (char c : w) capitals += is_ascii_upper(c) ? 1 : 0;
-  if ((w[0] == 'D' || !is_ascii_lower(w[0])) && capitals < 2 && w.size() > 1) return;
+  auto capitals = [&w] {
+    int n = 0;
+    for (char c : w) n += is_ascii_upper(c) ? 1 : 0;
+    return n;
+  };
+  if ((w[0] == 'D' || !is_ascii_lower(w[0])) && w.size() > 1 && capitals() < 2) return;
   for (char& c : w) c = ascii_lower(c);
 }
 
@@ -114,27 +118,27 @@ std::string_view ligature_letters(char c) {
 }
 
 // Removes what a word may not hold, spells out the ligatures and writes j and
-// v as i and u. Words without ligatures (nearly all) are done in place.
+// v as i and u. In place, until a ligature (rare) makes the word longer.
 void clean_word(std::string& w, bool botany) {
   const CleanMap& map = botany ? kCleanMapBotany : kCleanMap;
-  bool ligature = false;
-  for (char c : w) ligature = ligature || map[static_cast<unsigned char>(c)] == kLigature;
-  if (ligature) {
-    std::string out;
-    out.reserve(w.size() + 8);
-    for (char c : w) {
-      char m = map[static_cast<unsigned char>(c)];
-      if (m == kLigature)
-        out.append(ligature_letters(c));
-      else if (m != kDrop)
-        out.push_back(m);
-    }
-    w.swap(out);
-    return;
-  }
   std::size_t n = 0;
-  for (char c : w)
-    if (char m = map[static_cast<unsigned char>(c)]; m != kDrop) w[n++] = m;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    const char m = map[static_cast<unsigned char>(w[i])];
+    if (m == kLigature) {
+      std::string rest;
+      for (char c : std::string_view(w).substr(i)) {
+        const char r = map[static_cast<unsigned char>(c)];
+        if (r == kLigature)
+          rest.append(ligature_letters(c));
+        else if (r != kDrop)
+          rest.push_back(r);
+      }
+      w.resize(n);
+      w.append(rest);
+      return;
+    }
+    if (m != kDrop) w[n++] = m;
+  }
   w.resize(n);
 }
 
@@ -322,7 +326,7 @@ Tokeniser::Step Tokeniser::finish_word(std::string& word) {
       word.insert(word.begin(), 'h');
     }
   }
-  if (starts_with(word, "uigesim")) word[2] = 'c';
+  if (!word.empty() && word[0] == 'u' && starts_with(word, "uigesim")) word[2] = 'c';
   if (!word.empty() && !join_with_previous(word)) push(word);
   if (!enclitic.empty()) push(enclitic);
   for (std::size_t k = 0; k < marks; ++k) push_punctuation(trailing[k]);
@@ -356,7 +360,14 @@ int Tokeniser::run(std::string_view line) {
   const std::size_t line_end = line.find('\n');
   const std::size_t carriage_return = line.find('\r');
   auto is_blank = [&](std::size_t i) {
-    return i >= line.size() || line[i] == ' ' || i == line_end || i == carriage_return;
+    return line[i] == ' ' || i == line_end || i == carriage_return;
+  };
+  // Where the word starting at i ends at the latest.
+  auto word_limit = [&](std::size_t i) {
+    std::size_t limit = line.size();
+    if (line_end >= i && line_end < limit) limit = line_end;
+    if (carriage_return >= i && carriage_return < limit) limit = carriage_return;
+    return limit;
   };
   words_.set_token_count(0);
   std::size_t i = 0;
@@ -364,7 +375,7 @@ int Tokeniser::run(std::string_view line) {
     while (i < line.size() && is_blank(i)) ++i;
     if (i >= line.size()) break;
     const std::size_t start = i;
-    while (!is_blank(i)) ++i;
+    i = find_byte(line, ' ', i, word_limit(i));
     word_.assign(line.substr(start, i - start));
     if (options_.inscriptions) {
       for (char& c : word_) {
