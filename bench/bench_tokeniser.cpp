@@ -3,6 +3,7 @@
 // in memory, and through the files of a translation run as `kelvo tokens`
 // uses them (input file, temp.lat, parser.txt).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -15,8 +16,6 @@
 #include "analysis/sentence_words.h"
 #include "analysis/tokeniser.h"
 #include "analysis/translation_run.h"
-
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 

@@ -142,6 +142,19 @@ void clean_word(std::string& w, bool botany) {
   w.resize(n);
 }
 
+bool is_small_letters(std::string_view w) {
+  for (char c : w)
+    if (!is_ascii_lower(c)) return false;
+  return true;
+}
+
+void write_i_and_u(std::string& w) {
+  for (char& c : w) {
+    if (c == 'j') c = 'i';
+    else if (c == 'v') c = 'u';
+  }
+}
+
 // "est" / "es" written onto the word: returns the enclitic split off, or "".
 std::string_view split_enclitic(std::string& w, bool plautus) {
   std::size_t n = w.size();
@@ -228,7 +241,12 @@ class Tokeniser {
 
  private:
   enum class Step { go_on, stop, cancel };
+  struct TrailingMarks {
+    std::array<char, kMaxTrailingMarks> marks{};
+    std::size_t count = 0;
+  };
   Step finish_word(std::string& word);
+  void normalise_word(std::string& word, TrailingMarks& trailing);
   Step too_many(std::size_t trailing);
   void word_too_long(std::string_view word);
   bool join_with_previous(std::string_view word);
@@ -279,7 +297,10 @@ bool Tokeniser::join_with_previous(std::string_view word) {
   return true;
 }
 
-Tokeniser::Step Tokeniser::finish_word(std::string& word) {
+// The bracket, mark, character and case rules of a word that holds more than
+// small letters. Leading marks and an initial before a number are pushed as
+// tokens of their own; the trailing marks are taken off into `trailing`.
+void Tokeniser::normalise_word(std::string& word, TrailingMarks& trailing) {
   // Brackets inside a word, as in "amic(us)", are not punctuation.
   std::size_t n = word.size();
   bool close_last = n > 0 && word[n - 1] == ')';
@@ -301,8 +322,7 @@ Tokeniser::Step Tokeniser::finish_word(std::string& word) {
   while (marks < word.size() && marks < kMaxTrailingMarks &&
          is_punct(word[word.size() - 1 - marks]))
     ++marks;
-  std::array<char, kMaxTrailingMarks> trailing{};
-  word.copy(trailing.data(), marks, word.size() - marks);
+  trailing.count = word.copy(trailing.marks.data(), marks, word.size() - marks);
   word.resize(word.size() - marks);
   clean_word(word, options_.botany);
   // An initial before a number ("P_XX", made by the preparation from "P. XX").
@@ -315,6 +335,16 @@ Tokeniser::Step Tokeniser::finish_word(std::string& word) {
     }
   }
   apply_case(word);
+}
+
+Tokeniser::Step Tokeniser::finish_word(std::string& word) {
+  TrailingMarks trailing;
+  // Most words are small letters alone: every rule of normalise_word leaves
+  // them as they are but for j and v.
+  if (is_small_letters(word))
+    write_i_and_u(word);
+  else
+    normalise_word(word, trailing);
   std::string_view enclitic = split_enclitic(word, options_.plautus);
   if (word.size() >= 2 && (word[0] == 'y' || word[0] == 'Y') && options_.age != Age::all) {
     if (word[1] == 'c') {
@@ -329,9 +359,9 @@ Tokeniser::Step Tokeniser::finish_word(std::string& word) {
   if (!word.empty() && word[0] == 'u' && starts_with(word, "uigesim")) word[2] = 'c';
   if (!word.empty() && !join_with_previous(word)) push(word);
   if (!enclitic.empty()) push(enclitic);
-  for (std::size_t k = 0; k < marks; ++k) push_punctuation(trailing[k]);
-  if (overflow_ || words_.token_count() >= kTokenLimit - static_cast<int>(marks))
-    return too_many(marks);
+  for (std::size_t k = 0; k < trailing.count; ++k) push_punctuation(trailing.marks[k]);
+  const int marks = static_cast<int>(trailing.count);
+  if (overflow_ || words_.token_count() >= kTokenLimit - marks) return too_many(trailing.count);
   return Step::go_on;
 }
 
