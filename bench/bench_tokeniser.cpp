@@ -1,6 +1,9 @@
 // Speed of the input preparation and the tokeniser over the corpus (or a
-// generated Latin text when the corpus is absent), in bytes of input per second.
+// generated Latin text when the corpus is absent), in bytes of input per second:
+// in memory, and through the files of a translation run as `kelvo tokens`
+// uses them (input file, temp.lat, parser.txt).
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -12,6 +15,7 @@
 #include "analysis/input_text.h"
 #include "analysis/sentence_words.h"
 #include "analysis/tokeniser.h"
+#include "analysis/translation_run.h"
 
 namespace fs = std::filesystem;
 
@@ -79,8 +83,43 @@ void BM_PrepareAndTokenise(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text().size()));
 }
 
+// Counts the tokens of each sentence and nothing more.
+class CountTokens : public kelvo::analysis::SentenceHandler {
+ public:
+  long tokens = 0;
+  void analyse(kelvo::analysis::SentenceWords&, kelvo::analysis::RunContext& run) override {
+    tokens += run.token_count;
+  }
+};
+
+void BM_FileRunTokens(benchmark::State& state) {
+  std::string dir = (fs::temp_directory_path() / "kelvo-bench-XXXXXX").string();
+  if (!::mkdtemp(dir.data())) {
+    state.SkipWithError("no temporary folder");
+    return;
+  }
+  const std::string input = dir + "/latin.lat";
+  std::ofstream(input, std::ios::binary) << text();
+  kelvo::TranslationOptions options;
+  options.batch_mode = true;
+  kelvo::RecordingHost host;
+  kelvo::WarningGate gate(host);
+  kelvo::ParseLog log;
+  CountTokens handler;
+  for (auto _ : state) {
+    kelvo::analysis::TranslationRun run(nullptr, options, gate, log,
+                                        {dir + "/temp.lat", dir + "/parser.txt"});
+    run.run(input, 0, handler);
+    benchmark::DoNotOptimize(handler.tokens);
+  }
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text().size()));
+  std::error_code ec;
+  fs::remove_all(dir, ec);
+}
+
 }  // namespace
 
 BENCHMARK(BM_DecodeAndPrepare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrepareAndTokenise)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FileRunTokens)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

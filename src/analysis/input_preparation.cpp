@@ -6,6 +6,7 @@
 #include <memory>
 #include <system_error>
 
+#include "analysis/byte_scan.h"
 #include "analysis/input_text.h"
 #include "base/text.h"
 
@@ -18,25 +19,52 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Character classes by byte, for the per-character passes.
-enum : std::uint8_t { kDelim = 1, kTrailing = 2, kTrailMark = 4, kSpacing = 8, kRoman3 = 16 };
-constexpr std::array<std::uint8_t, 256> make_classes() {
-  std::array<std::uint8_t, 256> t{};
+// Character classes by byte, for the per-character passes. kCopied marks the
+// bytes the character pass copies unchanged whatever the options.
+enum : std::uint16_t {
+  kDelim = 1,
+  kTrailing = 2,
+  kTrailMark = 4,
+  kSpacing = 8,
+  kRoman3 = 16,
+  kQuote = 32,
+  kLetterOrDigit = 64,
+  kCopied = 128,
+};
+constexpr std::array<std::uint16_t, 256> make_classes() {
+  std::array<std::uint16_t, 256> t{};
   for (char c : std::string_view(kSentenceDelimiters)) t[static_cast<unsigned char>(c)] |= kDelim;
   for (char c : std::string_view(" \t\r\n,.;:")) t[static_cast<unsigned char>(c)] |= kTrailing;
   for (char c : std::string_view("\r\n,.;:")) t[static_cast<unsigned char>(c)] |= kTrailMark;
   for (char c : std::string_view(" !,.:;?")) t[static_cast<unsigned char>(c)] |= kSpacing;
   for (char c : std::string_view("IVX")) t[static_cast<unsigned char>(c)] |= kRoman3;
+  t['"'] |= kQuote;
+  t['\''] |= kQuote;
+  for (int c = 0; c < 256; ++c) {
+    const char ch = static_cast<char>(c);
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+      t[static_cast<std::size_t>(c)] |= kLetterOrDigit;
+    if (c < 0x80 && std::string_view("\t\r\n-'\"`.,!").find(ch) == std::string_view::npos)
+      t[static_cast<std::size_t>(c)] |= kCopied;
+  }
   return t;
 }
-constexpr std::array<std::uint8_t, 256> kClasses = make_classes();
-bool has_class(char c, std::uint8_t cls) { return (kClasses[static_cast<unsigned char>(c)] & cls) != 0; }
+constexpr std::array<std::uint16_t, 256> kClasses = make_classes();
+bool has_class(char c, std::uint16_t cls) {
+  return (kClasses[static_cast<unsigned char>(c)] & cls) != 0;
+}
 bool is_delimiter(char c) { return has_class(c, kDelim); }
-bool is_quote(char c) { return c == '"' || c == '\''; }
-bool is_letter_or_digit(char c) { return is_ascii_letter(c) || is_ascii_digit(c); }
+bool is_quote(char c) { return has_class(c, kQuote); }
 
-std::size_t next_non_blank(const std::string& s, std::size_t i) {
+std::size_t next_non_blank(std::string_view s, std::size_t i) {
   while (i < s.size() && s[i] == ' ') ++i;
+  return i;
+}
+
+// Index of the first byte at or after `i` that the character pass must look
+// at, or the end of `s`.
+std::size_t next_uncopied(std::string_view s, std::size_t i) {
+  while (i < s.size() && has_class(s[i], kCopied)) ++i;
   return i;
 }
 
@@ -45,11 +73,39 @@ void bump(std::uint16_t& counter, std::size_t n) {
   counter = static_cast<std::uint16_t>(v > 0xFFFF ? 0xFFFF : v);
 }
 
+// Appends a sentence piece; Botany's hidden stops become stops again.
 void append_piece(std::string_view piece, std::string& out) {
-  std::size_t at = out.size();
+  const std::size_t at = out.size();
   out.append(piece);
+  if (piece.find(kBotanyStopMarker) == std::string_view::npos) return;
   for (std::size_t i = at; i < out.size(); ++i)
     if (out[i] == kBotanyStopMarker) out[i] = '.';
+}
+
+// "re p.", "rem p.", "res p." and "rei p." (after a blank or at the line
+// start) spelt out. One pass over the stops: these are the only places where
+// a form can end.
+void expand_re_publica(std::string& line) {
+  for (std::size_t d = line.find('.'); d != std::string::npos; d = line.find('.', d + 1)) {
+    // "p." after a blank, and before that "re" with one optional letter.
+    if (d < 4 || line[d - 1] != 'p' || line[d - 2] != ' ') continue;
+    std::size_t end = d - 2;  // end of the "re" form
+    std::string_view ending;  // what "publica" takes for this form
+    std::size_t start = end;
+    switch (line[end - 1]) {
+      case 'm': ending = "m"; start = end - 3; break;
+      case 'i': ending = "e"; start = end - 3; break;
+      case 's': start = end - 3; break;
+      case 'e': start = end - 2; break;
+      default: continue;
+    }
+    if (start > end || line.compare(start, 2, "re") != 0) continue;
+    if (start > 0 && line[start - 1] != ' ') continue;
+    std::string spelt = "publica";
+    spelt.append(ending);
+    line.replace(d - 1, 2, spelt);
+    d += spelt.size() - 2;
+  }
 }
 
 std::string message(const char* format, const std::string& arg) {
@@ -73,10 +129,10 @@ void InputPreparation::reset() {
 }
 
 void InputPreparation::count_persons(std::string_view line) {
-  // One pass over the blanks: each may open " ego ", " tu ", " nos ", " uos ", " vos ".
+  // Each blank may open " ego ", " tu ", " nos ", " uos ", " vos "; the blanks
+  // are found eight bytes at a time.
   std::size_t ego = 0, tu = 0, nos = 0, vos = 0;
-  for (std::size_t p = 0; p + 3 < line.size(); ++p) {
-    if (line[p] != ' ') continue;
+  auto count_at = [&](std::size_t p) {
     std::string_view rest = line.substr(p + 1);
     switch (rest[0]) {
       case 'e': ego += rest.substr(0, 4) == "ego "; break;
@@ -86,7 +142,17 @@ void InputPreparation::count_persons(std::string_view line) {
       case 'v': vos += rest.substr(1, 3) == "os "; break;
       default: break;
     }
+  };
+  if (line.size() < 4) return;
+  const std::size_t last = line.size() - 4;  // the last blank that can open a word
+  std::size_t p = 0;
+  for (; p + 8 <= last + 1; p += 8) {
+    for (std::uint64_t blanks = bytes_equal(load_bytes(line.data() + p), ' '); blanks != 0;
+         blanks &= blanks - 1)
+      count_at(p + first_marked(blanks));
   }
+  for (; p <= last; ++p)
+    if (line[p] == ' ') count_at(p);
   bump(persons_.ego, ego);
   bump(persons_.tu, tu);
   bump(persons_.nos, nos);
@@ -108,12 +174,19 @@ void InputPreparation::mark_trailing_stop(std::string& line) const {
   if (moved) line[i] = remembered;
 }
 
-std::string InputPreparation::character_pass(const std::string& line) const {
-  std::string o;
-  o.reserve(line.size() + 32);
+// Blanks for tabs, line ends and dashes, plain quotes, ligatures spelt out,
+// accents dropped, commas spaced. `o` is cleared first.
+void InputPreparation::character_pass(std::string_view line, std::string& o) const {
+  o.clear();
   int quotes = 0;
   const std::size_t n = line.size();
   for (std::size_t i = 0; i < n; ++i) {
+    // Most bytes are copied as they are: whole runs of them at once.
+    if (std::size_t j = next_uncopied(line, i); j != i) {
+      o.append(line.substr(i, j - i));
+      i = j;
+      if (i == n) break;
+    }
     const char c = line[i];
     const auto u = static_cast<unsigned char>(c);
     const bool has_next = i + 1 < n;
@@ -174,15 +247,14 @@ std::string InputPreparation::character_pass(const std::string& line) const {
       o.push_back(c);
     }
   }
-  return o;
 }
 
 // Stops after initials, praenomina and S. C. / P. C. / tr. pl. do not end
 // sentences.
 void InputPreparation::hide_non_final_stops(std::string& line) const {
   static constexpr std::string_view kPraenomina[] = {"Cn", "Ti", "Sp", "Ap", "Sex", "Ser"};
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != '.' || i + 1 >= line.size() || line[i + 1] != ' ') continue;
+  for (std::size_t i = line.find('.'); i != std::string::npos; i = line.find('.', i + 1)) {
+    if (i + 1 >= line.size() || line[i + 1] != ' ') continue;
     if (i > 0 && has_class(line[i - 1], kRoman3)) continue;
     if (i >= 1 && (i < 2 || !is_ascii_letter(line[i - 2]))) {
       if (line.compare(i - 1, 5, "S. C.") == 0) {
@@ -231,17 +303,20 @@ void InputPreparation::hide_botany_stops(std::string& line) const {
 void InputPreparation::split(std::string& line, std::string& out) {
   std::size_t start = 0;
   for (std::size_t i = 0; i < line.size(); ++i) {
-    const char c = line[i];
-    if (is_letter_or_digit(c)) {
+    // Up to the next quote or delimiter only letters and digits matter.
+    std::uint16_t seen = 0;
+    while (i < line.size() && !has_class(line[i], kQuote | kDelim))
+      seen |= kClasses[static_cast<unsigned char>(line[i++])];
+    if (seen & kLetterOrDigit) {
       word_seen_ = true;
       sentence_ended_ = false;
-      continue;
     }
+    if (i == line.size()) break;
+    const char c = line[i];
     if (is_quote(c)) {
       in_quotes_ = !in_quotes_;
       continue;
     }
-    if (!is_delimiter(c)) continue;
     std::size_t j = next_non_blank(line, i + 1);
     if (j < line.size() && line[j] == ')') continue;
     sentence_ended_ = true;
@@ -263,29 +338,20 @@ void InputPreparation::split(std::string& line, std::string& out) {
   if (rest.find_first_not_of(' ') != std::string_view::npos) append_piece(rest, out);
 }
 
-void InputPreparation::add_line(std::string line, std::string& out) {
+void InputPreparation::add_line(std::string_view line, std::string& out) {
   if (line.empty()) return;
-  if (line.substr(0, 5).find("--") != std::string::npos) return;  // comment line
+  if (line.substr(0, 5).find("--") != std::string_view::npos) return;  // comment line
   count_persons(line);
-  mark_trailing_stop(line);
-  line = character_pass(line);
-  hide_non_final_stops(line);
-  if (options_.botany) hide_botany_stops(line);
-  static constexpr std::pair<std::string_view, std::string_view> kRePublica[] = {
-      {" rem p.", " rem publicam"},
-      {" res p.", " res publica"},
-      {" re p.", " re publica"},
-      {" rei p.", " rei publicae"}};
-  // The line start counts as a blank here: "rei p. causa" may open a line.
-  line.insert(line.begin(), ' ');
-  for (const auto& [from, to] : kRePublica) {
-    for (std::size_t p = line.find(from); p != std::string::npos; p = line.find(from, p + to.size()))
-      line.replace(p, from.size(), to);
-  }
-  line.erase(line.begin());
+  line_.assign(line);
+  mark_trailing_stop(line_);
+  character_pass(line_, pass_);
+  line_.swap(pass_);
+  hide_non_final_stops(line_);
+  if (options_.botany) hide_botany_stops(line_);
+  expand_re_publica(line_);
   if (options_.abbreviation && abbreviations_ && !abbreviations_->empty())
-    userdata::expand_abbreviations(line, *abbreviations_);
-  split(line, out);
+    userdata::expand_abbreviations(line_, *abbreviations_);
+  split(line_, out);
 }
 
 void InputPreparation::finish(std::string& out) {
@@ -295,13 +361,16 @@ void InputPreparation::finish(std::string& out) {
 std::string InputPreparation::prepare_text(std::string_view text) {
   reset();
   std::string out;
+  // The sentences are about as long as the text; room for the blanks and
+  // line ends they gain spares most regrowth.
+  out.reserve(text.size() + text.size() / 8 + 16);
   std::size_t pos = 0;
   while (pos < text.size()) {
-    std::size_t limit = kPreparationLineBuffer - 1;
+    const std::size_t limit = kPreparationLineBuffer - 1;
     std::size_t nl = text.find('\n', pos);
     std::size_t end = nl == std::string_view::npos ? text.size() : nl + 1;
     if (end - pos > limit) end = pos + limit;
-    add_line(std::string(text.substr(pos, end - pos)), out);
+    add_line(text.substr(pos, end - pos), out);
     pos = end;
   }
   finish(out);

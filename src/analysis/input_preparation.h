@@ -43,7 +43,7 @@ class InputPreparation {
   // kPreparationLineBuffer - 1 bytes, its line end included) appends its
   // sentence pieces to `out`; finish() appends the closing stop when needed.
   void reset();
-  void add_line(std::string line, std::string& out);
+  void add_line(std::string_view line, std::string& out);
   void finish(std::string& out);
   // All of `text` (already 8-bit) through add_line and finish.
   std::string prepare_text(std::string_view text);
@@ -53,7 +53,7 @@ class InputPreparation {
  private:
   void count_persons(std::string_view line);
   void mark_trailing_stop(std::string& line) const;
-  std::string character_pass(const std::string& line) const;
+  void character_pass(std::string_view line, std::string& o) const;
   void hide_non_final_stops(std::string& line) const;
   void hide_botany_stops(std::string& line) const;
   void split(std::string& line, std::string& out);
@@ -64,6 +64,10 @@ class InputPreparation {
   bool in_quotes_ = false;
   bool sentence_ended_ = false;
   bool word_seen_ = false;
+  // Working copies of the current line, kept between lines so that their
+  // memory is reused.
+  std::string line_;
+  std::string pass_;
 };
 
 }  // namespace kelvo::analysis

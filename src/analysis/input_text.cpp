@@ -3,6 +3,8 @@
 #include <cstring>
 #include <memory>
 
+#include "analysis/byte_scan.h"
+
 namespace kelvo::analysis {
 
 namespace {
@@ -126,10 +128,17 @@ std::size_t utf8_sequence(std::string_view s, std::size_t i, char32_t& cp) {
 }  // namespace
 
 void EncodingDetector::feed(std::string_view bytes) {
-  for (char ch : bytes) {
-    auto c = static_cast<unsigned char>(ch);
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (invalid_) {  // only a NUL can still change the verdict
+      nul_ = nul_ || std::memchr(bytes.data() + i, 0, bytes.size() - i) != nullptr;
+      return;
+    }
+    if (pending_ == 0) {  // plain ASCII changes nothing: skip it in blocks
+      i = skip_ascii(bytes, i);
+      if (i == bytes.size()) return;
+    }
+    auto c = static_cast<unsigned char>(bytes[i]);
     if (c == 0) nul_ = true;
-    if (invalid_) continue;
     if (pending_ > 0) {
       if (c < lo_ || c > hi_) {
         invalid_ = true;
@@ -192,9 +201,8 @@ void decode_append(std::string_view raw, TextEncoding encoding, std::string& out
   }
   std::size_t i = 0;
   while (i < raw.size()) {
-    // Runs of ASCII are copied whole.
-    std::size_t j = i;
-    while (j < raw.size() && static_cast<unsigned char>(raw[j]) < 0x80) ++j;
+    // Runs of ASCII are copied whole (a NUL ends a run and is kept below).
+    std::size_t j = skip_ascii(raw, i);
     out.append(raw.substr(i, j - i));
     i = j;
     if (i >= raw.size()) break;

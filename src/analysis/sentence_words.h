@@ -50,8 +50,14 @@ class SentenceWords {
   const TokenTable& tokens() const { return tokens_; }
 
   // The copy of the token table kept for a re-run of the sentence.
-  void save_tokens() { saved_tokens_ = tokens_; }
-  void restore_tokens() { tokens_ = saved_tokens_; }
+  void save_tokens() {
+    saved_tokens_ = tokens_;
+    saved_used_slots_ = used_slots_;
+  }
+  void restore_tokens() {
+    tokens_ = saved_tokens_;
+    used_slots_ = saved_used_slots_;
+  }
 
   // Analyses.
   int analysis_count() const { return analysis_count_; }
@@ -85,6 +91,10 @@ class SentenceWords {
   TokenTable tokens_{};
   TokenTable saved_tokens_{};
   int token_count_ = 0;
+  // Every slot from here up is empty: clearing the unused slots stops here
+  // instead of walking the whole table after each sentence.
+  int used_slots_ = 0;
+  int saved_used_slots_ = 0;
   std::array<grammar::WordAnalysis, kMaxAnalyses> analyses_{};
   int analysis_count_ = 0;
   int analysed_words_ = 0;

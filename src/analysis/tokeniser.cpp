@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <string>
 
+#include "analysis/byte_scan.h"
 #include "analysis/roman_numeral.h"
 #include "base/text.h"
 #include "grammar/codes.h"
@@ -23,40 +25,39 @@ constexpr std::array<std::int8_t, 256> make_punct_codes() {
 constexpr std::array<std::int8_t, 256> kPunctCodes = make_punct_codes();
 int punct_code(char c) { return kPunctCodes[static_cast<unsigned char>(c)]; }
 bool is_punct(char c) { return punct_code(c) >= 0; }
-// Marks the clean-up keeps inside a word.
-bool is_punct_kept(char c) {
-  return c == ',' || c == '.' || c == '?' || c == ';' || c == ':' || c == '!';
-}
 bool in_list(std::string_view w, std::initializer_list<std::string_view> list) {
   for (auto x : list)
     if (w == x) return true;
   return false;
 }
-bool starts_with(std::string_view w, std::string_view p) { return w.substr(0, p.size()) == p; }
-
-int count_upper(std::string_view w) {
-  int n = 0;
-  for (char c : w) n += is_ascii_upper(c) ? 1 : 0;
-  return n;
-}
+bool starts_with(std::string_view w, std::string_view p) { return w.starts_with(p); }
 
 // Lower-cases a word unless it looks like a name: first letter not small (or
 // "D"), fewer than two capitals, more than one character.
-void lower_unless_name(std::string& w) {
+void lower_unless_name(std::span<char> w) {
   if (w.empty()) return;
-  if ((w[0] == 'D' || !is_ascii_lower(w[0])) && count_upper(w) < 2 && w.size() > 1) return;
+  auto capitals = [&w] {
+    int n = 0;
+    for (char c : w) n += is_ascii_upper(c) ? 1 : 0;
+    return n;
+  };
+  if ((w[0] == 'D' || !is_ascii_lower(w[0])) && w.size() > 1 && capitals() < 2) return;
   for (char& c : w) c = ascii_lower(c);
 }
 
 void apply_case(std::string& w) {
   bool other_letter = false;
-  for (char c : w) other_letter = other_letter || (is_ascii_letter(c) && !is_roman_letter(c));
+  for (char c : w) {
+    if (is_ascii_letter(c) && !is_roman_letter(c)) {
+      other_letter = true;
+      break;
+    }
+  }
   if (!other_letter && !starts_with(w, "IULI") && is_roman_numeral(w)) return;
-  std::size_t us = std::string_view(w).substr(0, 4).find('_');
-  if (us >= 1 && us <= 3) {
-    std::string rest = w.substr(us + 1);
-    lower_unless_name(rest);
-    w = w.substr(0, us + 1) + rest;
+  std::size_t us = 0;
+  while (us < w.size() && us < 4 && w[us] != '_') ++us;
+  if (us >= 1 && us <= 3 && us < w.size()) {
+    lower_unless_name(std::span<char>(w).subspan(us + 1));
   } else if (w == "DE") {
     w = "De";
   } else {
@@ -84,32 +85,74 @@ void plautus_apostrophes(std::string& w) {
   }
 }
 
-std::string clean_characters(std::string_view w, bool botany) {
-  std::string out;
-  out.reserve(w.size() + 4);
-  for (char c : w) {
-    auto u = static_cast<unsigned char>(c);
-    if (botany && is_ascii_digit(c)) {
-      out.push_back(c);
-    } else if (c == '-') {
-      out.push_back(c);
-    } else if (u == 0xE6) {
-      out.append("ae");
-    } else if (u == 0xC6) {
-      out.append("Ae");
-    } else if (u == 0x9C) {
-      out.append("oe");
-    } else if (u == 0x8C) {
-      out.append("Oe");
-    } else if (c == '[' || c == '\\' || c == ']' || c == '^') {
-      // removed
-    } else if ((u < 'A' || u > 'z') && c != ' ' && c != '&' && !is_punct_kept(c)) {
-      // removed
-    } else {
-      out.push_back(c);
-    }
+// What the clean-up of a word makes of each byte: the byte kept (j and v
+// already written as i and u), kDrop for a byte removed, kLigature for a
+// ligature spelt out in two letters. Digits stay only in Botany mode.
+constexpr char kDrop = 0;
+constexpr char kLigature = 1;
+using CleanMap = std::array<char, 256>;
+constexpr CleanMap make_clean_map(bool botany) {
+  CleanMap t{};
+  for (int c = 'A'; c <= 'z'; ++c) t[static_cast<std::size_t>(c)] = static_cast<char>(c);
+  for (char c : std::string_view("[\\]^")) t[static_cast<unsigned char>(c)] = kDrop;
+  for (char c : std::string_view(" &,.?;:!-")) t[static_cast<unsigned char>(c)] = c;
+  if (botany)
+    for (char c = '0'; c <= '9'; ++c) t[static_cast<unsigned char>(c)] = c;
+  t['j'] = 'i';
+  t['J'] = 'I';
+  t['v'] = 'u';
+  t['V'] = 'U';
+  for (std::size_t c : {0xE6, 0xC6, 0x9C, 0x8C}) t[c] = kLigature;
+  return t;
+}
+constexpr CleanMap kCleanMap = make_clean_map(false);
+constexpr CleanMap kCleanMapBotany = make_clean_map(true);
+
+std::string_view ligature_letters(char c) {
+  switch (static_cast<unsigned char>(c)) {
+    case 0xE6: return "ae";
+    case 0xC6: return "Ae";
+    case 0x9C: return "oe";
+    default: return "Oe";
   }
-  return out;
+}
+
+// Removes what a word may not hold, spells out the ligatures and writes j and
+// v as i and u. In place, until a ligature (rare) makes the word longer.
+void clean_word(std::string& w, bool botany) {
+  const CleanMap& map = botany ? kCleanMapBotany : kCleanMap;
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    const char m = map[static_cast<unsigned char>(w[i])];
+    if (m == kLigature) {
+      std::string rest;
+      for (char c : std::string_view(w).substr(i)) {
+        const char r = map[static_cast<unsigned char>(c)];
+        if (r == kLigature)
+          rest.append(ligature_letters(c));
+        else if (r != kDrop)
+          rest.push_back(r);
+      }
+      w.resize(n);
+      w.append(rest);
+      return;
+    }
+    if (m != kDrop) w[n++] = m;
+  }
+  w.resize(n);
+}
+
+bool is_small_letters(std::string_view w) {
+  for (char c : w)
+    if (!is_ascii_lower(c)) return false;
+  return true;
+}
+
+void write_i_and_u(std::string& w) {
+  for (char& c : w) {
+    if (c == 'j') c = 'i';
+    else if (c == 'v') c = 'u';
+  }
 }
 
 // "est" / "es" written onto the word: returns the enclitic split off, or "".
@@ -143,10 +186,25 @@ std::string_view split_enclitic(std::string& w, bool plautus) {
   return {};
 }
 
+// True when a word may close a fixed expression with the token before it.
+// Most words fail on their first letter, before the previous token is read.
+bool may_close_expression(std::string_view cur) {
+  if (cur.empty()) return false;
+  switch (cur[0]) {
+    case 'd': return starts_with(cur, "decim");
+    case 'i': return starts_with(cur, "iurand");
+    case 'f': return cur == "familias";
+    case 'q': return starts_with(cur, "quam");
+    case 'c': return starts_with(cur, "consult") || cur == "cum";
+    case 'e': return cur == "est";
+    case 'a': return cur == "ante";
+    default: return false;
+  }
+}
+
 // The joined form of a fixed expression made of the previous token and this
 // word, or "" when they do not make one.
 std::string joined_expression(std::string_view prev, std::string_view cur) {
-  if (cur.empty() || std::string_view("dicfqea").find(cur[0]) == std::string_view::npos) return {};
   static constexpr std::string_view kOrdinals[] = {"terti", "quart", "quint", "sext",
                                                   "septim", "octau", "non"};
   if (starts_with(cur, "decim")) {
@@ -183,19 +241,28 @@ class Tokeniser {
 
  private:
   enum class Step { go_on, stop, cancel };
+  struct TrailingMarks {
+    std::array<char, kMaxTrailingMarks> marks{};
+    std::size_t count = 0;
+  };
   Step finish_word(std::string& word);
+  void normalise_word(std::string& word, TrailingMarks& trailing);
   Step too_many(std::size_t trailing);
+  void word_too_long(std::string_view word);
+  bool join_with_previous(std::string_view word);
   void reorder_in_hoc();
   bool quiet() const { return options_.batch_mode; }
+  void push(std::string_view t) {
+    if (!words_.push_token(t)) overflow_ = true;
+  }
+  void push_punctuation(char c) { push(grammar::punctuation_token(punct_code(c))); }
 
   SentenceWords& words_;
   const TranslationOptions& options_;
   WarningGate& warnings_;
   ParseLog& log_;
   bool overflow_ = false;  // a push found the table full
-  void push(std::string_view t) {
-    if (!words_.push_token(t)) overflow_ = true;
-  }
+  std::string word_;       // the word being finished, reused for every word
 };
 
 Tokeniser::Step Tokeniser::too_many(std::size_t) {
@@ -207,7 +274,33 @@ Tokeniser::Step Tokeniser::too_many(std::size_t) {
   return ok ? Step::stop : Step::cancel;
 }
 
-Tokeniser::Step Tokeniser::finish_word(std::string& word) {
+// The message shows the first kMaxWordLength bytes of the word.
+void Tokeniser::word_too_long(std::string_view word) {
+  std::string shown(word.substr(0, kMaxWordLength));
+  shown += "...";
+  char msg[256];
+  std::snprintf(msg, sizeof msg, kWordTooLongFormat, static_cast<int>(kMaxWordLength),
+                shown.c_str());
+  if (!quiet()) warnings_.warn(msg);
+  log_.write(msg);
+}
+
+// Replaces the previous token by the fixed expression it makes with `word`;
+// false when they make none.
+bool Tokeniser::join_with_previous(std::string_view word) {
+  // The letter test comes first: it spares reading the previous token back.
+  if (words_.token_count() == 0 || !may_close_expression(word)) return false;
+  std::string joined = joined_expression(words_.token(words_.token_count() - 1), word);
+  if (joined.empty()) return false;
+  joined[0] = ascii_lower(joined[0]);
+  words_.set_token(words_.token_count() - 1, joined);
+  return true;
+}
+
+// The bracket, mark, character and case rules of a word that holds more than
+// small letters. Leading marks and an initial before a number are pushed as
+// tokens of their own; the trailing marks are taken off into `trailing`.
+void Tokeniser::normalise_word(std::string& word, TrailingMarks& trailing) {
   // Brackets inside a word, as in "amic(us)", are not punctuation.
   std::size_t n = word.size();
   bool close_last = n > 0 && word[n - 1] == ')';
@@ -219,23 +312,19 @@ Tokeniser::Step Tokeniser::finish_word(std::string& word) {
   }
   std::size_t lead = 0;
   while (lead < word.size() && !is_ascii_letter(word[lead]) && is_punct(word[lead])) {
-    push(grammar::punctuation_token(punct_code(word[lead])));
+    push_punctuation(word[lead]);
     ++lead;
   }
-  word.erase(0, lead);
+  if (lead > 0) word.erase(0, lead);
   if (options_.plautus) plautus_apostrophes(word);
-  std::string trailing;
-  while (!word.empty() && is_punct(word.back()) && trailing.size() < kMaxTrailingMarks) {
-    trailing.insert(trailing.begin(), word.back());
-    word.pop_back();
-  }
-  word = clean_characters(word, options_.botany);
-  for (char& c : word) {
-    if (c == 'j') c = 'i';
-    else if (c == 'J') c = 'I';
-    else if (c == 'v') c = 'u';
-    else if (c == 'V') c = 'U';
-  }
+  // At most kMaxTrailingMarks marks come off the end; they follow the word.
+  std::size_t marks = 0;
+  while (marks < word.size() && marks < kMaxTrailingMarks &&
+         is_punct(word[word.size() - 1 - marks]))
+    ++marks;
+  trailing.count = word.copy(trailing.marks.data(), marks, word.size() - marks);
+  word.resize(word.size() - marks);
+  clean_word(word, options_.botany);
   // An initial before a number ("P_XX", made by the preparation from "P. XX").
   if (word.size() >= 3 && word[1] == '_') {
     bool roman = true;
@@ -246,6 +335,16 @@ Tokeniser::Step Tokeniser::finish_word(std::string& word) {
     }
   }
   apply_case(word);
+}
+
+Tokeniser::Step Tokeniser::finish_word(std::string& word) {
+  TrailingMarks trailing;
+  // Most words are small letters alone: every rule of normalise_word leaves
+  // them as they are but for j and v.
+  if (is_small_letters(word))
+    write_i_and_u(word);
+  else
+    normalise_word(word, trailing);
   std::string_view enclitic = split_enclitic(word, options_.plautus);
   if (word.size() >= 2 && (word[0] == 'y' || word[0] == 'Y') && options_.age != Age::all) {
     if (word[1] == 'c') {
@@ -257,72 +356,73 @@ Tokeniser::Step Tokeniser::finish_word(std::string& word) {
       word.insert(word.begin(), 'h');
     }
   }
-  if (starts_with(word, "uigesim")) word[2] = 'c';
-  if (!word.empty()) {
-    std::string joined;
-    if (words_.token_count() > 0)
-      joined = joined_expression(words_.token(words_.token_count() - 1), word);
-    if (!joined.empty()) {
-      joined[0] = ascii_lower(joined[0]);
-      words_.set_token(words_.token_count() - 1, joined);
-    } else {
-      push(word);
-    }
-  }
+  if (!word.empty() && word[0] == 'u' && starts_with(word, "uigesim")) word[2] = 'c';
+  if (!word.empty() && !join_with_previous(word)) push(word);
   if (!enclitic.empty()) push(enclitic);
-  for (char c : trailing) push(grammar::punctuation_token(punct_code(c)));
-  if (overflow_ ||
-      words_.token_count() >= kTokenLimit - static_cast<int>(trailing.size()))
-    return too_many(trailing.size());
+  for (std::size_t k = 0; k < trailing.count; ++k) push_punctuation(trailing.marks[k]);
+  const int marks = static_cast<int>(trailing.count);
+  if (overflow_ || words_.token_count() >= kTokenLimit - marks) return too_many(trailing.count);
   return Step::go_on;
 }
 
+// "in hoc autem" and "in hac enim" are read with the particle first.
 void Tokeniser::reorder_in_hoc() {
   int n = words_.token_count();
   for (int i = 0; i + 2 < n; ++i) {
-    std::string first(words_.token(i));
+    std::string_view first = words_.token(i);
     if (first.size() != 2 || ascii_lower(first[0]) != 'i' || first[1] != 'n') continue;
-    std::string second(words_.token(i + 1));
-    std::string third(words_.token(i + 2));
+    std::string_view second = words_.token(i + 1);
+    std::string_view third = words_.token(i + 2);
     if ((second != "hoc" && second != "hac") || (third != "autem" && third != "enim")) continue;
-    words_.set_token(i, third);
-    words_.set_token(i + 1, first);
-    words_.set_token(i + 2, second);
+    // Copies: the slots the views point into are about to be rewritten.
+    const std::string in(first), pronoun(second), particle(third);
+    words_.set_token(i, particle);
+    words_.set_token(i + 1, in);
+    words_.set_token(i + 2, pronoun);
     i += 2;
   }
 }
 
 int Tokeniser::run(std::string_view line) {
-  std::string text(line);
-  if (auto p = text.find('\n'); p != std::string::npos) text[p] = ' ';
-  if (auto p = text.find('\r'); p != std::string::npos) text[p] = ' ';
-  text.push_back(' ');
+  // Words are separated by blanks; the line's first line end and first
+  // carriage return count as blanks, and the end of the line closes the last
+  // word.
+  const std::size_t line_end = line.find('\n');
+  const std::size_t carriage_return = line.find('\r');
+  auto is_blank = [&](std::size_t i) {
+    return line[i] == ' ' || i == line_end || i == carriage_return;
+  };
+  // Where the word starting at i ends at the latest.
+  auto word_limit = [&](std::size_t i) {
+    std::size_t limit = line.size();
+    if (line_end >= i && line_end < limit) limit = line_end;
+    if (carriage_return >= i && carriage_return < limit) limit = carriage_return;
+    return limit;
+  };
   words_.set_token_count(0);
-  std::string word;
-  for (char c : text) {
-    if (c == ' ') {
-      if (word.empty()) continue;
-      Step s = finish_word(word);
-      word.clear();
-      if (s == Step::cancel) {
-        words_.clear_unused_tokens();
-        return kTokeniseCancelled;
+  std::size_t i = 0;
+  while (true) {
+    while (i < line.size() && is_blank(i)) ++i;
+    if (i >= line.size()) break;
+    const std::size_t start = i;
+    i = find_byte(line, ' ', i, word_limit(i));
+    word_.assign(line.substr(start, i - start));
+    if (options_.inscriptions) {
+      for (char& c : word_) {
+        if (c == '(') c = '{';
+        else if (c == ')') c = '}';
       }
-      if (s == Step::stop) break;
-      continue;
     }
-    if (options_.inscriptions && c == '(') c = '{';
-    if (options_.inscriptions && c == ')') c = '}';
-    word.push_back(c);
-    if (word.size() >= kMaxWordLength) {
-      std::string shown = word.substr(0, kMaxWordLength) + "...";
-      char msg[256];
-      std::snprintf(msg, sizeof msg, kWordTooLongFormat, static_cast<int>(kMaxWordLength),
-                    shown.c_str());
-      if (!quiet()) warnings_.warn(msg);
-      log_.write(msg);
+    if (word_.size() >= kMaxWordLength) {
+      word_too_long(word_);
       break;
     }
+    Step s = finish_word(word_);
+    if (s == Step::cancel) {
+      words_.clear_unused_tokens();
+      return kTokeniseCancelled;
+    }
+    if (s == Step::stop) break;
   }
   if (options_.translate) reorder_in_hoc();
   words_.clear_unused_tokens();

@@ -43,14 +43,12 @@ void TranslationRun::error_box(const std::string& text) { warnings_.host().warni
 
 // One temp.lat line (at most kSentenceBuffer - 1 bytes; a longer line is cut
 // at a blank so that no word is split) tokenised into the sentence words.
-int TranslationRun::read_sentence(std::FILE* f, std::string& sentence) {
+int TranslationRun::read_sentence(LineReader& reader, std::string& sentence) {
   sentence.swap(carry_);
   carry_.clear();
-  int c;
-  while (sentence.size() < kSentenceBuffer - 1 && (c = getc_unlocked(f)) != EOF) {
-    sentence.push_back(static_cast<char>(c));
-    if (c == '\n') break;
-  }
+  if (sentence.size() < kSentenceBuffer - 1 &&
+      reader.next(piece_, kSentenceBuffer - 1 - sentence.size()))
+    sentence.append(piece_);
   if (sentence.size() >= kSentenceBuffer - 1 && sentence.back() != '\n') {
     std::size_t blank = sentence.rfind(' ');
     if (blank != std::string::npos && blank > 0) {
@@ -99,9 +97,14 @@ RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start
   Host& host = warnings_.host();
   if (!options_.batch_mode) host.status(kLoadingStatus);
   latin_text_.clear();
+  // Its whole capacity at once: growing it by doubling would copy it and
+  // touch fresh memory again at every step.
+  latin_text_.reserve(kLatinTextBufferSize);
   carry_.clear();
   latin_overflow_ = false;
 
+  // temp.lat is read in large blocks; a sentence is at most a line.
+  LineReader reader(temp.get(), TextEncoding::windows1252);
   std::string sentence;
   RunContext ctx(options_, lexicon_, log_, warnings_, persons_, sentence);
   ctx.area = area_;
@@ -110,7 +113,7 @@ RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start
   while (ctx.token_count != 0) {
     total_tokens += ctx.sentence_length;
     words_->reset_cursors();
-    int result = read_sentence(temp.get(), sentence);
+    int result = read_sentence(reader, sentence);
     if (result == 0) break;
     if (host.escape_pressed() || result == kTokeniseCancelled) {
       if (!options_.batch_mode) host.warning(kEscapeMessage);

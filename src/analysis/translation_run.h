@@ -10,6 +10,7 @@
 #include <string>
 
 #include "analysis/input_preparation.h"
+#include "analysis/input_text.h"
 #include "analysis/sentence_words.h"
 #include "base/host.h"
 #include "base/options.h"
@@ -119,7 +120,7 @@ class TranslationRun {
   static std::int64_t steady_clock_ms();
 
  private:
-  int read_sentence(std::FILE* f, std::string& sentence);
+  int read_sentence(LineReader& reader, std::string& sentence);
   void error_box(const std::string& text);
 
   const grammar::Lexicon* lexicon_;
@@ -135,6 +136,7 @@ class TranslationRun {
   AreaState area_;
   std::string latin_text_;
   std::string carry_;  // the rest of a temp.lat line cut at the sentence buffer
+  std::string piece_;  // what one read of temp.lat brought
   bool latin_overflow_ = false;
 };
 

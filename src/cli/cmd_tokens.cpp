@@ -1,5 +1,7 @@
 // `kelvo tokens`: each sentence's tokens, blank-separated, one sentence a line.
 #include <cstdio>
+#include <string>
+#include <string_view>
 
 #include "cli/cli_run.h"
 #include "cli/commands.h"
@@ -12,15 +14,19 @@ namespace {
 class PrintTokens : public analysis::SentenceHandler {
  public:
   void analyse(analysis::SentenceWords& words, analysis::RunContext& run) override {
-    std::string line;
+    line_.clear();
     for (int i = 0; i < run.token_count; ++i) {
-      if (i) line.push_back(' ');
-      line.append(words.token(i));
-      if (grammar::punctuation_token_code(words.token(i)) < 0) run.count_word();
+      const std::string_view token = words.token(i);
+      if (i) line_.push_back(' ');
+      line_.append(token);
+      if (grammar::punctuation_token_code(token) < 0) run.count_word();
     }
-    line.push_back('\n');
-    std::fwrite(line.data(), 1, line.size(), stdout);
+    line_.push_back('\n');
+    std::fwrite(line_.data(), 1, line_.size(), stdout);
   }
+
+ private:
+  std::string line_;  // reused for every sentence
 };
 
 }  // namespace

@@ -129,3 +129,33 @@ TEST(InputPreparation, RefusesBinaryAndMissingFiles) {
   s = p.prepare_file(dir.file("absent.txt"), dir.file("no/such/dir/temp.lat"));
   EXPECT_FALSE(s.is_ok());
 }
+
+TEST(InputPreparation, RePublicaFormsAfterABlankOrAtTheLineStart) {
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"re p. servata est.\n", "re publica servata est.\n"},
+      {"Pro re p. pugnat et res p. stat.\n", "Pro re publica pugnat et res publica stat.\n"},
+      {"Ad rem p. et rei p. causa.\n", "Ad rem publicam et rei publicae causa.\n"},
+      // Not the forms: another word ending in "re", another letter, two blanks.
+      {"Dare p. rex p. rem  p. veni.\n", "Dare p.\n rex p.\n rem  p.\n veni.\n"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(prepare(c.in), c.out) << c.in;
+}
+
+TEST(InputPreparation, PersonsFoundWhereverTheyFallInTheLine) {
+  // The pronouns at every offset from the line start, so that each meets the
+  // edges of the blocks the blanks are searched in; a pronoun without a blank
+  // after it, at the very end, is not counted.
+  std::string text;
+  for (std::size_t k = 0; k <= 16; ++k) text += std::string(k, 'x') + " ego tu nos uos vos \n";
+  text += "x ego\nx tu\n";
+  a::InputPreparation p(TranslationOptions{}, nullptr);
+  p.prepare_text(text);
+  EXPECT_EQ(p.person_counts().ego, 17);
+  EXPECT_EQ(p.person_counts().tu, 17);
+  EXPECT_EQ(p.person_counts().nos, 17);
+  EXPECT_EQ(p.person_counts().vos, 34);
+}

@@ -166,3 +166,9 @@ TEST(SentenceWords, HashSlotsAndPunctuationRecords) {
   EXPECT_EQ(log.text(), a::kTooManyAnalysesMessage);
   EXPECT_EQ(host.warnings.size(), 1u);
 }
+
+TEST(Tokeniser, OnlyTheFirstLineEndAndCarriageReturnSeparateWords) {
+  Fixture f;
+  f.run("a\rb\rc d\ne\nf");
+  EXPECT_EQ(f.joined(), "a bc d ef");
+}
