@@ -54,9 +54,8 @@ void apply_case(std::string& w) {
     }
   }
   if (!other_letter && !starts_with(w, "IULI") && is_roman_numeral(w)) return;
-  std::size_t us = 0;
-  while (us < w.size() && us < 4 && w[us] != '_') ++us;
-  if (us >= 1 && us <= 3 && us < w.size()) {
+  std::size_t us = std::string_view(w).substr(0, 4).find('_');
+  if (us >= 1 && us <= 3) {
     lower_unless_name(std::span<char>(w).subspan(us + 1));
   } else if (w == "DE") {
     w = "De";
