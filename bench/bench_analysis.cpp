@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/word_driver.h"
+#include "bench_lexicon.h"
 #include "grammar/lexicon.h"
 
 namespace fs = std::filesystem;
@@ -38,17 +39,7 @@ const std::vector<std::string>& corpus_tokens() {
   return tokens;
 }
 
-const grammar::Lexicon* lexicon() {
-  static std::unique_ptr<grammar::Lexicon> lex = [] {
-    TranslationOptions o;
-    ParseLog log;
-    RecordingHost h;
-    WarningGate g(h);
-    auto r = grammar::load_lexicon(KELVO_BENCH_DATA_DIR, o, log, g);
-    return r ? std::make_unique<grammar::Lexicon>(std::move(*r)) : nullptr;
-  }();
-  return lex.get();
-}
+using bench::lexicon;
 
 void BM_WordAnalysis(benchmark::State& state) {
   const grammar::Lexicon* lex = lexicon();

@@ -5,19 +5,14 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "analysis/derived_words.h"
-#include "analysis/indefinite_pronouns.h"
 #include "analysis/input_text.h"
-#include "analysis/medieval_spelling.h"
-#include "analysis/prefixes.h"
-#include "analysis/tackons.h"
 #include "analysis/word_driver.h"
 #include "base/text.h"
+#include "bench_lexicon.h"
 #include "grammar/lexicon.h"
 
 namespace fs = std::filesystem;
@@ -26,17 +21,7 @@ using namespace kelvo::analysis;
 
 namespace {
 
-const grammar::Lexicon* lexicon() {
-  static std::unique_ptr<grammar::Lexicon> lex = [] {
-    TranslationOptions o;
-    ParseLog log;
-    RecordingHost host;
-    WarningGate gate(host);
-    auto r = grammar::load_lexicon(KELVO_BENCH_DATA_DIR, o, log, gate);
-    return r ? std::make_unique<grammar::Lexicon>(std::move(*r)) : nullptr;
-  }();
-  return lex.get();
-}
+using bench::lexicon;
 
 // The letter runs of a corpus text (a word list is all this measures).
 std::vector<std::string> words_of(const char* file) {
@@ -62,21 +47,10 @@ std::vector<std::string> words_of(const char* file) {
 int analyse(const WordAnalyzer& wa, const std::string& word, bool rules,
             std::vector<Candidate>& out) {
   AnalysisContext ctx;
+  ctx.formation_rules = rules;
   out.clear();
-  WordResult r = analyse_word(wa, word, false, false, out, ctx);
-  if (!rules || (!out.empty() && !r.proper_name)) return static_cast<int>(out.size());
-  if (may_be_indefinite_pronoun(word)) {
-    auto p = analyse_indefinite_pronoun(wa, word, ctx);
-    if (!p.readings.empty()) return static_cast<int>(p.readings.size());
-  }
-  std::vector<Candidate> found;
-  if (is_ascii_lower(word[0]) && word.size() > 4) try_prefixes(wa, word, found, ctx);
-  if (found.empty()) {
-    if (auto t = try_tackons(wa, word, ctx)) return static_cast<int>(t->host.size());
-  }
-  if (derived_word_rule_applies(word, found)) try_derived_words(wa, word, found, ctx);
-  if (found.empty() && is_ascii_lower(word[0])) try_medieval_spellings(wa, word, found, ctx);
-  return static_cast<int>(found.size() + out.size());
+  analyse_word(wa, word, false, false, out, ctx);
+  return static_cast<int>(out.size());
 }
 
 void run(benchmark::State& state, const char* file, bool rules) {

@@ -65,6 +65,9 @@ struct AnalysisContext {
   WarningGate* warnings = nullptr;
   int position = 0;
   int word_number = 0;
+  // Off: only the dictionary, uniques, numerals and names (for measuring
+  // what the word-formation and spelling rules cost).
+  bool formation_rules = true;
 };
 
 // An analysis made by a rule rather than from a dictionary entry: at the

@@ -83,7 +83,8 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
   }
 
   // Compound pronouns (quidam, quisque) are read after the core, whatever it found.
-  if (!roman && may_be_indefinite_pronoun(word)) {
+  const bool rules = ctx.formation_rules;
+  if (rules && !roman && may_be_indefinite_pronoun(word)) {
     PronounResult p = analyse_indefinite_pronoun(wa, word, ctx);
     if (!p.readings.empty()) {
       for (auto& c : p.readings) out.push_back(std::move(c));
@@ -91,7 +92,7 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
     }
   }
   const bool lower_word = is_ascii_lower(word[0]);
-  if (out.size() == before && !roman) {
+  if (rules && out.size() == before && !roman) {
     // Word formation, first rule that yields: prefix, tackon, derived word.
     std::vector<Candidate> formed;
     if (lower_word && word.size() > 4) try_prefixes(wa, word, formed, ctx);
@@ -106,12 +107,12 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
       try_derived_words(wa, word, formed, ctx);
     for (auto& c : formed) out.push_back(std::move(c));
   }
-  if (out.size() == before && lower_word) try_syncope(wa, word, out, ctx);
-  if (out.size() == before && lower_word && wa.options().medieval_tricks)
+  if (rules && out.size() == before && lower_word) try_syncope(wa, word, out, ctx);
+  if (rules && out.size() == before && lower_word && wa.options().medieval_tricks)
     try_medieval_spellings(wa, word, out, ctx);
 
   if (out.size() == before && capitalised && word.size() > 1) {
-    if (auto e = split_name_enclitic(word, question, ctx)) {
+    if (auto e = rules ? split_name_enclitic(word, question, ctx) : std::nullopt) {
       analyse_proper_name(wa, e->name, out, ctx);
       if (out.size() > before) r.split_off = std::move(e->enclitic);
     } else {
