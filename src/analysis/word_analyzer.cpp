@@ -48,7 +48,20 @@ Candidate builtin_candidate(Code speech, std::string_view latin, std::string mea
 
 WordAnalyzer::WordAnalyzer(const Lexicon& lexicon, const userdata::UserDictionary* user,
                            const TranslationOptions& options)
-    : lexicon_(lexicon), user_(user), options_(options) {}
+    : lexicon_(lexicon), user_(user), options_(options) {
+  for (const auto& r : lexicon_.inflections()) {
+    std::string_view e = r.ending_text();
+    if (endings_.empty() || endings_.back() != e) endings_.emplace_back(e);
+  }
+  // The supines are added for endings of their own.
+  for (std::string_view e : {"u", "um"})
+    if (!std::binary_search(endings_.begin(), endings_.end(), e)) endings_.emplace_back(e);
+  std::sort(endings_.begin(), endings_.end());
+}
+
+bool WordAnalyzer::ending_known(std::string_view ending) const {
+  return std::binary_search(endings_.begin(), endings_.end(), ending);
+}
 
 std::vector<Split> WordAnalyzer::split_word(std::string_view word) {
   if (word.size() > kMaxSplitWordLength) word = word.substr(0, kMaxSplitWordLength);
@@ -383,6 +396,8 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
   entries.reserve(16);
   infls.reserve(16);
   for (const Split& split : split_word(word)) {
+    // A split whose ending no inflection has cannot match; skip its stem search.
+    if (!ending_known(split.ending)) continue;
     entries.clear();
     find_stems(split.stem, entries, ctx);
     find_user_stems(split.stem, entries);

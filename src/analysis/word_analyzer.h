@@ -129,8 +129,12 @@ class WordAnalyzer {
   std::string meaning_text(const grammar::DictEntry& e) const;
 
   const grammar::Lexicon& lexicon_;
+  // Whether any inflection has this ending (the table is sorted by ending).
+  bool ending_known(std::string_view ending) const;
+
   const userdata::UserDictionary* user_;
   TranslationOptions options_;
+  std::vector<std::string_view> endings_;  // distinct endings, sorted
 };
 
 }  // namespace kelvo::analysis
