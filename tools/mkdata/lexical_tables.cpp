@@ -57,6 +57,39 @@ void set_grammar(const WhitakerEntry& w, grammar::DictEntry& d) {
   }
 }
 
+// The form bytes (3 to 8) of an ending or a unique, by part of speech.
+template <typename Record, typename Form>
+void set_form_bytes(Record& r, const Form& w) {
+  r.speech = u8(w.speech);
+  r.which = u8(w.which);
+  r.variant = u8(w.variant);
+  switch (w.speech) {
+    case pos::verb:
+      r.b3 = u8(w.tense);
+      r.b4 = u8(w.voice);
+      r.b5 = u8(w.mood);
+      r.b6 = u8(w.person);
+      r.b7 = u8(w.number);
+      break;
+    case pos::vpar:
+      r.b3 = u8(w.gcase);
+      r.b4 = u8(w.number);
+      r.b5 = u8(w.gender);
+      r.b6 = u8(w.tense);
+      r.b7 = u8(w.voice);
+      r.b8 = u8(w.mood);
+      break;
+    case pos::adv: r.b6 = u8(w.degree); break;
+    case pos::prep: r.b3 = u8(w.gcase); break;
+    default:
+      r.b3 = u8(w.gcase);
+      r.b4 = u8(w.number);
+      r.b5 = u8(w.gender);
+      r.b6 = u8(w.degree);
+      break;
+  }
+}
+
 }  // namespace
 
 std::vector<grammar::InflectionRecord> build_inflections(std::span<const WhitakerInflection> raw) {
@@ -64,34 +97,7 @@ std::vector<grammar::InflectionRecord> build_inflections(std::span<const Whitake
   out.reserve(raw.size());
   for (const WhitakerInflection& w : raw) {
     grammar::InflectionRecord f{};
-    f.speech = u8(w.speech);
-    f.which = u8(w.which);
-    f.variant = u8(w.variant);
-    switch (w.speech) {
-      case pos::verb:
-        f.b3 = u8(w.tense);
-        f.b4 = u8(w.voice);
-        f.b5 = u8(w.mood);
-        f.b6 = u8(w.person);
-        f.b7 = u8(w.number);
-        break;
-      case pos::vpar:
-        f.b3 = u8(w.gcase);
-        f.b4 = u8(w.number);
-        f.b5 = u8(w.gender);
-        f.b6 = u8(w.tense);
-        f.b7 = u8(w.voice);
-        f.b8 = u8(w.mood);
-        break;
-      case pos::adv: f.b6 = u8(w.degree); break;
-      case pos::prep: f.b3 = u8(w.gcase); break;
-      default:
-        f.b3 = u8(w.gcase);
-        f.b4 = u8(w.number);
-        f.b5 = u8(w.gender);
-        f.b6 = u8(w.degree);
-        break;
-    }
+    set_form_bytes(f, w);
     f.stem_key = u8(w.stem_key);
     f.age = u8(w.age);
     f.rarity_inc = u8(rarity_increment(w.frequency));
@@ -212,38 +218,9 @@ std::vector<grammar::UniqueRecord> build_uniques(std::span<const WhitakerUnique>
   std::vector<grammar::UniqueRecord> out;
   for (const WhitakerUnique& w : raw) {
     grammar::UniqueRecord u{};
-    u.speech = u8(w.speech);
-    u.which = u8(w.which);
-    u.variant = u8(w.variant);
-    switch (w.speech) {
-      case pos::verb:
-        u.b3 = u8(w.tense);
-        u.b4 = u8(w.voice);
-        u.b5 = u8(w.mood);
-        u.b6 = u8(w.person);
-        u.b7 = u8(w.number);
-        u.b8 = u8(w.kind);  // the entry's verb kind
-        break;
-      case pos::vpar:
-        u.b3 = u8(w.gcase);
-        u.b4 = u8(w.number);
-        u.b5 = u8(w.gender);
-        u.b6 = u8(w.tense);
-        u.b7 = u8(w.voice);
-        u.b8 = u8(w.mood);
-        break;
-      case pos::adv:
-        u.b3 = u8(w.degree);
-        u.b6 = u8(w.degree);
-        break;
-      case pos::prep: u.b3 = u8(w.gcase); break;
-      default:
-        u.b3 = u8(w.gcase);
-        u.b4 = u8(w.number);
-        u.b5 = u8(w.gender);
-        u.b6 = u8(w.degree);
-        break;
-    }
+    set_form_bytes(u, w);
+    if (w.speech == pos::verb) u.b8 = u8(w.kind);  // the entry's verb kind
+    if (w.speech == pos::adv) u.b3 = u8(w.degree);  // also the entry's comparison
     if (w.speech == pos::noun) u.extra = noun_number_flag(w.kind);
     u.rarity_area = rarity_area_byte(w.frequency, w.area);
     u.age = u8(w.age);
