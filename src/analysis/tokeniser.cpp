@@ -141,45 +141,66 @@ void clean_word(std::string& w, bool botany) {
   w.resize(n);
 }
 
-bool is_small_letters(std::string_view w) {
-  for (char c : w)
-    if (!is_ascii_lower(c)) return false;
-  return true;
-}
+// The letters of the word being finished, with a byte of room in front for
+// the letter the y rule may put there: finishing a word never allocates.
+class WordBuffer {
+ public:
+  void assign(std::string_view w) {
+    begin_ = 1;
+    end_ = begin_ + w.copy(bytes_.data() + begin_, bytes_.size() - begin_);
+  }
+  // Copies a word of small letters alone, j and v written as i and u (the
+  // clean-up map leaves the other small letters as they are); false for any
+  // other word. `w` is shorter than kMaxWordLength.
+  bool assign_small_letters(std::string_view w) {
+    begin_ = 1;
+    end_ = begin_ + w.size();
+    char* out = bytes_.data() + begin_;  // a local pointer: char stores alias the members
+    for (char c : w) {
+      if (!is_ascii_lower(c)) return false;
+      *out++ = kCleanMap[static_cast<unsigned char>(c)];
+    }
+    return true;
+  }
+  std::string_view view() const { return {bytes_.data() + begin_, end_ - begin_}; }
+  std::size_t size() const { return end_ - begin_; }
+  char& operator[](std::size_t k) { return bytes_[begin_ + k]; }
+  void shrink_to(std::size_t n) { end_ = begin_ + n; }
+  void prepend(char c) { bytes_[--begin_] = c; }  // at most once a word
 
-// j and v as i and u in a word of small letters, through the clean-up map
-// (which leaves the other small letters as they are): a lookup, not a branch
-// that mispredicts on every v.
-void write_i_and_u(std::string& w) {
-  for (char& c : w) c = kCleanMap[static_cast<unsigned char>(c)];
-}
+ private:
+  // A word is shorter than kMaxWordLength and its ligatures at most double it.
+  std::array<char, 2 * kMaxWordLength + 2> bytes_{};
+  std::size_t begin_ = 1;
+  std::size_t end_ = 1;
+};
 
 // "est" / "es" written onto the word: returns the enclitic split off, or "".
-std::string_view split_enclitic(std::string& w, bool plautus) {
-  std::size_t n = w.size();
+std::string_view split_enclitic(WordBuffer& word, bool plautus) {
+  const std::string_view w = word.view();
+  const std::size_t n = w.size();
   if (n < 4) return {};
-  std::string_view v = w;
-  if (v.substr(n - 3) == "mst") {
-    w.resize(n - 2);
+  if (w.substr(n - 3) == "mst") {
+    word.shrink_to(n - 2);
     return "est";
   }
   if (!plautus) return {};
-  if (v.substr(n - 2) == "st" && w != "post") {
+  if (w.substr(n - 2) == "st" && w != "post") {
     char b = w[n - 3];
-    if (b == 'a' || b == 'i' || b == 'o' || b == 's' || v.substr(n - 5 < n ? n - 5 : 0) == "quest") {
-      w.resize(n - 2);
+    if (b == 'a' || b == 'i' || b == 'o' || b == 's' || w.substr(n - 5 < n ? n - 5 : 0) == "quest") {
+      word.shrink_to(n - 2);
       return "est";
     }
     if (b == 'u') {
-      w.resize(n - 1);
+      word.shrink_to(n - 1);
       return "est";
     }
     return {};
   }
-  if (v.substr(n - 2) == "ss") {
+  if (w.substr(n - 2) == "ss") {
     char b = w[n - 3];
-    w.resize((b == 'i' || b == 'o' || b == 'u') ? n - 1 : n - 2);
-    if (w == "tus") w = "tu";
+    word.shrink_to((b == 'i' || b == 'o' || b == 'u') ? n - 1 : n - 2);
+    if (word.view() == "tus") word.shrink_to(2);  // "tu"
     return "es";
   }
   return {};
@@ -230,6 +251,14 @@ std::string joined_expression(std::string_view prev, std::string_view cur) {
   return {};
 }
 
+// Inscriptions write brackets as braces: they are then no punctuation.
+void map_inscription_brackets(std::string& w) {
+  for (char& c : w) {
+    if (c == '(') c = '{';
+    else if (c == ')') c = '}';
+  }
+}
+
 class Tokeniser {
  public:
   Tokeniser(SentenceWords& words, const TranslationOptions& options, WarningGate& warnings,
@@ -244,8 +273,10 @@ class Tokeniser {
     std::array<char, kMaxTrailingMarks> marks{};
     std::size_t count = 0;
   };
-  Step finish_word(std::string& word);
+  Step finish_words(std::string_view stretch);
+  Step take_word(std::string_view raw);
   void normalise_word(std::string& word, TrailingMarks& trailing);
+  Step finish_word(WordBuffer& word, const TrailingMarks& trailing);
   Step too_many(std::size_t trailing);
   void word_too_long(std::string_view word);
   bool join_with_previous(std::string_view word);
@@ -261,7 +292,8 @@ class Tokeniser {
   WarningGate& warnings_;
   ParseLog& log_;
   bool overflow_ = false;  // a push found the table full
-  std::string word_;       // the word being finished, reused for every word
+  WordBuffer word_;        // the word being finished
+  std::string spelling_;   // a word off the small-letter path, while its rules run
 };
 
 Tokeniser::Step Tokeniser::too_many(std::size_t) {
@@ -273,9 +305,11 @@ Tokeniser::Step Tokeniser::too_many(std::size_t) {
   return ok ? Step::stop : Step::cancel;
 }
 
-// The message shows the first kMaxWordLength bytes of the word.
+// The message shows the first kMaxWordLength bytes of the word, with the
+// brackets of inscriptions as the word holds them.
 void Tokeniser::word_too_long(std::string_view word) {
   std::string shown(word.substr(0, kMaxWordLength));
+  if (options_.inscriptions) map_inscription_brackets(shown);
   shown += "...";
   char msg[256];
   std::snprintf(msg, sizeof msg, kWordTooLongFormat, static_cast<int>(kMaxWordLength),
@@ -336,32 +370,56 @@ void Tokeniser::normalise_word(std::string& word, TrailingMarks& trailing) {
   apply_case(word);
 }
 
-Tokeniser::Step Tokeniser::finish_word(std::string& word) {
-  TrailingMarks trailing;
-  // Most words are small letters alone: every rule of normalise_word leaves
-  // them as they are but for j and v.
-  if (is_small_letters(word))
-    write_i_and_u(word);
-  else
-    normalise_word(word, trailing);
+// The rules every word goes through last: enclitics, spellings, fixed
+// expressions, and the tokens pushed.
+Tokeniser::Step Tokeniser::finish_word(WordBuffer& word, const TrailingMarks& trailing) {
   std::string_view enclitic = split_enclitic(word, options_.plautus);
   if (word.size() >= 2 && (word[0] == 'y' || word[0] == 'Y') && options_.age != Age::all) {
     if (word[1] == 'c') {
       word[0] = word[0] == 'y' ? 'i' : 'I';
     } else if (word[0] == 'Y') {
       word[0] = 'y';
-      word.insert(word.begin(), 'H');
+      word.prepend('H');
     } else {
-      word.insert(word.begin(), 'h');
+      word.prepend('h');
     }
   }
-  if (!word.empty() && word[0] == 'u' && starts_with(word, "uigesim")) word[2] = 'c';
-  if (!word.empty() && !join_with_previous(word)) push(word);
+  if (word.size() > 0 && word[0] == 'u' && starts_with(word.view(), "uigesim")) word[2] = 'c';
+  if (word.size() > 0 && !join_with_previous(word.view())) push(word.view());
   if (!enclitic.empty()) push(enclitic);
   for (std::size_t k = 0; k < trailing.count; ++k) push_punctuation(trailing.marks[k]);
   const int marks = static_cast<int>(trailing.count);
   if (overflow_ || words_.token_count() >= kTokenLimit - marks) return too_many(trailing.count);
   return Step::go_on;
+}
+
+Tokeniser::Step Tokeniser::take_word(std::string_view raw) {
+  if (raw.size() >= kMaxWordLength) {
+    word_too_long(raw);
+    return Step::stop;
+  }
+  TrailingMarks trailing;
+  // Most words are small letters alone: every rule of normalise_word leaves
+  // them as they are but for j and v.
+  if (!word_.assign_small_letters(raw)) {
+    spelling_.assign(raw);
+    if (options_.inscriptions) map_inscription_brackets(spelling_);
+    normalise_word(spelling_, trailing);
+    word_.assign(spelling_);
+  }
+  return finish_word(word_, trailing);
+}
+
+// The words of a stretch of the line in which only blanks separate them.
+Tokeniser::Step Tokeniser::finish_words(std::string_view stretch) {
+  std::size_t i = 0;
+  while (true) {
+    while (i < stretch.size() && stretch[i] == ' ') ++i;
+    if (i == stretch.size()) return Step::go_on;
+    const std::size_t start = i;
+    i = find_byte(stretch, ' ', i, stretch.size());
+    if (Step s = take_word(stretch.substr(start, i - start)); s != Step::go_on) return s;
+  }
 }
 
 // "in hoc autem" and "in hac enim" are read with the particle first.
@@ -383,45 +441,27 @@ void Tokeniser::reorder_in_hoc() {
 }
 
 int Tokeniser::run(std::string_view line) {
-  // Words are separated by blanks; the line's first line end and first
-  // carriage return count as blanks, and the end of the line closes the last
-  // word.
+  // The line's first line end and first carriage return separate words as
+  // blanks do; they cut it into at most three stretches of blank-separated
+  // words.
   const std::size_t line_end = line.find('\n');
   const std::size_t carriage_return = line.find('\r');
-  auto is_blank = [&](std::size_t i) {
-    return line[i] == ' ' || i == line_end || i == carriage_return;
-  };
-  // Where the word starting at i ends at the latest.
-  auto word_limit = [&](std::size_t i) {
-    std::size_t limit = line.size();
-    if (line_end >= i && line_end < limit) limit = line_end;
-    if (carriage_return >= i && carriage_return < limit) limit = carriage_return;
-    return limit;
+  auto stretch_end = [&](std::size_t from) {
+    std::size_t end = line.size();
+    if (line_end >= from && line_end < end) end = line_end;
+    if (carriage_return >= from && carriage_return < end) end = carriage_return;
+    return end;
   };
   words_.set_token_count(0);
-  std::size_t i = 0;
-  while (true) {
-    while (i < line.size() && is_blank(i)) ++i;
-    if (i >= line.size()) break;
-    const std::size_t start = i;
-    i = find_byte(line, ' ', i, word_limit(i));
-    word_.assign(line.substr(start, i - start));
-    if (options_.inscriptions) {
-      for (char& c : word_) {
-        if (c == '(') c = '{';
-        else if (c == ')') c = '}';
-      }
-    }
-    if (word_.size() >= kMaxWordLength) {
-      word_too_long(word_);
-      break;
-    }
-    Step s = finish_word(word_);
-    if (s == Step::cancel) {
-      words_.clear_unused_tokens();
-      return kTokeniseCancelled;
-    }
-    if (s == Step::stop) break;
+  Step s = Step::go_on;
+  for (std::size_t from = 0; s == Step::go_on && from < line.size();) {
+    const std::size_t end = stretch_end(from);
+    s = finish_words(line.substr(from, end - from));
+    from = end + 1;
+  }
+  if (s == Step::cancel) {
+    words_.clear_unused_tokens();
+    return kTokeniseCancelled;
   }
   if (options_.translate) reorder_in_hoc();
   words_.clear_unused_tokens();
