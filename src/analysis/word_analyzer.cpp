@@ -468,8 +468,11 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
     e.rarity_area = u.rarity_area;
     e.age = u.age;
     e.extra = u.extra;
+    // A unique of two parts (necesse est) shows them joined by a stop.
+    const bool two_parts =
+        !u.second_text().empty() && u.latin_text().size() + u.second_text().size() < 22;
     std::string stem(u.latin_text());
-    if (!u.second_text().empty() && stem.size() + u.second_text().size() < 22) {
+    if (two_parts) {
       stem += '\t';
       stem += u.second_text();
     }
@@ -488,15 +491,12 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
     Origin o;
     o.table = Origin::Table::unique;
     o.index = static_cast<int>(it - uniq.begin());
-    std::string shown(u.latin_text());
-    if (!u.second_text().empty() && shown.size() + u.second_text().size() < 22) {
+    build_analysis(e, r, Split{std::string(u.latin_text()), ""}, Source::core, o, out, ctx);
+    if (two_parts) {
+      std::string shown(u.latin_text());
       shown += '.';
       shown += u.second_text();
-      build_analysis(e, r, Split{shown.substr(0, shown.size()), ""}, Source::core, o, out, ctx);
-      // The joined form is shown whole, without a trailing stop.
       set_field(out.back().analysis.latin, shown);
-    } else {
-      build_analysis(e, r, Split{shown, ""}, Source::core, o, out, ctx);
     }
     ++added;
   }

@@ -34,10 +34,26 @@ bool take_value(const std::vector<std::string>& args, std::size_t& i, std::strin
 
 }  // namespace
 
+bool take_command_flag(std::vector<std::string>& args, std::string_view name,
+                       std::string* value) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--") return false;
+    std::size_t at = i;
+    std::string v;
+    bool missing = false;
+    bool found = value ? take_value(args, i, name, v, missing) : args[i] == name;
+    if (!found) continue;
+    args.erase(args.begin() + static_cast<long>(at), args.begin() + static_cast<long>(i) + 1);
+    if (value) *value = missing ? std::string() : v;
+    return true;
+  }
+  return false;
+}
+
 const char* option_flags_help() {
   return "  --age classical|medieval|all   --area LETTER|general   --order none|nomverb|auto|svoe\n"
          "  --tricks | --no-tricks   --phonetics   --plautus   --abbreviations   --inscriptions\n"
-         "  --easy-latin   --details   --joint   --home DIR   --data DIR\n";
+         "  --easy-latin   --details   --joint   --home DIR   --data DIR   --pliny\n";
 }
 
 Result<CliOptions> parse_cli_options(const std::vector<std::string>& args) {

@@ -2,6 +2,7 @@
 // defaults, then UserSettings.txt in the home folder, then the flags.
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/options.h"
@@ -19,6 +20,12 @@ struct CliOptions {
 
 // Usage text of the shared flags.
 const char* option_flags_help();
+
+// Takes a command's own flag out of `args` before the shared flags are read:
+// "--name VALUE" or "--name=VALUE" when `value` is given (an empty value when
+// it is missing), a bare "--name" otherwise. True when the flag was there.
+bool take_command_flag(std::vector<std::string>& args, std::string_view name,
+                       std::string* value);
 
 // Errors are usage errors with the message to print.
 Result<CliOptions> parse_cli_options(const std::vector<std::string>& args);

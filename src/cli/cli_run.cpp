@@ -42,7 +42,7 @@ bool save_standard_input(const std::string& path) {
 }  // namespace
 
 int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
-                    const shell::Session* session) {
+                    const shell::Session* session, WarningGate* gate) {
   std::error_code ec;
   // First use: the folder with its starter files (abbreviations among them).
   if (!session) (void)shell::ensure_user_folder(cli.home_dir);
@@ -52,7 +52,8 @@ int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
   }
   const fs::path home(cli.home_dir);
   CliHost host;
-  WarningGate warnings(host);
+  WarningGate own_gate(host);
+  WarningGate& warnings = gate ? *gate : own_gate;
   ParseLog log;
   TranslationOptions options = session ? session->options : cli.options;
   shell::reset_area_for_run(options);

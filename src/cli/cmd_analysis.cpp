@@ -23,36 +23,11 @@ namespace kelvo::cli {
 
 namespace {
 
-// Takes "--name VALUE" / "--name=VALUE" or a bare flag out of the arguments.
-bool take(std::vector<std::string>& args, const std::string& name, std::string* value) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--") return false;
-    if (value && a.rfind(name + "=", 0) == 0) {
-      *value = a.substr(name.size() + 1);
-      args.erase(args.begin() + static_cast<long>(i));
-      return true;
-    }
-    if (a == name) {
-      if (value) {
-        if (i + 1 >= args.size()) {
-          *value = "";
-          args.erase(args.begin() + static_cast<long>(i));
-          return true;
-        }
-        *value = args[i + 1];
-        args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
-      } else {
-        args.erase(args.begin() + static_cast<long>(i));
-      }
-      return true;
-    }
-  }
-  return false;
-}
-
+// One host and one warning limit for the whole command: start-up and runs.
 struct Loaded {
   CliOptions cli;
+  CliHost host;
+  WarningGate gate{host};
   std::unique_ptr<shell::Session> session;
 };
 
@@ -66,11 +41,10 @@ int load(const char* command, std::vector<std::string> args, Loaded& out) {
     return 2;
   }
   out.cli = *cli;
-  CliHost host;
-  host.yes_to_pliny = out.cli.pliny;
-  WarningGate gate(host);
+  out.host.yes_to_pliny = out.cli.pliny;
   ParseLog log;  // start-up lines are not wanted on the command line
-  auto s = shell::start_session(out.cli.options, out.cli.home_dir, out.cli.data_dir, log, gate);
+  auto s = shell::start_session(out.cli.options, out.cli.home_dir, out.cli.data_dir, log,
+                                out.gate);
   if (!s) {
     std::fprintf(stderr, "kelvo: %s\n", s.error().message.c_str());
     return 2;
@@ -112,7 +86,7 @@ int cmd_info(const std::vector<std::string>& args) {
 int cmd_parse(const std::vector<std::string>& in_args) {
   std::vector<std::string> args = in_args;
   std::string log_copy;
-  bool want_log = take(args, "--log", &log_copy);
+  bool want_log = take_command_flag(args, "--log", &log_copy);
   if (want_log && log_copy.empty()) {
     std::fprintf(stderr, "kelvo parse: --log needs a file\n");
     return 2;
@@ -123,7 +97,7 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   analysis::WordAnalyzer wa(l.session->lexicon, &l.session->user.dictionary, l.session->options);
   analysis::SentenceAnalyzer handler(
       wa, [](const analysis::AnalysedSentence&, const std::string& listing) { write_out(listing); });
-  int rc = run_over_inputs(l.cli, handler, l.session.get());
+  int rc = run_over_inputs(l.cli, handler, l.session.get(), &l.gate);
   if (want_log) {
     std::error_code ec;
     fs::copy_file(fs::path(l.session->home_dir) / "parser.txt", log_copy,
@@ -140,11 +114,11 @@ int cmd_parse(const std::vector<std::string>& in_args) {
 int cmd_analyze(const std::vector<std::string>& in_args) {
   std::vector<std::string> args = in_args;
   std::string format = "json";
-  if (take(args, "--format", &format) && format != "json" && format != "conllu") {
+  if (take_command_flag(args, "--format", &format) && format != "json" && format != "conllu") {
     std::fprintf(stderr, "kelvo analyze: --format takes json or conllu\n");
     return 2;
   }
-  bool lines = take(args, "--lines", nullptr);
+  bool lines = take_command_flag(args, "--lines", nullptr);
   Loaded l;
   if (int rc = load("analyze", args, l)) return rc;
   l.session->options.translate = false;
@@ -169,7 +143,7 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
     gathered.text += s.text;
     gathered.tokens.insert(gathered.tokens.end(), s.tokens.begin(), s.tokens.end());
   });
-  if (!lines) return run_over_inputs(l.cli, handler, l.session.get());
+  if (!lines) return run_over_inputs(l.cli, handler, l.session.get(), &l.gate);
 
   // Each line is a text of its own: run it alone.
   std::vector<std::string> inputs = l.cli.files;
@@ -199,7 +173,7 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
       single.files = {one};
       bool blank = line.find_first_not_of(" \t\r") == std::string::npos;
       if (!blank) {
-        int rc = run_over_inputs(single, handler, l.session.get());
+        int rc = run_over_inputs(single, handler, l.session.get(), &l.gate);
         if (rc != 0) status = rc;
       }
       emit(gathered);

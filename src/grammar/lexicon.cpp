@@ -126,6 +126,19 @@ class LexiconLoader {
     lex_.tables_.push_back(TableInfo{name, records, bytes, loaded});
   }
 
+  // A required file that could not be used: a missing one gives its own
+  // message (a box only for essential files); a refused one names its fault.
+  Error failed(const Status& s, const char* missing_text, bool box) {
+    if (s.error().kind == ErrorKind::missing) {
+      log_.write(missing_text);
+      if (box) warnings_.warn(missing_text);
+      return make_error(ErrorKind::missing, missing_text);
+    }
+    log_.printf("%s\n", s.message().c_str());
+    warnings_.warn(s.message());
+    return s.error();
+  }
+
   Error refuse(const char* name, const std::string& fault) {
     auto e = corrupt(name, fault);
     log_.printf("%s\n", e.message.c_str());
@@ -140,14 +153,7 @@ class LexiconLoader {
                   std::span<const T>& v, const char* missing_text, bool box) {
     log_.write(progress);
     auto s = read_records(path_in(dir_, name), name, limit, lex_.files_, v);
-    if (!s) {
-      if (s.error().kind == ErrorKind::missing) {
-        log_.write(missing_text);
-        if (box) warnings_.warn(missing_text);
-        return make_error(ErrorKind::missing, missing_text);
-      }
-      return refuse(name, s.error().message.substr(s.error().message.find(": ") + 2));
-    }
+    if (!s) return failed(s, missing_text, box);
     log_.write("Done.\n");
     note_table(name, v.size(), v.size() * sizeof(T), true);
     return Status::ok();
@@ -182,15 +188,7 @@ class LexiconLoader {
     constexpr std::size_t kIndexBytes = kLetterIndexCount * sizeof(LetterIndexRecord);
     auto s = read_records(path_in(dir_, kDictFile), kDictFile, kMaxDictEntries, lex_.files_,
                           lex_.entries_, kIndexBytes, &trailer);
-    if (!s) {
-      if (s.error().kind == ErrorKind::missing) {
-        const char* text = "Cannot open dictUK.dat file.\n";
-        log_.write(text);
-        warnings_.warn(text);
-        return make_error(ErrorKind::missing, text);
-      }
-      return refuse(kDictFile, s.error().message.substr(s.error().message.find(": ") + 2));
-    }
+    if (!s) return failed(s, "Cannot open dictUK.dat file.\n", true);
     lex_.letter_index_ = std::span<const LetterIndexRecord>(
         reinterpret_cast<const LetterIndexRecord*>(trailer.data()), kLetterIndexCount);
     const auto n = static_cast<std::int64_t>(lex_.entries_.size());
