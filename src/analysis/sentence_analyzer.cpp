@@ -70,15 +70,12 @@ void SentenceAnalyzer::analyse(SentenceWords& words, RunContext& run) {
   for (int i = 0; i < run.token_count; ++i) {
     words.set_current_position(i);
     std::string_view token = words.token(i);
-    AnalysedToken at;
-    at.form = std::string(token);
     if (grammar::punctuation_token_code(token) >= 0) {
-      at.punctuation = true;
       int idx = words.add_punctuation_analysis(token, run.warnings, run.log, quiet);
-      Candidate c;
-      c.analysis = words.analysis(idx);
-      at.form = std::string(1, grammar::kPunctuationChars[c.analysis.b1]);
-      at.candidates.push_back(c);
+      AnalysedToken at;
+      at.punctuation = true;
+      at.candidates.push_back(Candidate{words.analysis(idx), {}});
+      at.form = std::string(1, grammar::kPunctuationChars[words.analysis(idx).b1]);
       sentence_.tokens.push_back(std::move(at));
       continue;
     }
