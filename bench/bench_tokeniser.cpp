@@ -11,11 +11,11 @@
 #include <sstream>
 #include <string>
 
-#include "analysis/input_preparation.h"
-#include "analysis/input_text.h"
-#include "analysis/sentence_words.h"
-#include "analysis/tokeniser.h"
-#include "analysis/translation_run.h"
+#include "text/input_preparation.h"
+#include "text/input_text.h"
+#include "text/sentence_words.h"
+#include "text/tokeniser.h"
+#include "text/translation_run.h"
 
 namespace fs = std::filesystem;
 
@@ -51,8 +51,8 @@ const std::string& text() {
 void BM_DecodeAndPrepare(benchmark::State& state) {
   kelvo::TranslationOptions options;
   for (auto _ : state) {
-    auto decoded = kelvo::analysis::decode_text(text());
-    kelvo::analysis::InputPreparation prep(options, nullptr);
+    auto decoded = kelvo::text::decode_text(text());
+    kelvo::text::InputPreparation prep(options, nullptr);
     std::string out = prep.prepare_text(*decoded);
     benchmark::DoNotOptimize(out.data());
   }
@@ -62,19 +62,19 @@ void BM_DecodeAndPrepare(benchmark::State& state) {
 void BM_PrepareAndTokenise(benchmark::State& state) {
   kelvo::TranslationOptions options;
   kelvo::RecordingHost host;
-  auto words = std::make_unique<kelvo::analysis::SentenceWords>();
+  auto words = std::make_unique<kelvo::text::SentenceWords>();
   kelvo::ParseLog log;
   for (auto _ : state) {
     kelvo::WarningGate gate(host);
-    auto decoded = kelvo::analysis::decode_text(text());
-    kelvo::analysis::InputPreparation prep(options, nullptr);
+    auto decoded = kelvo::text::decode_text(text());
+    kelvo::text::InputPreparation prep(options, nullptr);
     std::string sentences = prep.prepare_text(*decoded);
     std::size_t pos = 0;
     long tokens = 0;
     while (pos < sentences.size()) {
       std::size_t nl = sentences.find('\n', pos);
       std::size_t end = nl == std::string::npos ? sentences.size() : nl + 1;
-      tokens += kelvo::analysis::tokenise(std::string_view(sentences).substr(pos, end - pos),
+      tokens += kelvo::text::tokenise(std::string_view(sentences).substr(pos, end - pos),
                                           *words, options, gate, log);
       pos = end;
     }
@@ -84,10 +84,10 @@ void BM_PrepareAndTokenise(benchmark::State& state) {
 }
 
 // Counts the tokens of each sentence and nothing more.
-class CountTokens : public kelvo::analysis::SentenceHandler {
+class CountTokens : public kelvo::text::SentenceHandler {
  public:
   long tokens = 0;
-  void analyse(kelvo::analysis::SentenceWords&, kelvo::analysis::RunContext& run) override {
+  void analyse(kelvo::text::SentenceWords&, kelvo::text::RunContext& run) override {
     tokens += run.token_count;
   }
 };
@@ -107,7 +107,7 @@ void BM_FileRunTokens(benchmark::State& state) {
   kelvo::ParseLog log;
   CountTokens handler;
   for (auto _ : state) {
-    kelvo::analysis::TranslationRun run(nullptr, options, gate, log,
+    kelvo::text::TranslationRun run(nullptr, options, gate, log,
                                         {dir + "/temp.lat", dir + "/parser.txt"});
     run.run(input, 0, handler);
     benchmark::DoNotOptimize(handler.tokens);

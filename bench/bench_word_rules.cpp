@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "analysis/input_text.h"
+#include "text/input_text.h"
 #include "analysis/word_driver.h"
 #include "base/text.h"
 #include "bench_lexicon.h"
@@ -30,10 +30,10 @@ std::vector<std::string> words_of(const char* file) {
   if (!in) return out;
   std::ostringstream ss;
   ss << in.rdbuf();
-  auto text = decode_text(ss.str());
-  if (!text) return out;
+  auto decoded = text::decode_text(ss.str());
+  if (!decoded) return out;
   std::string w;
-  for (char c : *text + " ") {
+  for (char c : *decoded + " ") {
     if (is_ascii_letter(c)) {
       w.push_back(c == 'v' ? 'u' : c == 'j' ? 'i' : c == 'V' ? 'U' : c == 'J' ? 'I' : c);
     } else if (!w.empty()) {

@@ -108,7 +108,7 @@ int WordAnalyzer::find_user_stems(std::string_view stem, std::vector<DictEntry>&
     out.push_back(e);
     // User meanings are told from dictionary meanings by their offset.
     int m = e.meaning_index.get();
-    if (m < kUserMeaningBase) out.back().meaning_index.set(m + kUserMeaningBase);
+    if (m < userdata::kUserMeaningOffset) out.back().meaning_index.set(m + userdata::kUserMeaningOffset);
     ++added;
   }
   return added;
@@ -201,7 +201,7 @@ Origin WordAnalyzer::origin_of(const DictEntry& e, Source source) const {
   Origin o;
   o.source = source;
   int m = e.meaning_index.get();
-  if (m >= kUserMeaningBase) {
+  if (m >= userdata::kUserMeaningOffset) {
     o.table = Origin::Table::user;
   } else if (e.area() == 13) {
     o.table = Origin::Table::botany;
@@ -404,7 +404,7 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
     if (entries.empty()) continue;
     const DictEntry* previous = nullptr;
     for (const DictEntry& entry : entries) {
-      if (entry.area() == 13 && !options_.botany) continue;
+      if (entry.area() == grammar::kBotanyAreaCode && !options_.botany) continue;
       if (accept && !accept(entry, accept_data)) continue;
       if (options_.age == Age::medieval && entry.age >= 7 && entry.age <= 10) continue;
       if (previous && same_entry(*previous, entry)) continue;

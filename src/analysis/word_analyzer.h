@@ -50,7 +50,6 @@ inline constexpr int kMaxCandidateEntries = 200;
 inline constexpr int kMaxCandidateInflections = 50;
 inline constexpr int kMaxSplitWordLength = 31;
 inline constexpr int kMaxEndingLength = 7;
-inline constexpr int kUserMeaningBase = 1'000'000;
 inline constexpr const char* kTooManyStems = "Too many tempstems fields.\n";
 inline constexpr const char* kTooManyInflections = "Too many tempinflects fields.\n";
 

@@ -3,14 +3,14 @@
 #include <cstring>
 #include <string>
 
-#include "analysis/derived_words.h"
-#include "analysis/indefinite_pronouns.h"
-#include "analysis/medieval_spelling.h"
+#include "analysis/rules/derived_words.h"
+#include "analysis/rules/indefinite_pronouns.h"
+#include "analysis/rules/medieval_spelling.h"
 #include "analysis/name_and_number.h"
-#include "analysis/prefixes.h"
-#include "analysis/syncope.h"
-#include "analysis/tackons.h"
-#include "analysis/roman_numeral.h"
+#include "analysis/rules/prefixes.h"
+#include "analysis/rules/syncope.h"
+#include "analysis/rules/tackons.h"
+#include "text/roman_numeral.h"
 #include "base/text.h"
 
 namespace kelvo::analysis {
@@ -20,7 +20,7 @@ namespace {
 bool all_roman_capitals(std::string_view w) {
   if (w.empty()) return false;
   for (char c : w)
-    if (!is_roman_letter(c)) return false;
+    if (!text::is_roman_letter(c)) return false;
   return true;
 }
 
@@ -51,7 +51,7 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
   const std::size_t before = out.size();
   if (word.empty()) return r;
   const bool capitalised = is_ascii_upper(word[0]);
-  const bool roman = all_roman_capitals(word) && is_roman_numeral(word);
+  const bool roman = all_roman_capitals(word) && text::is_roman_numeral(word);
 
   if (capitalised && !roman && (known_proper || (wa.options().force_proper && !first_in_sentence))) {
     r.added = analyse_proper_name(wa, word, out, ctx);
@@ -65,7 +65,7 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
     return r;
   }
   if (roman) {
-    analyse_roman_numeral(wa, word, roman_numeral_value(word), out, ctx);
+    analyse_roman_numeral(wa, word, text::roman_numeral_value(word), out, ctx);
   } else {
     wa.analyse_core(word, Source::core, out, ctx);
     wa.analyse_uniques(word, out, ctx);

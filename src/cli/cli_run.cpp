@@ -41,7 +41,7 @@ bool save_standard_input(const std::string& path) {
 
 }  // namespace
 
-int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
+int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler,
                     const shell::Session* session, WarningGate* gate) {
   std::error_code ec;
   // First use: the folder with its starter files (abbreviations among them).
@@ -82,13 +82,13 @@ int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
         return 1;
       }
     }
-    analysis::TranslationRun run(session ? &session->lexicon : nullptr, options, warnings, log,
+    text::TranslationRun run(session ? &session->lexicon : nullptr, options, warnings, log,
                                  {(home / "temp.lat").string(), (home / "parser.txt").string()});
     run.set_abbreviations(&abbreviations);
     run.set_banner([](ParseLog& l, const TranslationOptions& o) {
       shell::write_parse_log_banner(l, o, std::time(nullptr));
     });
-    auto outcome = run.run(path, analysis::TranslationRun::steady_clock_ms(), handler);
+    auto outcome = run.run(path, text::TranslationRun::steady_clock_ms(), handler);
     std::fflush(stdout);
     if (!outcome.prepared) status = 1;
     if (outcome.escaped) break;

@@ -1,7 +1,7 @@
 // Runs the translation run over the files of a command (or standard input),
 // with its working files in the per-user folder.
 #pragma once
-#include "analysis/translation_run.h"
+#include "text/translation_run.h"
 #include "cli/cli_options.h"
 #include "shell/session.h"
 
@@ -11,7 +11,7 @@ namespace kelvo::cli {
 // home folder cannot be used.
 // With a session the run has the lexicon and the session's abbreviations;
 // with a gate the run shares the command's warning limit.
-int run_over_inputs(const CliOptions& cli, analysis::SentenceHandler& handler,
+int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler,
                     const shell::Session* session = nullptr, WarningGate* gate = nullptr);
 
 }  // namespace kelvo::cli

@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "analysis/sentence_analyzer.h"
+#include "analysis/token_analyzer.h"
 #include "base/paths.h"
 #include "cli/cli_host.h"
 #include "cli/cli_run.h"
 #include "cli/commands.h"
-#include "shell/analysis_export.h"
+#include "formats/analysis_export.h"
 #include "shell/session.h"
 
 namespace fs = std::filesystem;
@@ -95,7 +95,7 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   if (int rc = load("parse", args, l)) return rc;
   l.session->options.translate = false;
   analysis::WordAnalyzer wa(l.session->lexicon, &l.session->user.dictionary, l.session->options);
-  analysis::SentenceAnalyzer handler(
+  analysis::TokenAnalyzer handler(
       wa, [](const analysis::AnalysedSentence&, const std::string& listing) { write_out(listing); });
   int rc = run_over_inputs(l.cli, handler, l.session.get(), &l.gate);
   if (want_log) {
@@ -130,10 +130,10 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
   analysis::AnalysedSentence gathered;
   auto emit = [&](const analysis::AnalysedSentence& s) {
     ++number;
-    write_out(conllu ? shell::sentence_to_conllu(s, wa, number)
-                     : shell::sentence_to_json(s, wa) + "\n");
+    write_out(conllu ? formats::sentence_to_conllu(s, wa, number)
+                     : formats::sentence_to_json(s, wa) + "\n");
   };
-  analysis::SentenceAnalyzer handler(wa, [&](const analysis::AnalysedSentence& s,
+  analysis::TokenAnalyzer handler(wa, [&](const analysis::AnalysedSentence& s,
                                              const std::string&) {
     if (!lines) {
       emit(s);

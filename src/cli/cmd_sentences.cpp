@@ -9,9 +9,9 @@ namespace kelvo::cli {
 
 namespace {
 
-class PrintSentences : public analysis::SentenceHandler {
+class PrintSentences : public text::SentenceHandler {
  public:
-  void analyse(analysis::SentenceWords& words, analysis::RunContext& run) override {
+  void analyse(text::SentenceWords& words, text::RunContext& run) override {
     std::string_view s = run.sentence;
     if (!s.empty() && s.back() == '\n') s.remove_suffix(1);
     std::fwrite(s.data(), 1, s.size(), stdout);

@@ -11,9 +11,9 @@ namespace kelvo::cli {
 
 namespace {
 
-class PrintTokens : public analysis::SentenceHandler {
+class PrintTokens : public text::SentenceHandler {
  public:
-  void analyse(analysis::SentenceWords& words, analysis::RunContext& run) override {
+  void analyse(text::SentenceWords& words, text::RunContext& run) override {
     line_.clear();
     for (int i = 0; i < run.token_count; ++i) {
       const std::string_view token = words.token(i);

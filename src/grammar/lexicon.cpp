@@ -225,7 +225,7 @@ class LexiconLoader {
     for (std::size_t i = 0; i < lex_.entries_.size(); ++i) {
       const auto& e = lex_.entries_[i];
       std::int64_t m = e.meaning_index.get();
-      if (e.area() == 13) continue;  // botany entries index the botany table
+      if (e.area() == kBotanyAreaCode) continue;  // botany entries index the botany table
       if (m < 0 || m >= meanings)
         return refuse(kDictFile, "entry " + std::to_string(i) + " (" +
                                      std::string(e.stem_text()) + ") points at meaning " +
@@ -250,7 +250,7 @@ class LexiconLoader {
       lex_.features_off_.push_back("Botany mode (declined)");
       return;
     }
-    opts_.area = 'H';
+    opts_.area = kBotanyAreaLetter;
     opts_.age = Age::all;
     opts_.best_order = WordOrder::nomverb;
     log_.write("Loading botany database...");

@@ -175,6 +175,10 @@ struct WordAnalysis {
 // and "*" put in its 25th place.
 void set_analysis_meaning(WordAnalysis& a, std::string_view text);
 
+// The Botany area: its code in entries and analyses, its letter in the options.
+inline constexpr int kBotanyAreaCode = 13;
+inline constexpr char kBotanyAreaLetter = 'H';
+
 // Area code to area letter ('-' for general).
 char area_letter(int area_code);
 

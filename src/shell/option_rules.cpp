@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "grammar/records.h"
+
 namespace kelvo::shell {
 
 bool is_area_letter(char letter) {
@@ -12,7 +14,7 @@ bool choose_area(TranslationOptions& o, char letter) {
   if (!is_area_letter(letter)) return false;
   if (letter == 'M' && !medieval_meanings_enabled(o)) return false;
   if (letter == 'Z' && !neolatin_meanings_enabled(o)) return false;
-  if (letter == 'H' && !botany_area_enabled(o)) return false;
+  if (letter == grammar::kBotanyAreaLetter && !botany_area_enabled(o)) return false;
   o.area = letter;
   if (letter != 0) o.auto_adjusting = false;
   o.medieval_meanings = letter == 'M';
@@ -61,7 +63,7 @@ void refresh_area_flags(TranslationOptions& o, bool botany_loaded) {
     }
   }
   if (!botany_loaded) o.botany = false;
-  if (!o.botany && o.area == 'H') o.area = 0;
+  if (!o.botany && o.area == grammar::kBotanyAreaLetter) o.area = 0;
 }
 
 }  // namespace kelvo::shell

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "analysis/sentence_analyzer.h"
+#include "analysis/token_analyzer.h"
 #include "real_data.h"
 
 namespace fs = std::filesystem;
@@ -25,7 +25,7 @@ Coverage measure(const grammar::Lexicon& lex, const TranslationOptions& opts,
                  const std::string& file) {
   Coverage cov;
   WordAnalyzer wa(lex, nullptr, opts);
-  SentenceAnalyzer handler(wa, [&](const AnalysedSentence& s, const std::string&) {
+  TokenAnalyzer handler(wa, [&](const AnalysedSentence& s, const std::string&) {
     for (const auto& t : s.tokens) {
       if (t.punctuation) continue;
       ++cov.words;
@@ -43,7 +43,7 @@ Coverage measure(const grammar::Lexicon& lex, const TranslationOptions& opts,
   ParseLog log;
   TranslationOptions o = opts;
   o.batch_mode = true;
-  TranslationRun run(&lex, o, gate, log,
+  text::TranslationRun run(&lex, o, gate, log,
                      {(dir / "temp.lat").string(), (dir / "parser.txt").string()});
   run.run(file, 0, handler);
   fs::remove_all(dir);

@@ -8,15 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "analysis/phonetic_search.h"
+#include "analysis/rules/phonetic_search.h"
 #include "analysis/word_report.h"
 #include "real_data.h"
 #include "word_rules_chain.h"
-#include "analysis/derived_words.h"
-#include "analysis/indefinite_pronouns.h"
-#include "analysis/medieval_spelling.h"
-#include "analysis/prefixes.h"
-#include "analysis/tackons.h"
+#include "analysis/rules/derived_words.h"
+#include "analysis/rules/indefinite_pronouns.h"
+#include "analysis/rules/medieval_spelling.h"
+#include "analysis/rules/prefixes.h"
+#include "analysis/rules/tackons.h"
 
 using namespace kelvo;
 using namespace kelvo::analysis;

@@ -1,0 +1,166 @@
+#include "analysis/rules/medieval_spelling.h"
+
+#include <algorithm>
+
+#include "analysis/rules/phonetic_search.h"
+#include "base/text.h"
+
+namespace kelvo::analysis {
+
+namespace {
+
+constexpr std::string_view kLetterClasses = "01110112022111012111022201";
+
+bool is_consonant1(char c) { return letter_class(c) == '1'; }
+
+// Replaces `len` characters at `at` by `with` in a copy of `w`.
+std::string replaced(const std::string& w, std::size_t at, std::size_t len, std::string_view with) {
+  std::string r = w;
+  r.replace(at, len, with);
+  return r;
+}
+
+}  // namespace
+
+char letter_class(char c) {
+  c = ascii_lower(c);
+  if (c < 'a' || c > 'z') return 0;
+  return kLetterClasses[static_cast<std::size_t>(c - 'a')];
+}
+
+bool for_each_medieval_spelling(std::string_view word,
+                                const std::function<bool(const Respelling&)>& visit) {
+  if (word.empty()) return false;
+  std::string w(word);
+  w[0] = ascii_lower(w[0]);
+  const std::size_t n = w.size();
+  Respelling r;
+  auto offer = [&](std::string changed, int change) {
+    if (changed == w) return false;
+    r.word = std::move(changed);
+    r.change = change;
+    return visit(r);
+  };
+  auto first_pair = [&](std::string_view from, std::string_view to, int change) {
+    auto p = w.find(from);
+    return p != std::string::npos && offer(replaced(w, p, from.size(), to), change);
+  };
+
+  // 1: "ie" at the end of a longer word: the final "e" becomes "ae".
+  if (n > 3 && w.ends_with("ie") && offer(replaced(w, n - 1, 1, "ae"), 1)) return true;
+  if (first_pair("ci", "ti", 2)) return true;
+  if (first_pair("ti", "ci", 3)) return true;
+  if (first_pair("nn", "mn", 4)) return true;
+  if (first_pair("ch", "c", 5)) return true;
+  if (first_pair("th", "t", 6)) return true;
+  // 7: a final "e" not after "a" becomes "ae".
+  if (n > 1 && w.back() == 'e' && w[n - 2] != 'a' && offer(replaced(w, n - 1, 1, "ae"), 7))
+    return true;
+  // 8: the first "ae" that does not end the word becomes "e".
+  for (auto p = w.find("ae"); p != std::string::npos; p = w.find("ae", p + 1)) {
+    if (p + 2 < n) {
+      if (offer(replaced(w, p, 2, "e"), 8)) return true;
+      break;
+    }
+  }
+  if (first_pair("oe", "e", 9)) return true;
+  // 10: at each position, "e" for "ae" (or "oe" after f, p, c, b) and "f" for "ph".
+  for (std::size_t i = 0; i < n; ++i) {
+    if (w[i] == 'e' && (i == 0 || w[i - 1] != 'a')) {
+      if (offer(replaced(w, i, 1, "ae"), 10)) return true;
+      if (i > 0 && std::string_view("fpcb").find(w[i - 1]) != std::string_view::npos &&
+          offer(replaced(w, i, 1, "oe"), 10))
+        return true;
+    } else if (w[i] == 'f' && offer(replaced(w, i, 1, "ph"), 10)) {
+      return true;
+    }
+  }
+  if (first_pair("ho", "o", 11)) return true;
+  if (first_pair("ph", "f", 12)) return true;
+  if (first_pair("cl", "cul", 13)) return true;
+  // 14: only the first of these patterns that occurs.
+  {
+    std::size_t p;
+    if ((p = w.find("quu")) != std::string::npos) {
+      if (offer(replaced(w, p, 3, "cu"), 14)) return true;
+    } else if ((p = w.find("cu")) != std::string::npos) {
+      if (offer(replaced(w, p, 2, "quu"), 14)) return true;
+    } else if ((p = w.find("mpn")) != std::string::npos) {
+      if (offer(replaced(w, p, 3, "mn"), 14)) return true;
+    } else if ((p = w.find("ict")) != std::string::npos) {
+      if (offer(replaced(w, p, 3, "itt"), 14)) return true;
+    } else {
+      std::size_t best = std::string::npos;
+      for (std::string_view pat : {"ems", "emt", "ums", "umt"}) best = std::min(best, w.find(pat));
+      if (best != std::string::npos) {
+        if (offer(replaced(w, best + 2, 0, "p"), 14)) return true;
+      } else if ((p = w.find("uor")) != std::string::npos) {
+        if (offer(replaced(w, p, 3, "uer"), 14)) return true;
+      }
+    }
+  }
+  // 15: a final "n" after "a" or "i" becomes "m".
+  if ((w.ends_with("an") || w.ends_with("in")) && offer(replaced(w, n - 1, 1, "m"), 15))
+    return true;
+  // 16: "unque" for "umque" (quicunque); also tried against the uniques.
+  if (n > 5 && w.ends_with("unque") && offer(replaced(w, n - 5, 5, "umque"), 16)) return true;
+  // 17: single letter swaps from the second letter on.
+  for (std::size_t i = 1; i < n; ++i) {
+    const char* to = nullptr;
+    switch (w[i]) {
+      case 'd': to = "t"; break;
+      case 'i': to = (i == 1 || i == 2) ? "y" : nullptr; break;
+      case 'k': to = "c"; break;
+      case 's': to = "z"; break;
+      case 'u': to = "y"; break;
+      case 'w': to = "u"; break;
+      case 'y': to = "i"; break;
+      default: break;
+    }
+    if (to && offer(replaced(w, i, 1, to), 17)) return true;
+  }
+  // 18: an "h" before an initial vowel.
+  if (letter_class(w[0]) == '0' && offer("h" + w, 18)) return true;
+  // 19: a single common consonant doubled (litera for littera).
+  for (std::size_t i = 1; i + 2 < n; ++i) {
+    if (!is_consonant1(w[i]) || w[i - 1] == w[i] || w[i + 1] == w[i]) continue;
+    if (offer(replaced(w, i, 0, std::string_view(&w[i], 1)), 19)) return true;
+  }
+  // 20: a doubled common consonant made single.
+  for (std::size_t i = 1; i + 1 < n; ++i) {
+    if (is_consonant1(w[i]) && w[i + 1] == w[i] && offer(replaced(w, i, 1, ""), 20)) return true;
+  }
+  return false;
+}
+
+std::vector<Respelling> medieval_spellings(std::string_view word) {
+  std::vector<Respelling> all;
+  for_each_medieval_spelling(word, [&](const Respelling& r) {
+    all.push_back(r);
+    return false;
+  });
+  return all;
+}
+
+int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
+                           std::vector<Candidate>& out, AnalysisContext& ctx, std::string* used) {
+  const std::size_t before = out.size();
+  if (wa.options().medieval_tricks) {
+    for_each_medieval_spelling(word, [&](const Respelling& r) {
+      int n = wa.analyse_core(r.word, Source::variant, out, ctx);
+      if (r.change == 16) {
+        const std::size_t first = out.size();
+        n += wa.analyse_uniques(r.word, out, ctx);
+        for (std::size_t i = first; i < out.size(); ++i) out[i].origin.source = Source::variant;
+      }
+      if (n == 0) return false;
+      if (used) *used = r.word;
+      return true;
+    });
+  }
+  if (out.size() == before && wa.options().medieval_tricks && wa.options().medieval_phonetics)
+    phonetic_search(wa, word, out, ctx, used);
+  return static_cast<int>(out.size() - before);
+}
+
+}  // namespace kelvo::analysis

@@ -1,0 +1,158 @@
+#include "analysis/token_analyzer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "analysis/word_driver.h"
+#include "analysis/word_report.h"
+#include "base/text.h"
+#include "grammar/codes.h"
+
+namespace kelvo::analysis {
+
+namespace {
+
+void append_dictionary_line(const WordAnalyzer& wa, const Candidate& c, std::string& out) {
+  // "%s - %s\n%s\n": analysed Latin, citation, meaning.
+  out.append(c.analysis.latin_text());
+  out += " - ";
+  std::string_view cit = wa.citation(c.origin);
+  if (cit.empty() && c.origin.table == Origin::Table::builtin) cit = c.origin.builtin_meaning;
+  out.append(cit);
+  out += '\n';
+  std::string_view meaning = wa.full_meaning(c.origin);
+  if (meaning.empty()) meaning = c.analysis.meaning_text();
+  out.append(meaning);
+  out += '\n';
+}
+
+}  // namespace
+
+void TokenAnalyzer::note_precalculated(std::string_view word, ParseLog& log) const {
+  // The precomputed translations name their word at byte 52 of a record.
+  const auto& words = wa_.lexicon().hash_words();
+  auto it = std::lower_bound(words.begin() + (words.empty() ? 0 : 1), words.end(), word,
+                             [](const grammar::HashWord& h, std::string_view w) {
+                               return compare_bytes(h.word, w) < 0;
+                             });
+  if (it == words.end() || it->word != word) return;
+  const auto& rec = wa_.lexicon().hash_records()[static_cast<std::size_t>(it->first_record)];
+  std::string_view text(rec.text, 52);
+  text = text.substr(0, std::min(text.find('\0'), text.size()));
+  log.printf("%.*s (Pre-calc'd)\n%.*s\n", static_cast<int>(word.size()), word.data(),
+             static_cast<int>(text.size()), text.data());
+}
+
+TokenAnalyzer::TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink)
+    : wa_(analyzer), sink_(std::move(sink)) {}
+
+std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token) {
+  std::string out;
+  for (const Candidate& c : token.candidates) {
+    if (c.analysis.speech == grammar::pos::punct) continue;
+    append_dictionary_line(wa, c, out);
+    out += describe_analysis(c.analysis, wa.options().easy_latin);
+    out += "\n\n";
+  }
+  return out;
+}
+
+void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
+  sentence_.text = run.sentence;
+  while (!sentence_.text.empty() &&
+         (sentence_.text.back() == '\n' || sentence_.text.back() == '\r'))
+    sentence_.text.pop_back();
+  sentence_.tokens.clear();
+  const bool quiet = run.options.batch_mode;
+  const bool listing_on = !run.options.translate;
+  std::string listing;
+  AnalysisContext ctx{&run.log, &run.warnings, 0, 0};
+  for (int i = 0; i < run.token_count; ++i) {
+    words.set_current_position(i);
+    std::string_view token = words.token(i);
+    if (grammar::punctuation_token_code(token) >= 0) {
+      int idx = words.add_punctuation_analysis(token, run.warnings, run.log, quiet);
+      AnalysedToken at;
+      at.punctuation = true;
+      at.candidates.push_back(Candidate{words.analysis(idx), {}});
+      at.form = std::string(1, grammar::kPunctuationChars[words.analysis(idx).b1]);
+      sentence_.tokens.push_back(std::move(at));
+      continue;
+    }
+    run.count_word();
+    ctx.position = i;
+    ctx.word_number = words.analysed_words();
+    // The run remembers words it has read as proper names.
+    int slot = text::word_hash_slot(token);
+    text::WordHashSlot& hs = words.hash_slot(slot);
+    bool known_proper = hs.status == 1 && field_view(hs.text) == token;
+    if (listing_on && known_proper) listing += "(Hash #" + std::to_string(slot) + ")  ";
+    if (run.options.hash_in_use) note_precalculated(token, run.log);
+    scratch_.clear();
+    bool question = run.token_count > 0 && words.token(run.token_count - 1) == "PUNCTB";
+    WordResult r = analyse_word(wa_, token, i == 0, known_proper, scratch_, ctx, question);
+    if (r.proper_name && hs.status == -1) {
+      set_field(hs.text, token);
+      hs.status = 1;
+    }
+    if (r.split_off && !may_add_tackon(run.token_count)) {
+      std::string msg = token_limit_message(true);
+      run.log.write(msg);
+      if (!quiet) run.warnings.warn(msg);
+      r.split_off.reset();
+    }
+    // Stores one token's analyses at position `at_pos` in the sentence table.
+    auto emit = [&](std::string form, std::vector<Candidate>& cands, int at_pos) {
+      words.set_current_position(at_pos);
+      AnalysedToken t;
+      t.form = std::move(form);
+      for (Candidate& c : cands) {
+        int idx = words.append_analysis(run.warnings, run.log, quiet);
+        grammar::WordAnalysis& a = words.analysis(idx);
+        auto position = a.position;
+        auto number = a.word_number;
+        a = c.analysis;
+        a.position = position;
+        a.word_number = number;
+        c.analysis = a;
+      }
+      if (!cands.empty()) words.set_analysed_words(words.analysed_words() + 1);
+      t.candidates = cands;
+      if (listing_on) {
+        listing += t.form + "\n";
+        if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
+        listing += list_word(wa_, t);
+      }
+      sentence_.tokens.push_back(std::move(t));
+    };
+    auto insert_token = [&](int at_pos, std::string_view text) {
+      for (int j = run.token_count; j > at_pos; --j) words.set_token(j, words.token(j - 1));
+      words.set_token(at_pos, text);
+      ++run.token_count;
+      words.set_token_count(run.token_count);
+    };
+    std::string host_form(token);
+    if (r.split_off && host_form.size() > r.split_off->text.size() &&
+        host_form.ends_with(r.split_off->text)) {
+      host_form.resize(host_form.size() - r.split_off->text.size());
+      words.set_token(i, host_form);
+    }
+    if (r.split_off && r.split_off->before_host) {
+      insert_token(i, r.split_off->text);
+      emit(r.split_off->text, r.split_off->candidates, i);
+      ++i;
+      emit(host_form, scratch_, i);
+    } else {
+      emit(host_form, scratch_, i);
+      if (r.split_off) {
+        insert_token(i + 1, r.split_off->text);
+        ++i;
+        emit(r.split_off->text, r.split_off->candidates, i);
+      }
+    }
+  }
+  if (listing_on) run.log.write(listing);
+  if (sink_) sink_(sentence_, listing);
+}
+
+}  // namespace kelvo::analysis

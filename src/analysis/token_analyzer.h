@@ -1,0 +1,38 @@
+// Word analysis of one sentence: every token of the sentence word table gets its
+// candidate analyses. With sentence translation off each analysis is listed
+// in the parse log (dictionary line and word report).
+#pragma once
+#include <functional>
+#include <string>
+
+#include "analysis/analysed_sentence.h"
+#include "text/translation_run.h"
+#include "analysis/word_analyzer.h"
+
+namespace kelvo::analysis {
+
+class TokenAnalyzer : public text::SentenceHandler {
+ public:
+  // Called after each sentence with its analyses (exporters, the listing).
+  using SentenceSink = std::function<void(const AnalysedSentence&, const std::string& listing)>;
+
+  TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink = nullptr);
+
+  void analyse(text::SentenceWords& words, text::RunContext& run) override;
+
+  const AnalysedSentence& last_sentence() const { return sentence_; }
+
+ private:
+  // Writes the precomputed translation of a word, when the hash holds it.
+  void note_precalculated(std::string_view word, ParseLog& log) const;
+
+  const WordAnalyzer& wa_;
+  SentenceSink sink_;
+  AnalysedSentence sentence_;
+  std::vector<Candidate> scratch_;
+};
+
+// The word-by-word listing of one word's analyses, as the parse log shows it.
+std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token);
+
+}  // namespace kelvo::analysis

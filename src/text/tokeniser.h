@@ -1,0 +1,25 @@
+// The tokeniser: one temp.lat line into the token table of SentenceWords.
+#pragma once
+#include <string_view>
+
+#include "text/sentence_words.h"
+#include "base/host.h"
+#include "base/options.h"
+#include "base/parse_log.h"
+
+namespace kelvo::text {
+
+inline constexpr std::size_t kMaxWordLength = 100;
+inline constexpr int kTokenLimit = 398;  // tokens of a sentence, less the word's trailing marks
+inline constexpr std::size_t kMaxTrailingMarks = 18;
+inline constexpr const char* kWordTooLongFormat = "More than %d characters in word %s.\n";
+inline constexpr const char* kTooManyTokensFormat =
+    "Too many words/punctuation. Truncated at %d.\n";
+inline constexpr int kTokeniseCancelled = -2;
+
+// Fills the token table from one sentence line and returns the token count, or
+// kTokeniseCancelled when the user chose Cancel at the too-many-words question.
+int tokenise(std::string_view line, SentenceWords& words, const TranslationOptions& options,
+             WarningGate& warnings, ParseLog& log);
+
+}  // namespace kelvo::text

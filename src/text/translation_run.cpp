@@ -1,0 +1,170 @@
+#include "text/translation_run.h"
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+#include "text/tokeniser.h"
+
+namespace kelvo::text {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
+}  // namespace
+
+std::string elapsed_time_text(std::int64_t elapsed_ms) {
+  double x = static_cast<double>(elapsed_ms) / 1000.0;
+  auto m = static_cast<std::int16_t>(x / 60.0);
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%2.2d:%2.2d:%05.2f", m / 60, m % 60, x - 60.0 * m);
+  return buf;
+}
+
+std::int64_t TranslationRun::steady_clock_ms() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+TranslationRun::TranslationRun(const grammar::Lexicon* lexicon, TranslationOptions options,
+                               WarningGate& warnings, ParseLog& log, RunFiles files)
+    : lexicon_(lexicon),
+      options_(options),
+      warnings_(warnings),
+      log_(log),
+      files_(std::move(files)),
+      clock_(&TranslationRun::steady_clock_ms),
+      words_(std::make_unique<SentenceWords>()) {}
+
+void TranslationRun::error_box(const std::string& text) { warnings_.host().warning(text); }
+
+// One temp.lat line (at most kSentenceBuffer - 1 bytes; a longer line is cut
+// at a blank so that no word is split) tokenised into the sentence words.
+int TranslationRun::read_sentence(LineReader& reader, std::string& sentence) {
+  sentence.swap(carry_);
+  carry_.clear();
+  if (sentence.size() < kSentenceBuffer - 1 &&
+      reader.next(piece_, kSentenceBuffer - 1 - sentence.size()))
+    sentence.append(piece_);
+  if (sentence.size() >= kSentenceBuffer - 1 && sentence.back() != '\n') {
+    std::size_t blank = sentence.rfind(' ');
+    if (blank != std::string::npos && blank > 0) {
+      carry_.assign(sentence, blank + 1, std::string::npos);
+      sentence.resize(blank + 1);
+    }
+  }
+  if (sentence.empty()) return -1;
+  if (!latin_overflow_) {
+    if (latin_text_.size() + sentence.size() >= kLatinTextBufferSize)
+      latin_overflow_ = true;
+    else
+      latin_text_.append(sentence);
+  }
+  return tokenise(sentence, *words_, options_, warnings_, log_);
+}
+
+RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start_ms,
+                               SentenceHandler& handler) {
+  RunOutcome outcome;
+  if (options_.auto_adjusting) area_ = {};
+  words_->clear_word_hash();
+  words_->reset_cursors();
+
+  InputPreparation prep(options_, abbreviations_);
+  if (Status s = prep.prepare_file(input_path, files_.temp_lat); !s) {
+    error_box(s.message());
+    return outcome;
+  }
+  persons_ = prep.person_counts();
+  outcome.prepared = true;
+
+  if (!log_.open_file(files_.parser_txt)) {
+    error_box(kCannotOpenParseLog);
+    outcome.prepared = false;
+    return outcome;
+  }
+  if (banner_) banner_(log_, options_);
+  std::unique_ptr<std::FILE, FileCloser> temp(std::fopen(files_.temp_lat.c_str(), "rb"));
+  if (!temp) {
+    error_box(kCannotOpenTempForReading);
+    log_.close();
+    outcome.prepared = false;
+    return outcome;
+  }
+  Host& host = warnings_.host();
+  if (!options_.batch_mode) host.status(kLoadingStatus);
+  latin_text_.clear();
+  // Its whole capacity at once: growing it by doubling would copy it and
+  // touch fresh memory again at every step.
+  latin_text_.reserve(kLatinTextBufferSize);
+  carry_.clear();
+  latin_overflow_ = false;
+
+  // temp.lat is read in large blocks; a sentence is at most a line.
+  LineReader reader(temp.get(), TextEncoding::windows1252);
+  std::string sentence;
+  RunContext ctx(options_, lexicon_, log_, warnings_, persons_, sentence);
+  ctx.area = area_;
+  ctx.token_count = 1;
+  int total_tokens = 0;
+  while (ctx.token_count != 0) {
+    total_tokens += ctx.sentence_length;
+    words_->reset_cursors();
+    int result = read_sentence(reader, sentence);
+    if (result == 0) break;
+    if (host.escape_pressed() || result == kTokeniseCancelled) {
+      if (!options_.batch_mode) host.warning(kEscapeMessage);
+      log_.write(kEscapeMessage);
+      outcome.escaped = true;
+      break;
+    }
+    if (result == -1) break;
+    ctx.token_count = result;
+    const int kept_count = result;
+    ctx.rerun = false;
+    handler.analyse(*words_, ctx);
+    ctx.sentence_length = ctx.token_count;
+    if (!options_.translate) continue;
+    if (options_.joint) {
+      std::string_view latin = sentence;
+      if (!latin.empty() && latin.back() == '\n') latin.remove_suffix(1);
+      log_.write(latin);
+      log_.write("\n");
+    }
+    if (ctx.token_count == 2 && options_.single_word_error) log_.write(kOneWordMessage);
+    if (ctx.token_count < 2) continue;
+    handler.translate(*words_, ctx);
+    if (ctx.rerun_requested && ctx.token_count < kRerunTokenLimit) {
+      ctx.token_count = kept_count;
+      words_->set_token_count(kept_count);
+      words_->restore_tokens();
+      words_->reset_cursors();
+      ctx.rerun = true;
+      handler.analyse(*words_, ctx);
+      ctx.sentence_length = ctx.token_count;
+      handler.translate(*words_, ctx);
+      ctx.rerun = false;
+    }
+    ctx.rerun_requested = false;
+  }
+
+  log_.printf(kWordCountFormat, ctx.file_word_count);
+  ctx.sentence_length = total_tokens;
+  temp.reset();
+  std::int64_t now = clock_ ? clock_() : start_ms;
+  log_.printf(kTimeTakenFormat, elapsed_time_text(now - start_ms).c_str());
+  if (options_.details) handler.details_listing(*words_, ctx);
+  log_.close();
+  host.status(kFinishedStatus);
+  area_ = ctx.area;
+  if (options_.auto_adjusting) handler.area_report(ctx);
+
+  outcome.file_word_count = ctx.file_word_count;
+  outcome.total_tokens = total_tokens;
+  return outcome;
+}
+
+}  // namespace kelvo::text

@@ -1,0 +1,143 @@
+// The translation run: a Latin file prepared into temp.lat, then read back a
+// sentence at a time, tokenised, analysed and (with Translate on) translated,
+// everything written to the parse log. The word analysis and the sentence
+// translation plug in through SentenceHandler.
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "text/input_preparation.h"
+#include "text/input_text.h"
+#include "text/sentence_words.h"
+#include "base/host.h"
+#include "base/options.h"
+#include "base/parse_log.h"
+#include "grammar/lexicon.h"
+#include "userdata/abbreviations.h"
+
+namespace kelvo::text {
+
+inline constexpr std::size_t kLatinTextBufferSize = 200'000;
+inline constexpr std::size_t kSentenceBuffer = 2'000;
+inline constexpr int kRerunTokenLimit = 380;
+
+inline constexpr const char* kCannotOpenParseLog =
+    "Error in opening output log file.\nIs it open elsewhere? Program cannot run.";
+inline constexpr const char* kCannotOpenTempForReading =
+    "Cannot open 'temp.lat' intermediate file.\nIs it open somewhere else?";
+inline constexpr const char* kLoadingStatus = "Loading words for translation...";
+inline constexpr const char* kFinishedStatus = "Finished translation.";
+inline constexpr const char* kEscapeMessage = "Escape Pressed. Ending translation.\n";
+inline constexpr const char* kOneWordMessage = "Cannot safely sentence-translate one word!\n";
+inline constexpr const char* kWordCountFormat = "Done. No. of words translated in file = %d.\n";
+inline constexpr const char* kTimeTakenFormat = "\nTime taken = %s.\n";
+
+// "hh:mm:ss.ss" text of an elapsed time in milliseconds.
+std::string elapsed_time_text(std::int64_t elapsed_ms);
+
+// Automatic area selection: the current area and the per-area sentence tally.
+struct AreaState {
+  char current_area = 0;
+  std::uint16_t unclear_sentences = 0;
+  std::array<std::uint16_t, 16> tally{};
+};
+
+// What the per-sentence work sees of the run.
+struct RunContext {
+  RunContext(const TranslationOptions& o, const grammar::Lexicon* lex, ParseLog& l,
+             WarningGate& w, const PersonCounts& p, const std::string& s)
+      : options(o), lexicon(lex), log(l), warnings(w), persons(p), sentence(s) {}
+
+  const TranslationOptions& options;
+  const grammar::Lexicon* lexicon;  // null when only sentences or tokens are wanted
+  ParseLog& log;
+  WarningGate& warnings;
+  const PersonCounts& persons;
+  const std::string& sentence;  // the current sentence text, as read from temp.lat
+  int token_count = 0;          // may be changed by the word analysis
+  int sentence_length = 0;      // token count after word analysis
+  int file_word_count = 0;
+  bool rerun = false;           // a repeated analysis of the sentence is in progress
+  bool rerun_requested = false; // set by the area tally to ask for a repeat
+  AreaState area;
+
+  // Counts one analysed word in the file total (not during a repeat).
+  void count_word() {
+    if (!rerun) ++file_word_count;
+  }
+};
+
+class SentenceHandler {
+ public:
+  virtual ~SentenceHandler() = default;
+  // Word analysis of the tokens (always called).
+  virtual void analyse(SentenceWords& words, RunContext& run) = 0;
+  // Sentence translation (called with Translate on and two tokens or more).
+  virtual void translate(SentenceWords& /*words*/, RunContext& /*run*/) {}
+  // After the word count and time: the Details listing.
+  virtual void details_listing(SentenceWords& /*words*/, RunContext& /*run*/) {}
+  // After the log is closed: the area report of automatic area selection.
+  virtual void area_report(RunContext& /*run*/) {}
+};
+
+struct RunFiles {
+  std::string temp_lat;    // the prepared sentences
+  std::string parser_txt;  // the parse log
+};
+
+struct RunOutcome {
+  bool prepared = false;  // false: nothing was translated (the error was shown)
+  bool escaped = false;
+  int file_word_count = 0;
+  int total_tokens = 0;
+};
+
+class TranslationRun {
+ public:
+  using Clock = std::function<std::int64_t()>;  // milliseconds
+  using Banner = std::function<void(ParseLog&, const TranslationOptions&)>;
+
+  TranslationRun(const grammar::Lexicon* lexicon, TranslationOptions options, WarningGate& warnings,
+                 ParseLog& log, RunFiles files);
+
+  void set_abbreviations(const userdata::AbbreviationTable* table) { abbreviations_ = table; }
+  void set_banner(Banner banner) { banner_ = std::move(banner); }
+  void set_clock(Clock clock) { clock_ = std::move(clock); }
+
+  // Translates the file at `input_path`; `start_ms` is the clock value taken
+  // when the command started.
+  RunOutcome run(const std::string& input_path, std::int64_t start_ms, SentenceHandler& handler);
+
+  // The Latin text read in this run (for the window), and whether it overflowed.
+  const std::string& latin_text() const { return latin_text_; }
+  bool latin_text_overflow() const { return latin_overflow_; }
+  const PersonCounts& person_counts() const { return persons_; }
+  const AreaState& area_state() const { return area_; }
+  SentenceWords& sentence_words() { return *words_; }
+  static std::int64_t steady_clock_ms();
+
+ private:
+  int read_sentence(LineReader& reader, std::string& sentence);
+  void error_box(const std::string& text);
+
+  const grammar::Lexicon* lexicon_;
+  TranslationOptions options_;
+  WarningGate& warnings_;
+  ParseLog& log_;
+  RunFiles files_;
+  const userdata::AbbreviationTable* abbreviations_ = nullptr;
+  Banner banner_;
+  Clock clock_;
+  std::unique_ptr<SentenceWords> words_;
+  PersonCounts persons_;
+  AreaState area_;
+  std::string latin_text_;
+  std::string carry_;  // the rest of a temp.lat line cut at the sentence buffer
+  std::string piece_;  // what one read of temp.lat brought
+  bool latin_overflow_ = false;
+};
+
+}  // namespace kelvo::text

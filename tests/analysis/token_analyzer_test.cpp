@@ -1,0 +1,67 @@
+#include "analysis/token_analyzer.h"
+
+#include <gtest/gtest.h>
+
+#include "common/test_files.h"
+#include "real_data.h"
+
+using namespace kelvo;
+using namespace kelvo::analysis;
+
+namespace {
+
+struct Ran {
+  std::vector<AnalysedSentence> sentences;
+  std::string log;
+};
+
+Ran run_text(const grammar::Lexicon& lex, const std::string& text) {
+  kelvo::testing::TempDir dir;
+  kelvo::testing::write_file(dir.file("in.txt"), text);
+  TranslationOptions opts;
+  WordAnalyzer wa(lex, nullptr, opts);
+  Ran ran;
+  TokenAnalyzer handler(wa, [&](const AnalysedSentence& s, const std::string&) {
+    ran.sentences.push_back(s);
+  });
+  RecordingHost host;
+  WarningGate gate(host);
+  ParseLog log;
+  text::TranslationRun run(&lex, opts, gate, log, {dir.file("temp.lat"), dir.file("parser.txt")});
+  run.run(dir.file("in.txt"), 0, handler);
+  ran.log = kelvo::testing::read_file(dir.file("parser.txt"));
+  return ran;
+}
+
+std::vector<std::string> forms(const AnalysedSentence& s) {
+  std::vector<std::string> v;
+  for (const auto& t : s.tokens) v.push_back(t.form);
+  return v;
+}
+
+}  // namespace
+
+TEST(SentenceAnalysis, EncliticsBecomeTokensReadFirst) {
+  REQUIRE_REAL_LEXICON(lex);
+  Ran r = run_text(*lex, "Arma uirumque cano. Uenitne Orgetorix?\n");
+  ASSERT_EQ(r.sentences.size(), 2u);
+  EXPECT_EQ(forms(r.sentences[0]), (std::vector<std::string>{"Arma", "que", "uirum", "cano", "."}));
+  const auto& que = r.sentences[0].tokens[1];
+  ASSERT_FALSE(que.candidates.empty());
+  EXPECT_NE(que.candidates[0].analysis.meaning_text().find("and"), std::string_view::npos);
+  // A capitalised name found nowhere, with "ne" in a question.
+  auto second = forms(r.sentences[1]);
+  EXPECT_EQ(second, (std::vector<std::string>{"ne", "Uenit", "Orgetorix", "?"}));
+}
+
+TEST(SentenceAnalysis, ListingInTheParseLogAndTheProperNameMemo) {
+  REQUIRE_REAL_LEXICON(lex);
+  Ran r = run_text(*lex, "Zqxorix uenit. Zqxorix abiit.\n");
+  EXPECT_NE(r.log.find("uen.it - uenio uenire ueni uentus\ncome"), std::string::npos) << r.log;
+  EXPECT_NE(r.log.find("VERB 4 1  PERF    ACTIVE    IND    3   SING"), std::string::npos);
+  // The second time the name is known from the run's word hash.
+  auto first = r.log.find("Zqxorix\n");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_NE(r.log.find("(Hash #", first), std::string::npos);
+  EXPECT_NE(r.log.find("Done. No. of words translated in file = 4.\n"), std::string::npos);
+}
