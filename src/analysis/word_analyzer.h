@@ -81,6 +81,8 @@ class WordAnalyzer {
                const TranslationOptions& options);
 
   const TranslationOptions& options() const { return options_; }
+  // A re-run of a sentence may change the area (automatic area selection).
+  void set_options(const TranslationOptions& options) { options_ = options; }
   const grammar::Lexicon& lexicon() const { return lexicon_; }
   int age_limit() const { return options_.age_value(); }
 

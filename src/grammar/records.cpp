@@ -92,3 +92,107 @@ void choose_area_section(std::string& meaning, char preferred, int age_code, int
 }
 
 }  // namespace kelvo::grammar
+
+namespace kelvo::grammar {
+
+namespace {
+
+bool adjective_like(Code s) { return s == pos::adj || s == pos::sadj; }
+bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
+// A tackon carries a tense in byte 3 when it marks a verb form (bytes 6/7 = 7/2).
+bool tackon_tense(const WordAnalysis& a) {
+  return a.speech == pos::tackon && a.b7 == 2 && a.b6 == 7;
+}
+
+}  // namespace
+
+Code WordAnalysis::grammatical_case() const {
+  if (is_nominal(speech)) return b3;
+  if (speech == pos::prep) return b1;
+  if (speech == pos::tackon && !tackon_tense(*this)) return b3;
+  return 0;
+}
+Code WordAnalysis::number() const {
+  if (is_nominal(speech)) return b4;
+  return speech == pos::verb ? b7 : 0;
+}
+Code WordAnalysis::gender() const { return is_nominal(speech) ? b5 : 0; }
+Code WordAnalysis::comparison() const {
+  if (adjective_like(speech)) return b6;
+  return adverb(speech) ? stem_key : 0;
+}
+Code WordAnalysis::tense() const {
+  if (speech == pos::verb || tackon_tense(*this)) return b3;
+  return speech == pos::vpar ? b6 : 0;
+}
+Code WordAnalysis::voice() const {
+  if (speech == pos::verb) return b4;
+  return speech == pos::vpar ? b7 : 0;
+}
+Code WordAnalysis::mood() const {
+  if (speech == pos::verb) return b5;
+  return speech == pos::vpar ? b8 : 0;
+}
+Code WordAnalysis::person() const { return speech == pos::verb ? b6 : 0; }
+Code WordAnalysis::noun_kind() const { return speech == pos::noun ? b2 : 0; }
+Code WordAnalysis::pronoun_kind() const {
+  return speech == pos::pron || speech == pos::pack ? b2 : 0;
+}
+Code WordAnalysis::verb_kind() const {
+  return speech == pos::verb || speech == pos::vpar ? b2 : 0;
+}
+Code WordAnalysis::numeral_sort() const { return speech == pos::num ? b6 : 0; }
+Code WordAnalysis::complement() const {
+  if (speech == pos::vpar) return b1;
+  if (speech == pos::verb || adjective_like(speech) || adverb(speech) || speech == pos::conj)
+    return b8;
+  return 0;
+}
+Code WordAnalysis::punctuation() const { return speech == pos::punct ? b1 : 0; }
+bool WordAnalysis::quis_clause() const { return speech == pos::pron && b8 == 8; }
+bool WordAnalysis::conjunction_like() const { return adverb(speech) && b7 == 1; }
+
+void WordAnalysis::set_grammatical_case(Code c) {
+  if (is_nominal(speech) || (speech == pos::tackon && !tackon_tense(*this)))
+    b3 = c;
+  else if (speech == pos::prep)
+    b1 = c;
+}
+void WordAnalysis::set_number(Code c) {
+  if (is_nominal(speech))
+    b4 = c;
+  else if (speech == pos::verb)
+    b7 = c;
+}
+void WordAnalysis::set_gender(Code c) {
+  if (is_nominal(speech)) b5 = c;
+}
+void WordAnalysis::set_comparison(Code c) {
+  if (adjective_like(speech))
+    b6 = c;
+  else if (adverb(speech))
+    stem_key = c;
+}
+void WordAnalysis::set_tense(Code c) {
+  if (speech == pos::verb || tackon_tense(*this))
+    b3 = c;
+  else if (speech == pos::vpar)
+    b6 = c;
+}
+void WordAnalysis::set_voice(Code c) {
+  if (speech == pos::verb)
+    b4 = c;
+  else if (speech == pos::vpar)
+    b7 = c;
+}
+void WordAnalysis::set_mood(Code c) {
+  if (speech == pos::verb)
+    b5 = c;
+  else if (speech == pos::vpar)
+    b8 = c;
+}
+void WordAnalysis::set_person(Code c) {
+  if (speech == pos::verb) b6 = c;
+}
+
+}  // namespace kelvo::grammar

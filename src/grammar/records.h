@@ -169,6 +169,43 @@ struct WordAnalysis {
   std::string_view latin_text() const { return field_view(latin); }
   std::string_view meaning_text() const { return field_view(meaning); }
   std::string_view english_text() const { return field_view(english); }
+
+  // The grammar bytes by name. Where a property lives depends on the part of
+  // speech; a getter answers 0 where the part of speech has no such property,
+  // and a setter changes nothing there.
+  Code grammatical_case() const;  // nominal forms; PREP: the case it governs
+  Code number() const;
+  Code gender() const;
+  Code comparison() const;        // ADJ, SADJ, ADV
+  Code tense() const;             // VERB, VPAR
+  Code voice() const;
+  Code mood() const;
+  Code person() const;            // VERB
+  Code noun_kind() const;         // NOUN
+  Code pronoun_kind() const;      // PRON, PACK
+  Code verb_kind() const;         // VERB, VPAR
+  Code numeral_sort() const;      // NUM
+  Code complement() const;        // VERB, VPAR, ADJ, SADJ, ADV, CONJ
+  Code punctuation() const;       // PUNCT: code 0..10
+  bool quis_clause() const;       // PRON introducing a quis-clause
+  bool conjunction_like() const;  // an adverb that joins like a conjunction
+  void set_grammatical_case(Code c);
+  void set_number(Code c);
+  void set_gender(Code c);
+  void set_comparison(Code c);
+  void set_tense(Code c);
+  void set_voice(Code c);
+  void set_mood(Code c);
+  void set_person(Code c);
+
+  // The declension pair: which and variant.
+  int which() const { return (declension.get() >> 4) & 0x0F; }
+  int variant() const { return declension.get() & 0x0F; }
+  // Links 0..2 to agreeing analyses; -1 when empty.
+  int link(int k) const { return (k == 0 ? link1 : k == 1 ? link2 : link3).get(); }
+  void set_link(int k, int index) {
+    (k == 0 ? link1 : k == 1 ? link2 : link3).set(static_cast<std::int16_t>(index));
+  }
 };
 
 // Writes a meaning into an analysis: at most 24 characters; a longer text is cut

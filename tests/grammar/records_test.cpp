@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <cstring>
 
 namespace g = kelvo::grammar;
@@ -55,4 +57,54 @@ TEST(AreaSection, PreferredAreaSectionReplacesMeaning) {
     EXPECT_EQ(area, c.out_area) << c.text;
     EXPECT_EQ(rarity, c.out_rarity) << c.text;
   }
+}
+
+// Each property is read from the byte its part of speech keeps it in, and a
+// part of speech without the property answers 0 and ignores the setter.
+TEST(WordAnalysisFields, NamedAccessorsFollowThePartOfSpeech) {
+  auto make = [](g::Code speech, std::array<g::Code, 8> b, g::Code key = 0) {
+    g::WordAnalysis a{};
+    a.speech = speech;
+    a.b1 = b[0], a.b2 = b[1], a.b3 = b[2], a.b4 = b[3];
+    a.b5 = b[4], a.b6 = b[5], a.b7 = b[6], a.b8 = b[7];
+    a.stem_key = key;
+    return a;
+  };
+  auto verb = make(g::pos::verb, {0, 6, 4, 2, 2, 3, 1, 2});
+  EXPECT_EQ(verb.tense(), 4);
+  EXPECT_EQ(verb.voice(), 2);
+  EXPECT_EQ(verb.mood(), 2);
+  EXPECT_EQ(verb.person(), 3);
+  EXPECT_EQ(verb.number(), 1);
+  EXPECT_EQ(verb.verb_kind(), 6);
+  EXPECT_EQ(verb.complement(), 2);
+  EXPECT_EQ(verb.grammatical_case(), 0);
+  auto vpar = make(g::pos::vpar, {5, 6, 7, 2, 1, 4, 2, 5});
+  EXPECT_EQ(vpar.grammatical_case(), 7);
+  EXPECT_EQ(vpar.tense(), 4);
+  EXPECT_EQ(vpar.voice(), 2);
+  EXPECT_EQ(vpar.mood(), 5);
+  EXPECT_EQ(vpar.complement(), 5);
+  auto prep = make(g::pos::prep, {6, 0, 0, 0, 0, 0, 0, 0});
+  EXPECT_EQ(prep.grammatical_case(), 6);
+  auto adv = make(g::pos::adv2, {0, 0, 0, 0, 0, 0, 1, 0}, 2);
+  EXPECT_EQ(adv.comparison(), 2);
+  EXPECT_TRUE(adv.conjunction_like());
+  auto tackon_tense = make(g::pos::tackon, {0, 0, 1, 0, 0, 7, 2, 0});
+  EXPECT_EQ(tackon_tense.tense(), 1);
+  EXPECT_EQ(tackon_tense.grammatical_case(), 0);
+  auto pron = make(g::pos::pron, {0, 5, 1, 1, 1, 0, 0, 8});
+  EXPECT_TRUE(pron.quis_clause());
+  EXPECT_EQ(pron.pronoun_kind(), 5);
+
+  auto noun = make(g::pos::noun, {0, 4, 1, 1, 1, 0, 0, 0});
+  noun.set_grammatical_case(g::gcase::acc);
+  noun.set_tense(g::tense::perf);  // a noun has no tense: nothing changes
+  EXPECT_EQ(noun.b3, g::gcase::acc);
+  EXPECT_EQ(noun.b6, 0);
+  verb.set_number(g::number::sing);
+  EXPECT_EQ(verb.b7, g::number::sing);
+  noun.set_link(1, 42);
+  EXPECT_EQ(noun.link(1), 42);
+  EXPECT_EQ(noun.link2.get(), 42);
 }

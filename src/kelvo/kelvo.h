@@ -1,0 +1,108 @@
+// The door to the Kelvo core for a window, the command line, a test or another
+// program: load an Engine once, then analyse text with a Translator per thread.
+//
+//   auto engine = kelvo::Engine::load({});
+//   if (!engine) { report(engine.error().message); return; }
+//   kelvo::Translator tr(*engine, kelvo::TranslationOptions{});
+//   auto result = tr.analyse("Gallia est omnis divisa in partes tres.");
+//   for (const auto& s : result.sentences)
+//     for (const auto& t : s.tokens) ... t.text, t.begin, t.end, t.readings ...
+#pragma once
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/host.h"
+#include "base/options.h"
+#include "base/status.h"
+#include "kelvo/reading.h"
+
+namespace kelvo {
+
+struct Token {
+  std::string text;       // the word as analysed (8-bit Latin, after the clean-up)
+  std::size_t begin = 0;  // byte offsets of the word in the text given to analyse();
+  std::size_t end = 0;    // begin == end when the word was made by the clean-up
+  bool punctuation = false;
+  int enclitic_of = -1;   // an enclitic or tackon split off a word: the index of that word
+  std::vector<Reading> readings;
+};
+
+struct Sentence {
+  std::string text;  // the prepared sentence, as the analysis read it
+  std::vector<Token> tokens;
+};
+
+enum class RunStatus : std::uint8_t {
+  complete,
+  cancelled,      // the host asked to stop; the sentences before it are kept
+  limit_reached,  // text was cut at a limit; messages say where
+};
+
+struct TextAnalysis {
+  std::vector<Sentence> sentences;
+  RunStatus status = RunStatus::complete;
+  std::vector<std::string> messages;  // warnings met on the way, in order
+  int word_count = 0;                 // words analysed (punctuation aside)
+};
+
+struct EngineConfig {
+  std::string data_dir;  // empty: --data's usual search (KELVO_DATA_DIR, installed, build tree)
+  std::string home_dir;  // the user's folder; empty: no user dictionary, phrases or abbreviations
+  bool pliny = false;    // also load PlinyUserfile.txt from the user's folder
+  bool high_speed_hash = true;  // load the precomputed translations when present
+};
+
+struct EngineData;  // the loaded tables; inside the core only (kelvo/engine_data.h)
+
+// The lexicon and the user's data, loaded once and never changed: share one
+// Engine between any number of threads.
+class Engine {
+ public:
+  // Reads the files and nothing else: no option changes, no questions.
+  static Result<std::shared_ptr<const Engine>> load(const EngineConfig& config);
+  ~Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  const EngineData& data() const { return *data_; }
+  bool has_botany() const;
+  // Lines of the user files that were refused, "file:line: rejected '...' (reason)".
+  const std::string& rejected_user_lines() const;
+
+  explicit Engine(std::unique_ptr<EngineData> data);
+
+ private:
+  std::unique_ptr<EngineData> data_;
+};
+
+// One translator per thread (or per call): its own options and working storage.
+class Translator {
+ public:
+  // `host` (may be null) hears the warnings and answers the questions of a run;
+  // without one warnings only reach TextAnalysis::messages.
+  Translator(std::shared_ptr<const Engine> engine, TranslationOptions options,
+             Host* host = nullptr);
+  ~Translator();
+  Translator(Translator&&) noexcept;
+  Translator& operator=(Translator&&) noexcept;
+
+  const TranslationOptions& options() const;
+  void set_options(const TranslationOptions& options);
+
+  // Prepares, splits and tokenises the text in memory and reads every word.
+  // The text may be UTF-8 or Windows-1252.
+  TextAnalysis analyse(std::string_view text);
+
+  // Every reading of one word on its own.
+  std::vector<Reading> lookup(std::string_view word);
+
+  struct Impl;
+
+ private:
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kelvo
