@@ -64,7 +64,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
     sentence_.text.pop_back();
   sentence_.tokens.clear();
   const bool quiet = run.options.batch_mode;
-  const bool listing_on = !run.options.translate;
+  const bool listing_on = listing_ && !run.options.translate;
   std::string listing;
   AnalysisContext ctx{&run.log, &run.warnings, 0, 0};
   for (int i = 0; i < run.token_count; ++i) {

@@ -21,6 +21,8 @@ class TokenAnalyzer : public text::SentenceHandler {
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 
   const AnalysedSentence& last_sentence() const { return sentence_; }
+  // The word-by-word listing (with Translate off) is built only when wanted.
+  void set_listing(bool on) { listing_ = on; }
 
  private:
   // Writes the precomputed translation of a word, when the hash holds it.
@@ -28,6 +30,7 @@ class TokenAnalyzer : public text::SentenceHandler {
 
   const WordAnalyzer& wa_;
   SentenceSink sink_;
+  bool listing_ = true;
   AnalysedSentence sentence_;
   std::vector<Candidate> scratch_;
 };

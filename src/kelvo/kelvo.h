@@ -46,6 +46,19 @@ struct TextAnalysis {
   RunStatus status = RunStatus::complete;
   std::vector<std::string> messages;  // warnings met on the way, in order
   int word_count = 0;                 // words analysed (punctuation aside)
+  Error error;                        // why nothing was read, when the text is not text
+  bool ok() const { return error.message.empty(); }
+  // Only when asked for (Translator::set_outputs): the word-by-word listing
+  // that `kelvo parse` prints, and the whole parse log of the run.
+  std::string listing;
+  std::string log;
+};
+
+// What a run writes beside the analysis; both off by default.
+struct RunOutputs {
+  bool listing = false;
+  bool log = false;
+  std::string log_banner;  // the opening lines of the parse log
 };
 
 struct EngineConfig {
@@ -91,6 +104,7 @@ class Translator {
 
   const TranslationOptions& options() const;
   void set_options(const TranslationOptions& options);
+  void set_outputs(RunOutputs outputs);
 
   // Prepares, splits and tokenises the text in memory and reads every word.
   // The text may be UTF-8 or Windows-1252.

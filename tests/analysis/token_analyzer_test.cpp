@@ -16,8 +16,6 @@ struct Ran {
 };
 
 Ran run_text(const grammar::Lexicon& lex, const std::string& text) {
-  kelvo::testing::TempDir dir;
-  kelvo::testing::write_file(dir.file("in.txt"), text);
   TranslationOptions opts;
   WordAnalyzer wa(lex, nullptr, opts);
   Ran ran;
@@ -27,9 +25,10 @@ Ran run_text(const grammar::Lexicon& lex, const std::string& text) {
   RecordingHost host;
   WarningGate gate(host);
   ParseLog log;
-  text::TranslationRun run(&lex, opts, gate, log, {dir.file("temp.lat"), dir.file("parser.txt")});
-  run.run(dir.file("in.txt"), 0, handler);
-  ran.log = kelvo::testing::read_file(dir.file("parser.txt"));
+  log.open_memory();
+  text::TranslationRun run(&lex, opts, gate, log);
+  run.run(text, 0, handler);
+  ran.log = log.text();
   return ran;
 }
 

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "common/requirements.h"
 #include "common/test_files.h"
 
 namespace fs = std::filesystem;
@@ -84,7 +85,7 @@ TEST(KelvoTokens, SettingsFileThenFlags) {
 
 TEST(KelvoSentences, EveryCorpusFile) {
   const fs::path corpus = fs::path(KELVO_SHARED_DIR) / "corpus";
-  if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus at " << corpus;
+  KELVO_REQUIRE_SHARED(fs::is_directory(corpus), "the corpus at " << corpus);
   kelvo::testing::TempDir home;
   int files = 0;
   for (const auto& e : fs::directory_iterator(corpus)) {
