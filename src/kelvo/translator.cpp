@@ -22,25 +22,6 @@ class QuietHost : public Host {
   bool ask_ok_cancel(std::string_view) override { return true; }
 };
 
-// Every warning reaches the result's messages, and the caller's host too.
-class MessageHost : public Host {
- public:
-  explicit MessageHost(Host& inner) : inner_(inner) {}
-  void set_sink(std::vector<std::string>* sink) { sink_ = sink; }
-  void warning(std::string_view text) override {
-    if (sink_) sink_->emplace_back(text);
-    inner_.warning(text);
-  }
-  bool ask_yes_no(std::string_view text) override { return inner_.ask_yes_no(text); }
-  bool ask_ok_cancel(std::string_view text) override { return inner_.ask_ok_cancel(text); }
-  void status(std::string_view text) override { inner_.status(text); }
-  bool escape_pressed() override { return inner_.escape_pressed(); }
-
- private:
-  Host& inner_;
-  std::vector<std::string>* sink_ = nullptr;
-};
-
 }  // namespace
 
 struct Translator::Impl {
@@ -65,7 +46,7 @@ struct Translator::Impl {
   const EngineData& data;
   TranslationOptions options;
   QuietHost quiet;
-  MessageHost host;
+  Host& host;
   WarningGate gate;
   ParseLog log;
   RunOutputs outputs;
@@ -98,7 +79,7 @@ TextAnalysis Translator::analyse(std::string_view text) {
   Impl& m = *impl_;
   TextAnalysis result;
   m.current = &result;
-  m.host.set_sink(&result.messages);
+  m.gate.keep_warnings_in(&result.messages);
   TranslationOptions o = m.options;
   shell::reset_area_for_run(o);
   // Only a translating run's re-run changes the area; word analysis always
@@ -115,7 +96,7 @@ TextAnalysis Translator::analyse(std::string_view text) {
     m.log.close();
     m.log.clear_text();
   }
-  m.host.set_sink(nullptr);
+  m.gate.keep_warnings_in(nullptr);
   m.current = nullptr;
   switch (outcome.status) {
     case text::RunStatus::complete: break;

@@ -86,6 +86,13 @@ TEST(Facade, BadInputIsAnErrorValueAndTheTranslatorGoesOn) {
   EXPECT_FALSE(bad.ok());
   EXPECT_TRUE(bad.sentences.empty());
   EXPECT_TRUE(tr.analyse("Arma uirumque cano.").ok());
+
+  // A word cut at its limit: the result says so, and every warning of the run
+  // is in its messages, whether or not the host was shown it.
+  TextAnalysis cut = tr.analyse("Veni " + std::string(150, 'x') + " vici.");
+  EXPECT_EQ(cut.status, kelvo::RunStatus::limit_reached);
+  ASSERT_FALSE(cut.messages.empty());
+  EXPECT_NE(cut.messages[0].find("More than 100 characters"), std::string::npos);
 }
 
 TEST(Facade, MissingDataIsAnErrorNamingTheFolder) {
