@@ -115,6 +115,10 @@ bool take_jobs(std::vector<std::string>& args, unsigned& jobs, const char* comma
   return true;
 }
 
+unsigned effective_jobs(unsigned jobs, const std::vector<Unit>& units) {
+  return std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(units.size())));
+}
+
 unsigned default_jobs() {
   unsigned n = std::thread::hardware_concurrency();
   return n == 0 ? 1 : n;
@@ -125,7 +129,7 @@ unsigned default_jobs() {
 template <typename Work, typename Emit>
 void run_units(const Loaded& l, const TranslationOptions& options, const RunOutputs& outputs,
                std::vector<Unit>& units, unsigned jobs, Work work, Emit emit) {
-  jobs = std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(units.size())));
+  jobs = effective_jobs(jobs, units);
   std::vector<Translator> translators;
   std::vector<CliHost> hosts(jobs);
   translators.reserve(jobs);
@@ -234,6 +238,9 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   std::vector<Unit> units;
   int status = read_units(l.cli, false, units);
   std::string log_text;
+  // One thread prints as it goes; several keep each input's output until its turn.
+  if (effective_jobs(jobs, units) == 1)
+    outputs.on_listing = [](std::string_view s) { std::fwrite(s.data(), 1, s.size(), stdout); };
   install_interrupt_handler();
   run_units(l, options, outputs, units, jobs,
             [](Translator& tr, const Unit& u, UnitResult& r) { r.analysis = tr.analyse(u.text); },
@@ -287,9 +294,12 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
     write_out(conllu ? formats::sentence_to_conllu(s, number)
                      : formats::sentence_to_json(s) + "\n");
   };
+  RunOutputs outputs;
+  if (!lines && effective_jobs(jobs, units) == 1)
+    outputs.on_sentence = [&](Sentence&& s) { emit_sentence(s); };
   install_interrupt_handler();
   run_units(
-      l, options, RunOutputs{}, units, jobs,
+      l, options, outputs, units, jobs,
       [](Translator& tr, const Unit& u, UnitResult& r) {
         if (!u.blank_line) r.analysis = tr.analyse(u.text);
       },

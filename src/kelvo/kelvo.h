@@ -9,6 +9,7 @@
 //     for (const auto& t : s.tokens) ... t.text, t.begin, t.end, t.readings ...
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -59,6 +60,10 @@ struct RunOutputs {
   bool listing = false;
   bool log = false;
   std::string log_banner;  // the opening lines of the parse log
+  // For long texts: each sentence, and each sentence's listing, handed over as
+  // soon as it is analysed instead of kept in the result.
+  std::function<void(Sentence&&)> on_sentence;
+  std::function<void(std::string_view listing)> on_listing;
 };
 
 struct EngineConfig {

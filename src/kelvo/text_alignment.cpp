@@ -20,11 +20,17 @@ char fold(char c) {
   return c;
 }
 
+}  // namespace
+
 // The input as 8-bit folded letters, each with the input bytes it came from.
-struct FoldedText {
+struct TokenAligner::Folded {
   std::string text;
   std::vector<std::size_t> begin, end;
 };
+
+namespace {
+
+using FoldedText = TokenAligner::Folded;
 
 FoldedText fold_input(std::string_view input) {
   text::EncodingDetector detector;
@@ -64,35 +70,35 @@ std::size_t find_from(const FoldedText& f, std::string_view word, std::size_t fr
 
 }  // namespace
 
-void align_tokens(std::string_view input, std::vector<Sentence>& sentences) {
-  const FoldedText f = fold_input(input);
-  std::size_t cursor = 0;       // folded position after the last token found
-  std::size_t before_last = 0;  // the cursor before the last token was found
-  for (Sentence& s : sentences) {
-    for (Token& t : s.tokens) {
-      // A joined expression ("opus_est") is found by its first and last parts.
-      std::string_view word = t.text;
-      std::string_view first = word.substr(0, word.find('_'));
-      std::string_view last = word.substr(word.rfind('_') + 1);
-      if (word.find('_') == std::string_view::npos) last = first;
-      std::size_t at = find_from(f, first, cursor);
-      // An enclitic read before its word stands after it in the text.
-      if (at == std::string::npos) at = find_from(f, first, before_last);
-      if (at == std::string::npos) {
-        std::size_t here = cursor < f.begin.size() ? f.begin[cursor] : input.size();
-        t.begin = t.end = here;
-        continue;
-      }
-      std::size_t stop = at + first.size();
-      if (last.data() != first.data()) {
-        std::size_t l = find_from(f, last, stop);
-        if (l != std::string::npos) stop = l + last.size();
-      }
-      t.begin = f.begin[at];
-      t.end = f.end[stop - 1];
-      before_last = cursor;
-      if (stop > cursor) cursor = stop;
+TokenAligner::TokenAligner(std::string_view input)
+    : input_(input), folded_(std::make_unique<Folded>(fold_input(input))) {}
+TokenAligner::~TokenAligner() = default;
+
+void TokenAligner::align(Sentence& s) {
+  const FoldedText& f = *folded_;
+  for (Token& t : s.tokens) {
+    // A joined expression ("opus_est") is found by its first and last parts.
+    std::string_view word = t.text;
+    std::string_view first = word.substr(0, word.find('_'));
+    std::string_view last = word.substr(word.rfind('_') + 1);
+    if (word.find('_') == std::string_view::npos) last = first;
+    std::size_t at = find_from(f, first, cursor_);
+    // An enclitic read before its word stands after it in the text.
+    if (at == std::string::npos) at = find_from(f, first, before_last_);
+    if (at == std::string::npos) {
+      std::size_t here = cursor_ < f.begin.size() ? f.begin[cursor_] : input_.size();
+      t.begin = t.end = here;
+      continue;
     }
+    std::size_t stop = at + first.size();
+    if (last.data() != first.data()) {
+      std::size_t l = find_from(f, last, stop);
+      if (l != std::string::npos) stop = l + last.size();
+    }
+    t.begin = f.begin[at];
+    t.end = f.end[stop - 1];
+    before_last_ = cursor_;
+    if (stop > cursor_) cursor_ = stop;
   }
 }
 

@@ -34,8 +34,17 @@ struct Translator::Impl {
         analyzer(data.lexicon, data.home_dir.empty() ? nullptr : &data.user.dictionary, o),
         tokens(analyzer,
                [this](const analysis::AnalysedSentence& s, const std::string& listing) {
-                 current->sentences.push_back(analysis::to_public_sentence(s, analyzer));
-                 if (outputs.listing) current->listing += listing;
+                 Sentence out = analysis::to_public_sentence(s, analyzer);
+                 aligner->align(out);
+                 if (outputs.on_sentence)
+                   outputs.on_sentence(std::move(out));
+                 else
+                   current->sentences.push_back(std::move(out));
+                 if (!outputs.listing) return;
+                 if (outputs.on_listing)
+                   outputs.on_listing(listing);
+                 else
+                   current->listing += listing;
                }),
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
@@ -54,6 +63,7 @@ struct Translator::Impl {
   analysis::TokenAnalyzer tokens;
   text::TranslationRun run;
   TextAnalysis* current = nullptr;
+  TokenAligner* aligner = nullptr;
 };
 
 Translator::Translator(std::shared_ptr<const Engine> engine, TranslationOptions options,
@@ -79,6 +89,8 @@ TextAnalysis Translator::analyse(std::string_view text) {
   Impl& m = *impl_;
   TextAnalysis result;
   m.current = &result;
+  TokenAligner aligner(text);
+  m.aligner = &aligner;
   m.gate.keep_warnings_in(&result.messages);
   TranslationOptions o = m.options;
   shell::reset_area_for_run(o);
@@ -98,6 +110,7 @@ TextAnalysis Translator::analyse(std::string_view text) {
   }
   m.gate.keep_warnings_in(nullptr);
   m.current = nullptr;
+  m.aligner = nullptr;
   switch (outcome.status) {
     case text::RunStatus::complete: break;
     case text::RunStatus::bad_input: result.error = outcome.error; break;
@@ -105,7 +118,6 @@ TextAnalysis Translator::analyse(std::string_view text) {
     case text::RunStatus::limit_reached: result.status = RunStatus::limit_reached; break;
   }
   result.word_count = outcome.file_word_count;
-  align_tokens(text, result.sentences);
   return result;
 }
 
