@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/reading_decode.h"
 #include "analysis/token_analyzer.h"
 #include "base/paths.h"
 #include "cli/cli_host.h"
@@ -130,8 +131,9 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
   analysis::AnalysedSentence gathered;
   auto emit = [&](const analysis::AnalysedSentence& s) {
     ++number;
-    write_out(conllu ? formats::sentence_to_conllu(s, wa, number)
-                     : formats::sentence_to_json(s, wa) + "\n");
+    const Sentence sentence = analysis::to_public_sentence(s, wa);
+    write_out(conllu ? formats::sentence_to_conllu(sentence, number)
+                     : formats::sentence_to_json(sentence) + "\n");
   };
   analysis::TokenAnalyzer handler(wa, [&](const analysis::AnalysedSentence& s,
                                              const std::string&) {
