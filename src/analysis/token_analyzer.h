@@ -35,7 +35,4 @@ class TokenAnalyzer : public text::SentenceHandler {
   std::vector<Candidate> scratch_;
 };
 
-// The word-by-word listing of one word's analyses, as the parse log shows it.
-std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token);
-
 }  // namespace kelvo::analysis
