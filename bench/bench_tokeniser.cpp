@@ -74,7 +74,7 @@ void BM_PrepareAndTokenise(benchmark::State& state) {
       std::size_t nl = sentences.find('\n', pos);
       std::size_t end = nl == std::string::npos ? sentences.size() : nl + 1;
       tokens += kelvo::text::tokenise(std::string_view(sentences).substr(pos, end - pos),
-                                          *words, options, gate, log);
+                                          *words, options, gate, log).tokens;
       pos = end;
     }
     benchmark::DoNotOptimize(tokens);
