@@ -78,9 +78,13 @@ struct Unit {
   bool blank_line = false;
 };
 
+// What a unit leaves for printing. Sentences are turned into text as they
+// come, so that a unit waiting for its turn holds text, not readings.
 struct UnitResult {
   TextAnalysis analysis;
-  std::string output;  // what the command prints for the unit
+  std::string output;               // what the command prints for the unit
+  std::vector<std::string> blocks;  // CoNLL-U sentences, numbered when printed
+  Sentence gathered;                // with --lines: the line's sentences as one
 };
 
 // "-j N", "-jN" or "--jobs N"; 0 when absent.
@@ -239,18 +243,27 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   int status = read_units(l.cli, false, units);
   std::string log_text;
   // One thread prints as it goes; several keep each input's output until its turn.
-  if (effective_jobs(jobs, units) == 1)
-    outputs.on_listing = [](std::string_view s) { std::fwrite(s.data(), 1, s.size(), stdout); };
+  const bool streaming = effective_jobs(jobs, units) == 1;
   install_interrupt_handler();
   run_units(l, options, outputs, units, jobs,
-            [](Translator& tr, const Unit& u, UnitResult& r) { r.analysis = tr.analyse(u.text); },
+            [&](Translator& tr, const Unit& u, UnitResult& r) {
+              RunOutputs o = outputs;
+              o.on_listing = [&r, streaming](std::string_view s) {
+                if (streaming)
+                  std::fwrite(s.data(), 1, s.size(), stdout);
+                else
+                  r.output.append(s);
+              };
+              tr.set_outputs(std::move(o));
+              r.analysis = tr.analyse(u.text);
+            },
             [&](const Unit& u, UnitResult& r) {
               if (!r.analysis.ok()) {
                 CliHost().warning(not_text_message(u.input));
                 status = 1;
                 return true;
               }
-              write_out(r.analysis.listing);
+              write_out(r.output);
               log_text += r.analysis.log;
               std::fflush(stdout);
               return r.analysis.status != RunStatus::cancelled;
@@ -289,19 +302,38 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
   std::vector<Unit> units;
   int status = read_units(l.cli, lines, units);
   int number = 0;
-  auto emit_sentence = [&](const Sentence& s) {
-    ++number;
-    write_out(conllu ? formats::sentence_to_conllu(s, number)
-                     : formats::sentence_to_json(s) + "\n");
+  // A CoNLL-U block is made with a placeholder number, put right when printed.
+  const std::string placeholder = "# sent_id = 0\n";
+  auto to_text = [&](const Sentence& s) {
+    return conllu ? formats::sentence_to_conllu(s, 0).substr(placeholder.size())
+                  : formats::sentence_to_json(s) + "\n";
   };
-  RunOutputs outputs;
-  if (!lines && effective_jobs(jobs, units) == 1)
-    outputs.on_sentence = [&](Sentence&& s) { emit_sentence(s); };
+  auto print_block = [&](const std::string& block) {
+    ++number;
+    if (conllu) std::printf("# sent_id = %d\n", number);
+    write_out(block);
+  };
+  const bool streaming = !lines && effective_jobs(jobs, units) == 1;
   install_interrupt_handler();
   run_units(
-      l, options, outputs, units, jobs,
-      [](Translator& tr, const Unit& u, UnitResult& r) {
-        if (!u.blank_line) r.analysis = tr.analyse(u.text);
+      l, options, RunOutputs{}, units, jobs,
+      [&](Translator& tr, const Unit& u, UnitResult& r) {
+        if (u.blank_line) return;
+        RunOutputs o;
+        o.on_sentence = [&](Sentence&& s) {
+          if (lines) {
+            // The sentences of one line make one text.
+            if (!r.gathered.text.empty()) r.gathered.text += ' ';
+            r.gathered.text += s.text;
+            for (auto& t : s.tokens) r.gathered.tokens.push_back(std::move(t));
+          } else if (streaming) {
+            print_block(to_text(s));
+          } else {
+            r.blocks.push_back(to_text(s));
+          }
+        };
+        tr.set_outputs(std::move(o));
+        r.analysis = tr.analyse(u.text);
       },
       [&](const Unit& u, UnitResult& r) {
         if (!r.analysis.ok()) {
@@ -309,18 +341,8 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
           status = 1;
           return true;
         }
-        if (!lines) {
-          for (const auto& s : r.analysis.sentences) emit_sentence(s);
-        } else {
-          // The sentences of one line make one text.
-          Sentence gathered;
-          for (auto& s : r.analysis.sentences) {
-            if (!gathered.text.empty()) gathered.text += ' ';
-            gathered.text += s.text;
-            for (auto& t : s.tokens) gathered.tokens.push_back(std::move(t));
-          }
-          emit_sentence(gathered);
-        }
+        if (lines) print_block(to_text(r.gathered));
+        for (const auto& block : r.blocks) print_block(block);
         return r.analysis.status != RunStatus::cancelled;
       });
   return status;
