@@ -71,7 +71,7 @@ void decode_record(const WordAnalysis& a, Reading& out) {
   out.area = area_letter(a.area);
 }
 
-Reading decode_reading(const Candidate& c, const WordAnalyzer& wa) {
+Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses) {
   Reading r;
   decode_record(c.analysis, r);
   r.source = static_cast<ReadingSource>(c.origin.source);
@@ -84,15 +84,15 @@ Reading decode_reading(const Candidate& c, const WordAnalyzer& wa) {
   if (meaning.empty()) meaning = r.gloss;
   if (meaning.starts_with('~')) meaning.remove_prefix(1);
   r.meaning = std::string(meaning);
-  r.senses = split_senses(r.meaning);
+  if (senses) r.senses = split_senses(r.meaning);
   return r;
 }
 
 std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
-                                     const WordAnalyzer& wa) {
+                                     const WordAnalyzer& wa, bool senses) {
   std::vector<Reading> out;
   out.reserve(candidates.size());
-  for (const Candidate& c : candidates) out.push_back(decode_reading(c, wa));
+  for (const Candidate& c : candidates) out.push_back(decode_reading(c, wa, senses));
   return out;
 }
 

@@ -19,11 +19,12 @@ void decode_record(const grammar::WordAnalysis& a, Reading& out);
 
 // One candidate in full: the record, and from its entry the lemma, the
 // citation, the whole meaning and its senses.
-Reading decode_reading(const Candidate& c, const WordAnalyzer& wa);
+// Without `senses` the meaning is not split (the listing prints it whole).
+Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses = true);
 
 // Every candidate of one token, in order.
 std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
-                                     const WordAnalyzer& wa);
+                                     const WordAnalyzer& wa, bool senses = true);
 
 // A sentence with every token's readings. The byte offsets (begin, end) stay 0
 // and enclitic_of -1: the analysed sentence does not know them.

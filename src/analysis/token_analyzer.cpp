@@ -93,7 +93,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       if (listing_on) {
         listing += t.form + "\n";
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
-        listing += list_readings(decode_readings(t.candidates, wa_), wa_.options().easy_latin);
+        listing += list_readings(decode_readings(t.candidates, wa_, false), wa_.options().easy_latin);
       }
       sentence_.tokens.push_back(std::move(t));
     };

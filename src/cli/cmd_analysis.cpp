@@ -231,6 +231,7 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   TranslationOptions options = l.options;
   options.translate = false;
   RunOutputs outputs;
+  outputs.sentences = false;
   outputs.listing = true;
   outputs.log = want_log;
   if (want_log) {

@@ -63,9 +63,11 @@ std::size_t find_from(const FoldedText& f, std::string_view word, std::size_t fr
   if (word.empty() || from >= f.text.size()) return std::string::npos;
   std::string w;
   for (char c : word) w.push_back(fold(c));
-  std::size_t at = f.text.find(w, from);
-  if (at == std::string::npos || at - from > kSearchWindow) return std::string::npos;
-  return at;
+  // Only the window is searched: a word the clean-up made is not looked for
+  // through the rest of a long text.
+  std::string_view window = std::string_view(f.text).substr(from, kSearchWindow + w.size());
+  std::size_t at = window.find(w);
+  return at == std::string_view::npos ? std::string::npos : from + at;
 }
 
 }  // namespace

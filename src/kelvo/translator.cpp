@@ -34,12 +34,7 @@ struct Translator::Impl {
         analyzer(data.lexicon, data.home_dir.empty() ? nullptr : &data.user.dictionary, o),
         tokens(analyzer,
                [this](const analysis::AnalysedSentence& s, const std::string& listing) {
-                 Sentence out = analysis::to_public_sentence(s, analyzer);
-                 aligner->align(out);
-                 if (outputs.on_sentence)
-                   outputs.on_sentence(std::move(out));
-                 else
-                   current->sentences.push_back(std::move(out));
+                 if (outputs.sentences) keep_sentence(s);
                  if (!outputs.listing) return;
                  if (outputs.on_listing)
                    outputs.on_listing(listing);
@@ -49,6 +44,15 @@ struct Translator::Impl {
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
     tokens.set_listing(false);
+  }
+
+  void keep_sentence(const analysis::AnalysedSentence& s) {
+    Sentence out = analysis::to_public_sentence(s, analyzer);
+    aligner->align(out);
+    if (outputs.on_sentence)
+      outputs.on_sentence(std::move(out));
+    else
+      current->sentences.push_back(std::move(out));
   }
 
   std::shared_ptr<const Engine> engine;
