@@ -26,7 +26,7 @@ void TokenAnalyzer::note_precalculated(std::string_view word, ParseLog& log) con
              static_cast<int>(text.size()), text.data());
 }
 
-TokenAnalyzer::TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink)
+TokenAnalyzer::TokenAnalyzer(WordAnalyzer& analyzer, SentenceSink sink)
     : wa_(analyzer), sink_(std::move(sink)) {}
 
 void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
@@ -35,6 +35,13 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
          (sentence_.text.back() == '\n' || sentence_.text.back() == '\r'))
     sentence_.text.pop_back();
   sentence_.tokens.clear();
+  // Automatic area selection may have chosen an area for this sentence (a
+  // repeat after the tally): its meanings come from that area's sections.
+  if (run.options.auto_adjusting && wa_.options().area != run.area.current_area) {
+    TranslationOptions o = wa_.options();
+    o.area = run.area.current_area;
+    wa_.set_options(o);
+  }
   const bool quiet = run.options.batch_mode;
   const bool listing_on = listing_ && !run.options.translate;
   std::string listing;

@@ -16,7 +16,7 @@ class TokenAnalyzer : public text::SentenceHandler {
   // Called after each sentence with its analyses (exporters, the listing).
   using SentenceSink = std::function<void(const AnalysedSentence&, const std::string& listing)>;
 
-  TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink = nullptr);
+  TokenAnalyzer(WordAnalyzer& analyzer, SentenceSink sink = nullptr);
 
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 
@@ -28,7 +28,7 @@ class TokenAnalyzer : public text::SentenceHandler {
   // Writes the precomputed translation of a word, when the hash holds it.
   void note_precalculated(std::string_view word, ParseLog& log) const;
 
-  const WordAnalyzer& wa_;
+  WordAnalyzer& wa_;
   SentenceSink sink_;
   bool listing_ = true;
   AnalysedSentence sentence_;
