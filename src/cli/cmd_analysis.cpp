@@ -321,6 +321,7 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
       [&](Translator& tr, const Unit& u, UnitResult& r) {
         if (u.blank_line) return;
         RunOutputs o;
+        o.senses = false;  // the formats print the meaning whole
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
             // The sentences of one line make one text.

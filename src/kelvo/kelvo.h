@@ -58,6 +58,7 @@ struct TextAnalysis {
 // What a run writes beside the analysis; both off by default.
 struct RunOutputs {
   bool sentences = true;  // off: only the listing or the log is wanted
+  bool senses = true;     // off: each reading's meaning is not split into senses
   bool listing = false;
   bool log = false;
   std::string log_banner;  // the opening lines of the parse log

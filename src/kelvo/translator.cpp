@@ -47,7 +47,7 @@ struct Translator::Impl {
   }
 
   void keep_sentence(const analysis::AnalysedSentence& s) {
-    Sentence out = analysis::to_public_sentence(s, analyzer);
+    Sentence out = analysis::to_public_sentence(s, analyzer, outputs.senses);
     aligner->align(out);
     if (outputs.on_sentence)
       outputs.on_sentence(std::move(out));
