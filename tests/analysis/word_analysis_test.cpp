@@ -87,7 +87,7 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
   // lower case gets nothing.
   auto name = analyse(wa, "Orgetorigis");
   ASSERT_FALSE(name.empty());
-  EXPECT_EQ(name[0].analysis.b2, g::noun_kind::proper);
+  EXPECT_EQ(name[0].analysis.noun_kind(), g::noun_kind::proper);
   EXPECT_TRUE(analyse(wa, "orgetorigis").empty());
 
   // A capital at the start of a sentence is tried in lower case too.
@@ -97,6 +97,17 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
   ASSERT_FALSE(ordinal.empty());
   EXPECT_EQ(ordinal[0].analysis.speech, g::pos::num);
   EXPECT_EQ(ordinal[0].analysis.meaning_text(), "~13th");
+
+  // The joined expressions the tokeniser makes: "opus est" is the adverb the
+  // sentence passes look for as "opus_est.", "una cum" a preposition.
+  auto opus = analyse(wa, "opus_est");
+  ASSERT_EQ(opus.size(), 1u);
+  EXPECT_EQ(opus[0].analysis.speech, g::pos::adv);
+  EXPECT_EQ(opus[0].analysis.latin_text(), "opus_est.");
+  auto una = analyse(wa, "una_cum");
+  ASSERT_EQ(una.size(), 1u);
+  EXPECT_EQ(una[0].analysis.speech, g::pos::prep);
+  EXPECT_EQ(una[0].analysis.grammatical_case(), g::gcase::abl);
 }
 
 TEST(WordAnalysis, SplitsAndAgeLimit) {
