@@ -1,0 +1,166 @@
+// The Translate button, File Open and the run on the worker thread.
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QTextBlock>
+
+#include "app/main_window.h"
+#include "app/run_host.h"
+#include "app/run_worker.h"
+#include "app/stall_meter.h"
+#include "app/text_codec.h"
+#include "app/window_placement.h"
+#include "app/window_texts.h"
+#include "shell/option_rules.h"
+#include "shell/pane_text.h"
+#include "text/translation_run.h"
+
+namespace kelvo::app {
+
+namespace {
+
+// Sentences a text will give, for the progress bar: its stops, at least one.
+int expected_sentences(std::string_view text) {
+  int n = 0;
+  for (char c : text)
+    if (c == '.' || c == '?' || c == '!' || c == ':' || c == ';') ++n;
+  return n > 0 ? n : 1;
+}
+
+}  // namespace
+
+void MainWindow::translate() {
+  if (running_ || !engine_) return;
+  const qint64 start_ms = text::TranslationRun::steady_clock_ms();
+  shell::reset_area_for_run(settings_.options);
+  QTextCursor selection = latin_->textCursor();
+  bool from_latin = selection.hasSelection();
+  if (!from_latin && settings_.options.translate) selection = translation_->textCursor();
+  if (selection.hasSelection()) {
+    // The pane's paragraph separators are plain line ends to the core.
+    QString text = selection.selectedText().replace(QChar::ParagraphSeparator, '\n');
+    auto check = shell::check_send(static_cast<std::size_t>(text.size()), true);
+    if (check != shell::SendCheck::ok) {
+      inform(shell::send_check_message(check));
+      return;
+    }
+    std::string bytes = to_utf8(text);
+    if (settings_.options.translate && shell::is_single_word(bytes)) {
+      translate_word(text.trimmed(), false);
+      return;
+    }
+    start_run(std::move(bytes), from_latin ? selection.selectionStart() : -1, start_ms);
+    return;
+  }
+  QString text = latin_->toPlainText();
+  auto check = shell::check_send(static_cast<std::size_t>(text.size()), false);
+  if (check != shell::SendCheck::ok) {
+    inform(shell::send_check_message(check));
+    return;
+  }
+  start_run(to_utf8(text), 0, start_ms);
+}
+
+void MainWindow::open_file(const QString& path) {
+  if (running_ || !engine_) return;
+  const qint64 start_ms = text::TranslationRun::steady_clock_ms();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    inform(QString("Cannot open file %1.").arg(path));
+    return;
+  }
+  shell::reset_area_for_run(settings_.options);
+  // The run and the pane see the same UTF-8 text, so the token offsets point
+  // into the pane; a longer file is translated whole and shown cut.
+  QString text = decode_text(file.readAll());
+  std::string bytes = to_utf8(text);
+  if (store_) add_recent_file(*store_, path);
+  refresh_recent_files();
+  const bool cut = static_cast<std::size_t>(text.size()) > shell::kLatinPaneLimit;
+  if (cut) {
+    text.truncate(static_cast<qsizetype>(shell::kLatinPaneLimit));
+    text += shell::kTruncatedMark;
+  }
+  latin_->setPlainText(text);
+  start_run(std::move(bytes), 0, start_ms);
+  if (cut) inform(kLatinTruncated);
+}
+
+void MainWindow::empty_latin() {
+  if (running_) return;
+  latin_->setPlainText(" \n");
+  refresh_from_parse_log();
+}
+
+void MainWindow::start_run(std::string text, int pane_offset, qint64 start_ms) {
+  auto request = std::make_shared<RunRequest>();
+  sentences_expected_ = expected_sentences(text);
+  request->text = std::move(text);
+  request->options = settings_.options;
+  request->banner = parse_log_banner();
+  request->parse_log_path = parse_log_path();
+  request->start_ms = start_ms;
+  request->pane_offset = pane_offset;
+  run_host_->begin_run();
+  set_running(true);
+  RunWorker* worker = worker_;
+  QMetaObject::invokeMethod(
+      worker,
+      [worker, request, this] {
+        worker->run(request, this, [this](std::shared_ptr<RunResult> r) { finish_run(r); });
+      },
+      Qt::QueuedConnection);
+}
+
+void MainWindow::stop_run() {
+  if (running_) run_host_->request_stop();
+}
+
+void MainWindow::set_running(bool on) {
+  running_ = on;
+  progress_->setMaximum(sentences_expected_);
+  progress_->setValue(0);
+  progress_->setVisible(on);
+  stop_button_->setVisible(on);
+  // The token offsets will point into the text as it was sent.
+  latin_->setReadOnly(on);
+  if (on) {
+    stall_meter_->start();
+    status_label_->setText(text::kLoadingStatus);
+    // Escape ends the run after the current sentence, wherever the focus is.
+    if (!escape_) {
+      escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+      escape_->setContext(Qt::WindowShortcut);
+      connect(escape_, &QShortcut::activated, this, [this] { stop_run(); });
+    }
+    escape_->setEnabled(true);
+  } else if (escape_) {
+    escape_->setEnabled(false);
+  }
+  refresh_actions();
+}
+
+void MainWindow::finish_run(std::shared_ptr<RunResult> result) {
+  set_running(false);
+  if (close_after_run_) {
+    close();
+    return;
+  }
+  if (!result->log_written) inform(text::kCannotOpenParseLog);
+  if (!result->analysis->ok()) inform(QString::fromStdString(result->analysis->error.message));
+  show_translation(result->pane_text, result->truncated);
+  tokens_ = std::move(result->tokens);
+  lower_->clear();
+  latin_->setFocus();
+  longest_stall_ms_ = stall_meter_->stop();
+  last_run_worker_ms_ = result->worker_ms;
+  status_label_->setText(kReady);
+  emit run_finished();
+}
+
+}  // namespace kelvo::app

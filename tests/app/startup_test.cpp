@@ -1,0 +1,44 @@
+// Start-up: the welcome text, the parse log's banner, the options' defaults
+// and settings file, and a clean end when the data is missing.
+#include <QAction>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/app_fixture.h"
+#include "app/window_texts.h"
+#include "shell/pane_text.h"
+
+namespace kelvo::apptest {
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void shows_the_welcome_text_and_the_banner() {
+    TestWindow w;
+    QVERIFY(w.started);
+    QCOMPARE(w->latin_pane()->toPlainText(), QString(shell::kWelcomeText) + "\n");
+    const QString log = w->translation_pane()->toPlainText();
+    QVERIFY2(log.contains("version 2.30A"), qPrintable(log));
+    QVERIFY(log.contains("Date/time = "));
+    QVERIFY(w->translation_pane()->isReadOnly());
+    QCOMPARE(w->lower_pane()->toPlainText(), QString());
+    QVERIFY(w->translate_button()->isEnabled());
+    QVERIFY(read_all(w.user_file("parser.txt")).find("version 2.30A") != std::string::npos);
+    QVERIFY2(w.messages.isEmpty(), qPrintable(w.messages.join("|")));
+  }
+
+  void a_missing_data_folder_ends_the_start_with_its_message() {
+    QTemporaryDir empty;
+    TestWindow w({}, empty.path().toStdString());
+    QVERIFY(!w.started);
+    QCOMPARE(w.messages.size(), 1);
+    QVERIFY2(w.messages[0].startsWith(app::kLoadFailed), qPrintable(w.messages[0]));
+  }
+};
+
+KELVO_APP_TEST("startup", StartupTest);
+
+}  // namespace kelvo::apptest
+
+#include "startup_test.moc"
