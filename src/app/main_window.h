@@ -30,11 +30,13 @@ class QSettings;
 class QToolBar;
 class QPagedPaintDevice;
 class QShortcut;
+class QTextDocument;
 
 namespace kelvo::app {
 
 class RunHost;
 class RunWorker;
+struct RunRequest;
 struct RunResult;
 
 struct AppConfig {
@@ -120,6 +122,8 @@ class MainWindow : public QMainWindow {
   std::string parse_log_banner() const;
   void refresh_from_parse_log();
   void start_run(std::string text, int pane_offset, qint64 start_ms);
+  void start_run(std::shared_ptr<RunRequest> request, int pane_offset, qint64 start_ms);
+  void install_document(QPlainTextEdit* pane, std::unique_ptr<QTextDocument> document);
   void finish_run(std::shared_ptr<RunResult> result);
   void set_running(bool on);
   void show_translation(const QString& text, bool truncated);

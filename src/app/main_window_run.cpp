@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QFileInfo>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include "app/main_window.h"
 #include "app/run_host.h"
@@ -69,26 +71,12 @@ void MainWindow::translate() {
 void MainWindow::open_file(const QString& path) {
   if (running_ || !engine_) return;
   const qint64 start_ms = text::TranslationRun::steady_clock_ms();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    inform(QString("Cannot open file %1.").arg(path));
-    return;
-  }
   shell::reset_area_for_run(settings_.options);
-  // The run and the pane see the same UTF-8 text, so the token offsets point
-  // into the pane; a longer file is translated whole and shown cut.
-  QString text = decode_text(file.readAll());
-  std::string bytes = to_utf8(text);
   if (store_) add_recent_file(*store_, path);
   refresh_recent_files();
-  const bool cut = static_cast<std::size_t>(text.size()) > shell::kLatinPaneLimit;
-  if (cut) {
-    text.truncate(static_cast<qsizetype>(shell::kLatinPaneLimit));
-    text += shell::kTruncatedMark;
-  }
-  latin_->setPlainText(text);
-  start_run(std::move(bytes), 0, start_ms);
-  if (cut) inform(kLatinTruncated);
+  auto request = std::make_shared<RunRequest>();
+  request->file_path = path;
+  start_run(std::move(request), 0, start_ms);
 }
 
 void MainWindow::empty_latin() {
@@ -99,8 +87,16 @@ void MainWindow::empty_latin() {
 
 void MainWindow::start_run(std::string text, int pane_offset, qint64 start_ms) {
   auto request = std::make_shared<RunRequest>();
-  sentences_expected_ = expected_sentences(text);
   request->text = std::move(text);
+  start_run(std::move(request), pane_offset, start_ms);
+}
+
+void MainWindow::start_run(std::shared_ptr<RunRequest> request, int pane_offset, qint64 start_ms) {
+  // A file's size stands in for its stops until the worker has read it.
+  sentences_expected_ = request->file_path.isEmpty()
+                            ? expected_sentences(request->text)
+                            : std::max(1, static_cast<int>(QFileInfo(request->file_path).size() / 120));
+  request->pane_font = latin_->font();
   request->options = settings_.options;
   request->banner = parse_log_banner();
   request->parse_log_path = parse_log_path();
@@ -112,7 +108,12 @@ void MainWindow::start_run(std::string text, int pane_offset, qint64 start_ms) {
   QMetaObject::invokeMethod(
       worker,
       [worker, request, this] {
-        worker->run(request, this, [this](std::shared_ptr<RunResult> r) { finish_run(r); });
+        worker->run(
+            request, this,
+            [this](std::unique_ptr<QTextDocument>& latin) {
+              install_document(latin_, std::move(latin));
+            },
+            [this](std::shared_ptr<RunResult> r) { finish_run(r); });
       },
       Qt::QueuedConnection);
 }
@@ -151,16 +152,43 @@ void MainWindow::finish_run(std::shared_ptr<RunResult> result) {
     close();
     return;
   }
+  if (result->unreadable) {
+    longest_stall_ms_ = stall_meter_->stop();
+    status_label_->setText(kReady);
+    inform(QString("Cannot open file %1.").arg(result->file_path));
+    emit run_finished();
+    return;
+  }
   if (!result->log_written) inform(text::kCannotOpenParseLog);
   if (!result->analysis->ok()) inform(QString::fromStdString(result->analysis->error.message));
-  show_translation(result->pane_text, result->truncated);
+  install_document(translation_, std::move(result->translation));
+  translation_->setReadOnly(result->truncated || !settings_.options.translate);
   tokens_ = std::move(result->tokens);
   lower_->clear();
   latin_->setFocus();
   longest_stall_ms_ = stall_meter_->stop();
+  if (result->truncated) inform(QString::fromStdString(shell::long_translation_message()));
+  if (result->latin_cut) inform(kLatinTruncated);
   last_run_worker_ms_ = result->worker_ms;
   status_label_->setText(kReady);
   emit run_finished();
+}
+
+// Puts a document built on the worker into a pane; the pane's old document
+// goes to the worker thread to be freed there, for the same reason.
+void MainWindow::install_document(QPlainTextEdit* pane, std::unique_ptr<QTextDocument> document) {
+  if (!document) return;
+  QTextDocument* old = pane->document();
+  // Taken from its owner first: the pane's own first document would be
+  // deleted here by setDocument.
+  if (old) old->setParent(nullptr);
+  QTextDocument* doc = document.release();
+  doc->setParent(pane);
+  pane->setDocument(doc);
+  if (old) {
+    old->moveToThread(&worker_thread_);
+    old->deleteLater();
+  }
 }
 
 }  // namespace kelvo::app

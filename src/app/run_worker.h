@@ -4,6 +4,7 @@
 // window shows, already converted, so that the interface thread only puts it
 // in place.
 #pragma once
+#include <QFont>
 #include <QObject>
 #include <QString>
 #include <cstdint>
@@ -14,10 +15,19 @@
 #include "app/token_index.h"
 #include "kelvo/kelvo.h"
 
+class QTextDocument;
+
 namespace kelvo::app {
+
+// A document for a plain-text pane, built wherever the caller is: filling a
+// document of 200,000 characters takes longer than a frame, so a run builds
+// its documents on the worker thread and hands them over whole.
+std::unique_ptr<QTextDocument> make_pane_document(const QString& text, const QFont& font);
 
 struct RunRequest {
   std::string text;  // UTF-8, as sent
+  QString file_path;   // instead of `text`: a file the worker reads first
+  QFont pane_font;
   TranslationOptions options;
   std::string banner;  // the opening lines of the parse log
   QString parse_log_path;
@@ -26,9 +36,14 @@ struct RunRequest {
 };
 
 struct RunResult {
+  RunResult();
+  ~RunResult();
   std::shared_ptr<const TextAnalysis> analysis;
-  QString pane_text;       // the parse log as the Translation pane shows it
+  std::unique_ptr<QTextDocument> translation;  // the parse log as the Translation pane shows it
   bool truncated = false;  // cut at the pane's limit
+  bool latin_cut = false;  // a file longer than the Latin pane was shown cut
+  bool unreadable = false; // the file could not be read
+  QString file_path;
   bool log_written = true;
   TokenIndex tokens;
   std::int64_t worker_ms = 0;  // time spent on the worker thread
@@ -43,10 +58,14 @@ class RunWorker : public QObject {
 
  public:
   using Done = std::function<void(std::shared_ptr<RunResult>)>;
+  // Takes the document out of the reference it is given.
+  using LatinReady = std::function<void(std::unique_ptr<QTextDocument>&)>;
   RunWorker(std::shared_ptr<const Engine> engine, Host* host);
 
-  // Runs on the worker's thread; `done` is called on the receiver's thread.
-  void run(std::shared_ptr<const RunRequest> request, QObject* receiver, Done done);
+  // Runs on the worker's thread; `latin` (for a file: its text for the Latin
+  // pane, before the analysis starts) and `done` are called on the
+  // receiver's thread.
+  void run(std::shared_ptr<RunRequest> request, QObject* receiver, LatinReady latin, Done done);
 
  private:
   Translator translator_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -35,8 +36,12 @@ TestWindow::TestWindow(const QString& home_dir, const std::string& data_dir) {
   }
 }
 
+// A real event loop, as the user's: QTest::qWaitFor would sleep between its
+// rounds and show as stalls of the interface thread.
 bool TestWindow::wait_for_run(int timeout_ms) const {
-  return QTest::qWaitFor([this] { return !window->run_in_progress(); }, timeout_ms);
+  if (!window->run_in_progress()) return true;
+  QSignalSpy finished(window.get(), &app::MainWindow::run_finished);
+  return finished.wait(timeout_ms) || !window->run_in_progress();
 }
 
 QString TestWindow::user_file(const QString& name) const {
