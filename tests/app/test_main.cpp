@@ -33,6 +33,10 @@ TestWindow::TestWindow(const QString& home_dir, const std::string& data_dir) {
   if (started) {
     window->resize(900, 600);
     window->show();
+    // Keys reach the menus' shortcuts, and focus the panes, only in the
+    // active window.
+    window->activateWindow();
+    (void)QTest::qWaitForWindowActive(window.get());
   }
 }
 
