@@ -1,0 +1,80 @@
+// A word on its own: the click, the one-word selection, the Single Word
+// Mode choices, the underscore mark and an over-long word.
+#include <QAction>
+#include <QPlainTextEdit>
+
+#include "app/app_fixture.h"
+
+namespace kelvo::apptest {
+
+class WordsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void a_click_translates_the_word_into_the_lower_pane() {
+    TestWindow w;
+    w->latin_pane()->setPlainText("Gallia est omnis divisa ; amo.");
+    // Before any run the word is found by its letters.
+    QTest::mouseClick(w->latin_pane()->viewport(), Qt::LeftButton, {},
+                      w->latin_pane()->cursorRect(cursor_at(w, 13)).center());
+    QVERIFY(QTest::qWaitFor([&] { return !w->lower_pane()->toPlainText().isEmpty(); }, 2000));
+    const QString lower = w->lower_pane()->toPlainText();
+    QVERIFY2(lower.startsWith("'omnis': "), qPrintable(lower));
+    QVERIFY(lower.size() <= 200);
+    QVERIFY(w->glossary_window() == nullptr);
+    // A click on a stop between blanks finds no word and leaves the pane.
+    w->click_at(w->latin_pane(), 24);
+    QCOMPARE(w->lower_pane()->toPlainText(), lower);
+  }
+
+  void the_choice_decides_where_the_glossary_goes() {
+    TestWindow w;
+    w->latin_pane()->setPlainText("amo");
+    // 1: the glossary in the lower pane, no window.
+    const_cast<TranslationOptions&>(w->settings().options).single_word_choice = 1;
+    w->click_at(w->latin_pane(), 1);
+    QVERIFY2(w->lower_pane()->toPlainText().startsWith("'amo':\n"),
+             qPrintable(w->lower_pane()->toPlainText()));
+    QVERIFY(w->glossary_window() == nullptr);
+    // 2: the glossary in its own window, the translation below.
+    const_cast<TranslationOptions&>(w->settings().options).single_word_choice = 2;
+    w->click_at(w->latin_pane(), 1);
+    QVERIFY(w->lower_pane()->toPlainText().startsWith("'amo': "));
+    QVERIFY(w->glossary_window() != nullptr);
+    QVERIFY(w->glossary_window()->text().startsWith("'amo':\n"));
+    QVERIFY(w->glossary_window()->text().contains("love"));
+  }
+
+  void underscore_marks_the_clicked_word() {
+    TestWindow w;
+    w->latin_pane()->setPlainText("Marcus venit.");
+    w->command("single_word_underscore")->trigger();
+    w->click_at(w->latin_pane(), 2);
+    QCOMPARE(w->latin_pane()->toPlainText(), QString("_Marcus_ venit."));
+    QVERIFY(w->lower_pane()->toPlainText().startsWith("'_Marcus_': "));
+  }
+
+  void ligatures_and_long_words() {
+    TestWindow w;
+    w->translate_word(QString::fromUtf8("Æneas"), true);
+    QVERIFY2(w->lower_pane()->toPlainText().startsWith("'aeneas': "),
+             qPrintable(w->lower_pane()->toPlainText()));
+    w->translate_word(QString(120, 'a'), true);
+    QVERIFY(w.messages.value(0).startsWith("More than 100 characters in word"));
+    QVERIFY(w.messages.value(0).endsWith("Truncated at 95 chars."));
+    QVERIFY(w->lower_pane()->toPlainText().startsWith("'" + QString(95, 'a') + "': "));
+  }
+
+ private:
+  static QTextCursor cursor_at(TestWindow& w, int position) {
+    QTextCursor c(w->latin_pane()->document());
+    c.setPosition(position);
+    return c;
+  }
+};
+
+KELVO_APP_TEST("words", WordsTest);
+
+}  // namespace kelvo::apptest
+
+#include "words_test.moc"
