@@ -166,8 +166,10 @@ bool MainWindow::start() {
     return false;
   }
   std::string settings_file = find_file_nocase(folder_.toStdString(), shell::kSettingsFile);
-  if (!settings_file.empty()) (void)shell::load_settings(settings_file, settings_);
-  apply_window_settings(settings_.window);
+  shell::UserSettings loaded = settings_;
+  if (!settings_file.empty()) (void)shell::load_settings(settings_file, loaded);
+  settings_.options = loaded.options;
+  apply_window_settings(loaded.window);
 
   EngineConfig engine_config;
   engine_config.data_dir = config_.data_dir;
