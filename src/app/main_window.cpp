@@ -112,7 +112,7 @@ void MainWindow::build_view() {
   connect(translate_button_, &QPushButton::clicked, this, [this] { translate(); });
   // The token index maps positions of the text that was analysed; an edit
   // of the Latin pane ends it.
-  connect(latin_, &QPlainTextEdit::textChanged, this, [this] { tokens_ = TokenIndex(); });
+  connect(latin_, &QPlainTextEdit::textChanged, this, [this] { drop_tokens(); });
   view_->installEventFilter(this);
 
   status_label_ = new QLabel(kReady, this);

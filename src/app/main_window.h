@@ -124,6 +124,8 @@ class MainWindow : public QMainWindow {
   void start_run(std::string text, int pane_offset, qint64 start_ms);
   void start_run(std::shared_ptr<RunRequest> request, int pane_offset, qint64 start_ms);
   void install_document(QPlainTextEdit* pane, std::unique_ptr<QTextDocument> document);
+  void release_on_worker(std::shared_ptr<void> object);
+  void drop_tokens();
   void finish_run(std::shared_ptr<RunResult> result);
   void set_running(bool on);
   void show_translation(const QString& text, bool truncated);

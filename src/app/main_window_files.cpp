@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QShortcut>
 #include <QSaveFile>
 
 #include "app/font_dialog.h"
@@ -195,6 +197,15 @@ void MainWindow::print_preview() {
   QPrintPreviewDialog preview(&printer_, this);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* printer) { print_parse_log(printer); });
+  // Page Down and Page Up turn the pages; Escape closes, as in any dialog.
+  if (auto* pages = preview.findChild<QPrintPreviewWidget*>()) {
+    auto turn = [&preview, pages](Qt::Key key, int step) {
+      connect(new QShortcut(QKeySequence(key), &preview), &QShortcut::activated, pages,
+              [pages, step] { pages->setCurrentPage(pages->currentPage() + step); });
+    };
+    turn(Qt::Key_PageDown, 1);
+    turn(Qt::Key_PageUp, -1);
+  }
   preview.exec();
 }
 

@@ -149,6 +149,7 @@ void MainWindow::set_running(bool on) {
 void MainWindow::finish_run(std::shared_ptr<RunResult> result) {
   set_running(false);
   if (close_after_run_) {
+    emit run_finished();
     close();
     return;
   }
@@ -162,16 +163,32 @@ void MainWindow::finish_run(std::shared_ptr<RunResult> result) {
   if (!result->log_written) inform(text::kCannotOpenParseLog);
   if (!result->analysis->ok()) inform(QString::fromStdString(result->analysis->error.message));
   install_document(translation_, std::move(result->translation));
+  const bool truncated = result->truncated, latin_cut = result->latin_cut;
+  const std::int64_t worker_ms = result->worker_ms;
   translation_->setReadOnly(result->truncated || !settings_.options.translate);
+  drop_tokens();
   tokens_ = std::move(result->tokens);
   lower_->clear();
   latin_->setFocus();
+  release_on_worker(std::move(result));
+  last_run_worker_ms_ = worker_ms;
   longest_stall_ms_ = stall_meter_->stop();
-  if (result->truncated) inform(QString::fromStdString(shell::long_translation_message()));
-  if (result->latin_cut) inform(kLatinTruncated);
-  last_run_worker_ms_ = result->worker_ms;
-  status_label_->setText(kReady);
+  if (truncated) inform(QString::fromStdString(shell::long_translation_message()));
+  if (latin_cut) inform(kLatinTruncated);
   emit run_finished();
+}
+
+// A long run's analysis takes a while to free: the worker does it.
+void MainWindow::release_on_worker(std::shared_ptr<void> object) {
+  if (!object || !worker_) return;
+  QMetaObject::invokeMethod(
+      worker_, [object]() mutable { object.reset(); }, Qt::QueuedConnection);
+}
+
+void MainWindow::drop_tokens() {
+  if (tokens_.empty()) return;
+  release_on_worker(std::make_shared<TokenIndex>(std::move(tokens_)));
+  tokens_ = TokenIndex();
 }
 
 // Puts a document built on the worker into a pane; the pane's old document

@@ -2,10 +2,13 @@
 // given paths in place of the file dialogs, a temporary user folder, and the
 // registry that lets one program run each test class on its own.
 #pragma once
+#include <QApplication>
+#include <QDialog>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <map>
 #include <memory>
@@ -84,3 +87,18 @@ struct Register {
     if (!qEnvironmentVariableIsEmpty("CI")) QFAIL("missing in CI: " what); \
     QSKIP("skipped, missing: " what);                              \
   }
+
+namespace kelvo::apptest {
+
+// Fills in the next modal dialog as the user would, then presses OK.
+template <typename Fill>
+void answer_next_dialog(Fill fill) {
+  QTimer::singleShot(0, [fill] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    fill(dialog);
+    dialog->accept();
+  });
+}
+
+}  // namespace kelvo::apptest

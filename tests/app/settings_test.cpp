@@ -1,6 +1,10 @@
 // What survives a restart: the options and fonts saved to UserSettings.txt,
 // the window's placement and the recent files in its own settings file.
 #include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QPlainTextEdit>
 #include <QSettings>
 
@@ -55,6 +59,26 @@ class SettingsTest : public QObject {
     // The window reopens where it was left.
     QSettings store(QDir(home.path()).filePath(app::kWindowSettingsName), QSettings::IniFormat);
     QCOMPARE(app::read_placement(store).rect.size(), QSize(700, 500));
+  }
+
+  void the_font_and_single_word_dialogs() {
+    TestWindow w;
+    answer_next_dialog([](QDialog* d) {
+      d->findChild<QSpinBox*>("font_size")->setValue(12);
+      d->findChild<QListWidget*>("font_type")->setCurrentRow(1);
+      d->findChild<QListWidget*>("background")->setCurrentRow(0);
+      d->findChild<QCheckBox*>("bold")->setChecked(true);
+    });
+    w->command("font")->trigger();
+    QCOMPARE(w->settings().window.font_type, shell::FontType::roman);
+    QCOMPARE(w->lower_pane()->font().pointSize(), 12);
+    QVERIFY(w->translation_pane()->font().bold());
+    QCOMPARE(w->latin_pane()->palette().color(QPalette::Base), QColor(255, 255, 255));
+    answer_next_dialog([](QDialog* d) {
+      d->findChild<QRadioButton*>("single_word_choice_2")->setChecked(true);
+    });
+    w->command("single_word_mode")->trigger();
+    QCOMPARE(w->settings().options.single_word_choice, 2);
   }
 
   void placement_entries_read_as_written() {

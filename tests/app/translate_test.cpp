@@ -135,6 +135,19 @@ class TranslateTest : public QObject {
     QVERIFY(w->latin_pane()->toPlainText().endsWith(shell::kTruncatedMark));
   }
 
+  void closing_during_a_run_waits_for_its_end() {
+    TestWindow w;
+    QString text;
+    for (int i = 0; i < 2000; ++i) text += "Gallia est omnis divisa in partes tres. ";
+    w->latin_pane()->setPlainText(text);
+    w->translate();
+    QVERIFY(w->run_in_progress());
+    w->close();
+    QVERIFY(w->isVisible());  // not while the worker is busy
+    QVERIFY(w.wait_for_run());
+    QVERIFY(QTest::qWaitFor([&] { return !w->isVisible(); }, 5000));
+  }
+
   // Not a timed test: it reports how long the interface thread went without
   // handling events during a whole run of the corpus four times over.
   void a_long_run_leaves_the_interface_thread_free() {
