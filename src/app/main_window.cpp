@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -56,7 +58,9 @@ MainWindow::~MainWindow() {
   run_host_->request_stop();
   if (word_host_) word_host_->set_closing();
   worker_thread_.quit();
-  worker_thread_.wait();
+  // A run may be waiting for this thread to answer a question: deliver its
+  // call (answered at once while closing) until the worker has stopped.
+  while (!worker_thread_.wait(QDeadlineTimer(20))) QCoreApplication::sendPostedEvents(run_host_);
   delete worker_;
 }
 

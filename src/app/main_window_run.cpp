@@ -128,8 +128,10 @@ void MainWindow::set_running(bool on) {
   progress_->setValue(0);
   progress_->setVisible(on);
   stop_button_->setVisible(on);
-  // The token offsets will point into the text as it was sent.
+  // The token offsets will point into the text as it was sent; the
+  // Translation pane waits for the new log.
   latin_->setReadOnly(on);
+  if (on) translation_->setReadOnly(true);
   if (on) {
     stall_meter_->start();
     status_label_->setText(text::kLoadingStatus);

@@ -1,6 +1,8 @@
 // Start-up: the welcome text, the parse log's banner, the options' defaults
 // and settings file, and a clean end when the data is missing.
 #include <QAction>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -15,8 +17,11 @@ class StartupTest : public QObject {
 
  private slots:
   void shows_the_welcome_text_and_the_banner() {
+    QElapsedTimer clock;
+    clock.start();
     TestWindow w;
     QVERIFY(w.started);
+    qInfo("start-up with the data load: %lld ms", static_cast<long long>(clock.elapsed()));
     QCOMPARE(w->latin_pane()->toPlainText(), QString(shell::kWelcomeText) + "\n");
     const QString log = w->translation_pane()->toPlainText();
     QVERIFY2(log.contains("version 2.30A"), qPrintable(log));
@@ -26,6 +31,17 @@ class StartupTest : public QObject {
     QVERIFY(w->translate_button()->isEnabled());
     QVERIFY(read_all(w.user_file("parser.txt")).find("version 2.30A") != std::string::npos);
     QVERIFY2(w.messages.isEmpty(), qPrintable(w.messages.join("|")));
+  }
+
+  void refused_user_lines_reach_the_parse_log() {
+    QTemporaryDir home;
+    write_all(QDir(home.path()).filePath("Userfile.txt"),
+              "bad entry without its fields\nnouus novi / N 2 1 M T / new thing\n");
+    TestWindow w(home.path());
+    QVERIFY(w.started);
+    QVERIFY(w.messages.size() <= 2);  // at most two boxes in a program run
+    const std::string log = read_all(w.user_file("parser.txt"));
+    QVERIFY2(log.find("rejected") != std::string::npos, log.c_str());
   }
 
   void a_missing_data_folder_ends_the_start_with_its_message() {

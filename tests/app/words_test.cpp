@@ -1,7 +1,9 @@
 // A word on its own: the click, the one-word selection, the Single Word
 // Mode choices, the underscore mark and an over-long word.
 #include <QAction>
+#include <QHelpEvent>
 #include <QPlainTextEdit>
+#include <QToolTip>
 
 #include "app/app_fixture.h"
 
@@ -43,6 +45,28 @@ class WordsTest : public QObject {
     QVERIFY(w->glossary_window() != nullptr);
     QVERIFY(w->glossary_window()->text().startsWith("'amo':\n"));
     QVERIFY(w->glossary_window()->text().contains("love"));
+  }
+
+  void hovering_a_word_shows_its_readings() {
+    TestWindow w;
+    w->latin_pane()->setPlainText("Caesar legiones duxit.");
+    w->translate();
+    QVERIFY(w.wait_for_run());
+    QTextCursor c = cursor_at(w, 9);
+    const QPoint at = w->latin_pane()->cursorRect(c).center();
+    QHelpEvent hover(QEvent::ToolTip, at, w->latin_pane()->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(w->latin_pane()->viewport(), &hover);
+    QVERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().startsWith("legiones\n"), qPrintable(QToolTip::text()));
+    QVERIFY(QToolTip::text().contains("legion"));
+  }
+
+  void a_click_in_the_translation_pane_reads_that_word() {
+    TestWindow w;
+    w->translation_pane()->setPlainText("The girl amat.");
+    w->click_at(w->translation_pane(), 10);
+    QVERIFY2(w->lower_pane()->toPlainText().startsWith("'amat': "),
+             qPrintable(w->lower_pane()->toPlainText()));
   }
 
   void underscore_marks_the_clicked_word() {
