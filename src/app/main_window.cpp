@@ -150,8 +150,6 @@ void MainWindow::layout_view() {
   place(translate_button_, 0.75, 0.85, 0.25, 0.15);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) { QMainWindow::resizeEvent(event); }
-
 bool MainWindow::start() {
   auto folder = shell::ensure_user_folder(user_home_dir(config_.home_dir));
   if (!folder) {

@@ -98,7 +98,6 @@ class MainWindow : public QMainWindow {
   void run_finished();
 
  protected:
-  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -121,8 +120,10 @@ class MainWindow : public QMainWindow {
   bool write_parse_log(const std::string& text);
   std::string parse_log_banner() const;
   void refresh_from_parse_log();
-  void start_run(std::string text, int pane_offset, qint64 start_ms);
-  void start_run(std::shared_ptr<RunRequest> request, int pane_offset, qint64 start_ms);
+  // The run times itself from its start: the few steps before it take no
+  // measurable time.
+  void start_run(std::string text, int pane_offset);
+  void start_run(std::shared_ptr<RunRequest> request, int pane_offset);
   void install_document(QPlainTextEdit* pane, std::unique_ptr<QTextDocument> document);
   void release_on_worker(std::shared_ptr<void> object);
   void drop_tokens();

@@ -38,7 +38,6 @@ int expected_sentences(std::string_view text) {
 
 void MainWindow::translate() {
   if (running_ || !engine_) return;
-  const qint64 start_ms = text::TranslationRun::steady_clock_ms();
   shell::reset_area_for_run(settings_.options);
   QTextCursor selection = latin_->textCursor();
   bool from_latin = selection.hasSelection();
@@ -56,7 +55,7 @@ void MainWindow::translate() {
       translate_word(text.trimmed(), false);
       return;
     }
-    start_run(std::move(bytes), from_latin ? selection.selectionStart() : -1, start_ms);
+    start_run(std::move(bytes), from_latin ? selection.selectionStart() : -1);
     return;
   }
   QString text = latin_->toPlainText();
@@ -65,18 +64,17 @@ void MainWindow::translate() {
     inform(shell::send_check_message(check));
     return;
   }
-  start_run(to_utf8(text), 0, start_ms);
+  start_run(to_utf8(text), 0);
 }
 
 void MainWindow::open_file(const QString& path) {
   if (running_ || !engine_) return;
-  const qint64 start_ms = text::TranslationRun::steady_clock_ms();
   shell::reset_area_for_run(settings_.options);
   if (store_) add_recent_file(*store_, path);
   refresh_recent_files();
   auto request = std::make_shared<RunRequest>();
   request->file_path = path;
-  start_run(std::move(request), 0, start_ms);
+  start_run(std::move(request), 0);
 }
 
 void MainWindow::empty_latin() {
@@ -85,13 +83,13 @@ void MainWindow::empty_latin() {
   refresh_from_parse_log();
 }
 
-void MainWindow::start_run(std::string text, int pane_offset, qint64 start_ms) {
+void MainWindow::start_run(std::string text, int pane_offset) {
   auto request = std::make_shared<RunRequest>();
   request->text = std::move(text);
-  start_run(std::move(request), pane_offset, start_ms);
+  start_run(std::move(request), pane_offset);
 }
 
-void MainWindow::start_run(std::shared_ptr<RunRequest> request, int pane_offset, qint64 start_ms) {
+void MainWindow::start_run(std::shared_ptr<RunRequest> request, int pane_offset) {
   // A file's size stands in for its stops until the worker has read it.
   sentences_expected_ = request->file_path.isEmpty()
                             ? expected_sentences(request->text)
@@ -100,7 +98,6 @@ void MainWindow::start_run(std::shared_ptr<RunRequest> request, int pane_offset,
   request->options = settings_.options;
   request->banner = parse_log_banner();
   request->parse_log_path = parse_log_path();
-  request->start_ms = start_ms;
   request->pane_offset = pane_offset;
   run_host_->begin_run();
   set_running(true);

@@ -31,7 +31,6 @@ struct RunRequest {
   TranslationOptions options;
   std::string banner;  // the opening lines of the parse log
   QString parse_log_path;
-  std::int64_t start_ms = 0;
   int pane_offset = -1;  // pane position of the text's start; -1: not from the Latin pane
 };
 
