@@ -9,6 +9,7 @@
 #include "app/app_fixture.h"
 #include "app/window_texts.h"
 #include "shell/pane_text.h"
+#include "text/translation_run.h"
 
 namespace kelvo::apptest {
 
@@ -42,6 +43,14 @@ class StartupTest : public QObject {
     QVERIFY(w.messages.size() <= 2);  // at most two boxes in a program run
     const std::string log = read_all(w.user_file("parser.txt"));
     QVERIFY2(log.find("rejected") != std::string::npos, log.c_str());
+  }
+
+  void a_parse_log_that_cannot_be_written_stops_the_start() {
+    QTemporaryDir home;
+    QVERIFY(QDir(home.path()).mkdir("parser.txt"));  // a folder in its place
+    TestWindow w(home.path());
+    QVERIFY(!w.started);
+    QCOMPARE(w.messages, QStringList{text::kCannotOpenParseLog});
   }
 
   void a_missing_data_folder_ends_the_start_with_its_message() {
