@@ -2,6 +2,7 @@
 // Mode choices, the underscore mark and an over-long word.
 #include <QAction>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QToolTip>
 
@@ -27,6 +28,22 @@ class WordsTest : public QObject {
     // A click on a stop between blanks finds no word and leaves the pane.
     w->click_at(w->latin_pane(), 24);
     QCOMPARE(w->lower_pane()->toPlainText(), lower);
+  }
+
+  void a_selection_can_still_be_dragged_from_a_click() {
+    TestWindow w;
+    w->latin_pane()->setPlainText("Gallia est omnis divisa in partes tres.");
+    QWidget* view = w->latin_pane()->viewport();
+    const QPoint from = w->latin_pane()->cursorRect(cursor_at(w, 0)).center();
+    const QPoint to = w->latin_pane()->cursorRect(cursor_at(w, 16)).center();
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    QTest::qWait(20);  // the click's word reading runs in between
+    QMouseEvent move(QEvent::MouseMove, to, view->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, to);
+    QCOMPARE(w->latin_pane()->textCursor().selectedText(), QString("Gallia est omnis"));
+    QVERIFY(w->lower_pane()->toPlainText().startsWith("'Gallia': "));
   }
 
   void the_choice_decides_where_the_glossary_goes() {
