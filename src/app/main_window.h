@@ -128,6 +128,8 @@ class MainWindow : public QMainWindow {
   void release_on_worker(std::shared_ptr<void> object);
   void drop_tokens();
   void finish_run(std::shared_ptr<RunResult> result);
+  void fill_translation(std::shared_ptr<RunResult> result, qsizetype from);
+  void complete_run(std::shared_ptr<RunResult> result);
   void set_running(bool on);
   void show_translation(const QString& text, bool truncated);
   void show_word(const std::string& word, const std::vector<Reading>& readings, bool click);

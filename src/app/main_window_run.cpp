@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 
 #include "app/main_window.h"
 #include "app/run_host.h"
@@ -146,31 +147,58 @@ void MainWindow::set_running(bool on) {
 }
 
 void MainWindow::finish_run(std::shared_ptr<RunResult> result) {
-  set_running(false);
   if (close_after_run_) {
+    set_running(false);
     emit run_finished();
     close();
     return;
   }
   if (result->unreadable) {
+    set_running(false);
     longest_stall_ms_ = stall_meter_->stop();
     status_label_->setText(kReady);
     inform(QString("Cannot open file %1.").arg(result->file_path));
     emit run_finished();
     return;
   }
+  install_document(translation_, std::move(result->translation));
+  fill_translation(std::move(result), 0);
+}
+
+// A piece of the log at each turn of the event loop, cut at a line end.
+void MainWindow::fill_translation(std::shared_ptr<RunResult> result, qsizetype from) {
+  constexpr qsizetype kPiece = 16'384;
+  const QString& text = result->pane_text;
+  if (from < text.size()) {
+    qsizetype to = std::min(text.size(), from + kPiece);
+    if (to < text.size()) {
+      const qsizetype line_end = text.lastIndexOf('\n', to);
+      if (line_end > from) to = line_end + 1;
+    }
+    QTextCursor end(translation_->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(text.mid(from, to - from));
+    if (to < text.size()) {
+      QTimer::singleShot(0, this, [this, result, to] { fill_translation(result, to); });
+      return;
+    }
+  }
+  complete_run(std::move(result));
+}
+
+void MainWindow::complete_run(std::shared_ptr<RunResult> result) {
+  set_running(false);
+  translation_->moveCursor(QTextCursor::Start);
   if (!result->log_written) inform(text::kCannotOpenParseLog);
   if (!result->analysis->ok()) inform(QString::fromStdString(result->analysis->error.message));
-  install_document(translation_, std::move(result->translation));
   const bool truncated = result->truncated, latin_cut = result->latin_cut;
-  const std::int64_t worker_ms = result->worker_ms;
-  translation_->setReadOnly(result->truncated || !settings_.options.translate);
+  translation_->setReadOnly(truncated || !settings_.options.translate);
   drop_tokens();
   tokens_ = std::move(result->tokens);
   lower_->clear();
   latin_->setFocus();
+  last_run_worker_ms_ = result->worker_ms;
   release_on_worker(std::move(result));
-  last_run_worker_ms_ = worker_ms;
   longest_stall_ms_ = stall_meter_->stop();
   if (truncated) inform(QString::fromStdString(shell::long_translation_message()));
   if (latin_cut) inform(kLatinTruncated);

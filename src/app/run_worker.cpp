@@ -91,7 +91,8 @@ void RunWorker::run(std::shared_ptr<RunRequest> request, QObject* receiver, Lati
   if (!analysis->ok()) log += analysis->error.message + "\n";
   result->log_written = write_log(request->parse_log_path, log);
   shell::PaneText pane = shell::cut_for_pane(log);
-  result->translation = make_pane_document(decode_text(pane.text), request->pane_font);
+  result->pane_text = decode_text(pane.text);
+  result->translation = make_pane_document({}, request->pane_font);
   hand_over(result->translation, receiver);
   result->truncated = pane.truncated;
   if (request->pane_offset >= 0)

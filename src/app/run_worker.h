@@ -19,9 +19,10 @@ class QTextDocument;
 
 namespace kelvo::app {
 
-// A document for a plain-text pane, built wherever the caller is: filling a
-// document of 200,000 characters takes longer than a frame, so a run builds
-// its documents on the worker thread and hands them over whole.
+// A document for a plain-text pane, built wherever the caller is. A run
+// builds the Latin pane's on the worker thread; the Translation pane gets an
+// empty one that the interface thread fills a piece at a time, since laying
+// out thousands of log lines at once in the pane takes longer than a frame.
 std::unique_ptr<QTextDocument> make_pane_document(const QString& text, const QFont& font);
 
 struct RunRequest {
@@ -38,7 +39,8 @@ struct RunResult {
   RunResult();
   ~RunResult();
   std::shared_ptr<const TextAnalysis> analysis;
-  std::unique_ptr<QTextDocument> translation;  // the parse log as the Translation pane shows it
+  std::unique_ptr<QTextDocument> translation;  // an empty document for the Translation pane
+  QString pane_text;  // the parse log as the pane shows it, put in by steps
   bool truncated = false;  // cut at the pane's limit
   bool latin_cut = false;  // a file longer than the Latin pane was shown cut
   bool unreadable = false; // the file could not be read
