@@ -41,7 +41,7 @@ MainWindow::MainWindow(AppConfig config, QWidget* parent)
       prompter_(std::make_unique<BoxPrompter>(this)),
       chooser_(std::make_unique<DialogFileChooser>()) {
   setWindowTitle(kDocumentTitle);
-  run_host_ = new RunHost(prompter_.get(), this);
+  run_host_ = new RunHost(prompter_.get(), warning_boxes_, this);
   stall_meter_ = new StallMeter(this);
   build_view();
   build_actions();
@@ -198,7 +198,7 @@ bool MainWindow::start() {
 
   // Single words are analysed here, on this thread, with a host of their own
   // (a stopped run must not stop them).
-  word_host_ = new RunHost(prompter_.get(), this);
+  word_host_ = new RunHost(prompter_.get(), warning_boxes_, this);
   word_translator_ = std::make_unique<Translator>(engine_, settings_.options, word_host_);
   worker_ = new RunWorker(engine_, run_host_);
   worker_->moveToThread(&worker_thread_);

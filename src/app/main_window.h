@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QThread>
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -176,6 +177,8 @@ class MainWindow : public QMainWindow {
 
   QThread worker_thread_;
   RunWorker* worker_ = nullptr;
+  // One count of warning boxes for the whole program run.
+  std::shared_ptr<std::atomic<int>> warning_boxes_ = std::make_shared<std::atomic<int>>(0);
   RunHost* run_host_ = nullptr;
   RunHost* word_host_ = nullptr;
   bool running_ = false;

@@ -5,6 +5,7 @@
 #include "app/glossary_window.h"
 #include "app/main_window.h"
 #include "app/reading_text.h"
+#include "app/run_host.h"
 #include "app/text_codec.h"
 #include "app/word_at.h"
 #include "shell/pane_text.h"
@@ -60,7 +61,8 @@ void MainWindow::click_at(QPlainTextEdit* pane, int position) {
 void MainWindow::translate_word(const QString& word, bool click) {
   if (!word_translator_) return;
   shell::PreparedWord prepared = shell::prepare_word(to_latin_8bit(word));
-  if (!prepared.warning.empty()) inform(decode_text(prepared.warning));
+  // Counted with the program's other warning boxes.
+  if (!prepared.warning.empty()) word_host_->warning(prepared.warning);
   show_word(to_utf8(decode_text(prepared.word)), word_translator_->lookup(prepared.word), click);
 }
 

@@ -3,6 +3,8 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include "text/translation_run.h"
+
 namespace kelvo::app {
 
 namespace {
@@ -17,7 +19,8 @@ constexpr std::chrono::milliseconds kProgressInterval{40};
 
 }  // namespace
 
-RunHost::RunHost(Prompter* prompter, QObject* parent) : QObject(parent), prompter_(prompter) {}
+RunHost::RunHost(Prompter* prompter, std::shared_ptr<std::atomic<int>> boxes, QObject* parent)
+    : QObject(parent), prompter_(prompter), boxes_(std::move(boxes)) {}
 
 template <typename F>
 bool RunHost::on_interface_thread(F&& ask) {
@@ -31,6 +34,13 @@ bool RunHost::on_interface_thread(F&& ask) {
 void RunHost::warning(std::string_view text) {
   if (closing_.load()) return;
   QString t = qtext(text);
+  // The end of a run by Escape is the user's own doing, not a warning: it is
+  // always shown.
+  const bool escape = t == qtext(text::kEscapeMessage);
+  if (!escape && boxes_->fetch_add(1) >= kMaxWarningBoxes) {
+    emit status_text(t.section('\n', 0, 0));
+    return;
+  }
   on_interface_thread([&] {
     if (!closing_.load()) prompter_->inform(t);
     return true;

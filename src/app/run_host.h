@@ -8,6 +8,7 @@
 #include <QString>
 #include <atomic>
 #include <chrono>
+#include <memory>
 
 #include "app/prompter.h"
 #include "base/host.h"
@@ -18,8 +19,13 @@ class RunHost : public QObject, public Host {
   Q_OBJECT
 
  public:
-  // Lives on the interface thread; `prompter` is asked only there.
-  explicit RunHost(Prompter* prompter, QObject* parent = nullptr);
+  // Warning boxes a program run may show, whichever translator raises them;
+  // the rest reach the status bar (the parse log has them all).
+  static constexpr int kMaxWarningBoxes = WarningGate::kMaxBoxes;
+
+  // Lives on the interface thread; `prompter` is asked only there. Hosts
+  // that share `boxes` share the program's count of warning boxes.
+  RunHost(Prompter* prompter, std::shared_ptr<std::atomic<int>> boxes, QObject* parent = nullptr);
 
   void set_prompter(Prompter* prompter) { prompter_ = prompter; }
 
@@ -47,6 +53,7 @@ class RunHost : public QObject, public Host {
   bool on_interface_thread(F&& ask);
 
   Prompter* prompter_;
+  std::shared_ptr<std::atomic<int>> boxes_;
   std::atomic<bool> stop_{false};
   std::atomic<bool> closing_{false};
   std::atomic<int> polls_{0};
