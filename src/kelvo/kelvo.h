@@ -91,6 +91,8 @@ class Engine {
   bool has_botany() const;
   // Lines of the user files that were refused, "file:line: rejected '...' (reason)".
   const std::string& rejected_user_lines() const;
+  // What the load would tell the user, in order (a box each in a window).
+  const std::vector<std::string>& load_messages() const;
 
   explicit Engine(std::unique_ptr<EngineData> data);
 
