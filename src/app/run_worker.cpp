@@ -49,7 +49,10 @@ TextAnalysis run_text(Translator& translator, const RunRequest& request) {
   options.details = false;
   options.joint = false;
   translator.set_options(options);
-  translator.set_outputs({.listing = false, .log = true, .log_banner = request.banner});
+  RunOutputs outputs;
+  outputs.log = true;
+  outputs.log_banner = request.banner;
+  translator.set_outputs(std::move(outputs));
   return translator.analyse(request.text);
 }
 
