@@ -14,6 +14,25 @@ std::string_view field_view(const char (&f)[N]) {
   return std::string_view(f, z ? static_cast<std::size_t>(static_cast<const char*>(z) - f) : N);
 }
 
+// A zero-ended field against a key, for searches of sorted tables: one memcmp
+// and no search for the field's end. The key must hold no zero byte (a word's
+// letters never do); bytes after the field's zero are never looked at.
+template <std::size_t N>
+bool field_less(const char (&f)[N], std::string_view key) {
+  const std::size_t n = key.size() < N ? key.size() : N;
+  const int c = n ? std::memcmp(f, key.data(), n) : 0;
+  // Equal over the key means the field is at least as long, unless the key
+  // is longer than the whole field.
+  return c < 0 || (c == 0 && key.size() > N);
+}
+
+template <std::size_t N>
+bool field_equals(const char (&f)[N], std::string_view key) {
+  if (key.size() > N) return false;
+  if (key.size() != 0 && std::memcmp(f, key.data(), key.size()) != 0) return false;
+  return key.size() == N || f[key.size()] == '\0';
+}
+
 // Bounded copy into a fixed field: at most N-1 bytes, the rest zero-filled.
 template <std::size_t N>
 void set_field(char (&f)[N], std::string_view s) {
@@ -21,6 +40,24 @@ void set_field(char (&f)[N], std::string_view s) {
   std::memcpy(f, s.data(), n);
   std::memset(f + n, 0, N - n);
 }
+
+// Text put together in place for a fixed field: it keeps the first N bytes of
+// what is appended, as much as the field takes (or one byte more, to tell
+// that the text is longer), and never allocates.
+template <std::size_t N>
+class FieldText {
+ public:
+  void append(std::string_view s) {
+    const std::size_t n = s.size() < N - size_ ? s.size() : N - size_;
+    if (n) std::memcpy(data_ + size_, s.data(), n);
+    size_ += n;
+  }
+  std::string_view view() const { return std::string_view(data_, size_); }
+
+ private:
+  char data_[N];
+  std::size_t size_ = 0;
+};
 
 inline char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 inline char ascii_upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }

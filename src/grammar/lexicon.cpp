@@ -1,5 +1,6 @@
 #include "grammar/lexicon.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +61,16 @@ Status read_records(const std::string& path, const char* name, std::size_t limit
   if (trailer) *trailer = bytes.subspan(n * sizeof(T), trailer_bytes);
   files.push_back(std::move(*mapped));
   return Status::ok();
+}
+
+// An ending of up to eight bytes as a number whose order is the byte order of
+// the texts: the bytes from the most significant down, zeros after the end.
+bool ending_key(std::string_view ending, std::uint64_t& key) {
+  if (ending.size() > 8) return false;
+  key = 0;
+  for (std::size_t i = 0; i < 8; ++i)
+    key = key << 8 | (i < ending.size() ? static_cast<unsigned char>(ending[i]) : 0u);
+  return true;
 }
 
 template <typename T, typename Key>
@@ -179,7 +190,23 @@ class LexiconLoader {
     if (!is_sorted_by(lex_.inflections_,
                       [](const InflectionRecord& r) { return r.ending_text(); }))
       return refuse(kInflectsFile, "records are not sorted by their ending");
+    index_endings();
     return Status::ok();
+  }
+
+  void index_endings() {
+    auto& runs = lex_.ending_runs_;
+    runs.clear();
+    const auto& infl = lex_.inflections_;
+    for (std::size_t i = 0; i < infl.size(); ++i) {
+      std::uint64_t key = 0;
+      ending_key(infl[i].ending_text(), key);  // a field holds at most eight bytes
+      if (!runs.empty() && runs.back().key == key) {
+        ++runs.back().count;
+      } else {
+        runs.push_back(Lexicon::EndingRun{key, static_cast<std::uint32_t>(i), 1});
+      }
+    }
   }
 
   Status load_dictionary() {
@@ -325,6 +352,15 @@ std::pair<int, int> Lexicon::letter_range(char c) const {
   if (u > 'z') return {0, 0};
   int k = u - 'a';
   return {at(k), at(k + 1)};
+}
+
+std::span<const InflectionRecord> Lexicon::inflections_ending(std::string_view ending) const {
+  std::uint64_t key = 0;
+  if (!ending_key(ending, key)) return {};
+  auto it = std::lower_bound(ending_runs_.begin(), ending_runs_.end(), key,
+                             [](const EndingRun& r, std::uint64_t k) { return r.key < k; });
+  if (it == ending_runs_.end() || it->key != key) return {};
+  return inflections_.subspan(it->first, it->count);
 }
 
 Result<Lexicon> load_lexicon(const std::string& data_dir, TranslationOptions& options,

@@ -37,6 +37,47 @@ TEST(Records, AnalysisMeaningIsCutWithStar) {
   EXPECT_EQ(a.meaning_text(), "a meaning that is much l*");
   g::set_analysis_meaning(a, "love");
   EXPECT_EQ(a.meaning_text(), "love");
+  g::set_analysis_meaning(a, "exactly twenty-four char");
+  EXPECT_EQ(a.meaning_text(), "exactly twenty-four char");
+  g::set_analysis_meaning(a, "exactly twenty-four chars");
+  EXPECT_EQ(a.meaning_text(), "exactly twenty-four char*");
+}
+
+// The searches compare fixed fields without finding their end: every field
+// (short, full to the last byte, bytes left after its zero, high bytes)
+// against every key must order and match as its text does.
+TEST(Records, FieldComparisonsAgreeWithTheFieldText) {
+  const std::array<std::array<char, 4>, 9> fields{{{"ab"},
+                                                   {"abc"},
+                                                   {'a', 'b', 'c', 'd'},
+                                                   {'a', 'b', 0, 'z'},
+                                                   {'a', 0, 'c', 0},
+                                                   {},
+                                                   {'\xe9', 't', 0, 0},
+                                                   {"b"},
+                                                   {"abb"}}};
+  const char* keys[] = {"", "a", "ab", "abc", "abcd", "abcde", "abd", "b", "\xe9t", "zz"};
+  for (const auto& field : fields) {
+    char f[4];
+    std::memcpy(f, field.data(), 4);
+    const std::string_view text = kelvo::field_view(f);
+    for (std::string_view key : keys) {
+      EXPECT_EQ(kelvo::field_less(f, key), kelvo::compare_bytes(text, key) < 0)
+          << "field \"" << text << "\" key \"" << key << "\"";
+      EXPECT_EQ(kelvo::field_equals(f, key), text == key)
+          << "field \"" << text << "\" key \"" << key << "\"";
+    }
+  }
+}
+
+TEST(Records, FieldTextKeepsWhatTheFieldTakes) {
+  kelvo::FieldText<5> t;
+  t.append("ab");
+  t.append("");
+  t.append("cdefg");
+  EXPECT_EQ(t.view(), "abcde");
+  t.append("h");
+  EXPECT_EQ(t.view(), "abcde");
 }
 
 TEST(AreaSection, PreferredAreaSectionReplacesMeaning) {
