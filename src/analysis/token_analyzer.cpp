@@ -67,6 +67,8 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   const bool listing_on = !run.options.translate;
   std::string listing;
   AnalysisContext ctx{&run.log, &run.warnings, 0, 0};
+  // No word counted yet: a new run, whose words are not the last run's.
+  if (run.file_word_count == 0 && !run.rerun) memo_.clear();
   for (int i = 0; i < run.token_count; ++i) {
     words.set_current_position(i);
     std::string_view token = words.token(i);
@@ -90,7 +92,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
     if (run.options.hash_in_use) note_precalculated(token, run.log);
     scratch_.clear();
     bool question = run.token_count > 0 && words.token(run.token_count - 1) == "PUNCTB";
-    WordResult r = analyse_word(wa_, token, i == 0, known_proper, scratch_, ctx, question);
+    WordResult r = memo_.analyse(wa_, token, i == 0, known_proper, scratch_, ctx, question);
     if (r.proper_name && hs.status == -1) {
       set_field(hs.text, token);
       hs.status = 1;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/analysed_sentence.h"
+#include "analysis/word_memo.h"
 #include "text/translation_run.h"
 #include "analysis/word_analyzer.h"
 
@@ -22,6 +23,11 @@ class TokenAnalyzer : public text::SentenceHandler {
 
   const AnalysedSentence& last_sentence() const { return sentence_; }
 
+  // The memory of the run's words (on by default): off, every word is
+  // analysed anew. It is emptied when a run begins.
+  void set_memo(bool on) { memo_.set_enabled(on); }
+  const WordMemo& memo() const { return memo_; }
+
  private:
   // Writes the precomputed translation of a word, when the hash holds it.
   void note_precalculated(std::string_view word, ParseLog& log) const;
@@ -30,6 +36,7 @@ class TokenAnalyzer : public text::SentenceHandler {
   SentenceSink sink_;
   AnalysedSentence sentence_;
   std::vector<Candidate> scratch_;
+  WordMemo memo_;
 };
 
 // The word-by-word listing of one word's analyses, as the parse log shows it.
