@@ -64,19 +64,12 @@ SplitList WordAnalyzer::split_word(std::string_view word) {
 }
 
 std::span<const DictEntry> WordAnalyzer::stem_run(std::string_view stem) const {
-  // A zero byte or more than the field holds: no stem can be equal.
-  if (stem.empty() || stem.size() > sizeof(DictEntry::stem) ||
-      std::memchr(stem.data(), 0, stem.size()))
-    return {};
+  if (stem.empty()) return {};
   auto [first, last] = lexicon_.letter_range(stem[0]);
   if (first >= last) return {};
-  auto entries = lexicon_.entries();
-  auto begin = entries.begin() + first, end = entries.begin() + last;
-  auto lo = std::partition_point(begin, end,
-                                 [&](const DictEntry& e) { return field_less(e.stem, stem); });
-  auto hi = lo;
-  while (hi != end && field_equals(hi->stem, stem)) ++hi;
-  return {lo, hi};
+  return entries_with_stem(lexicon_.entries().subspan(static_cast<std::size_t>(first),
+                                                      static_cast<std::size_t>(last - first)),
+                           stem);
 }
 
 template <typename List>
@@ -464,7 +457,8 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
                                   AnalysisContext& ctx) const {
   auto uniq = lexicon_.uniques();
   // A zero byte or more than the field holds: no unique can be equal.
-  if (word.size() > sizeof(UniqueRecord::latin) || std::memchr(word.data(), 0, word.size()))
+  if (word.size() > sizeof(UniqueRecord::latin) ||
+      (!word.empty() && std::memchr(word.data(), 0, word.size())))
     return 0;
   auto it = std::partition_point(uniq.begin(), uniq.end(),
                                  [&](const UniqueRecord& r) { return field_less(r.latin, word); });
