@@ -46,6 +46,20 @@ void TokenAnalyzer::note_precalculated(std::string_view word, ParseLog& log) con
 TokenAnalyzer::TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink)
     : wa_(analyzer), sink_(std::move(sink)) {}
 
+AnalysedToken& TokenAnalyzer::new_token(std::string_view form) {
+  if (spare_.empty()) {
+    sentence_.tokens.emplace_back();
+  } else {
+    sentence_.tokens.push_back(std::move(spare_.back()));
+    spare_.pop_back();
+  }
+  AnalysedToken& t = sentence_.tokens.back();
+  t.form.assign(form);
+  t.punctuation = false;
+  t.candidates.clear();
+  return t;
+}
+
 std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token) {
   std::string out;
   for (const Candidate& c : token.candidates) {
@@ -62,6 +76,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   while (!sentence_.text.empty() &&
          (sentence_.text.back() == '\n' || sentence_.text.back() == '\r'))
     sentence_.text.pop_back();
+  for (auto& t : sentence_.tokens) spare_.push_back(std::move(t));
   sentence_.tokens.clear();
   const bool quiet = run.options.batch_mode;
   const bool listing_on = !run.options.translate;
@@ -74,11 +89,10 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
     std::string_view token = words.token(i);
     if (grammar::punctuation_token_code(token) >= 0) {
       int idx = words.add_punctuation_analysis(token, run.warnings, run.log, quiet);
-      AnalysedToken at;
+      AnalysedToken& at = new_token(
+          std::string_view(&grammar::kPunctuationChars[words.analysis(idx).b1], 1));
       at.punctuation = true;
       at.candidates.push_back(Candidate{words.analysis(idx), {}});
-      at.form = std::string(1, grammar::kPunctuationChars[words.analysis(idx).b1]);
-      sentence_.tokens.push_back(std::move(at));
       continue;
     }
     run.count_word();
@@ -104,10 +118,10 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       r.split_off.reset();
     }
     // Stores one token's analyses at position `at_pos` in the sentence table.
-    auto emit = [&](std::string form, std::vector<Candidate>& cands, int at_pos) {
+    // The analyses move into the token; `cands` is left with a spare list.
+    auto emit = [&](std::string_view form, std::vector<Candidate>& cands, int at_pos) {
       words.set_current_position(at_pos);
-      AnalysedToken t;
-      t.form = std::move(form);
+      AnalysedToken& t = new_token(form);
       for (Candidate& c : cands) {
         int idx = words.append_analysis(run.warnings, run.log, quiet);
         grammar::WordAnalysis& a = words.analysis(idx);
@@ -119,13 +133,12 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
         c.analysis = a;
       }
       if (!cands.empty()) words.set_analysed_words(words.analysed_words() + 1);
-      t.candidates = cands;
+      t.candidates.swap(cands);
       if (listing_on) {
         listing += t.form + "\n";
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
         listing += list_word(wa_, t);
       }
-      sentence_.tokens.push_back(std::move(t));
     };
     auto insert_token = [&](int at_pos, std::string_view text) {
       for (int j = run.token_count; j > at_pos; --j) words.set_token(j, words.token(j - 1));

@@ -31,11 +31,15 @@ class TokenAnalyzer : public text::SentenceHandler {
  private:
   // Writes the precomputed translation of a word, when the hash holds it.
   void note_precalculated(std::string_view word, ParseLog& log) const;
+  // The next token of the sentence, made from one of the last sentence's, so
+  // that its text and analyses reuse their memory.
+  AnalysedToken& new_token(std::string_view form);
 
   const WordAnalyzer& wa_;
   SentenceSink sink_;
   AnalysedSentence sentence_;
   std::vector<Candidate> scratch_;
+  std::vector<AnalysedToken> spare_;
   WordMemo memo_;
 };
 
