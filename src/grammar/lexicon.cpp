@@ -73,10 +73,11 @@ bool ending_key(std::string_view ending, std::uint64_t& key) {
   return true;
 }
 
-template <typename T, typename Key>
-bool is_sorted_by(std::span<const T> v, Key key) {
+// Whether the records are in the byte order of one of their text fields.
+template <typename T, typename Field>
+bool is_sorted_by(std::span<const T> v, Field field) {
   for (std::size_t i = 1; i < v.size(); ++i)
-    if (compare_bytes(key(v[i - 1]), key(v[i])) > 0) return false;
+    if (compare_fields(field(v[i - 1]), field(v[i])) > 0) return false;
   return true;
 }
 
@@ -119,13 +120,15 @@ class LexiconLoader {
                            "Cannot open addons.dat file.\n");
         !s)
       return s.error();
-    if (!is_sorted_by(lex_.addons_, [](const AddonRecord& r) { return r.text_view(); }))
+    if (!is_sorted_by(lex_.addons_,
+                      [](const AddonRecord& r) -> const auto& { return r.text; }))
       return refuse(kAddonsFile, "records are not sorted by their text");
     if (auto s = essential(kUniquesFile, "Loading uniques...", kMaxUniques, lex_.uniques_,
                            "Cannot open uniques.dat file.\n");
         !s)
       return s.error();
-    if (!is_sorted_by(lex_.uniques_, [](const UniqueRecord& r) { return r.latin_text(); }))
+    if (!is_sorted_by(lex_.uniques_,
+                      [](const UniqueRecord& r) -> const auto& { return r.latin; }))
       return refuse(kUniquesFile, "records are not sorted by their Latin form");
     lex_.load_ms_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
@@ -188,7 +191,7 @@ class LexiconLoader {
         !s)
       return s;
     if (!is_sorted_by(lex_.inflections_,
-                      [](const InflectionRecord& r) { return r.ending_text(); }))
+                      [](const InflectionRecord& r) -> const auto& { return r.ending; }))
       return refuse(kInflectsFile, "records are not sorted by their ending");
     index_endings();
     return Status::ok();
@@ -231,7 +234,7 @@ class LexiconLoader {
     if (prev != n)
       return refuse(kDictFile, "letter index does not end at the entry count " +
                                    std::to_string(n));
-    if (!is_sorted_by(lex_.entries_, [](const DictEntry& e) { return e.stem_text(); }))
+    if (!is_sorted_by(lex_.entries_, [](const DictEntry& e) -> const auto& { return e.stem; }))
       return refuse(kDictFile, "entries are not sorted by stem");
     for (int k = 0; k < 26; ++k) {
       auto [first, last] = lex_.letter_range(static_cast<char>('a' + k));
@@ -313,7 +316,7 @@ class LexiconLoader {
         log_.printf("%s\n", text);
         lex_.phonetics_ = {};
       } else if (!is_sorted_by(lex_.phonetics_,
-                               [](const PhoneticRecord& r) { return r.key_text(); })) {
+                               [](const PhoneticRecord& r) -> const auto& { return r.key; })) {
         log_.write("phoneticuk.dat: keys are not sorted.\n");
         lex_.phonetics_ = {};
       } else {

@@ -67,6 +67,14 @@ TEST(Records, FieldComparisonsAgreeWithTheFieldText) {
       EXPECT_EQ(kelvo::field_equals(f, key), text == key)
           << "field \"" << text << "\" key \"" << key << "\"";
     }
+    for (const auto& other : fields) {
+      char o[4];
+      std::memcpy(o, other.data(), 4);
+      const int want = kelvo::compare_bytes(text, kelvo::field_view(o));
+      const int got = kelvo::compare_fields(f, o);
+      EXPECT_EQ((got > 0) - (got < 0), (want > 0) - (want < 0))
+          << "fields \"" << text << "\" and \"" << kelvo::field_view(o) << "\"";
+    }
   }
 }
 
