@@ -126,9 +126,10 @@ int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::st
     if (r.speech == pos::vpar && want == pos::verb && entry.stem_key < 3) return pos::verb;
     return r.speech;
   };
-  // Skip ahead to the first record of this ending whose class can match.
-  auto it = run.begin();
-  while (it != run.end() && class_of(*it) < want) ++it;
+  // Skip ahead to the first record of this ending whose class can match (the
+  // records of an ending are in the order of their part of speech).
+  auto it = std::partition_point(run.begin(), run.end(),
+                                 [&](const InflectionRecord& r) { return r.speech < want; });
   int added = 0;
   const int age = options_.age_value();
   for (; it != run.end(); ++it) {
@@ -460,10 +461,11 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
   if (word.size() > sizeof(UniqueRecord::latin) ||
       (!word.empty() && std::memchr(word.data(), 0, word.size())))
     return 0;
+  const FieldKey<sizeof(UniqueRecord::latin)> key(word);
   auto it = std::partition_point(uniq.begin(), uniq.end(),
-                                 [&](const UniqueRecord& r) { return field_less(r.latin, word); });
+                                 [&](const UniqueRecord& r) { return key.field_less(r.latin); });
   int added = 0;
-  for (; it != uniq.end() && field_equals(it->latin, word); ++it) {
+  for (; it != uniq.end() && key.field_equals(it->latin); ++it) {
     const UniqueRecord& u = *it;
     if (u.age > options_.age_value()) continue;
     DictEntry e{};

@@ -1,6 +1,8 @@
 // Small text helpers for 8-bit Latin and fixed-width record fields.
 #pragma once
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -14,24 +16,55 @@ std::string_view field_view(const char (&f)[N]) {
   return std::string_view(f, z ? static_cast<std::size_t>(static_cast<const char*>(z) - f) : N);
 }
 
-// A zero-ended field against a key, for searches of sorted tables: one memcmp
-// and no search for the field's end. The key must hold no zero byte (a word's
-// letters never do); bytes after the field's zero are never looked at.
+// Zero-ended fields of N bytes (N a multiple of 8) against one key, for the
+// searches of sorted tables: no search for a field's end, and eight bytes
+// compared at a time. The key is read into words once; a field's bytes past
+// the key's length are masked off, so the answers are those of comparing the
+// field's text with the key. The key must hold no zero byte (a word's letters
+// never do); a key longer than N is not supported (no field can equal it).
 template <std::size_t N>
-bool field_less(const char (&f)[N], std::string_view key) {
-  const std::size_t n = key.size() < N ? key.size() : N;
-  const int c = n ? std::memcmp(f, key.data(), n) : 0;
-  // Equal over the key means the field is at least as long, unless the key
-  // is longer than the whole field.
-  return c < 0 || (c == 0 && key.size() > N);
-}
+class FieldKey {
+  static_assert(N % 8 == 0);
 
-template <std::size_t N>
-bool field_equals(const char (&f)[N], std::string_view key) {
-  if (key.size() > N) return false;
-  if (key.size() != 0 && std::memcmp(f, key.data(), key.size()) != 0) return false;
-  return key.size() == N || f[key.size()] == '\0';
-}
+ public:
+  explicit FieldKey(std::string_view key) : size_(key.size() < N ? key.size() : N) {
+    unsigned char bytes[N] = {};
+    if (size_) std::memcpy(bytes, key.data(), size_);
+    for (std::size_t w = 0; w < N / 8; ++w) words_[w] = load(bytes + 8 * w);
+    used_ = (size_ + 7) / 8;
+    const std::size_t tail = size_ % 8;
+    last_mask_ = tail ? ~std::uint64_t{0} << (8 * (8 - tail)) : ~std::uint64_t{0};
+  }
+
+  bool field_less(const char (&f)[N]) const {
+    for (std::size_t w = 0; w < used_; ++w) {
+      const std::uint64_t v = load(f + 8 * w) & mask(w);
+      if (v != words_[w]) return v < words_[w];
+    }
+    return false;
+  }
+
+  bool field_equals(const char (&f)[N]) const {
+    for (std::size_t w = 0; w < used_; ++w)
+      if ((load(f + 8 * w) & mask(w)) != words_[w]) return false;
+    return size_ == N || f[size_] == '\0';
+  }
+
+ private:
+  std::uint64_t mask(std::size_t w) const { return w + 1 == used_ ? last_mask_ : ~std::uint64_t{0}; }
+  // Eight bytes as a number in their byte order, the first the most significant.
+  static std::uint64_t load(const void* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, 8);
+    if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+    return v;
+  }
+
+  std::uint64_t words_[N / 8];
+  std::size_t size_;
+  std::size_t used_;
+  std::uint64_t last_mask_;
+};
 
 // Two zero-ended fields of one size in the order of their texts (as
 // compare_bytes orders them), in one pass that stops at the first difference

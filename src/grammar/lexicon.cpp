@@ -1,6 +1,5 @@
 #include "grammar/lexicon.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -63,14 +62,17 @@ Status read_records(const std::string& path, const char* name, std::size_t limit
   return Status::ok();
 }
 
-// An ending of up to eight bytes as a number whose order is the byte order of
-// the texts: the bytes from the most significant down, zeros after the end.
+// An ending of up to eight bytes (never a zero byte) as one number.
 bool ending_key(std::string_view ending, std::uint64_t& key) {
   if (ending.size() > 8) return false;
   key = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    key = key << 8 | (i < ending.size() ? static_cast<unsigned char>(ending[i]) : 0u);
+  for (std::size_t i = 0; i < ending.size(); ++i)
+    key |= static_cast<std::uint64_t>(static_cast<unsigned char>(ending[i])) << (8 * i);
   return true;
+}
+
+std::size_t ending_slot(std::uint64_t key, std::size_t mask) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & mask;
 }
 
 // Whether the records are in the byte order of one of their text fields.
@@ -190,17 +192,20 @@ class LexiconLoader {
                            lex_.inflections_, "Cannot open inflects.dat file.\n");
         !s)
       return s;
-    if (!is_sorted_by(lex_.inflections_,
-                      [](const InflectionRecord& r) -> const auto& { return r.ending; }))
-      return refuse(kInflectsFile, "records are not sorted by their ending");
+    // The matching of an ending's records reads them by part of speech.
+    const auto& infl = lex_.inflections_;
+    for (std::size_t i = 1; i < infl.size(); ++i) {
+      const int c = compare_fields(infl[i - 1].ending, infl[i].ending);
+      if (c > 0 || (c == 0 && infl[i - 1].speech > infl[i].speech))
+        return refuse(kInflectsFile, "records are not sorted by ending and part of speech");
+    }
     index_endings();
     return Status::ok();
   }
 
   void index_endings() {
-    auto& runs = lex_.ending_runs_;
-    runs.clear();
     const auto& infl = lex_.inflections_;
+    std::vector<Lexicon::EndingRun> runs;
     for (std::size_t i = 0; i < infl.size(); ++i) {
       std::uint64_t key = 0;
       ending_key(infl[i].ending_text(), key);  // a field holds at most eight bytes
@@ -209,6 +214,15 @@ class LexiconLoader {
       } else {
         runs.push_back(Lexicon::EndingRun{key, static_cast<std::uint32_t>(i), 1});
       }
+    }
+    std::size_t size = 16;
+    while (size < 2 * runs.size()) size *= 2;
+    auto& slots = lex_.ending_slots_;
+    slots.assign(size, Lexicon::EndingRun{});
+    for (const auto& run : runs) {
+      std::size_t k = ending_slot(run.key, size - 1);
+      while (slots[k].count != 0) k = (k + 1) & (size - 1);
+      slots[k] = run;
     }
   }
 
@@ -359,11 +373,13 @@ std::pair<int, int> Lexicon::letter_range(char c) const {
 
 std::span<const InflectionRecord> Lexicon::inflections_ending(std::string_view ending) const {
   std::uint64_t key = 0;
-  if (!ending_key(ending, key)) return {};
-  auto it = std::lower_bound(ending_runs_.begin(), ending_runs_.end(), key,
-                             [](const EndingRun& r, std::uint64_t k) { return r.key < k; });
-  if (it == ending_runs_.end() || it->key != key) return {};
-  return inflections_.subspan(it->first, it->count);
+  if (ending_slots_.empty() || !ending_key(ending, key)) return {};
+  const std::size_t mask = ending_slots_.size() - 1;
+  for (std::size_t k = ending_slot(key, mask);; k = (k + 1) & mask) {
+    const EndingRun& r = ending_slots_[k];
+    if (r.count == 0) return {};
+    if (r.key == key) return inflections_.subspan(r.first, r.count);
+  }
 }
 
 Result<Lexicon> load_lexicon(const std::string& data_dir, TranslationOptions& options,

@@ -81,9 +81,10 @@ class Lexicon {
   // above 'z' finds nothing.
   std::pair<int, int> letter_range(char c) const;
 
-  // The inflection records of one ending (the table is sorted by ending, so
-  // they are one run); empty when no record has it. Found through an index of
-  // the distinct endings made at load, so no record's field is scanned.
+  // The inflection records of one ending (the table is sorted by ending, then
+  // by part of speech, so they are one run); empty when no record has it.
+  // Found through a table of the distinct endings made at load, so no
+  // record's field is scanned.
   std::span<const InflectionRecord> inflections_ending(std::string_view ending) const;
 
   bool has_botany() const { return !botany_meanings_.empty(); }
@@ -104,13 +105,14 @@ class Lexicon {
   std::span<const DictEntry> entries_;
   std::span<const LetterIndexRecord> letter_index_;
   std::span<const InflectionRecord> inflections_;
-  // One run per distinct ending, ordered by the ending packed into a number.
+  // One run per distinct ending, by the ending packed into a number, in an
+  // open-addressed table of a power-of-two size (an empty slot counts 0).
   struct EndingRun {
-    std::uint64_t key;
-    std::uint32_t first;
-    std::uint32_t count;
+    std::uint64_t key = 0;
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
   };
-  std::vector<EndingRun> ending_runs_;
+  std::vector<EndingRun> ending_slots_;
   std::span<const MeaningLine> meanings_;
   std::span<const MeaningLine> botany_meanings_;
   std::span<const PolishRecord> polish_;

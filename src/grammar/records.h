@@ -48,10 +48,11 @@ inline std::span<const DictEntry> entries_with_stem(std::span<const DictEntry> s
   if (stem.size() > sizeof(DictEntry::stem) ||
       (!stem.empty() && std::memchr(stem.data(), 0, stem.size())))
     return {};
+  const FieldKey<sizeof(DictEntry::stem)> key(stem);
   auto lo = std::partition_point(sorted.begin(), sorted.end(),
-                                 [&](const DictEntry& e) { return field_less(e.stem, stem); });
+                                 [&](const DictEntry& e) { return key.field_less(e.stem); });
   auto hi = lo;
-  while (hi != sorted.end() && field_equals(hi->stem, stem)) ++hi;
+  while (hi != sorted.end() && key.field_equals(hi->stem)) ++hi;
   return {lo, hi};
 }
 

@@ -89,6 +89,18 @@ TEST_F(LoaderTest, InflectionsOfOneEndingAreOneRun) {
       EXPECT_EQ(run.data(), &lex->inflections()[c.first]) << c.ending;
     }
   }
+  // The matching reads an ending's records by part of speech, so the table
+  // must be in that order too.
+  for (std::size_t swap : {std::size_t{1}, std::size_t{6}}) {
+    auto bad = infl;
+    std::swap(bad[swap - 1], bad[swap]);
+    kelvo::testing::write_records(dir / grammar::kInflectsFile, bad);
+    auto refused = load();
+    ASSERT_FALSE(refused) << swap;
+    EXPECT_NE(refused.error().message.find("inflects.dat: records are not sorted by ending"),
+              std::string::npos)
+        << refused.error().message;
+  }
 }
 
 TEST_F(LoaderTest, MissingEssentialFileFailsWithItsMessage) {
