@@ -33,6 +33,8 @@ void WordMemo::set_enabled(bool on) {
 
 void WordMemo::clear() {
   entries_.clear();
+  stored_.clear();
+  meanings_.clear();
   analyzer_ = nullptr;
 }
 
@@ -44,13 +46,51 @@ void WordMemo::make_key(std::string_view word, bool first_in_sentence, bool know
   key_.append(word);
 }
 
-void WordMemo::answer(const Entry& e, std::vector<Candidate>& out, AnalysisContext& ctx) const {
-  if (ctx.log && !e.log.empty()) ctx.log->write(e.log);
-  if (ctx.warnings)
-    for (const auto& w : e.warnings) ctx.warnings->warn(w);
+WordResult WordMemo::answer(const Entry& e, std::vector<Candidate>& out,
+                           AnalysisContext& ctx) const {
+  WordResult r;
+  r.added = e.added;
+  r.proper_name = e.proper_name;
+  if (e.extra) {
+    if (ctx.log && !e.extra->log.empty()) ctx.log->write(e.extra->log);
+    if (ctx.warnings)
+      for (const auto& w : e.extra->warnings) ctx.warnings->warn(w);
+    r.split_off = e.extra->split_off;
+    if (r.split_off) restamp(r.split_off->candidates, 0, ctx);
+  }
   const std::size_t before = out.size();
-  out.insert(out.end(), e.candidates.begin(), e.candidates.end());
+  for (std::uint32_t i = e.first; i < e.first + e.count; ++i) {
+    const Stored& s = stored_[i];
+    Candidate& c = out.emplace_back();
+    c.analysis = s.analysis;
+    c.origin.table = s.table;
+    c.origin.source = s.source;
+    c.origin.index = s.index;
+    if (s.meaning >= 0) c.origin.builtin_meaning = meanings_[static_cast<std::size_t>(s.meaning)];
+  }
   restamp(out, before, ctx);
+  return r;
+}
+
+void WordMemo::remember(const std::vector<Candidate>& out, std::size_t from,
+                        const WordResult& r) {
+  Entry& e = entries_[key_];
+  e.first = static_cast<std::uint32_t>(stored_.size());
+  e.count = static_cast<std::uint32_t>(out.size() - from);
+  e.added = r.added;
+  e.proper_name = r.proper_name;
+  for (std::size_t i = from; i < out.size(); ++i) {
+    const Candidate& c = out[i];
+    std::int32_t meaning = -1;
+    if (!c.origin.builtin_meaning.empty()) {
+      meaning = static_cast<std::int32_t>(meanings_.size());
+      meanings_.push_back(c.origin.builtin_meaning);
+    }
+    stored_.push_back(Stored{c.analysis, c.origin.table, c.origin.source, c.origin.index, meaning});
+  }
+  if (r.split_off || !captured_log_.text().empty() || !captured_host_.warnings.empty())
+    e.extra = std::make_unique<Extra>(
+        Extra{r.split_off, captured_log_.text(), captured_host_.warnings});
 }
 
 WordResult WordMemo::analyse(const WordAnalyzer& wa, std::string_view word,
@@ -65,10 +105,7 @@ WordResult WordMemo::analyse(const WordAnalyzer& wa, std::string_view word,
   make_key(word, first_in_sentence, known_proper, question, ctx.formation_rules);
   if (auto it = entries_.find(key_); it != entries_.end()) {
     ++hits_;
-    answer(it->second, out, ctx);
-    WordResult r = it->second.result;
-    if (r.split_off) restamp(r.split_off->candidates, 0, ctx);
-    return r;
+    return answer(it->second, out, ctx);
   }
   ++misses_;
 
@@ -90,13 +127,8 @@ WordResult WordMemo::analyse(const WordAnalyzer& wa, std::string_view word,
     for (const auto& w : captured_host_.warnings) warnings->warn(w);
 
   if (entries_.size() < kMaxWords && stamped_by(out, before, ctx) &&
-      (!r.split_off || stamped_by(r.split_off->candidates, 0, ctx))) {
-    Entry& e = entries_[key_];
-    e.candidates.assign(out.begin() + static_cast<std::ptrdiff_t>(before), out.end());
-    e.result = r;
-    e.log = captured_log_.text();
-    e.warnings = captured_host_.warnings;
-  }
+      (!r.split_off || stamped_by(r.split_off->candidates, 0, ctx)))
+    remember(out, before, r);
   return r;
 }
 

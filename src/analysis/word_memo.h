@@ -10,6 +10,9 @@
 // either changes.
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -25,8 +28,9 @@ namespace kelvo::analysis {
 class WordMemo {
  public:
   // Past this many words the others are analysed without being kept, which
-  // bounds the memory a long text of many rare words can take.
-  static constexpr std::size_t kMaxWords = 30'000;
+  // bounds the memory a long text of many rare words can take (about 700
+  // bytes a word).
+  static constexpr std::size_t kMaxWords = 20'000;
 
   explicit WordMemo(bool enabled = true) : enabled_(enabled) {}
 
@@ -44,21 +48,40 @@ class WordMemo {
   std::size_t misses() const { return misses_; }
 
  private:
-  struct Entry {
-    std::vector<Candidate> candidates;
-    WordResult result;
+  // One remembered analysis, without the string of a Candidate's origin: a
+  // built-in meaning is kept once in meanings_.
+  struct Stored {
+    grammar::WordAnalysis analysis;
+    Origin::Table table;
+    Source source;
+    std::int32_t index;
+    std::int32_t meaning;  // in meanings_, or -1
+  };
+  // What a word's answer holds beyond its analyses, which few words have.
+  struct Extra {
+    std::optional<SplitOffToken> split_off;
     std::string log;                    // what the analysis wrote to the parse log
     std::vector<std::string> warnings;  // and showed as warnings
+  };
+  struct Entry {
+    std::uint32_t first = 0;  // its analyses in stored_
+    std::uint32_t count = 0;
+    int added = 0;
+    bool proper_name = false;
+    std::unique_ptr<Extra> extra;
   };
 
   void make_key(std::string_view word, bool first_in_sentence, bool known_proper, bool question,
                 bool formation_rules);
-  void answer(const Entry& e, std::vector<Candidate>& out, AnalysisContext& ctx) const;
+  WordResult answer(const Entry& e, std::vector<Candidate>& out, AnalysisContext& ctx) const;
+  void remember(const std::vector<Candidate>& out, std::size_t from, const WordResult& r);
 
   bool enabled_;
   const WordAnalyzer* analyzer_ = nullptr;
   TranslationOptions options_;
   std::unordered_map<std::string, Entry> entries_;
+  std::vector<Stored> stored_;
+  std::vector<std::string> meanings_;
   std::string key_;
   ParseLog captured_log_;
   RecordingHost captured_host_;

@@ -51,7 +51,9 @@ class FieldKey {
   }
 
  private:
-  std::uint64_t mask(std::size_t w) const { return w + 1 == used_ ? last_mask_ : ~std::uint64_t{0}; }
+  std::uint64_t mask(std::size_t w) const {
+    return w + 1 == used_ ? last_mask_ : ~std::uint64_t{0};
+  }
   // Eight bytes as a number in their byte order, the first the most significant.
   static std::uint64_t load(const void* p) {
     std::uint64_t v;

@@ -52,7 +52,8 @@ struct Call {
 
 // Analyses every call in turn, through `memo` or (null) directly, each at
 // its own word position.
-std::vector<Answer> answers(const WordAnalyzer& wa, WordMemo* memo, const std::vector<Call>& calls) {
+std::vector<Answer> answers(const WordAnalyzer& wa, WordMemo* memo,
+                            const std::vector<Call>& calls) {
   std::vector<Answer> v;
   int position = 0;
   for (const Call& c : calls) {
