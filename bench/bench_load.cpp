@@ -35,6 +35,7 @@ void BM_StartupLoad(benchmark::State& state) {
     benchmark::DoNotOptimize(lex->entries().data());
   }
   state.counters["peak_rss_MB"] = static_cast<double>(peak_rss_kb()) / 1024.0;
+  state.SetLabel("every table of " KELVO_BENCH_DATA_DIR);
 }
 BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMillisecond);
 
