@@ -70,10 +70,32 @@ class FieldKey {
 
 // Two zero-ended fields of one size in the order of their texts (as
 // compare_bytes orders them), in one pass that stops at the first difference
-// or at the end of both.
+// or at the end of both, without looking for either field's end first.
 template <std::size_t N>
 int compare_fields(const char (&a)[N], const char (&b)[N]) {
-  for (std::size_t i = 0; i < N; ++i) {
+  std::size_t i = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    // Eight bytes at a time: the first differing byte decides, unless a
+    // zero (the same in both up to there) ends the texts before it.
+    for (; i + 8 <= N; i += 8) {
+      std::uint64_t x, y;
+      std::memcpy(&x, a + i, 8);
+      std::memcpy(&y, b + i, 8);
+      // The lowest bit set marks x's first zero byte (the ones above may be false).
+      const std::uint64_t zero = (x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull;
+      const std::uint64_t diff = x ^ y;
+      if (diff == 0) {
+        if (zero) return 0;
+        continue;
+      }
+      const int d = __builtin_ctzll(diff) / 8;
+      if (zero && __builtin_ctzll(zero) / 8 < d) return 0;
+      const auto xa = static_cast<unsigned char>(a[i + static_cast<std::size_t>(d)]);
+      const auto yb = static_cast<unsigned char>(b[i + static_cast<std::size_t>(d)]);
+      return xa < yb ? -1 : 1;
+    }
+  }
+  for (; i < N; ++i) {
     const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
     if (x != y) return x < y ? -1 : 1;
     if (x == 0) return 0;
