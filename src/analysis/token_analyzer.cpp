@@ -135,7 +135,8 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       if (!cands.empty()) words.set_analysed_words(words.analysed_words() + 1);
       t.candidates.swap(cands);
       if (listing_on) {
-        listing += t.form + "\n";
+        listing += t.form;
+        listing += '\n';
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
         listing += list_word(wa_, t);
       }

@@ -137,24 +137,10 @@ int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::st
     Code cls = class_of(r);
     if (cls > want) break;
     if (cls != want) continue;
-    InflectionRecord c = r;
-    // which and variant: 0 in the record fits every entry.
-    if (r.which == 0) {
-      c.which = entry.which;
-    } else if (entry.which != 0 && r.which != entry.which) {
-      continue;
-    }
-    if (r.variant == 0) {
-      c.variant = entry.variant;
-    } else if (entry.variant != 0 && r.variant != entry.variant) {
-      continue;
-    }
-    if (entry.stem_key == 0) {
-      if (r.stem_key >= 3) continue;
-      c.stem_key = r.stem_key;
-    } else if (r.stem_key != entry.stem_key) {
-      continue;
-    }
+    // Whether the record fits the entry; which and variant 0 fit every entry.
+    if (r.which != 0 && entry.which != 0 && r.which != entry.which) continue;
+    if (r.variant != 0 && entry.variant != 0 && r.variant != entry.variant) continue;
+    if (entry.stem_key == 0 ? r.stem_key >= 3 : r.stem_key != entry.stem_key) continue;
     if (r.age > age) continue;
     switch (want) {
       case pos::noun: {
@@ -171,9 +157,6 @@ int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::st
           continue;
         break;
       }
-      case pos::adj:
-        if (r.which == 0 && r.variant == 0) c.which = 99;
-        break;
       case pos::adv:
         if (r.b6 != 0 && entry.byte3 != 0 && r.b6 != entry.byte3) continue;
         break;
@@ -183,6 +166,11 @@ int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::st
       default:
         break;
     }
+    // The fitting record with which, variant and part of speech resolved.
+    InflectionRecord c = r;
+    if (r.which == 0) c.which = entry.which;
+    if (r.variant == 0) c.variant = entry.variant;
+    if (want == pos::adj && r.which == 0 && r.variant == 0) c.which = 99;
     if (want == pos::adj || want == pos::adv) c.speech = entry.speech;
     if (out.size() >= static_cast<std::size_t>(kMaxCandidateInflections)) {
       note(ctx, kTooManyInflections);
