@@ -1,6 +1,8 @@
 // Whole processes side by side on the same running text: `kelvo` and the peer
 // parser `whitakers-words` (Debian package), each given the text as a file
-// and writing to /dev/null. The figures are the children's CPU time (user +
+// and writing to /dev/null. The peer reads a file named as its one argument
+// (several arguments are taken as words, of which it reads only the first
+// few, and on standard input its paging prompt would eat lines of the text). The figures are the children's CPU time (user +
 // system, from wait4) and wall time; the ratios say how many times faster
 // kelvo is. The start-up pair gives both one word, so loading is all they do.
 // KELVO_BENCH_EXE names another kelvo program to measure (an older build).
