@@ -7,7 +7,8 @@
 // whether it opens the sentence, whether the run knows it as a proper name,
 // whether the sentence is a question and whether the word-formation rules are
 // on. The analyser and its options are the rest: the memory is emptied when
-// either changes.
+// either changes. The tables (lexicon, user dictionary) must not change while
+// it is kept; the sentence pass empties it when a run begins.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -44,6 +45,7 @@ class WordMemo {
                      bool question);
 
   std::size_t words() const { return entries_.size(); }
+  // Answers from memory and analyses made, since the memo was made.
   std::size_t hits() const { return hits_; }
   std::size_t misses() const { return misses_; }
 
