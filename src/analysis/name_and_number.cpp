@@ -58,7 +58,7 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     o.builtin_meaning = name;
     for (const auto& r : infls) {
       if (ne.plural != (r.number() == number::plur)) continue;
-      wa.build_analysis(e, r, Split{stem, std::string(ne.ending)}, Source::addon, o, out, ctx);
+      wa.build_analysis(e, r, Split{stem, ne.ending}, Source::addon, o, out, ctx);
     }
     if (out.size() > before) break;
   }

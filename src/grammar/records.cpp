@@ -1,5 +1,6 @@
 #include "grammar/records.h"
 
+#include <cstring>
 #include <string>
 
 namespace kelvo::grammar {
@@ -9,9 +10,10 @@ void set_analysis_meaning(WordAnalysis& a, std::string_view text) {
     set_field(a.meaning, text);
     return;
   }
-  std::string cut(text.substr(0, 24));
-  cut.push_back('*');
-  set_field(a.meaning, cut);
+  char cut[25];
+  std::memcpy(cut, text.data(), 24);
+  cut[24] = '*';
+  set_field(a.meaning, std::string_view(cut, sizeof cut));
 }
 
 char area_letter(int code) {

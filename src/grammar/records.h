@@ -2,8 +2,11 @@
 // Every field is a byte, a byte array or a little-endian integer, so the
 // structs have alignment 1, no padding, and the same bytes on any host.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <string_view>
 
 #include "base/le.h"
@@ -36,6 +39,22 @@ struct DictEntry {
   }
   int verb_kind() const { return kind & 0x0F; }
 };
+
+// The entries of a table sorted by stem whose stem is exactly `stem`: one run,
+// found without looking for the end of any stem field.
+inline std::span<const DictEntry> entries_with_stem(std::span<const DictEntry> sorted,
+                                                    std::string_view stem) {
+  // A zero byte or more than the field holds: no stem can be equal.
+  if (stem.size() > sizeof(DictEntry::stem) ||
+      (!stem.empty() && std::memchr(stem.data(), 0, stem.size())))
+    return {};
+  const FieldKey<sizeof(DictEntry::stem)> key(stem);
+  auto lo = std::partition_point(sorted.begin(), sorted.end(),
+                                 [&](const DictEntry& e) { return key.field_less(e.stem); });
+  auto hi = lo;
+  while (hi != sorted.end() && key.field_equals(hi->stem)) ++hi;
+  return {lo, hi};
+}
 
 // One record of the letter index that follows the entries in dictUK.dat.
 struct LetterIndexRecord {
