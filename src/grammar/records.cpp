@@ -152,6 +152,35 @@ Code WordAnalysis::punctuation() const { return speech == pos::punct ? b1 : 0; }
 bool WordAnalysis::quis_clause() const { return speech == pos::pron && b8 == 8; }
 bool WordAnalysis::conjunction_like() const { return adverb(speech) && b7 == 1; }
 
+Code WordAnalysis::joining_mark() const {
+  return adverb(speech) || speech == pos::conj || speech == pos::tackon ? b7 : 0;
+}
+void WordAnalysis::set_conjunction_like(bool on) {
+  if (adverb(speech)) b7 = on ? 1 : 0;
+}
+void WordAnalysis::make_coordination_marker(Code conjunct_case) {
+  if (coordination_marker()) return;
+  if (adverb(speech)) b8 = b7;  // kept for the undo
+  b6 = speech;
+  b7 = 2;
+  b3 = conjunct_case;
+  speech = pos::tackon;
+}
+void WordAnalysis::undo_coordination_marker() {
+  if (!coordination_marker()) return;
+  speech = b6;
+  b6 = 0;
+  b7 = adverb(speech) ? b8 : 0;
+  set_link(0, -1);
+  set_link(1, -1);
+}
+void WordAnalysis::set_numeral_before_date(bool before) {
+  if (speech == pos::num) b7 = before ? 1 : 0;
+}
+void WordAnalysis::clear_quis_clause() {
+  if (quis_clause()) b8 = 0;
+}
+
 void WordAnalysis::set_grammatical_case(Code c) {
   if (is_nominal(speech) || (speech == pos::tackon && !tackon_tense(*this)))
     b3 = c;

@@ -1,0 +1,89 @@
+#include "syntax/ordering.h"
+
+namespace kelvo::syntax {
+
+using namespace grammar;
+
+namespace {
+
+constexpr int kCaseWeight[8] = {0, 5, 45, 40, 50, 35, 30, 25};
+constexpr int kVoiceWeight[8] = {0, 5, 15, 40, 30, 50, 50, 50};
+constexpr int kGenderWeight[8] = {5, 3, 2, 1, 4, 0, 0, 0};
+
+int weight(const int (&table)[8], Code c) { return c < 8 ? table[c] : 0; }
+
+// A small bonus by part of speech: a noun reading is the likelier.
+int speech_bonus(const WordAnalysis& a) {
+  int bonus = 0;
+  switch (a.speech) {
+    case pos::noun: bonus = 8; break;
+    case pos::adj:
+    case pos::punct: bonus = 5; break;
+    case pos::num: bonus = 6; break;
+    case pos::verb:
+    case pos::vpar: bonus = 4; break;
+    case pos::pron:
+    case pos::prep:
+    case pos::conj: bonus = 2; break;
+    default: break;
+  }
+  bonus &= 0x0F;
+  if ((bonus == 2 && a.entry_kind() == 1) || a.entry_kind() == 2) --bonus;
+  return bonus;
+}
+
+}  // namespace
+
+int ordering_score(const WordAnalysis& a, const TranslationOptions& options, char area) {
+  int f = a.rarity;
+  const int age = a.age;
+  char letter = area_letter(a.area);
+  if (letter == '-' && f == 15) {
+    letter = 'Z';
+  } else if (area == kBotanyAreaLetter && (letter == 'Z' || letter == 'S' || letter == 'T')) {
+    f = 0;
+  } else if (options.age == Age::all) {
+    if (options.neolatin_meanings && age > 6)
+      f = 0;
+    else if (f == 15)
+      f = 3;
+  } else if (options.age == Age::medieval) {
+    if (options.medieval_meanings && age == 6) f = 0;
+  }
+  const int w = (f != 10 && area != 0 && letter == area) ? 5 * f : 100 * f;
+  if (a.speech == pos::verb) {
+    int base = w + weight(kVoiceWeight, a.voice()) - speech_bonus(a);
+    return 100 * base + 5 * age + 25 + 2 * a.tense() + a.mood();
+  }
+  int base = w + weight(kCaseWeight, a.grammatical_case()) - speech_bonus(a);
+  return 100 * base + 5 * age + 25 - 2 * weight(kGenderWeight, a.gender()) + a.number();
+}
+
+void order_candidates(text::SentenceWords& words, SyntaxScratch& scratch,
+                      const TranslationOptions& options) {
+  std::array<int, text::kMaxAnalyses> key{};
+  const int n = scratch.count;
+  for (int i = 0; i < n; ++i) key[static_cast<std::size_t>(i)] =
+      ordering_score(words.analysis(i), options, options.area);
+  // Runs are a few records long: an insertion sort keeps ties in place and
+  // moves the records themselves.
+  int start = 0;
+  while (start < n) {
+    int end = start + 1;
+    const int p = words.analysis(start).position.get();
+    while (end < n && words.analysis(end).position.get() == p) ++end;
+    for (int i = start + 1; i < end; ++i) {
+      for (int j = i; j > start && key[static_cast<std::size_t>(j)] <
+                                       key[static_cast<std::size_t>(j - 1)]; --j) {
+        auto u = static_cast<std::size_t>(j), v = static_cast<std::size_t>(j - 1);
+        std::swap(words.analysis(j), words.analysis(j - 1));
+        std::swap(key[u], key[v]);
+        std::swap(scratch.origin_token[u], scratch.origin_token[v]);
+        std::swap(scratch.origin_candidate[u], scratch.origin_candidate[v]);
+      }
+    }
+    start = end;
+  }
+}
+
+}  // namespace kelvo::syntax
