@@ -41,6 +41,8 @@ class HandTable {
     return i;
   }
   grammar::WordAnalysis& at(int i) { return words_->analysis(i); }
+  text::SentenceWords& words() { return *words_; }
+  syntax::SyntaxScratch& scratch() { return *scratch_; }
 
   // The view over the table as the passes see it before clause analysis.
   syntax::SentenceView& view() {
