@@ -1,5 +1,7 @@
 #include "syntax/sentence_analysis.h"
 
+#include "syntax/clause_analysis.h"
+#include "syntax/details.h"
 #include "syntax/ordering.h"
 #include "syntax/partner.h"
 
@@ -62,8 +64,9 @@ void analyse_sentence(text::SentenceWords& words, const TranslationOptions& opti
     scratch.speech_before[static_cast<std::size_t>(i)] = a.speech;
     a.set_role_code(role_code_of(a));
   }
-  (void)usable;
+  if (usable && env.passes >= Passes::clauses) clause_analysis(s);
   choose_first(s);
+  if (options.details && env.log) write_details(s, *env.log);
 }
 
 int word_choices(const text::SentenceWords& words, const SyntaxScratch& scratch,

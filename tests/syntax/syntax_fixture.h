@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/real_data.h"
 #include "common/test_files.h"
@@ -68,14 +69,48 @@ class HandTable {
   std::unique_ptr<syntax::SentenceView> view_;
 };
 
+// One analysed sentence, looked at by the tokens' forms.
+struct Probe {
+  const analysis::AnalysedSentence& sentence;
+  text::SentenceWords& words;
+  syntax::SyntaxScratch& scratch;
+
+  // The token with this form (the n-th such), or -1.
+  int token(std::string_view form, int nth = 0) const {
+    for (std::size_t t = 0; t < sentence.tokens.size(); ++t)
+      if (sentence.tokens[t].form == form && nth-- == 0) return static_cast<int>(t);
+    return -1;
+  }
+  // The live analyses of a token, wherever the passes moved them.
+  std::vector<int> live(std::string_view form, int nth = 0) const {
+    std::vector<int> out;
+    const int t = token(form, nth);
+    for (int i = 0; i < scratch.count; ++i) {
+      grammar::Code sp = words.analysis(i).speech;
+      if (scratch.origin_token[static_cast<std::size_t>(i)] == t && sp != 0 && sp != 255)
+        out.push_back(i);
+    }
+    return out;
+  }
+  // The chosen analysis of a token, or nullptr.
+  const grammar::WordAnalysis* chosen(std::string_view form, int nth = 0) const {
+    const int t = token(form, nth);
+    for (int p = 0; p < scratch.positions; ++p) {
+      int c = scratch.chosen[static_cast<std::size_t>(p)];
+      if (c >= 0 && scratch.origin_token[static_cast<std::size_t>(c)] == t)
+        return &words.analysis(c);
+    }
+    return nullptr;
+  }
+};
+
 // Runs real Latin through word analysis and the passes; `check` sees each
 // sentence as the passes left it.
-using SentenceCheck = std::function<void(const analysis::AnalysedSentence&,
-                                         text::SentenceWords&, syntax::SyntaxScratch&)>;
+using SentenceCheck = std::function<void(const Probe&)>;
 
 inline int run_latin(const grammar::Lexicon& lex, const std::string& latin,
                      syntax::Passes passes, const SentenceCheck& check,
-                     TranslationOptions opts = {}) {
+                     TranslationOptions opts = {}, std::string* log_text = nullptr) {
   TempDir dir;
   write_file(dir.file("in.txt"), latin + "\n");
   opts.batch_mode = true;
@@ -85,13 +120,15 @@ inline int run_latin(const grammar::Lexicon& lex, const std::string& latin,
       wa, passes,
       [&](const analysis::AnalysedSentence& s, text::SentenceWords& w, syntax::SyntaxScratch& sc) {
         ++sentences;
-        check(s, w, sc);
+        check(Probe{s, w, sc});
       });
   RecordingHost host;
   WarningGate gate(host);
   ParseLog log;
   text::TranslationRun run(&lex, opts, gate, log, {dir.file("temp.lat"), dir.file("parser.txt")});
   run.run(dir.file("in.txt"), 0, handler);
+  if (log_text) *log_text = read_file(dir.file("parser.txt"));
+  EXPECT_GT(sentences, 0) << "no sentence reached the check: " << latin;
   return sentences;
 }
 

@@ -1,0 +1,171 @@
+#include "syntax/roles.h"
+
+#include "syntax/operations.h"
+#include "syntax/partner.h"
+
+namespace kelvo::syntax {
+
+using namespace grammar;
+
+namespace {
+
+bool nominal_head(const WordAnalysis& a) {
+  return a.speech == pos::noun || a.speech == pos::pron || a.speech == pos::sadj ||
+         a.speech == pos::num;
+}
+
+// A preposition just before n (or before an adjective before it) governs n's case.
+bool governed_by_preposition(const SentenceView& s, int n) {
+  const Code c = s.at(n).grammatical_case();
+  const int p = s.pos(n);
+  for (int back = 1; back <= 2; ++back) {
+    const int q = p - back;
+    bool prep = false, adjective = false;
+    for (int j = s.first_of(q); j < s.end_of(q); ++j) {
+      if (!s.live(j)) continue;
+      const WordAnalysis& w = s.at(j);
+      if (w.speech == pos::prep && w.grammatical_case() == c) prep = true;
+      if ((w.speech == pos::adj || w.speech == pos::pron || w.speech == pos::num) &&
+          w.grammatical_case() == c)
+        adjective = true;
+    }
+    if (prep) return true;
+    if (!adjective) return false;
+  }
+  return false;
+}
+
+// A word right after a preposition with a reading in the preposition's case
+// is its object, whatever its other readings.
+bool after_preposition(const SentenceView& s, int n) {
+  const int p = s.pos(n);
+  for (int j = s.first_of(p - 1); j < s.end_of(p - 1); ++j) {
+    if (!s.is(j, pos::prep)) continue;
+    const Code c = s.at(j).grammatical_case();
+    for (int k = s.first_of(p); k < s.end_of(p); ++k)
+      if (s.live(k) && s.at(k).grammatical_case() == c) return true;
+  }
+  return false;
+}
+
+// How far a complement lies from its verb, a word after the verb counting a
+// little more than one before it.
+int distance(const SentenceView& s, int n, int v) {
+  int d = s.pos(n) - s.pos(v);
+  return d < 0 ? -2 * d : 2 * d + 1;
+}
+
+// The nearest live analysis in [first, last] that `fits`, by distance to v.
+template <typename Fits>
+int nearest(const SentenceView& s, int first, int last, int v, Fits fits) {
+  int best = -1, best_cost = 1 << 30;
+  for (int i = first; i <= last; ++i) {
+    if (!s.live(i) || i == v || !fits(i)) continue;
+    // Near the verb, common, and read first as this part of speech.
+    int rank = 0;
+    for (int j = s.first_of(s.pos(i)); j < i; ++j) rank += s.live(j) ? 1 : 0;
+    const int lead = s.first_live_of(s.pos(i));
+    int cost = distance(s, i, v) * 2 + 2 * effective_rarity(s, i) + 2 * rank +
+               (s.at(lead).speech != s.at(i).speech ? 15 : 0);
+    if (cost < best_cost) {
+      best_cost = cost;
+      best = i;
+    }
+  }
+  return best;
+}
+
+}  // namespace
+
+bool transitive(const WordAnalysis& v) {
+  if (v.speech != pos::verb && v.speech != pos::vpar) return false;
+  if (v.voice() == voice::passive && v.verb_kind() != verb_kind::dep) return false;
+  return v.verb_kind() == verb_kind::trans || v.complement() == complement::trans ||
+         (v.role_code() & 32) != 0;
+}
+
+bool takes_dative(const WordAnalysis& v) {
+  return v.verb_kind() == verb_kind::dat || v.complement() == complement::dat;
+}
+
+bool subject_fits(const SentenceView& s, int n, int v) {
+  if (!s.live(n) || !s.live(v)) return false;
+  const WordAnalysis& a = s.at(n);
+  const WordAnalysis& verb = s.at(v);
+  if (!nominal_head(a) || a.grammatical_case() != gcase::nom) return false;
+  if (a.number() != 0 && verb.number() != 0 && a.number() != verb.number()) return false;
+  if (verb.speech != pos::verb || verb.person() == 0) return true;
+  int code = personal_pronoun_code(s, n, 0);
+  int person = code == kEgo || code == kNos ? 1 : code == kTu || code == kVos ? 2 : 3;
+  if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::pers && code == 0) return false;
+  return verb.person() == person;
+}
+
+void assign_roles(SentenceView& s, int first, int last) {
+  SyntaxScratch& sc = s.scratch;
+  sc.reset_slots();
+  // The main verb: a word read first as a finite verb, else any finite verb
+  // reading, else a nominative participle standing as a predicate.
+  int verb = -1, fallback = -1;
+  for (int i = first; i <= last && verb < 0; ++i) {
+    if (!s.live(i) || !is_finite(s.at(i))) continue;
+    if (sc.aux[kFirstPlural] < 0 && s.at(i).number() == number::plur)
+      sc.aux[kFirstPlural] = static_cast<std::int16_t>(i);
+    if (s.first_live_of(s.pos(i)) == i)
+      verb = i;
+    else if (fallback < 0)
+      fallback = i;
+  }
+  if (verb < 0) verb = fallback;
+  if (verb < 0) {
+    for (int i = first; i <= last && verb < 0; ++i)
+      if (s.is(i, pos::vpar) && s.at(i).grammatical_case() == gcase::nom && s.at(i).link(0) < 0)
+        verb = i;
+  }
+  if (verb < 0) return;
+  // Among the readings of the verb's word, the one with a subject that fits.
+  const int vp = s.pos(verb);
+  int subject = -1;
+  for (int v = s.first_of(vp); v < s.end_of(vp) && subject < 0; ++v) {
+    if (!s.live(v) || (v != verb && !is_finite(s.at(v)))) continue;
+    int found = nearest(s, first, last, v, [&](int n) {
+      return subject_fits(s, n, v) && !after_preposition(s, n);
+    });
+    if (found >= 0) {
+      subject = found;
+      verb = v;
+    }
+  }
+  sc.slots[kMainVerb] = static_cast<std::int16_t>(verb);
+  if (subject >= 0) {
+    sc.slots[kSubject] = static_cast<std::int16_t>(subject);
+    sc.aux[kAgreeingVerb] = static_cast<std::int16_t>(verb);
+    link_pair(s, subject, verb);
+  }
+  const WordAnalysis& v = s.at(verb);
+  if (transitive(v)) {
+    int object = nearest(s, first, last, verb, [&](int n) {
+      const WordAnalysis& a = s.at(n);
+      return nominal_head(a) && a.grammatical_case() == gcase::acc &&
+             s.pos(n) != s.pos(subject) && !after_preposition(s, n) &&
+             !governed_by_preposition(s, n);
+    });
+    if (object >= 0) sc.slots[kObject] = static_cast<std::int16_t>(object);
+  }
+  if (takes_dative(v)) {
+    int dative = nearest(s, first, last, verb, [&](int n) {
+      const WordAnalysis& a = s.at(n);
+      return nominal_head(a) && a.grammatical_case() == gcase::dat;
+    });
+    if (dative >= 0) sc.slots[kSecond] = static_cast<std::int16_t>(dative);
+  }
+  if (v.verb_kind() == verb_kind::modal || v.complement() == complement::modal) {
+    for (int i = first; i <= last; ++i)
+      if (s.is(i, pos::verb) && s.at(i).mood() == mood::inf) {
+        sc.aux[kInfinitive] = static_cast<std::int16_t>(i);
+        break;
+      }
+  }
+}
+
+}  // namespace kelvo::syntax
