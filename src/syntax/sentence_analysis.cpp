@@ -1,5 +1,6 @@
 #include "syntax/sentence_analysis.h"
 
+#include "syntax/choice.h"
 #include "syntax/clause_analysis.h"
 #include "syntax/details.h"
 #include "syntax/ordering.h"
@@ -65,7 +66,10 @@ void analyse_sentence(text::SentenceWords& words, const TranslationOptions& opti
     a.set_role_code(role_code_of(a));
   }
   if (usable && env.passes >= Passes::clauses) clause_analysis(s);
-  choose_first(s);
+  if (usable && env.passes >= Passes::choice)
+    choose_analyses(s);
+  else
+    choose_first(s);
   if (options.details && env.log) write_details(s, *env.log);
 }
 

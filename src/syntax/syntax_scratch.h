@@ -120,6 +120,7 @@ struct SyntaxScratch {
 
   // Choice.
   std::array<std::int16_t, text::kMaxTokens> chosen{};
+  std::array<std::uint8_t, text::kMaxAnalyses> targeted{};  // links of the readings chosen so far
   std::array<Segment, kMaxSegments> segments{};
   int segment_count = 0;
   std::array<std::int16_t, kMaxClauses> clause_subject{};
