@@ -105,6 +105,57 @@ int sense_context(const SentenceView& s) {
   return air + money > 0 ? 2 : 0;
 }
 
+// Whether the sentence speaks to someone: a form of tu or vos, or a word
+// read only as a second-person verb. Without that a second-person reading
+// ("amare" you are loved, "turbas" you disturb) is the unlikely one.
+bool addresses_someone(const SentenceView& s) {
+  for (int p = 0; p < s.positions(); ++p) {
+    int readings = 0, second = 0;
+    for (int i = s.first_of(p); i < s.end_of(p); ++i) {
+      if (!s.live(i)) continue;
+      ++readings;
+      const WordAnalysis& a = s.at(i);
+      if (a.speech == pos::pron) {
+        const int d = a.declension.get();
+        std::string_view t = a.latin_text();
+        if (d == kDeclTu || (d == kDeclPlural && !t.empty() && (t[0] == 'u' || t[0] == 'U')))
+          return true;
+      }
+      if (a.speech == pos::verb && a.person() == 2) ++second;
+    }
+    if (readings > 0 && second == readings) return true;
+  }
+  return false;
+}
+
+// Verbs of saying, giving and showing take a dative of the person.
+bool says_or_gives(const WordAnalysis& a) {
+  return begins_with_any(a.meaning_text(), {"say", "speak", "tell", "give", "answer", "reply",
+                                            "show", "promise", "order", "command", "send"});
+}
+
+bool has_reading(const SentenceView& s, int p, Code speech) {
+  for (int i = s.first_of(p); i < s.end_of(p); ++i)
+    if (s.is(i, speech)) return true;
+  return false;
+}
+
+// A finite form of "be" within two words of p.
+bool be_nearby(const SentenceView& s, int p) {
+  for (int q = p - 2; q <= p + 2; ++q) {
+    if (q == p) continue;
+    for (int i = s.first_of(q); i < s.end_of(q); ++i)
+      if (s.live(i) && is_be(s.at(i)) && is_finite(s.at(i))) return true;
+  }
+  return false;
+}
+
+bool has_infinitive(const SentenceView& s, int p) {
+  for (int i = s.first_of(p); i < s.end_of(p); ++i)
+    if (s.is(i, pos::verb) && s.at(i).mood() == mood::inf) return true;
+  return false;
+}
+
 // --- Segments -------------------------------------------------------------
 
 bool opens_segment(const SentenceView& s, int p) {
@@ -236,7 +287,7 @@ void verb_constructions(SentenceView& s, const Segment& seg, Survey& sv) {
         means_exactly(a, "must") || means_exactly(a, "ought") || means_exactly(a, "order") ||
         means_exactly(a, "wish"))
       sv.modal_pos = a.position.get();
-    if (takes_dative(a)) ++sv.dative_verbs;
+    if (takes_dative(a) || says_or_gives(a)) ++sv.dative_verbs;
     if ((a.person() == 1 || a.person() == 2) && er < best_person_rarity) {
       best_person_rarity = er;
       sc.person_code = person_code(a);
@@ -335,15 +386,31 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     case pos::prep: return v + (partner >= 0 ? 10 : -15);
     case pos::verb:
       if (a.mood() == mood::inf) return v + (sv.modal_pos >= 0 ? 8 : 2);
+      if (a.person() == 2 && !sc.addressed) v -= 12;
       if (a.mood() == mood::imp) return v + (sv.verb_words > 1 ? -5 : 0);
       return v + (is_finite(a) ? 10 : 0);
     default: break;
   }
+  const int subject = sc.slots[kSubject];
+  const int verb = sc.slots[kMainVerb];
   switch (a.grammatical_case()) {
-    case gcase::nom: v += sv.verb_words > 0 ? 8 : 0; break;
-    case gcase::acc: v += 4 + (sv.transitive_verb ? 6 : 0); break;
+    case gcase::nom:
+      v += sv.verb_words > 0 ? 8 : 0;
+      // The verb has its subject in another word: this one is more likely
+      // an object, unless it agrees with that subject or the verb is "be".
+      if (subject >= 0 && s.pos(subject) != a.position.get() && verb >= 0 &&
+          !is_be(s.at(verb)) && !agree(s, i, subject) && subject_fits(s, i, verb))
+        v -= 10;
+      break;
+    case gcase::acc:
+      v += 4 + (sv.transitive_verb ? 6 : 0);
+      if (sc.slots[kObject] == i) v += 8;
+      break;
     case gcase::gen: v += 2; break;
-    case gcase::dat: v += sv.dative_verbs > 0 || sc.dative_verb_pos >= 0 ? 10 : 0; break;
+    case gcase::dat:
+      v += sv.dative_verbs > 0 || sc.dative_verb_pos >= 0 ? 10 : 0;
+      if (a.speech == pos::pron && !has_reading(s, a.position.get() - 1, pos::prep)) v += 6;
+      break;
     case gcase::abl: v += 4; break;
     case gcase::voc: v += comma_or_o_before(s, a.position.get()) ? 0 : -12; break;
     case gcase::loc: {
@@ -353,7 +420,20 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     }
     default: break;
   }
-  if (a.speech == pos::adj && partner < 0) v -= 8;
+  // An adjective with nothing to agree with: its adverb reading, if it has
+  // one, is the likelier (vero, facile, multum).
+  if (a.speech == pos::adj && partner < 0)
+    v -= has_reading(s, a.position.get(), pos::adv) ? 25 : 8;
+  // A perfect participle beside a form of "be" makes a compound tense
+  // ("factum est"), not a noun.
+  if (a.speech == pos::vpar && a.tense() == tense::perf && be_nearby(s, a.position.get()))
+    v += 20;
+  // A neuter that can be nominative or accusative is the object of an active
+  // transitive verb more often than its subject.
+  if (a.grammatical_case() == gcase::nom && a.gender() == gender::neuter && verb >= 0 &&
+      transitive(s.at(verb)) && s.at(verb).voice() == voice::active &&
+      (subject < 0 || s.pos(subject) != a.position.get()))
+    v -= 10;
   return v;
 }
 
@@ -404,7 +484,8 @@ int score(SentenceView& s, int i, const Segment& seg, const Survey& sv, Walk& wa
   if (er == 0) {
     total += 25;
   } else if (er <= 2) {
-    bool lone_verb = a.speech == pos::verb && is_finite(a) && sv.verb_words == 1;
+    bool lone_verb = a.speech == pos::verb && is_finite(a) && sv.verb_words == 1 &&
+                     !has_infinitive(s, a.position.get());
     total += lone_verb ? 60 : 20;
   }
   if (a.speech == pos::noun && a.noun_kind() == noun_kind::variable) {
@@ -512,6 +593,7 @@ void choose_analyses(SentenceView& s) {
   SyntaxScratch& sc = s.scratch;
   sc.dominant_verb_code = dominant_verb_code(s);
   sc.sense_context = sense_context(s);
+  sc.addressed = addresses_someone(s);
   sc.opus_est_position = -1;
   sc.chosen.fill(-1);
   sc.targeted.fill(0);

@@ -362,7 +362,9 @@ void link_prepositions(SentenceView& s, const Clause& cl) {
       WordAnalysis& obj = s.at(o);
       if (obj.grammatical_case() != c && obj.grammatical_case() != 0) continue;
       if (obj.speech == pos::punct || obj.speech == pos::verb) continue;
-      if ((obj.speech == pos::noun || obj.speech == pos::sadj) && s.at(i).link(0) < 0) {
+      // The object: a noun, or a pronoun standing for one (cum illis, ab eo).
+      if ((obj.speech == pos::noun || obj.speech == pos::sadj || obj.speech == pos::pron) &&
+          s.at(i).link(0) < 0) {
         s.at(i).set_link(0, o);
         if (obj.link(0) < 0) obj.set_link(0, i);
       }
@@ -446,6 +448,73 @@ int distant_partner(SentenceView& s, const Clause& cl, int i) {
   return best;
 }
 
+// Whether a verb reading already has a subject linked to it.
+bool has_subject(const SentenceView& s, int v) {
+  for (int k = 0; k < 3; ++k) {
+    const int l = s.linked(v, k);
+    if (l >= 0 && subject_fits(s, l, v)) return true;
+  }
+  return false;
+}
+
+// Whether every live reading of n's word is nominative.
+bool only_nominative(const SentenceView& s, int n) {
+  const int p = s.pos(n);
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.live(j) && s.at(j).grammatical_case() != gcase::nom) return false;
+  return true;
+}
+
+// The verb word at p, when none of its readings has a subject yet, takes the
+// best-fitting nominative before it (or, on the second pass, after it): one
+// that can only be nominative first, then the nearest.
+void link_subject(SentenceView& s, const Clause& cl, int p, bool before) {
+  int verb = -1;
+  for (int v = s.first_of(p); v < s.end_of(p); ++v) {
+    if (!s.live(v) || !is_finite(s.at(v))) continue;
+    if (has_subject(s, v)) return;
+    if (verb < 0) verb = v;
+  }
+  if (verb < 0) return;
+  int best = -1, best_verb = -1, best_cost = 1 << 20;
+  for (int v = s.first_of(p); v < s.end_of(p); ++v) {
+    if (!s.live(v) || !is_finite(s.at(v))) continue;
+    for (int n = cl.first; n <= cl.last; ++n) {
+      const int np = s.pos(n);
+      if (before ? np >= p : np <= p) continue;
+      if (!subject_fits(s, n, v) || s.at(n).link(1) >= 0) continue;
+      const int cost = (before ? p - np : np - p) + (only_nominative(s, n) ? 0 : 4) +
+                       (v - s.first_of(p));
+      if (cost < best_cost) {
+        best_cost = cost;
+        best = n;
+        best_verb = v;
+      }
+    }
+  }
+  if (best >= 0) link_pair(s, best, best_verb);
+}
+
+// A genitive noun depends on a noun beside it: "regnum Dei", "Caesaris copiae".
+void link_genitives(SentenceView& s, const Clause& cl) {
+  for (int i = cl.first; i <= cl.last; ++i) {
+    if (!s.live(i) || s.at(i).link(0) >= 0 || s.at(i).grammatical_case() != gcase::gen) continue;
+    const WordAnalysis& a = s.at(i);
+    if (a.speech != pos::noun && !(a.speech == pos::pron && a.pronoun_kind() != pronoun_kind::pers))
+      continue;
+    const int p = a.position.get();
+    for (int q : {p - 1, p + 1, p - 2, p + 2}) {
+      if (q < s.pos(cl.first) || q > s.pos(cl.last)) continue;
+      int head = -1;
+      for (int j = s.first_of(q); j < s.end_of(q) && head < 0; ++j)
+        if (s.is(j, pos::noun) && s.at(j).grammatical_case() != gcase::gen) head = j;
+      if (head < 0) continue;
+      link_pair(s, i, head);
+      break;
+    }
+  }
+}
+
 void end_of_clause(SentenceView& s, const Clause& cl) {
   SyntaxScratch& sc = s.scratch;
   for (int i = cl.first; i <= cl.last; ++i) {
@@ -482,26 +551,10 @@ void end_of_clause(SentenceView& s, const Clause& cl) {
     int j = distant_partner(s, cl, i);
     if (j >= 0) link_pair(s, i, j);
   }
+  link_genitives(s, cl);
   // Finite verbs and their subjects, looking back first, then ahead.
-  for (int pass = 0; pass < 2; ++pass) {
-    for (int v = cl.first; v <= cl.last; ++v) {
-      if (!s.live(v) || !is_finite(s.at(v))) continue;
-      bool has_subject = false;
-      for (int k = 0; k < 3; ++k) {
-        int l = s.linked(v, k);
-        has_subject = has_subject || (l >= 0 && subject_fits(s, l, v));
-      }
-      if (has_subject) continue;
-      const int vp = s.pos(v);
-      int best = -1;
-      for (int n = cl.first; n <= cl.last; ++n) {
-        if (pass == 0 ? s.pos(n) >= vp : s.pos(n) <= vp) continue;
-        if (!subject_fits(s, n, v) || s.at(n).link(1) >= 0) continue;
-        if (pass == 0 || best < 0) best = n;  // back: the nearest; ahead: the first
-      }
-      if (best >= 0) link_pair(s, best, v);
-    }
-  }
+  for (int pass = 0; pass < 2; ++pass)
+    for (int p = s.pos(cl.first); p <= s.pos(cl.last); ++p) link_subject(s, cl, p, pass == 0);
 }
 
 struct Correlative {

@@ -9,14 +9,29 @@ namespace kelvo::syntax {
 
 using namespace grammar;
 
+namespace {
+
+bool bound_reading(const SentenceView& s, int p) {
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.live(j) && s.live(s.at(j).link(0))) return true;
+  return false;
+}
+
+}  // namespace
+
 void clean_up_links(SentenceView& s) {
   for (int i = 0; i < s.count(); ++i) {
     if (!s.live(i)) continue;
     WordAnalysis& a = s.at(i);
     if (a.link(0) >= 0 && !s.live(a.link(0))) a.set_link(0, -1);
     if (a.link(0) < 0) {
+      // An unbound reading of hic, ille, is gives way to a bound one; when
+      // none of its word's readings is bound, each stays (a pronoun standing
+      // alone is ordinary Latin, and striking all but the last would leave
+      // the least likely).
       Code k = a.pronoun_kind();
-      if (a.speech == pos::pron && (k == pronoun_kind::demonst || k == pronoun_kind::adject))
+      if (a.speech == pos::pron && (k == pronoun_kind::demonst || k == pronoun_kind::adject) &&
+          bound_reading(s, a.position.get()))
         drop_candidate(s, i);
     }
     if (!s.live(i)) continue;

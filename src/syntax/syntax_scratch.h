@@ -129,6 +129,7 @@ struct SyntaxScratch {
   IndexList<kMaxPendingSubjects> pending_subjects;
   int opus_est_position = -1;
   int sense_context = 0;
+  bool addressed = false;  // a form of tu or vos, or a second-person verb only
   int dominant_verb_code = 0;
   int person_code = 0;  // the clause's person from its verbs
 
