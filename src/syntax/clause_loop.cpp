@@ -477,12 +477,14 @@ void link_subject(SentenceView& s, const Clause& cl, int p, bool before) {
   }
   if (verb < 0) return;
   int best = -1, best_verb = -1, best_cost = 1 << 20;
+  const Stretch st = verb_stretch(s, cl.first, cl.last, verb);
   for (int v = s.first_of(p); v < s.end_of(p); ++v) {
     if (!s.live(v) || !is_finite(s.at(v))) continue;
     for (int n = cl.first; n <= cl.last; ++n) {
       const int np = s.pos(n);
-      if (before ? np >= p : np <= p) continue;
+      if ((before ? np >= p : np <= p) || np < st.low || np > st.high) continue;
       if (!subject_fits(s, n, v) || s.at(n).link(1) >= 0) continue;
+      if (may_take_object(s.at(v)) && may_be_accusative(s, n)) continue;
       const int cost = (before ? p - np : np - p) + (only_nominative(s, n) ? 0 : 4) +
                        (v - s.first_of(p));
       if (cost < best_cost) {
@@ -515,8 +517,10 @@ void link_genitives(SentenceView& s, const Clause& cl) {
   }
 }
 
+// The clause's end: links to struck readings repaired, lone modifiers and
+// genitives attached, and each finite verb given its subject (a nominative
+// ego, tu, nos, vos for the verbs of their person).
 void end_of_clause(SentenceView& s, const Clause& cl) {
-  SyntaxScratch& sc = s.scratch;
   for (int i = cl.first; i <= cl.last; ++i) {
     if (!s.live(i)) continue;
     WordAnalysis& a = s.at(i);
@@ -524,18 +528,6 @@ void end_of_clause(SentenceView& s, const Clause& cl) {
     if (l >= 0 && (!s.live(l) || (s.at(l).link(0) >= 0 && !s.live(s.at(l).link(0))))) {
       a.set_link(0, a.link(1));
       a.set_link(1, -1);
-    }
-  }
-  // A nominative personal pronoun and the verb of its person.
-  if (sc.explicit_subject != 0) {
-    for (int n = cl.first; n <= cl.last; ++n) {
-      if (personal_pronoun_code(s, n, 0) == 0 || s.at(n).grammatical_case() != gcase::nom)
-        continue;
-      for (int v = cl.first; v <= cl.last; ++v)
-        if (is_finite(s.at(v)) && s.live(v) && subject_fits(s, n, v)) {
-          link_pair(s, n, v);
-          break;
-        }
     }
   }
   // Adjectives and participles left alone join the nearest agreeing noun.

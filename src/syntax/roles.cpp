@@ -48,6 +48,41 @@ bool after_preposition(const SentenceView& s, int n) {
   return false;
 }
 
+// What a word is to the search for a verb's subject and object.
+enum class Barrier { none, before, after };
+
+Barrier barrier(const SentenceView& s, int q) {
+  const int f = s.first_live_of(q);
+  if (f < 0) return Barrier::none;
+  const WordAnalysis& a = s.at(f);
+  if (a.speech == pos::conj) return Barrier::before;
+  if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel) return Barrier::after;
+  for (int j = f; j < s.end_of(q); ++j)
+    if (s.live(j) && !is_finite(s.at(j))) return Barrier::none;
+  return Barrier::before;  // another finite verb
+}
+
+}  // namespace
+
+Stretch verb_stretch(const SentenceView& s, int first, int last, int v) {
+  const int vp = s.pos(v);
+  Stretch st{vp, vp};
+  const int lo = s.pos(first), hi = s.pos(last);
+  for (int q = vp - 1; q >= lo; --q) {
+    Barrier b = barrier(s, q);
+    if (b == Barrier::before) break;
+    st.low = q;
+    if (b == Barrier::after) break;  // a relative pronoun opens the verb's clause
+  }
+  for (int q = vp + 1; q <= hi; ++q) {
+    if (barrier(s, q) != Barrier::none) break;
+    st.high = q;
+  }
+  return st;
+}
+
+namespace {
+
 // How far a complement lies from its verb, a word after the verb counting a
 // little more than one before it.
 int distance(const SentenceView& s, int n, int v) {
@@ -55,12 +90,14 @@ int distance(const SentenceView& s, int n, int v) {
   return d < 0 ? -2 * d : 2 * d + 1;
 }
 
-// The nearest live analysis in [first, last] that `fits`, by distance to v.
+// The nearest live analysis in [first, last] that `fits`, by distance to v,
+// within the stretch of words that belongs to v's clause.
 template <typename Fits>
 int nearest(const SentenceView& s, int first, int last, int v, Fits fits) {
+  const Stretch st = verb_stretch(s, first, last, v);
   int best = -1, best_cost = 1 << 30;
   for (int i = first; i <= last; ++i) {
-    if (!s.live(i) || i == v || !fits(i)) continue;
+    if (!s.live(i) || i == v || s.pos(i) < st.low || s.pos(i) > st.high || !fits(i)) continue;
     // Near the verb, common, and read first as this part of speech.
     int rank = 0;
     for (int j = s.first_of(s.pos(i)); j < i; ++j) rank += s.live(j) ? 1 : 0;
@@ -82,6 +119,28 @@ bool transitive(const WordAnalysis& v) {
   if (v.voice() == voice::passive && v.verb_kind() != verb_kind::dep) return false;
   return v.verb_kind() == verb_kind::trans || v.complement() == complement::trans ||
          (v.role_code() & 32) != 0;
+}
+
+bool may_take_object(const WordAnalysis& v) {
+  if (v.speech != pos::verb || !is_finite(v) || is_be(v)) return false;
+  if (v.voice() == voice::passive && v.verb_kind() != verb_kind::dep) return false;
+  const Code k = v.verb_kind();
+  if (k == verb_kind::to_be || k == verb_kind::to_being || k == verb_kind::intrans ||
+      k == verb_kind::impers)
+    return false;
+  return v.complement() != complement::intrans;
+}
+
+bool may_be_accusative(const SentenceView& s, int n) {
+  const WordAnalysis& a = s.at(n);
+  const int p = a.position.get();
+  for (int j = s.first_of(p); j < s.end_of(p); ++j) {
+    if (!s.live(j) || j == n) continue;
+    const WordAnalysis& o = s.at(j);
+    if (o.speech == a.speech && o.grammatical_case() == gcase::acc && o.number() == a.number())
+      return true;
+  }
+  return false;
 }
 
 bool takes_dative(const WordAnalysis& v) {
@@ -124,12 +183,17 @@ void assign_roles(SentenceView& s, int first, int last) {
   }
   if (verb < 0) return;
   // Among the readings of the verb's word, the one with a subject that fits.
+  // A verb that can take an object does not take as its subject a word that
+  // may as well be accusative: Latin leaves the subject out more often than
+  // it puts an object-shaped subject beside such a verb.
   const int vp = s.pos(verb);
   int subject = -1;
   for (int v = s.first_of(vp); v < s.end_of(vp) && subject < 0; ++v) {
     if (!s.live(v) || (v != verb && !is_finite(s.at(v)))) continue;
+    const bool object_verb = may_take_object(s.at(v));
     int found = nearest(s, first, last, v, [&](int n) {
-      return subject_fits(s, n, v) && !after_preposition(s, n);
+      return subject_fits(s, n, v) && !after_preposition(s, n) &&
+             !(object_verb && may_be_accusative(s, n));
     });
     if (found >= 0) {
       subject = found;
@@ -143,14 +207,17 @@ void assign_roles(SentenceView& s, int first, int last) {
     link_pair(s, subject, verb);
   }
   const WordAnalysis& v = s.at(verb);
-  if (transitive(v)) {
+  if (transitive(v) || may_take_object(v)) {
     int object = nearest(s, first, last, verb, [&](int n) {
       const WordAnalysis& a = s.at(n);
       return nominal_head(a) && a.grammatical_case() == gcase::acc &&
              s.pos(n) != s.pos(subject) && !after_preposition(s, n) &&
              !governed_by_preposition(s, n);
     });
-    if (object >= 0) sc.slots[kObject] = static_cast<std::int16_t>(object);
+    if (object >= 0) {
+      sc.slots[kObject] = static_cast<std::int16_t>(object);
+      link_pair(s, object, verb);
+    }
   }
   if (takes_dative(v)) {
     int dative = nearest(s, first, last, verb, [&](int n) {

@@ -10,8 +10,21 @@ namespace kelvo::syntax {
 // stays -1. The subject and the main verb are linked to each other.
 void assign_roles(SentenceView& s, int first, int last);
 
+// The word positions around verb v (within [first, last]) that can hold its
+// subject and object: up to a conjunction or another finite verb, back to a
+// relative pronoun that opens the verb's clause.
+struct Stretch {
+  int low, high;
+};
+Stretch verb_stretch(const SentenceView& s, int first, int last, int v);
+
 // Whether a verb reading takes a direct object.
 bool transitive(const grammar::WordAnalysis& v);
+// Whether a finite verb reading can have a direct object: active (or
+// deponent), not "be", not known to be intransitive or impersonal.
+bool may_take_object(const grammar::WordAnalysis& v);
+// Whether n's word has an accusative reading of n's kind and number beside n.
+bool may_be_accusative(const SentenceView& s, int n);
 // Whether a verb reading takes a dative.
 bool takes_dative(const grammar::WordAnalysis& v);
 
