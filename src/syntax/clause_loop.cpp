@@ -484,7 +484,7 @@ void link_subject(SentenceView& s, const Clause& cl, int p, bool before) {
       const int np = s.pos(n);
       if ((before ? np >= p : np <= p) || np < st.low || np > st.high) continue;
       if (!subject_fits(s, n, v) || s.at(n).link(1) >= 0) continue;
-      if (may_take_object(s.at(v)) && may_be_accusative(s, n)) continue;
+      if (object_shaped_subject(s, cl.first, cl.last, n, v)) continue;
       const int cost = (before ? p - np : np - p) + (only_nominative(s, n) ? 0 : 4) +
                        (v - s.first_of(p));
       if (cost < best_cost) {

@@ -131,6 +131,20 @@ bool may_take_object(const WordAnalysis& v) {
   return v.complement() != complement::intrans;
 }
 
+bool object_shaped_subject(const SentenceView& s, int first, int last, int n, int v) {
+  if (!may_take_object(s.at(v)) || !may_be_accusative(s, n)) return false;
+  // Another word of the verb's stretch can be the object: n may be the subject.
+  const Stretch st = verb_stretch(s, first, last, v);
+  for (int j = first; j <= last; ++j) {
+    const int q = s.pos(j);
+    if (!s.live(j) || q == s.pos(n) || q == s.pos(v) || q < st.low || q > st.high) continue;
+    const WordAnalysis& o = s.at(j);
+    if (nominal_head(o) && o.grammatical_case() == gcase::acc && !after_preposition(s, j))
+      return false;
+  }
+  return true;
+}
+
 bool may_be_accusative(const SentenceView& s, int n) {
   const WordAnalysis& a = s.at(n);
   const int p = a.position.get();
@@ -190,10 +204,9 @@ void assign_roles(SentenceView& s, int first, int last) {
   int subject = -1;
   for (int v = s.first_of(vp); v < s.end_of(vp) && subject < 0; ++v) {
     if (!s.live(v) || (v != verb && !is_finite(s.at(v)))) continue;
-    const bool object_verb = may_take_object(s.at(v));
     int found = nearest(s, first, last, v, [&](int n) {
       return subject_fits(s, n, v) && !after_preposition(s, n) &&
-             !(object_verb && may_be_accusative(s, n));
+             !object_shaped_subject(s, first, last, n, v);
     });
     if (found >= 0) {
       subject = found;

@@ -25,6 +25,10 @@ bool transitive(const grammar::WordAnalysis& v);
 bool may_take_object(const grammar::WordAnalysis& v);
 // Whether n's word has an accusative reading of n's kind and number beside n.
 bool may_be_accusative(const SentenceView& s, int n);
+// Whether n, a possible subject of v, should rather be v's object: v can take
+// one, n may be accusative, and no other word of v's stretch in [first, last]
+// can be the object.
+bool object_shaped_subject(const SentenceView& s, int first, int last, int n, int v);
 // Whether a verb reading takes a dative.
 bool takes_dative(const grammar::WordAnalysis& v);
 
