@@ -497,6 +497,27 @@ void link_subject(SentenceView& s, const Clause& cl, int p, bool before) {
   if (best >= 0) link_pair(s, best, best_verb);
 }
 
+// A perfect participle in the nominative and a form of "be" beside it of its
+// number make one verb: "factum est", "missi sunt".
+void link_compound_tenses(SentenceView& s, const Clause& cl) {
+  for (int i = cl.first; i <= cl.last; ++i) {
+    if (!s.is(i, pos::vpar)) continue;
+    const WordAnalysis& a = s.at(i);
+    if (a.tense() != tense::perf || a.grammatical_case() != gcase::nom) continue;
+    const int p = a.position.get();
+    for (int q : {p + 1, p - 1, p + 2}) {
+      if (q < s.pos(cl.first) || q > s.pos(cl.last)) continue;
+      int be = -1;
+      for (int j = s.first_of(q); j < s.end_of(q) && be < 0; ++j)
+        if (s.live(j) && is_be(s.at(j)) && is_finite(s.at(j)) && s.at(j).number() == a.number())
+          be = j;
+      if (be < 0) continue;
+      link_pair(s, i, be);
+      break;
+    }
+  }
+}
+
 // A genitive noun depends on a noun beside it: "regnum Dei", "Caesaris copiae".
 void link_genitives(SentenceView& s, const Clause& cl) {
   for (int i = cl.first; i <= cl.last; ++i) {
@@ -543,6 +564,7 @@ void end_of_clause(SentenceView& s, const Clause& cl) {
     int j = distant_partner(s, cl, i);
     if (j >= 0) link_pair(s, i, j);
   }
+  link_compound_tenses(s, cl);
   link_genitives(s, cl);
   // Finite verbs and their subjects, looking back first, then ahead.
   for (int pass = 0; pass < 2; ++pass)
