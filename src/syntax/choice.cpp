@@ -140,6 +140,14 @@ bool has_reading(const SentenceView& s, int p, Code speech) {
   return false;
 }
 
+// A noun reading in another case right before or after p.
+bool noun_beside(const SentenceView& s, int p) {
+  for (int q : {p - 1, p + 1})
+    for (int i = s.first_of(q); i < s.end_of(q); ++i)
+      if (s.is(i, pos::noun) && s.at(i).grammatical_case() != gcase::gen) return true;
+  return false;
+}
+
 // A finite form of "be" within two words of p.
 bool be_nearby(const SentenceView& s, int p) {
   for (int q = p - 2; q <= p + 2; ++q) {
@@ -406,7 +414,10 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
       v += 4 + (sv.transitive_verb ? 6 : 0);
       if (sc.slots[kObject] == i) v += 8;
       break;
-    case gcase::gen: v += 2; break;
+    case gcase::gen:
+      // A genitive depends on a noun beside it: "regnum Dei", "Caesaris copiae".
+      v += 2 + (noun_beside(s, a.position.get()) ? 15 : 0);
+      break;
     case gcase::dat:
       v += sv.dative_verbs > 0 || sc.dative_verb_pos >= 0 ? 10 : 0;
       if (a.speech == pos::pron && !has_reading(s, a.position.get() - 1, pos::prep)) v += 6;
@@ -441,40 +452,51 @@ struct Walk {
   ClassMinimum classes;
 };
 
+// What one link is worth to reading i: a common partner, a two-way link, a
+// partner close by (a little more when the partner follows).
+int link_value(const SentenceView& s, int i, int partner, const Segment& seg) {
+  const WordAnalysis& a = s.at(i);
+  const SyntaxScratch& sc = s.scratch;
+  int total = (10 - effective_rarity(s, partner)) * 7;
+  for (int k = kObject; k <= kSubject; ++k)
+    if (sc.slots[static_cast<std::size_t>(k)] == partner) total += 10;
+  const WordAnalysis& w = s.at(partner);
+  const int back = s.linked(partner, 0);
+  if (w.link(0) == i || w.link(1) == i || (back >= 0 && s.at(back).speech == pos::verb))
+    total += 20;
+  const int gap = std::abs(s.pos(partner) - a.position.get());
+  if (gap == 1) total += 25;
+  total += a.position.get() < s.pos(partner) ? 20 - std::min(20, 4 * gap)
+                                             : 20 - std::min(20, 2 * gap);
+  // An earlier word already chose another reading of the partner's word.
+  if (s.pos(partner) > a.position.get()) {
+    for (int q = s.pos(seg.first); q < a.position.get(); ++q) {
+      const int c = sc.chosen[static_cast<std::size_t>(q)];
+      if (c < 0) continue;
+      bool other_reading = false, to_me = false;
+      for (int k = 0; k < 2; ++k) {
+        const int t = s.linked(c, k);
+        if (t == i) to_me = true;
+        if (t >= 0 && t != partner && s.pos(t) == s.pos(partner)) other_reading = true;
+      }
+      if (other_reading && !to_me) return total - 140;
+    }
+  }
+  return total;
+}
+
 int score(SentenceView& s, int i, const Segment& seg, const Survey& sv, Walk& walk) {
   const WordAnalysis& a = s.at(i);
   const SyntaxScratch& sc = s.scratch;
   const int er = effective_rarity(s, i);
   const int partner = s.linked(i, 0);
   int total = base_value(s, i, sv, partner) + ending_term(a);
-  if (partner >= 0 && s.live(partner) && a.grammatical_case() != gcase::voc) {
-    total += (10 - effective_rarity(s, partner)) * 7;
-    for (int k = kObject; k <= kSubject; ++k)
-      if (sc.slots[static_cast<std::size_t>(k)] == partner) total += 10;
-    const WordAnalysis& w = s.at(partner);
-    const int back = s.linked(partner, 0);
-    if (w.link(0) == i || w.link(1) == i || (back >= 0 && s.at(back).speech == pos::verb))
-      total += 20;
-    const int gap = std::abs(s.pos(partner) - a.position.get());
-    if (gap == 1) total += 25;
-    total += a.position.get() < s.pos(partner) ? 20 - std::min(20, 4 * gap)
-                                               : 20 - std::min(20, 2 * gap);
-    // An earlier word already chose another reading of the partner's word.
-    if (s.pos(partner) > a.position.get()) {
-      for (int q = s.pos(seg.first); q < a.position.get(); ++q) {
-        const int c = s.scratch.chosen[static_cast<std::size_t>(q)];
-        if (c < 0) continue;
-        bool other_reading = false, to_me = false;
-        for (int k = 0; k < 2; ++k) {
-          const int t = s.linked(c, k);
-          if (t == i) to_me = true;
-          if (t >= 0 && t != partner && s.pos(t) == s.pos(partner)) other_reading = true;
-        }
-        if (other_reading && !to_me) {
-          total -= 140;
-          break;
-        }
-      }
+  // Every agreement counts: a reading bound to its verb and its adjective
+  // outweighs one bound to the adjective alone.
+  if (a.grammatical_case() != gcase::voc) {
+    for (int k = 0; k < 3; ++k) {
+      const int l = s.linked(i, k);
+      if (l >= 0 && s.live(l)) total += link_value(s, i, l, seg) * (k == 0 ? 2 : 1) / 2;
     }
   }
   if (s.scratch.targeted[static_cast<std::size_t>(i)]) total += 20;

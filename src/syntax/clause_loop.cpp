@@ -518,26 +518,6 @@ void link_compound_tenses(SentenceView& s, const Clause& cl) {
   }
 }
 
-// A genitive noun depends on a noun beside it: "regnum Dei", "Caesaris copiae".
-void link_genitives(SentenceView& s, const Clause& cl) {
-  for (int i = cl.first; i <= cl.last; ++i) {
-    if (!s.live(i) || s.at(i).link(0) >= 0 || s.at(i).grammatical_case() != gcase::gen) continue;
-    const WordAnalysis& a = s.at(i);
-    if (a.speech != pos::noun && !(a.speech == pos::pron && a.pronoun_kind() != pronoun_kind::pers))
-      continue;
-    const int p = a.position.get();
-    for (int q : {p - 1, p + 1, p - 2, p + 2}) {
-      if (q < s.pos(cl.first) || q > s.pos(cl.last)) continue;
-      int head = -1;
-      for (int j = s.first_of(q); j < s.end_of(q) && head < 0; ++j)
-        if (s.is(j, pos::noun) && s.at(j).grammatical_case() != gcase::gen) head = j;
-      if (head < 0) continue;
-      link_pair(s, i, head);
-      break;
-    }
-  }
-}
-
 // The clause's end: links to struck readings repaired, lone modifiers and
 // genitives attached, and each finite verb given its subject (a nominative
 // ego, tu, nos, vos for the verbs of their person).
@@ -565,7 +545,6 @@ void end_of_clause(SentenceView& s, const Clause& cl) {
     if (j >= 0) link_pair(s, i, j);
   }
   link_compound_tenses(s, cl);
-  link_genitives(s, cl);
   // Finite verbs and their subjects, looking back first, then ahead.
   for (int pass = 0; pass < 2; ++pass)
     for (int p = s.pos(cl.first); p <= s.pos(cl.last); ++p) link_subject(s, cl, p, pass == 0);

@@ -133,6 +133,9 @@ bool may_take_object(const WordAnalysis& v) {
 
 bool object_shaped_subject(const SentenceView& s, int first, int last, int n, int v) {
   if (!may_take_object(s.at(v)) || !may_be_accusative(s, n)) return false;
+  // Most verbs are not marked for transitivity: then only a neuter, whose
+  // nominative is always its accusative, is taken for the object.
+  if (!transitive(s.at(v)) && s.at(n).gender() != gender::neuter) return false;
   // Another word of the verb's stretch can be the object: n may be the subject.
   const Stretch st = verb_stretch(s, first, last, v);
   for (int j = first; j <= last; ++j) {
