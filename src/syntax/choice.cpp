@@ -89,6 +89,10 @@ int sense_context(const SentenceView& s) {
     for (int i = s.first_of(p); i < s.end_of(p); ++i) {
       if (!s.is(i, pos::noun)) continue;
       std::string_view m = s.meaning(i);
+      if (!m.empty() && m[0] == '~') m.remove_prefix(1);
+      // Both lists begin with these letters only.
+      if (m.empty() || std::string_view("abcdfhmnpstw").find(m[0]) == std::string_view::npos)
+        continue;
       if (begins_with_any(m, {"air", "breeze", "branch", "bush", "feather", "head", "medicine",
                               "nature", "noise", "sky", "soul", "water"})) {
         ++air;

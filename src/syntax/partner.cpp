@@ -238,6 +238,11 @@ bool pronoun_pair(const SentenceView& s, int a, int b) {
 }
 
 PartnerResult find_partner(SentenceView& s, int i, int dir, Code want, LinkMode mode) {
+  return find_partner(s, i, dir, std::span<const Code>(&want, 1), mode);
+}
+
+PartnerResult find_partner(SentenceView& s, int i, int dir, std::span<const Code> kinds,
+                           LinkMode mode) {
   if (!s.live(i)) return PartnerResult::stopped;
   const WordAnalysis& a = s.at(i);
   if (nominative_mismatch(s, a)) return PartnerResult::stopped;
@@ -254,20 +259,35 @@ PartnerResult find_partner(SentenceView& s, int i, int dir, Code want, LinkMode 
     int f = s.first_live_of(q);
     if (f < 0 || s.at(f).speech == pos::punct) return PartnerResult::stopped;
   }
-  int failed = -1;
+  // The first kind in the caller's order that has an agreeing reading wins;
+  // within a kind, the first such reading.
+  const int n = static_cast<int>(kinds.size());
+  int best = -1, best_rank = n, failed = -1;
   for (int j = s.first_of(q); j < s.end_of(q); ++j) {
-    if (!s.live(j) || !candidate_fits(s, i, j, want, dir)) continue;
+    if (!s.live(j)) continue;
+    const Code js = s.at(j).speech;
+    int rank = 0;
+    while (rank < best_rank &&
+           !(kinds[static_cast<std::size_t>(rank)] == js ||
+             (kinds[static_cast<std::size_t>(rank)] == pos::adj && js == pos::sadj)))
+      ++rank;
+    if (rank >= best_rank || !candidate_fits(s, i, j, kinds[static_cast<std::size_t>(rank)], dir))
+      continue;
     if (!agree(s, i, j)) {
       if (failed < 0) failed = j;
       continue;
     }
-    if ((a.speech == pos::pron || s.at(j).speech == pos::pron) && !pronoun_pair(s, i, j))
-      return PartnerResult::pronoun_mismatch;
-    if (mode == LinkMode::link) link_pair(s, i, j);
-    return PartnerResult::found;
+    best = j;
+    best_rank = rank;
   }
-  if (failed >= 0) note_failed_pair(s, i, failed);
-  return PartnerResult::not_found;
+  if (best < 0) {
+    if (failed >= 0) note_failed_pair(s, i, failed);
+    return PartnerResult::not_found;
+  }
+  if ((a.speech == pos::pron || s.at(best).speech == pos::pron) && !pronoun_pair(s, i, best))
+    return PartnerResult::pronoun_mismatch;
+  if (mode == LinkMode::link) link_pair(s, i, best);
+  return PartnerResult::found;
 }
 
 int coordinating_word(const SentenceView& s, int p, bool for_verb) {
