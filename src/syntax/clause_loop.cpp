@@ -434,7 +434,7 @@ int distant_partner(SentenceView& s, const Clause& cl, int i) {
   // chance than agreement.
   for (int d = 1; d <= kMaxModifierGap && (p + d <= high || p - d >= low); ++d) {
     for (int q : {p + d, p - d}) {
-      if (q < low || q > high) continue;
+      if (q < low || q > high || !s.may_agree_in_case(q, s.at(i).grammatical_case())) continue;
       for (int j = s.first_of(q); j < s.end_of(q); ++j) {
         if (!s.live(j)) continue;
         const WordAnalysis& w = s.at(j);

@@ -259,6 +259,7 @@ PartnerResult find_partner(SentenceView& s, int i, int dir, std::span<const Code
     int f = s.first_live_of(q);
     if (f < 0 || s.at(f).speech == pos::punct) return PartnerResult::stopped;
   }
+  if (!s.may_agree_in_case(q, a.grammatical_case())) return PartnerResult::not_found;
   // The first kind in the caller's order that has an agreeing reading wins;
   // within a kind, the first such reading.
   const int n = static_cast<int>(kinds.size());

@@ -1,5 +1,7 @@
 #include "syntax/roles.h"
 
+#include <algorithm>
+
 #include "syntax/operations.h"
 #include "syntax/partner.h"
 
@@ -96,13 +98,16 @@ template <typename Fits>
 int nearest(const SentenceView& s, int first, int last, int v, Fits fits) {
   const Stretch st = verb_stretch(s, first, last, v);
   int best = -1, best_cost = 1 << 30;
-  for (int i = first; i <= last; ++i) {
-    if (!s.live(i) || i == v || s.pos(i) < st.low || s.pos(i) > st.high || !fits(i)) continue;
-    // Near the verb, common, and read first as this part of speech.
-    int rank = 0;
-    for (int j = s.first_of(s.pos(i)); j < i; ++j) rank += s.live(j) ? 1 : 0;
+  const int from = std::max(first, s.first_of(st.low));
+  const int to = std::min(last + 1, s.end_of(st.high));
+  int rank = 0;
+  for (int i = from; i < to; ++i) {
+    if (i == from || s.pos(i) != s.pos(i - 1)) rank = 0;
+    if (!s.live(i)) continue;
+    ++rank;  // live readings of the word up to this one
+    if (i == v || !fits(i)) continue;
     const int lead = s.first_live_of(s.pos(i));
-    int cost = distance(s, i, v) * 2 + 2 * effective_rarity(s, i) + 2 * rank +
+    int cost = distance(s, i, v) * 2 + 2 * effective_rarity(s, i) + 2 * (rank - 1) +
                (s.at(lead).speech != s.at(i).speech ? 15 : 0);
     if (cost < best_cost) {
       best_cost = cost;
@@ -138,9 +143,10 @@ bool object_shaped_subject(const SentenceView& s, int first, int last, int n, in
   if (!transitive(s.at(v)) && s.at(n).gender() != gender::neuter) return false;
   // Another word of the verb's stretch can be the object: n may be the subject.
   const Stretch st = verb_stretch(s, first, last, v);
-  for (int j = first; j <= last; ++j) {
+  const int to = std::min(last + 1, s.end_of(st.high));
+  for (int j = std::max(first, s.first_of(st.low)); j < to; ++j) {
     const int q = s.pos(j);
-    if (!s.live(j) || q == s.pos(n) || q == s.pos(v) || q < st.low || q > st.high) continue;
+    if (!s.live(j) || q == s.pos(n) || q == s.pos(v)) continue;
     const WordAnalysis& o = s.at(j);
     if (nominal_head(o) && o.grammatical_case() == gcase::acc && !after_preposition(s, j))
       return false;

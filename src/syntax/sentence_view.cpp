@@ -21,6 +21,7 @@ void SentenceView::index_words() {
   scratch.word_end.fill(0);
   scratch.live_count.fill(0);
   scratch.first_live.fill(-1);
+  scratch.case_mask.fill(0);
   for (int i = 0; i < scratch.count; ++i) {
     int p = at(i).position.get();
     if (p < 0 || p >= text::kMaxTokens) continue;
@@ -29,6 +30,8 @@ void SentenceView::index_words() {
     if (end == 0) first = static_cast<std::int16_t>(i);
     end = static_cast<std::int16_t>(i + 1);
     if (!live(i)) continue;
+    const grammar::Code c = at(i).grammatical_case();
+    scratch.case_mask[static_cast<std::size_t>(p)] |= static_cast<std::uint16_t>(1u << (c & 15));
     if (scratch.live_count[static_cast<std::size_t>(p)]++ == 0)
       scratch.first_live[static_cast<std::size_t>(p)] = static_cast<std::int16_t>(i);
   }

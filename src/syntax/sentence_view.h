@@ -64,6 +64,12 @@ class SentenceView {
   int live_count_of(int p) const {
     return valid_pos(p) ? scratch.live_count[static_cast<std::size_t>(p)] : 0;
   }
+  // Whether word p has a reading that can agree in case with case c.
+  bool may_agree_in_case(int p, grammar::Code c) const {
+    if (!valid_pos(p)) return false;
+    const unsigned mask = scratch.case_mask[static_cast<std::size_t>(p)];
+    return c == 0 || c > 15 || (mask & ((1u << c) | 1u)) != 0;
+  }
   std::uint8_t& flags_of(int p) { return scratch.word_flags[static_cast<std::size_t>(p)]; }
   std::uint8_t flags_of(int p) const {
     return valid_pos(p) ? scratch.word_flags[static_cast<std::size_t>(p)] : std::uint8_t{0};

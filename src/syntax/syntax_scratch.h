@@ -73,6 +73,9 @@ struct SyntaxScratch {
   // Live readings per word and the first of them, kept in step with every strike.
   std::array<std::int16_t, text::kMaxTokens> live_count{};
   std::array<std::int16_t, text::kMaxTokens> first_live{};
+  // Cases among each word's readings (bit c for case c, bit 0 for none): a
+  // quick refusal before agreement is tested reading by reading.
+  std::array<std::uint16_t, text::kMaxTokens> case_mask{};
   // Word-class flags: 1 noun-like, 2 adjective-like, 4 PREP, 8 finite verb, 16 ADV.
   std::array<std::uint8_t, text::kMaxTokens> word_flags{};
   int positions = 0;  // N: the word positions of the sentence
