@@ -144,6 +144,18 @@ bool has_reading(const SentenceView& s, int p, Code speech) {
   return false;
 }
 
+// Whether i's word has a live reading of part of speech `speech` in i's case
+// and number.
+bool same_form_reading(const SentenceView& s, int i, Code speech) {
+  const WordAnalysis& a = s.at(i);
+  const int p = a.position.get();
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.is(j, speech) && s.at(j).grammatical_case() == a.grammatical_case() &&
+        s.at(j).number() == a.number())
+      return true;
+  return false;
+}
+
 // A noun reading in another case right before or after p.
 bool noun_beside(const SentenceView& s, int p) {
   for (int q : {p - 1, p + 1})
@@ -437,8 +449,16 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
   }
   // An adjective with nothing to agree with: its adverb reading, if it has
   // one, is the likelier (vero, facile, multum).
-  if (a.speech == pos::adj && partner < 0)
-    v -= has_reading(s, a.position.get(), pos::adv) ? 25 : 8;
+  // An adjective standing as a noun ("boni", "omnes", "suum") is still the
+  // adjective: a noun reading of the very same form is its dictionary's
+  // substantive use.
+  if (a.speech == pos::adj && partner < 0) {
+    if (has_reading(s, a.position.get(), pos::adv))
+      v -= 25;
+    else if (!same_form_reading(s, i, pos::noun))
+      v -= 8;
+  }
+  if (a.speech == pos::noun && partner < 0 && same_form_reading(s, i, pos::adj)) v -= 3;
   // A perfect participle beside a form of "be" makes a compound tense
   // ("factum est"), not a noun.
   if (a.speech == pos::vpar && a.tense() == tense::perf && be_nearby(s, a.position.get()))
