@@ -156,6 +156,21 @@ bool same_form_reading(const SentenceView& s, int i, Code speech) {
   return false;
 }
 
+// Whether word p can be the neuter singular a relative "quod" refers to
+// (the ablative "eo" of "eo quod" cannot).
+bool neuter_antecedent(const SentenceView& s, int p) {
+  for (int j = s.first_of(p); j < s.end_of(p); ++j) {
+    if (!s.live(j)) continue;
+    const WordAnalysis& w = s.at(j);
+    bool nominal = w.speech == pos::noun || w.speech == pos::pron || w.speech == pos::sadj ||
+                   w.speech == pos::adj;
+    if (nominal && w.number() == number::sing &&
+        (w.gender() == gender::neuter || w.gender() == gender::m_nt) && w.latin_text() != "e.o")
+      return true;
+  }
+  return false;
+}
+
 // A noun reading in another case right before or after p.
 bool noun_beside(const SentenceView& s, int p) {
   for (int q : {p - 1, p + 1})
@@ -401,8 +416,12 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
       s.at(partner).grammatical_case() == gcase::gen)
     v += sc.slots[kObject] == partner ? 25 : 10;
   switch (a.speech) {
-    case pos::punct:
     case pos::conj:
+      // "quod" without a neuter word before it to refer to is "because" or
+      // "that" (dico quod, eo quod), not the relative pronoun.
+      if (a.latin_text() == "quod." && !neuter_antecedent(s, a.position.get() - 1)) v += 12;
+      return v;
+    case pos::punct:
     case pos::interj:
     case pos::tackon: return v;
     case pos::adv:

@@ -50,6 +50,17 @@ bool after_preposition(const SentenceView& s, int n) {
   return false;
 }
 
+// A relative or interrogative pronoun (qui, quod, quid, cuius ...) opens a
+// clause of its own: it belongs to the verb after it.
+bool opens_clause(const WordAnalysis& a) {
+  if (a.speech != pos::pron) return false;
+  const Code k = a.pronoun_kind();
+  if (k == pronoun_kind::rel) return true;
+  std::string_view t = a.latin_text();
+  bool qu = t.starts_with("qu") || t.starts_with("cu");
+  return qu && (k == pronoun_kind::interr || k == pronoun_kind::indef);
+}
+
 // What a word is to the search for a verb's subject and object.
 enum class Barrier { none, before, after };
 
@@ -58,7 +69,7 @@ Barrier barrier(const SentenceView& s, int q) {
   if (f < 0) return Barrier::none;
   const WordAnalysis& a = s.at(f);
   if (a.speech == pos::conj) return Barrier::before;
-  if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel) return Barrier::after;
+  if (opens_clause(a)) return Barrier::after;
   for (int j = f; j < s.end_of(q); ++j)
     if (s.live(j) && !is_finite(s.at(j))) return Barrier::none;
   return Barrier::before;  // another finite verb
