@@ -35,6 +35,9 @@ struct Survey {
 
 bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
 
+// How far back a relative pronoun's antecedent is looked for.
+constexpr int kAntecedentReach = 8;
+
 // --- The start of the choice -------------------------------------------
 
 // The person and number most of the sentence's verbs share (0 on a tie).
@@ -145,14 +148,36 @@ bool has_reading(const SentenceView& s, int p, Code speech) {
 }
 
 // Whether i's word has a live reading of part of speech `speech` in i's case
-// and number.
+// and number, from the same stem and ending.
 bool same_form_reading(const SentenceView& s, int i, Code speech) {
   const WordAnalysis& a = s.at(i);
   const int p = a.position.get();
   for (int j = s.first_of(p); j < s.end_of(p); ++j)
     if (s.is(j, speech) && s.at(j).grammatical_case() == a.grammatical_case() &&
-        s.at(j).number() == a.number())
+        s.at(j).number() == a.number() && s.latin(j) == a.latin_text())
       return true;
+  return false;
+}
+
+// Whether a word of the relative pronoun i's gender and number stands in the
+// few words before it.
+bool antecedent(const SentenceView& s, int i) {
+  const WordAnalysis& a = s.at(i);
+  const int p = a.position.get();
+  for (int q = p - 1; q >= 0 && q >= p - kAntecedentReach; --q) {
+    for (int j = s.first_of(q); j < s.end_of(q); ++j) {
+      if (!s.live(j)) continue;
+      const WordAnalysis& w = s.at(j);
+      bool nominal = w.speech == pos::noun || w.speech == pos::pron || w.speech == pos::sadj ||
+                     w.speech == pos::adj || w.speech == pos::num || w.speech == pos::vpar;
+      if (!nominal || (a.number() != 0 && w.number() != 0 && w.number() != a.number())) continue;
+      const Code g = a.gender(), h = w.gender();
+      if (g == 0 || h == 0 || g == h || (g == gender::common && h != gender::neuter) ||
+          (h == gender::common && g != gender::neuter) ||
+          (g == gender::m_nt && h != gender::fem) || (h == gender::m_nt && g != gender::fem))
+        return true;
+    }
+  }
   return false;
 }
 
@@ -477,7 +502,11 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     else if (!same_form_reading(s, i, pos::noun))
       v -= 8;
   }
-  if (a.speech == pos::noun && partner < 0 && same_form_reading(s, i, pos::adj)) v -= 3;
+  // The noun reading of an adjective's very form (omnes, suum, boni) is the
+  // dictionary's substantive use of the adjective: the adjective is the reading.
+  if (a.speech == pos::noun && same_form_reading(s, i, pos::adj)) v -= 12;
+  // A relative pronoun refers back to a word of its gender and number.
+  if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel && !antecedent(s, i)) v -= 12;
   // A perfect participle beside a form of "be" makes a compound tense
   // ("factum est"), not a noun.
   if (a.speech == pos::vpar && a.tense() == tense::perf && be_nearby(s, a.position.get()))

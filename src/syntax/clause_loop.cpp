@@ -425,6 +425,12 @@ void link_neighbours(SentenceView& s) {
 
 constexpr int kMaxModifierGap = 6;
 
+bool adverb_reading(const SentenceView& s, int p) {
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.live(j) && adverb(s.at(j).speech)) return true;
+  return false;
+}
+
 // The nearest agreeing noun (or pronoun) of the clause for an adjective that
 // found none beside it: "magnam habet gloriam".
 int distant_partner(SentenceView& s, const Clause& cl, int i) {
@@ -540,6 +546,9 @@ void end_of_clause(SentenceView& s, const Clause& cl) {
     bool modifier = a.speech == pos::adj || a.speech == pos::vpar ||
                     (a.speech == pos::pron && a.role_code() == 4);
     if (!modifier || a.grammatical_case() == 0) continue;
+    // A form that is also an adverb (multum, facile, vero) is one when no
+    // noun beside it agrees: it is not joined to a noun farther away.
+    if (a.speech == pos::adj && adverb_reading(s, a.position.get())) continue;
     if (a.grammatical_case() == gcase::nom && a.gender() == gender::neuter &&
         a.speech != pos::pron)
       continue;  // a neuter predicate ("utile est") stands alone
