@@ -72,6 +72,9 @@ bool candidate_fits(const SentenceView& s, int i, int j, Code want, int dir) {
   if (cs == pos::pron && (c.declension.get() == kDeclPlural || c.quis_clause()) &&
       a.speech != pos::prep)
     return false;
+  // A noun without case (an abbreviation such as "a." for annus) is no
+  // partner of a declined word.
+  if (cs == pos::noun && c.grammatical_case() == 0 && a.grammatical_case() != 0) return false;
   switch (a.speech) {
     case pos::noun:
       if (cs == pos::noun) {
@@ -246,6 +249,7 @@ PartnerResult find_partner(SentenceView& s, int i, int dir, std::span<const Code
   if (!s.live(i)) return PartnerResult::stopped;
   const WordAnalysis& a = s.at(i);
   if (nominative_mismatch(s, a)) return PartnerResult::stopped;
+  if (a.speech == pos::noun && a.grammatical_case() == 0) return PartnerResult::stopped;
   int q = a.position.get() + dir;
   while (s.valid_pos(q)) {
     int f = s.first_live_of(q);
