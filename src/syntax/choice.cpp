@@ -112,12 +112,13 @@ int sense_context(const SentenceView& s) {
   return air + money > 0 ? 2 : 0;
 }
 
-// Whether the sentence speaks to someone: a form of tu or vos, or a word
-// read only as a second-person verb. Without that a second-person reading
-// ("amare" you are loved, "turbas" you disturb) is the unlikely one.
-bool addresses_someone(const SentenceView& s) {
+// Whether the sentence has a speaker (person 1) or speaks to someone
+// (person 2): a form of ego or nos, tu or vos, or a word read only as a verb
+// of that person. Without one, a first- or second-person reading ("amare" you
+// are loved, "turbas" you disturb, "uocem" let me call) is the unlikely one.
+bool person_present(const SentenceView& s, int person) {
   for (int p = 0; p < s.positions(); ++p) {
-    int readings = 0, second = 0;
+    int readings = 0, of_person = 0;
     for (int i = s.first_of(p); i < s.end_of(p); ++i) {
       if (!s.live(i)) continue;
       ++readings;
@@ -125,12 +126,13 @@ bool addresses_someone(const SentenceView& s) {
       if (a.speech == pos::pron) {
         const int d = a.declension.get();
         std::string_view t = a.latin_text();
-        if (d == kDeclTu || (d == kDeclPlural && !t.empty() && (t[0] == 'u' || t[0] == 'U')))
-          return true;
+        const bool v = !t.empty() && (t[0] == 'u' || t[0] == 'U');
+        if (person == 2 && (d == kDeclTu || (d == kDeclPlural && v))) return true;
+        if (person == 1 && (d == kDeclEgo || (d == kDeclPlural && !v))) return true;
       }
-      if (a.speech == pos::verb && a.person() == 2) ++second;
+      if (a.speech == pos::verb && a.person() == person) ++of_person;
     }
-    if (readings > 0 && second == readings) return true;
+    if (readings > 0 && of_person == readings) return true;
   }
   return false;
 }
@@ -454,7 +456,7 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     case pos::prep: return v + (partner >= 0 ? 10 : -15);
     case pos::verb:
       if (a.mood() == mood::inf) return v + (sv.modal_pos >= 0 ? 8 : 2);
-      if (a.person() == 2 && !sc.addressed) v -= 12;
+      if ((a.person() == 2 && !sc.addressed) || (a.person() == 1 && !sc.speaker)) v -= 12;
       if (a.mood() == mood::imp) return v + (sv.verb_words > 1 ? -5 : 0);
       return v + (is_finite(a) ? 10 : 0);
     default: break;
@@ -504,7 +506,7 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
   }
   // The noun reading of an adjective's very form (omnes, suum, boni) is the
   // dictionary's substantive use of the adjective: the adjective is the reading.
-  if (a.speech == pos::noun && same_form_reading(s, i, pos::adj)) v -= 12;
+  if (a.speech == pos::noun && same_form_reading(s, i, pos::adj)) v -= 30;
   // A relative pronoun refers back to a word of its gender and number.
   if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel && !antecedent(s, i)) v -= 12;
   // A perfect participle beside a form of "be" makes a compound tense
@@ -687,7 +689,8 @@ void choose_analyses(SentenceView& s) {
   SyntaxScratch& sc = s.scratch;
   sc.dominant_verb_code = dominant_verb_code(s);
   sc.sense_context = sense_context(s);
-  sc.addressed = addresses_someone(s);
+  sc.addressed = person_present(s, 2);
+  sc.speaker = person_present(s, 1);
   sc.opus_est_position = -1;
   sc.chosen.fill(-1);
   sc.targeted.fill(0);

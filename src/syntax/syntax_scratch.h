@@ -138,6 +138,7 @@ struct SyntaxScratch {
   int opus_est_position = -1;
   int sense_context = 0;
   bool addressed = false;  // a form of tu or vos, or a second-person verb only
+  bool speaker = false;    // a form of ego or nos, or a first-person verb only
   int dominant_verb_code = 0;
   int person_code = 0;  // the clause's person from its verbs
 
