@@ -352,7 +352,11 @@ int phrase_partner(SentenceView& s, int o, int r) {
 void link_prepositions(SentenceView& s, const Clause& cl) {
   int tracked = 0;
   for (int i = cl.first; i <= cl.last && tracked < 10; ++i) {
-    if (!s.is(i, pos::prep)) continue;
+    // A preposition, or the tackon cum of mecum, nobiscum (read before its
+    // host) with the case it brings.
+    const bool tackon_case = s.is(i, pos::tackon) && !s.at(i).coordination_marker() &&
+                             s.at(i).grammatical_case() != 0;
+    if (!s.is(i, pos::prep) && !tackon_case) continue;
     ++tracked;
     const Code c = s.at(i).grammatical_case();
     const int q = object_word(s, s.pos(i));
