@@ -198,6 +198,19 @@ bool neuter_antecedent(const SentenceView& s, int p) {
   return false;
 }
 
+bool person_noun(const WordAnalysis& a) {
+  return a.speech == pos::noun && a.noun_kind() == noun_kind::person;
+}
+
+// Whether a preposition (or the tackon cum) is linked to i.
+bool governed(const SentenceView& s, int i) {
+  for (int k = 0; k < 3; ++k) {
+    const int l = s.linked(i, k);
+    if (l >= 0 && (s.at(l).speech == pos::prep || s.at(l).speech == pos::tackon)) return true;
+  }
+  return false;
+}
+
 // A noun reading in another case right before or after p.
 bool noun_beside(const SentenceView& s, int p) {
   for (int q : {p - 1, p + 1})
@@ -483,8 +496,14 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     case gcase::dat:
       v += sv.dative_verbs > 0 || sc.dative_verb_pos >= 0 ? 10 : 0;
       if (a.speech == pos::pron && !has_reading(s, a.position.get() - 1, pos::prep)) v += 6;
+      if (person_noun(a) && !governed(s, i)) v += 6;
       break;
-    case gcase::abl: v += 4; break;
+    case gcase::abl:
+      v += 4;
+      // A person stands in the ablative with a preposition (a, cum); alone,
+      // its -o, -is form is the dative.
+      if (person_noun(a) && !governed(s, i)) v -= 6;
+      break;
     case gcase::voc: v += comma_or_o_before(s, a.position.get()) ? 0 : -12; break;
     case gcase::loc: {
       Code k = a.noun_kind();
