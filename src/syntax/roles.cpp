@@ -106,7 +106,8 @@ int distance(const SentenceView& s, int n, int v) {
 // The nearest live analysis in [first, last] that `fits`, by distance to v,
 // within the stretch of words that belongs to v's clause.
 template <typename Fits>
-int nearest(const SentenceView& s, int first, int last, int v, Fits fits) {
+int nearest(const SentenceView& s, int first, int last, int v, Fits fits,
+            int (*extra_cost)(const SentenceView&, int) = nullptr) {
   const Stretch st = verb_stretch(s, first, last, v);
   int best = -1, best_cost = 1 << 30;
   const int from = std::max(first, s.first_of(st.low));
@@ -119,7 +120,8 @@ int nearest(const SentenceView& s, int first, int last, int v, Fits fits) {
     if (i == v || !fits(i)) continue;
     const int lead = s.first_live_of(s.pos(i));
     int cost = distance(s, i, v) * 2 + 2 * effective_rarity(s, i) + 2 * (rank - 1) +
-               (s.at(lead).speech != s.at(i).speech ? 15 : 0);
+               (s.at(lead).speech != s.at(i).speech ? 15 : 0) +
+               (extra_cost ? extra_cost(s, i) : 0);
     if (cost < best_cost) {
       best_cost = cost;
       best = i;
@@ -224,10 +226,13 @@ void assign_roles(SentenceView& s, int first, int last) {
   int subject = -1;
   for (int v = s.first_of(vp); v < s.end_of(vp) && subject < 0; ++v) {
     if (!s.live(v) || (v != verb && !is_finite(s.at(v)))) continue;
-    int found = nearest(s, first, last, v, [&](int n) {
-      return subject_fits(s, n, v) && !after_preposition(s, n) &&
-             !object_shaped_subject(s, first, last, n, v);
-    });
+    int found = nearest(
+        s, first, last, v,
+        [&](int n) {
+          return subject_fits(s, n, v) && !after_preposition(s, n) &&
+                 !object_shaped_subject(s, first, last, n, v);
+        },
+        [](const SentenceView& sv, int n) { return may_be_accusative(sv, n) ? 8 : 0; });
     if (found >= 0) {
       subject = found;
       verb = v;
