@@ -408,6 +408,18 @@ void coordinate_clause(SentenceView& s) {
     if (s.live(sc.verbs[k])) coordinate_verb(s, sc.verbs[k]);
 }
 
+// Two readings of one word that agree alike: same part of speech, pronoun
+// kind, case, number and gender, and no links yet.
+bool same_features(const SentenceView& s, int a, int b) {
+  const WordAnalysis& x = s.at(a);
+  const WordAnalysis& y = s.at(b);
+  return x.position.get() == y.position.get() && x.speech == y.speech &&
+         x.entry_kind() == y.entry_kind() && x.grammatical_case() == y.grammatical_case() &&
+         x.number() == y.number() && x.gender() == y.gender() && x.role_code() == y.role_code() &&
+         x.link(0) < 0 && y.link(0) < 0 && x.declension.get() == y.declension.get() &&
+         x.latin_text() == y.latin_text();
+}
+
 // Each nominal, adjective and participle looks for an agreeing neighbour,
 // after its word and then before it, trying the kinds of partner in order.
 void link_neighbours(SentenceView& s) {
@@ -416,10 +428,16 @@ void link_neighbours(SentenceView& s) {
                                          pos::vpar};
   static constexpr Code kForAdjective[] = {pos::noun, pos::pron, pos::sadj};
   auto try_list = [&](const IndexList<kMaxClauseList>& list, std::span<const Code> kinds) {
+    int failed = -1;  // the last reading that found no partner
     for (int k = 0; k < list.count; ++k) {
       int i = list[k];
       if (!s.live(i) || s.at(i).link(0) >= 0) continue;
-      if (find_partner(s, i, +1, kinds) != PartnerResult::found) find_partner(s, i, -1, kinds);
+      // Readings of one word with the same form find what the last one found:
+      // after a failure the search is not repeated (quam has thirty readings).
+      if (failed >= 0 && same_features(s, failed, i)) continue;
+      bool found = find_partner(s, i, +1, kinds) == PartnerResult::found ||
+                   find_partner(s, i, -1, kinds) == PartnerResult::found;
+      failed = found ? -1 : i;
     }
   };
   try_list(sc.nominals, kForNominal);
