@@ -178,6 +178,30 @@ TEST(WordAnalysisFields, NamedAccessorsFollowThePartOfSpeech) {
   EXPECT_EQ(noun.link2.get(), 42);
 }
 
+// A joining word made a coordination marker remembers what it was and gives
+// it back whole: an adverb its conjunction-like flag too.
+TEST(WordAnalysisFields, CoordinationMarkerRoundTrip) {
+  g::WordAnalysis adv{};
+  adv.speech = g::pos::adv;
+  adv.set_conjunction_like(true);
+  adv.make_coordination_marker(g::gcase::acc);
+  EXPECT_TRUE(adv.coordination_marker());
+  EXPECT_EQ(adv.speech, g::pos::tackon);
+  EXPECT_EQ(adv.marked_speech(), g::pos::adv);
+  EXPECT_EQ(adv.grammatical_case(), g::gcase::acc);
+  adv.set_link(0, 3);
+  adv.undo_coordination_marker();
+  EXPECT_EQ(adv.speech, g::pos::adv);
+  EXPECT_TRUE(adv.conjunction_like());
+  EXPECT_EQ(adv.link(0), -1);
+  // A tackon that carries a verb's tense has the marker's byte 7 and is none.
+  g::WordAnalysis tense{};
+  tense.speech = g::pos::tackon;
+  tense.b6 = g::pos::verb;
+  tense.b7 = 2;
+  EXPECT_FALSE(tense.coordination_marker());
+}
+
 // An inflection keeps its properties where the data builder lays them out:
 // VERB, VPAR and ADV apart, every other part in the nominal layout.
 TEST(InflectionRecordFields, NamedAccessorsFollowTheBuilderLayout) {
