@@ -19,6 +19,9 @@ class SentenceAnalyzer : public text::SentenceHandler {
 
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 
+  // The word pass it runs first (its listing and memory switches).
+  analysis::TokenAnalyzer& token_pass() { return tokens_; }
+
  private:
   analysis::TokenAnalyzer tokens_;
   Passes passes_;

@@ -174,7 +174,9 @@ TEST(KelvoInfoParseAnalyze, RealDataEndToEnd) {
   EXPECT_NE(missing.err.find("inflects.dat"), std::string::npos);
 }
 
-TEST(KelvoAnalyze, ConlluShowsTheLikeliestReadingFirst) {
+// The CoNLL-U line is the reading the sentence analysis chose, with the words
+// it agrees with or governs; JSON marks the same reading.
+TEST(KelvoAnalyze, ConlluShowsTheChosenReadingAndItsLinks) {
   kelvo::testing::TempDir home;
   std::string data = std::string("--data '") + KELVO_TEST_DATA_DIR + "'";
   write_file(home.file("g.txt"), "Gallia est omnis divisa in partes tres.\n");
@@ -182,14 +184,21 @@ TEST(KelvoAnalyze, ConlluShowsTheLikeliestReadingFirst) {
   ASSERT_EQ(r.status, 0) << r.err;
   // ID FORM LEMMA UPOS XPOS FEATS HEAD DEPREL DEPS MISC
   EXPECT_NE(r.out.find("1\tGallia\tGallia\tPROPN\tNOUN,1,1\tCase=Nom|Gender=Fem|Number=Sing\t_\t_\t_\t"
-                       "Gloss=Gaul|Analyses="),
+                       "Gloss=Gaul|Analyses=3|Links=2"),
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("2\test\tsum\tVERB\tVERB,5,1\t"
-                       "Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act\t_\t_\t_\t"
-                       "Gloss=be|"),
+                       "Aspect=Imp|Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act"
+                       "\t_\t_\t_\tGloss=be|"),
             std::string::npos);
+  // "in" with the accusative: partes is read as the accusative it governs.
   EXPECT_NE(r.out.find("\tin\tin\tADP\t"), std::string::npos);
+  EXPECT_NE(r.out.find("6\tpartes\tpars\tNOUN\tNOUN,3,3\tCase=Acc|"), std::string::npos) << r.out;
+  Ran json = run_kelvo(home.path(), "analyze --format json " + data + " '" + home.file("g.txt") + "'");
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_NE(json.out.find("\"form\":\"partes\",\"links\":["), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find(",\"chosen\":true"), std::string::npos);
+  EXPECT_NE(json.out.find("\"links\":["), std::string::npos);
 }
 
 // Several processes may share one user folder: a run writes nothing there.
@@ -222,7 +231,9 @@ TEST(KelvoAnalyze, ThreadsGiveTheSameOutputInInputOrder) {
   std::string data = std::string("--data '") + KELVO_TEST_DATA_DIR + "'";
   std::string files;
   for (int i = 0; i < 6; ++i) {
-    std::string name = home.file("t" + std::to_string(i) + ".txt");
+    std::string name = home.path() + "/t";
+    name += std::to_string(i);
+    name += ".txt";
     std::string text;
     for (int k = 0; k <= i; ++k) text += "Caesar " + std::to_string(k) + " legiones in Galliam duxit.\n";
     write_file(name, text + "Marcus Tullius consul erat.\n");
