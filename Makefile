@@ -6,7 +6,7 @@ PACKAGES := g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libb
             whitakers-words-data whitakers-words
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build data run test bench install asan clean
+.PHONY: deps build data run test bench install asan tsan clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -48,5 +48,11 @@ asan: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
+# The threaded tests (one engine, many translators) under ThreadSanitizer.
+tsan: deps
+	cmake --preset tsan
+	cmake --build build-tsan -j $(JOBS)
+	cd build-tsan && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) build-asan build-debug
+	rm -rf $(BUILD) build-asan build-debug build-tsan

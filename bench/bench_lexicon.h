@@ -8,11 +8,8 @@ namespace kelvo::bench {
 
 inline const grammar::Lexicon* lexicon() {
   static std::unique_ptr<grammar::Lexicon> lex = [] {
-    TranslationOptions o;
     ParseLog log;
-    RecordingHost host;
-    WarningGate gate(host);
-    auto r = grammar::load_lexicon(KELVO_BENCH_DATA_DIR, o, log, gate);
+    auto r = grammar::load_lexicon(KELVO_BENCH_DATA_DIR, log);
     return r ? std::make_unique<grammar::Lexicon>(std::move(*r)) : nullptr;
   }();
   return lex.get();

@@ -23,12 +23,12 @@ void BM_StartupLoad(benchmark::State& state) {
     kelvo::ParseLog log;
     kelvo::RecordingHost host;
     kelvo::WarningGate gate(host);
-    auto lex = kelvo::grammar::load_lexicon(KELVO_BENCH_DATA_DIR, opts, log, gate);
+    auto lex = kelvo::grammar::load_lexicon(KELVO_BENCH_DATA_DIR, log);
     if (!lex) {
       state.SkipWithError(lex.error().message.c_str());
       return;
     }
-    kelvo::grammar::load_high_speed_hash(*lex, opts, log, gate);
+    kelvo::grammar::load_high_speed_hash(*lex, opts.allow_hash, log);
     benchmark::DoNotOptimize(lex->entries().data());
   }
   state.counters["peak_rss_MB"] = static_cast<double>(peak_rss_kb()) / 1024.0;

@@ -57,7 +57,7 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     o.source = Source::addon;
     o.builtin_meaning = name;
     for (const auto& r : infls) {
-      if (ne.plural != (r.b4 == number::plur)) continue;
+      if (ne.plural != (r.number() == number::plur)) continue;
       wa.build_analysis(e, r, Split{stem, std::string(ne.ending)}, Source::addon, o, out, ctx);
     }
     if (out.size() > before) break;
@@ -66,10 +66,10 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     // No telling ending: an indeclinable name, read as a nominative.
     Candidate c = builtin_candidate(pos::noun, name + ".", name, Source::addon, ctx);
     WordAnalysis& a = c.analysis;
-    a.b2 = noun_kind::proper;
-    a.b3 = gcase::nom;
-    a.b4 = number::sing;
-    a.b5 = gender::masc;
+    a.set_noun_kind(noun_kind::proper);
+    a.set_grammatical_case(gcase::nom);
+    a.set_number(number::sing);
+    a.set_gender(gender::masc);
     a.declension.set(0x31);
     set_analysis_meaning(a, "~" + name);
     set_field(a.english, name);
@@ -84,7 +84,7 @@ int analyse_roman_numeral(const WordAnalyzer& wa, std::string_view word, int val
   std::string digits = std::to_string(value);
   Candidate c = builtin_candidate(pos::num, std::string(word) + ".", digits, Source::numeral, ctx);
   WordAnalysis& a = c.analysis;
-  a.b6 = numeral_sort::card;
+  a.set_numeral_sort(numeral_sort::card);
   a.declension.set(0x22);
   out.push_back(std::move(c));
   return 1;
@@ -121,7 +121,7 @@ int analyse_compound_ordinal(const WordAnalyzer& wa, std::string_view word,
       c.origin.table = Origin::Table::builtin;
       c.origin.builtin_meaning = ordinal;
       c.analysis.speech = pos::num;
-      c.analysis.b6 = numeral_sort::ord;
+      c.analysis.set_numeral_sort(numeral_sort::ord);
       set_field(c.analysis.latin, word);
       set_analysis_meaning(c.analysis, "~" + ordinal);
       set_field(c.analysis.english, ordinal);
@@ -156,19 +156,19 @@ int analyse_joined_expression(const WordAnalyzer& wa, std::string_view word,
     WordAnalysis& a = c.analysis;
     switch (j.speech) {
       case pos::verb:
-        a.b3 = tense::pres;
-        a.b4 = voice::active;
-        a.b5 = mood::ind;
-        a.b6 = 3;
-        a.b7 = number::sing;
-        a.b2 = verb_kind::impers;
+        a.set_tense(tense::pres);
+        a.set_voice(voice::active);
+        a.set_mood(mood::ind);
+        a.set_person(3);
+        a.set_number(number::sing);
+        a.set_verb_kind(verb_kind::impers);
         break;
-      case pos::prep: a.b1 = gcase::abl; break;
-      case pos::adv: a.stem_key = comparison::pos; break;
+      case pos::prep: a.set_grammatical_case(gcase::abl); break;
+      case pos::adv: a.set_comparison(comparison::pos); break;
       case pos::noun:
-        a.b3 = gcase::nom;
-        a.b4 = number::sing;
-        a.b5 = gender::neuter;
+        a.set_grammatical_case(gcase::nom);
+        a.set_number(number::sing);
+        a.set_gender(gender::neuter);
         break;
       default: break;
     }

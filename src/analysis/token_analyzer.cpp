@@ -3,30 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "analysis/reading_decode.h"
 #include "analysis/word_driver.h"
 #include "analysis/word_report.h"
 #include "base/text.h"
 #include "grammar/codes.h"
 
 namespace kelvo::analysis {
-
-namespace {
-
-void append_dictionary_line(const WordAnalyzer& wa, const Candidate& c, std::string& out) {
-  // "%s - %s\n%s\n": analysed Latin, citation, meaning.
-  out.append(c.analysis.latin_text());
-  out += " - ";
-  std::string_view cit = wa.citation(c.origin);
-  if (cit.empty() && c.origin.table == Origin::Table::builtin) cit = c.origin.builtin_meaning;
-  out.append(cit);
-  out += '\n';
-  std::string_view meaning = wa.full_meaning(c.origin);
-  if (meaning.empty()) meaning = c.analysis.meaning_text();
-  out.append(meaning);
-  out += '\n';
-}
-
-}  // namespace
 
 void TokenAnalyzer::note_precalculated(std::string_view word, ParseLog& log) const {
   // The precomputed translations name their word at byte 52 of a record.
@@ -43,19 +26,8 @@ void TokenAnalyzer::note_precalculated(std::string_view word, ParseLog& log) con
              static_cast<int>(text.size()), text.data());
 }
 
-TokenAnalyzer::TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink)
+TokenAnalyzer::TokenAnalyzer(WordAnalyzer& analyzer, SentenceSink sink)
     : wa_(analyzer), sink_(std::move(sink)) {}
-
-std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token) {
-  std::string out;
-  for (const Candidate& c : token.candidates) {
-    if (c.analysis.speech == grammar::pos::punct) continue;
-    append_dictionary_line(wa, c, out);
-    out += describe_analysis(c.analysis, wa.options().easy_latin);
-    out += "\n\n";
-  }
-  return out;
-}
 
 void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   sentence_.text = run.sentence;
@@ -63,8 +35,15 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
          (sentence_.text.back() == '\n' || sentence_.text.back() == '\r'))
     sentence_.text.pop_back();
   sentence_.tokens.clear();
+  // Automatic area selection may have chosen an area for this sentence (a
+  // repeat after the tally): its meanings come from that area's sections.
+  if (run.options.auto_adjusting && wa_.options().area != run.area.current_area) {
+    TranslationOptions o = wa_.options();
+    o.area = run.area.current_area;
+    wa_.set_options(o);
+  }
   const bool quiet = run.options.batch_mode;
-  const bool listing_on = !run.options.translate;
+  const bool listing_on = listing_ && !run.options.translate;
   std::string listing;
   AnalysisContext ctx{&run.log, &run.warnings, 0, 0};
   for (int i = 0; i < run.token_count; ++i) {
@@ -75,7 +54,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       AnalysedToken at;
       at.punctuation = true;
       at.candidates.push_back(Candidate{words.analysis(idx), {}});
-      at.form = std::string(1, grammar::kPunctuationChars[words.analysis(idx).b1]);
+      at.form = std::string(1, grammar::kPunctuationChars[words.analysis(idx).punctuation()]);
       sentence_.tokens.push_back(std::move(at));
       continue;
     }
@@ -121,7 +100,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       if (listing_on) {
         listing += t.form + "\n";
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
-        listing += list_word(wa_, t);
+        listing += list_readings(decode_readings(t.candidates, wa_, false), wa_.options().easy_latin);
       }
       sentence_.tokens.push_back(std::move(t));
     };

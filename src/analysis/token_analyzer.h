@@ -16,23 +16,23 @@ class TokenAnalyzer : public text::SentenceHandler {
   // Called after each sentence with its analyses (exporters, the listing).
   using SentenceSink = std::function<void(const AnalysedSentence&, const std::string& listing)>;
 
-  TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink = nullptr);
+  TokenAnalyzer(WordAnalyzer& analyzer, SentenceSink sink = nullptr);
 
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 
   const AnalysedSentence& last_sentence() const { return sentence_; }
+  // The word-by-word listing (with Translate off) is built only when wanted.
+  void set_listing(bool on) { listing_ = on; }
 
  private:
   // Writes the precomputed translation of a word, when the hash holds it.
   void note_precalculated(std::string_view word, ParseLog& log) const;
 
-  const WordAnalyzer& wa_;
+  WordAnalyzer& wa_;
   SentenceSink sink_;
+  bool listing_ = true;
   AnalysedSentence sentence_;
   std::vector<Candidate> scratch_;
 };
-
-// The word-by-word listing of one word's analyses, as the parse log shows it.
-std::string list_word(const WordAnalyzer& wa, const AnalysedToken& token);
 
 }  // namespace kelvo::analysis

@@ -160,13 +160,13 @@ int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& en
     if (r.age > age) continue;
     switch (want) {
       case pos::noun: {
-        Code g = r.b5;
+        Code g = r.gender();
         if (g == 0) g = entry.byte3;
         if (g == gender::common && (entry.byte3 == gender::masc || entry.byte3 == gender::fem))
           g = entry.byte3;
         if (entry.byte3 != 0 && g != entry.byte3) continue;
         if ((entry.kind == noun_kind::proper || entry.kind == noun_kind::locale) &&
-            r.b4 == number::plur && entry.extra != 2)
+            r.number() == number::plur && entry.extra != 2)
           continue;
         if (ending == "e" && entry.which == 1 && entry.variant == 1 &&
             !(options_.medieval_phonetics && options_.age == Age::medieval))
@@ -177,10 +177,10 @@ int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& en
         if (r.which == 0 && r.variant == 0) c.which = 99;
         break;
       case pos::adv:
-        if (r.b6 != 0 && entry.byte3 != 0 && r.b6 != entry.byte3) continue;
+        if (r.comparison() != 0 && entry.byte3 != 0 && r.comparison() != entry.byte3) continue;
         break;
       case pos::prep:
-        if (r.which == 0 && r.variant == 0 && r.b3 != entry.byte3) continue;
+        if (r.which == 0 && r.variant == 0 && r.grammatical_case() != entry.byte3) continue;
         break;
       default:
         break;
@@ -262,7 +262,7 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
   DictEntry e = entry;
   Code speech = infl.speech;
   // Distributive numerals are read as adjectives ("-each").
-  bool distributive = speech == pos::num && infl.b6 == numeral_sort::dist;
+  bool distributive = speech == pos::num && infl.numeral_sort() == numeral_sort::dist;
   Code which = infl.which, variant = infl.variant;
   if (distributive) {
     speech = pos::adj;
@@ -271,6 +271,10 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
     e.kind = 0;
   }
   a.speech = speech;
+  // The grammar bytes are filled layout for layout: bytes 1-2 and the entry's
+  // gender, kind and complement from the entry, bytes 3-8 from the inflection,
+  // whose layout per part of speech the analysis shares (a noun's byte 6 and a
+  // preposition's are the entry's own).
   const bool verbal = speech == pos::verb || speech == pos::vpar;
   const Code verb_kind = static_cast<Code>(e.kind & 0x0F);
   const bool deponent = verbal && (verb_kind == verb_kind::dep || verb_kind == verb_kind::semidep);
@@ -313,10 +317,10 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
   if (speech == pos::vpar) {
     // Passive participles read as gerundives (future) or adjectives; active
     // present and future participles as adjectives.
-    if (infl.b7 == voice::passive) {
-      a.b8 = infl.b6 == tense::fut ? mood::ger : mood::adj_like;
-    } else if (infl.b6 == tense::pres || infl.b6 == tense::fut) {
-      a.b8 = mood::adj_like;
+    if (infl.voice() == voice::passive) {
+      a.set_mood(infl.tense() == tense::fut ? mood::ger : mood::adj_like);
+    } else if (infl.tense() == tense::pres || infl.tense() == tense::fut) {
+      a.set_mood(mood::adj_like);
     }
   }
   a.stem_key = infl.stem_key;
@@ -328,12 +332,12 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
 
   int rarity = e.rarity();
   if (rarity != 10) {
-    if (speech == pos::verb && infl.b5 != mood::inf && infl.rarity_inc != 0) {
+    if (speech == pos::verb && infl.mood() != mood::inf && infl.rarity_inc != 0) {
       rarity += infl.rarity_inc;
       if (deponent) --rarity;
       if (rarity >= 9 && rarity <= 14) rarity = 10;
     }
-    if (speech == pos::vpar && infl.b3 == gcase::voc) {
+    if (speech == pos::vpar && infl.grammatical_case() == gcase::voc) {
       rarity += 2;
       if (rarity > 6) rarity = 10;
     }
@@ -367,15 +371,17 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
   out.push_back(cand);
 
   // A gerundive in an oblique case also reads as a gerund.
-  if (speech == pos::vpar && infl.b7 == voice::passive && infl.b6 == tense::fut &&
-      infl.b3 >= gcase::gen && infl.b4 == number::sing &&
-      (infl.b5 == gender::neuter || infl.b5 == gender::m_nt)) {
+  if (speech == pos::vpar && infl.voice() == voice::passive && infl.tense() == tense::fut &&
+      infl.grammatical_case() >= gcase::gen && infl.number() == number::sing &&
+      (infl.gender() == gender::neuter || infl.gender() == gender::m_nt)) {
     Candidate g = out.back();
     WordAnalysis& ga = g.analysis;
     ga.speech = pos::noun;
-    ga.b1 = 3;
-    ga.b2 = noun_kind::gerund;
-    ga.b5 = gender::neuter;
+    // Case and number stay; the participle's other bytes are cleared, and byte 1
+    // takes the neuter a noun entry keeps there.
+    ga.b1 = gender::neuter;
+    ga.set_noun_kind(noun_kind::gerund);
+    ga.set_gender(gender::neuter);
     ga.b6 = 0;
     ga.b7 = 0;
     ga.b8 = 0;
@@ -414,6 +420,7 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
       if (found < 0 && split.ending != "um" && split.ending != "u") break;
       // Perfect passive participle stems also carry the supines.
       if (entry.speech == pos::vpar && (split.ending == "um" || split.ending == "u")) {
+        // The supine's own record, in the nominal layout (case, number, gender).
         InflectionRecord sup{};
         sup.speech = pos::supine;
         sup.b3 = split.ending == "um" ? gcase::acc : gcase::abl;
@@ -430,15 +437,15 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
       for (const InflectionRecord& r : infls) {
         const bool is_verb_entry = speech_class(entry.speech) == pos::verb;
         if (is_verb_entry && vk == verb_kind::impers &&
-            (r.speech == pos::vpar || (r.speech == pos::verb && (r.b6 == 1 || r.b6 == 2))))
+            (r.speech == pos::vpar || (r.speech == pos::verb && (r.person() == 1 || r.person() == 2))))
           continue;
         if (is_verb_entry && vk == verb_kind::dep && r.speech == pos::verb &&
-            r.b3 == tense::pres && r.b4 == voice::active)
+            r.tense() == tense::pres && r.voice() == voice::active)
           continue;
         if (is_verb_entry && vk == verb_kind::semidep && r.speech == pos::verb &&
-            r.b3 == tense::pres && r.b4 == voice::passive)
+            r.tense() == tense::pres && r.voice() == voice::passive)
           continue;
-        if (entry.speech == pos::noun && entry.extra != 0 && r.b4 != entry.extra) continue;
+        if (entry.speech == pos::noun && entry.extra != 0 && r.number() != entry.extra) continue;
         build_analysis(entry, r, split, source, origin, out, ctx);
       }
     }
@@ -477,6 +484,7 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
       stem += u.second_text();
     }
     set_field(e.stem, stem);
+    // A unique's bytes 3-8 are an inflection's, layout for layout.
     InflectionRecord r{};
     r.speech = u.speech;
     r.which = u.which;

@@ -2,119 +2,153 @@
 
 #include <cstdio>
 
+#include "grammar/codes.h"
+
 namespace kelvo::analysis {
 
 using namespace grammar;
 
-std::string describe_analysis(const WordAnalysis& a, bool easy_latin) {
-  std::string out;
-  out.reserve(120);
-  Code speech = a.speech;
-  Code shown = (easy_latin && speech == 0 && a.rarity == 90) ? pos::uncommon : speech;
-  bool no_pair = print_speech(out, shown);
-  if (!no_pair) {
-    int decl = a.declension.get();
-    int hi = (decl >> 4) & 0x0F, lo = decl & 0x0F;
-    if ((speech == pos::verb || speech == pos::vpar) && hi == 3 && lo == 4) {
-      hi = 4;
-      lo = 1;
-    }
-    char pair[16];
-    std::snprintf(pair, sizeof pair, " %c %c  ", '0' + hi, '0' + lo);
-    out += pair;
-  } else {
-    out += "  ";
-  }
-  switch (speech) {
-    case 0: case 12: case 14: case 15: case 64: case 99: case 255:
+namespace {
+
+// The public enumerators keep the values of the codes the printers name.
+template <typename Enum>
+Code code(Enum e) {
+  return static_cast<Code>(e);
+}
+
+void print_nominal(std::string& out, const Reading& r) {
+  print_case(out, code(r.grammatical_case));
+  print_number(out, code(r.number));
+  print_gender(out, code(r.gender));
+}
+
+// The attributes in the order the report gives them for each part of speech.
+void print_attributes(std::string& out, const Reading& r) {
+  using P = PartOfSpeech;
+  switch (r.part_of_speech) {
+    case P::none: case P::interjection: case P::prefix: case P::suffix:
+    case P::removed: case P::uninflected: case P::struck_out:
       break;
-    case pos::noun:
-      print_noun_kind(out, a.b2);
-      print_case(out, a.b3);
-      print_number(out, a.b4);
-      print_gender(out, a.b5);
+    case P::noun:
+      print_noun_kind(out, code(r.noun_kind));
+      print_nominal(out, r);
       break;
-    case pos::supine:
-      print_case(out, a.b3);
-      print_number(out, a.b4);
-      print_gender(out, a.b5);
+    case P::supine:
+      print_nominal(out, r);
       break;
-    case pos::pron:
-      print_pronoun_kind(out, a.b2);
-      print_case(out, a.b3);
-      print_number(out, a.b4);
-      print_gender(out, a.b5);
-      if (a.b8 == 8) out += "quis-clause ";
+    case P::pronoun:
+      print_pronoun_kind(out, code(r.pronoun_kind));
+      print_nominal(out, r);
+      if (r.quis_clause) out += "quis-clause ";
       break;
-    case pos::pack:
-      print_pronoun_kind(out, a.b2);
+    case P::pronoun_pack:
+      print_pronoun_kind(out, code(r.pronoun_kind));
       break;
-    case pos::adj:
-    case pos::sadj:
-      print_case(out, a.b3);
-      print_number(out, a.b4);
-      print_gender(out, a.b5);
-      print_comparison(out, a.b6);
-      print_complement(out, a.b8);
+    case P::adjective:
+    case P::substantive_adjective:
+      print_nominal(out, r);
+      print_comparison(out, code(r.comparison));
+      print_complement(out, code(r.complement));
       break;
-    case pos::conj:
-      print_complement(out, a.b8);
+    case P::conjunction:
+      print_complement(out, code(r.complement));
       break;
-    case pos::num:
-      print_case(out, a.b3);
-      print_number(out, a.b4);
-      print_gender(out, a.b5);
-      print_numeral_sort(out, a.b6);
+    case P::numeral:
+      print_nominal(out, r);
+      print_numeral_sort(out, code(r.numeral_sort));
       break;
-    case pos::adv:
-    case pos::adv2:
-      print_comparison(out, a.stem_key);
-      print_complement(out, a.b8);
-      if (a.b7 == 1) out += "conj-like ";
+    case P::adverb:
+    case P::conjunctive_adverb:
+      print_comparison(out, code(r.comparison));
+      print_complement(out, code(r.complement));
+      if (r.conjunction_like) out += "conj-like ";
       break;
-    case pos::verb:
-      print_tense(out, a.b3);
-      print_voice(out, a.b4);
-      print_mood(out, a.b5);
-      if (a.b6 != 0) {
-        out += std::to_string(a.b6);
+    case P::verb:
+      print_tense(out, code(r.tense));
+      print_voice(out, code(r.voice));
+      print_mood(out, code(r.mood));
+      if (r.person != 0) {
+        out += std::to_string(r.person);
         out += "   ";
       }
-      print_number(out, a.b7);
-      print_verb_kind(out, a.b2);
-      print_complement(out, a.b8);
+      print_number(out, code(r.number));
+      print_verb_kind(out, code(r.verb_kind));
+      print_complement(out, code(r.complement));
       break;
-    case pos::vpar:
-      print_case(out, a.b3);
-      print_number(out, a.b4);
-      print_gender(out, a.b5);
-      print_tense(out, a.b6);
-      print_voice(out, a.b7);
-      print_mood(out, a.b8);
-      print_verb_kind(out, a.b2);
-      print_complement(out, a.b1);
+    case P::participle:
+      print_nominal(out, r);
+      print_tense(out, code(r.tense));
+      print_voice(out, code(r.voice));
+      print_mood(out, code(r.mood));
+      print_verb_kind(out, code(r.verb_kind));
+      print_complement(out, code(r.complement));
       break;
-    case pos::prep:
-      print_case(out, a.b1);
+    case P::preposition:
+      print_case(out, code(r.grammatical_case));
       break;
-    case pos::tackon:
-      if (a.b7 == 2 && a.b6 == 7) {
-        print_tense(out, a.b3);
-      } else {
-        print_case(out, a.b3);
-      }
+    case P::tackon:
+      // A tackon carries a case, or the tense of the verb form it marks.
+      print_tense(out, code(r.tense));
+      print_case(out, code(r.grammatical_case));
       break;
-    case pos::punct:
-      print_punctuation(out, a.b1);
+    case P::punctuation: {
+      const int c = r.punctuation != 0 ? punctuation_code(r.punctuation) : -1;
+      print_punctuation(out, static_cast<Code>(c >= 0 ? c : kPunctuationCount));
       break;
+    }
     default:
       out = "No speechtype found.";
       break;
   }
-  if (speech != pos::tackon && speech != pos::punct) {
+}
+
+}  // namespace
+
+std::string describe_reading(const Reading& r, bool easy_latin) {
+  std::string out;
+  out.reserve(120);
+  const Code speech = code(r.part_of_speech);
+  // Easy Latin shows a rare word struck out by grammar as merely uncommon.
+  const Code shown = (easy_latin && speech == pos::deleted && r.rarity == 90) ? pos::uncommon
+                                                                             : speech;
+  if (!print_speech(out, shown)) {
+    int which = r.declension, variant = r.variant;
+    // The stored 3 4 pair is the fourth conjugation.
+    const bool verbal =
+        r.part_of_speech == PartOfSpeech::verb || r.part_of_speech == PartOfSpeech::participle;
+    if (verbal && which == 3 && variant == 4) {
+      which = 4;
+      variant = 1;
+    }
+    char pair[16];
+    std::snprintf(pair, sizeof pair, " %c %c  ", '0' + which, '0' + variant);
+    out += pair;
+  } else {
+    out += "  ";
+  }
+  print_attributes(out, r);
+  if (r.part_of_speech != PartOfSpeech::tackon && r.part_of_speech != PartOfSpeech::punctuation) {
     char grade[16];
-    std::snprintf(grade, sizeof grade, "%c:%d ", 64 + a.rarity, a.age);
+    std::snprintf(grade, sizeof grade, "%c:%d ", 64 + r.rarity, r.age);
     out += grade;
+  }
+  return out;
+}
+
+std::string list_readings(std::span<const Reading> readings, bool easy_latin) {
+  std::string out;
+  for (const Reading& r : readings) {
+    if (r.part_of_speech == PartOfSpeech::punctuation) continue;
+    out += r.form;
+    out += " - ";
+    // A reading made by rule has no principal parts: its meaning stands there.
+    const bool no_parts = r.citation.empty() && r.entry == EntrySource::built_in;
+    out += no_parts ? r.meaning : r.citation;
+    out += '\n';
+    out += r.meaning;
+    out += '\n';
+    out += describe_reading(r, easy_latin);
+    out += "\n\n";
   }
   return out;
 }

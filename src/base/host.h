@@ -29,8 +29,11 @@ class WarningGate {
   Host& host() const { return *host_; }
   int shown() const { return shown_; }
   bool can_show() const { return shown_ < kMaxBoxes; }
+  // Every warning, shown or not, is also kept here while a list is given.
+  void keep_warnings_in(std::vector<std::string>* list) { kept_ = list; }
   // Shows the text as a box while under the limit; returns whether it was shown.
   bool warn(std::string_view text) {
+    if (kept_) kept_->emplace_back(text);
     if (!can_show()) return false;
     ++shown_;
     host_->warning(text);
@@ -38,6 +41,7 @@ class WarningGate {
   }
   // OK/Cancel box under the same limit; past the limit the answer is OK.
   bool ok_cancel(std::string_view text) {
+    if (kept_) kept_->emplace_back(text);
     if (!can_show()) return true;
     ++shown_;
     return host_->ask_ok_cancel(text);
@@ -46,6 +50,7 @@ class WarningGate {
  private:
   Host* host_;
   int shown_ = 0;
+  std::vector<std::string>* kept_ = nullptr;
 };
 
 // A host that answers every question with its safe default and keeps the texts.

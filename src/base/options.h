@@ -1,5 +1,7 @@
-// The user's translation preferences. They travel by value with each call;
-// the rules that tie them together live in shell/options_rules.h.
+// The user's translation preferences: what steers analysis and translation.
+// They travel by value with each call; the rules that tie them together live
+// in shell/option_rules.h, and the window's own settings (fonts, colours) in
+// shell/user_settings.h.
 #pragma once
 #include <cstdint>
 
@@ -8,10 +10,6 @@ namespace kelvo {
 enum class Age : std::uint8_t { classical = 5, medieval = 7, all = 15 };
 
 enum class WordOrder : std::uint8_t { none = 0, nomverb = 1, automatic = 2, svoe = 3 };
-
-enum class FontType : std::uint8_t { arial = 0, roman = 1, courier = 2 };
-
-enum class Background : std::uint8_t { white = 0, yellow = 1, grey = 2 };
 
 struct TranslationOptions {
   bool translate = false;
@@ -42,10 +40,6 @@ struct TranslationOptions {
   bool allow_hash = true;   // load the high-speed hash at start-up
   bool hash_in_use = false; // set after a successful hash load
   bool long_listing = false;
-  FontType font_type = FontType::arial;
-  std::int32_t font_size = 9;
-  bool font_bold = false;
-  Background background = Background::yellow;
 
   // Modes set by the caller of a run, not by the user.
   bool batch_mode = false;

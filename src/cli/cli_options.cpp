@@ -70,7 +70,11 @@ Result<CliOptions> parse_cli_options(const std::vector<std::string>& args) {
   }
   out.home_dir = user_home_dir(home);
   std::string settings = find_file_nocase(out.home_dir, shell::kSettingsFile);
-  if (!settings.empty()) (void)shell::load_settings(settings, out.options);
+  if (!settings.empty()) {
+    shell::UserSettings loaded{out.options, {}};
+    (void)shell::load_settings(settings, loaded);
+    out.options = loaded.options;
+  }
 
   TranslationOptions& o = out.options;
   bool files_only = false;

@@ -5,13 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/word_report.h"
 #include "base/text.h"
+#include "grammar/codes.h"
 
 namespace kelvo::formats {
 
 using namespace grammar;
-using analysis::Candidate;
 
 namespace {
 
@@ -51,45 +50,40 @@ void append_json_string(std::string& out, std::string_view text) {
   out.push_back('"');
 }
 
-std::string_view lemma_of(const Candidate& c, const analysis::WordAnalyzer& wa) {
-  std::string_view cit = wa.citation(c.origin);
-  if (!cit.empty()) return cit.substr(0, std::min(cit.find(' '), cit.size()));
-  if (c.origin.table == analysis::Origin::Table::builtin) {
-    std::string_view latin = c.analysis.latin_text();
-    auto dot = latin.find('.');
-    if (c.analysis.speech == pos::noun && c.analysis.b2 == noun_kind::proper)
-      return c.origin.builtin_meaning;
-    return latin.substr(0, dot);
-  }
-  return {};
+// The public enumerators keep the values of the codes the name tables use.
+template <typename Enum>
+Code code(Enum e) {
+  return static_cast<Code>(e);
 }
 
-// The rule that produced an analysis, for readers who want to weigh it.
-const char* source_name(analysis::Source s) {
+// The rule that produced a reading, for readers who want to weigh it.
+const char* source_name(ReadingSource s) {
   switch (s) {
-    case analysis::Source::core: return "dictionary";
-    case analysis::Source::variant: return "spelling-variant";
-    case analysis::Source::addon: return "addon";
-    case analysis::Source::prefix: return "prefix";
-    case analysis::Source::numeral: return "numeral";
-    case analysis::Source::pronoun: return "pronoun-compound";
-    case analysis::Source::derived: return "derived";
+    case ReadingSource::dictionary: return "dictionary";
+    case ReadingSource::spelling_variant: return "spelling-variant";
+    case ReadingSource::addon: return "addon";
+    case ReadingSource::prefix: return "prefix";
+    case ReadingSource::numeral: return "numeral";
+    case ReadingSource::pronoun_compound: return "pronoun-compound";
+    case ReadingSource::derived: return "derived";
   }
   return "dictionary";
 }
 
-// Until sentence analysis chooses, the line shows the likeliest reading on
-// its own: the commonest, and a vocative or locative only when nothing else fits.
-int plausibility(const WordAnalysis& a) {
-  int rank = a.rarity * 4;
-  bool nominal = a.speech != pos::verb && a.speech != pos::prep && a.speech != pos::punct;
-  if (nominal && (a.b3 == gcase::voc || a.b3 == gcase::loc)) rank += 2;
-  return rank;
+bool struck_out(const Reading& r) {
+  return r.part_of_speech == PartOfSpeech::none || r.part_of_speech == PartOfSpeech::struck_out;
 }
 
-std::string clean_meaning(std::string_view m) {
-  if (!m.empty() && m[0] == '~') m.remove_prefix(1);
-  return std::string(m);
+// Until sentence analysis chooses, the line shows the likeliest reading on
+// its own: the commonest, and a vocative or locative only when nothing else fits.
+int plausibility(const Reading& r) {
+  int rank = r.rarity * 4;
+  const PartOfSpeech p = r.part_of_speech;
+  const bool nominal =
+      p != PartOfSpeech::verb && p != PartOfSpeech::preposition && p != PartOfSpeech::punctuation;
+  if (nominal && (r.grammatical_case == Case::vocative || r.grammatical_case == Case::locative))
+    rank += 2;
+  return rank;
 }
 
 struct Attr {
@@ -97,68 +91,60 @@ struct Attr {
   std::string value;
 };
 
-std::vector<Attr> attributes(const WordAnalysis& a) {
+std::vector<Attr> attributes(const Reading& r) {
   std::vector<Attr> v;
-  auto add = [&](const char* key, Code code, std::string_view (*name)(Code)) {
-    if (code != 0) v.push_back({key, std::string(name(code))});
+  auto add = [&](const char* key, Code c, std::string_view (*name)(Code)) {
+    if (c != 0) v.push_back({key, std::string(name(c))});
   };
-  switch (a.speech) {
-    case pos::noun:
-      add("noun_kind", a.b2, noun_kind_name);
-      add("case", a.b3, case_name);
-      add("number", a.b4, number_name);
-      add("gender", a.b5, gender_name);
+  auto nominal = [&] {
+    add("case", code(r.grammatical_case), case_name);
+    add("number", code(r.number), number_name);
+    add("gender", code(r.gender), gender_name);
+  };
+  using P = PartOfSpeech;
+  switch (r.part_of_speech) {
+    case P::noun:
+      add("noun_kind", code(r.noun_kind), noun_kind_name);
+      nominal();
       break;
-    case pos::pron:
-    case pos::pack:
-      add("pronoun_kind", a.b2, pronoun_kind_name);
-      if (a.speech == pos::pron) {
-        add("case", a.b3, case_name);
-        add("number", a.b4, number_name);
-        add("gender", a.b5, gender_name);
-      }
+    case P::pronoun:
+    case P::pronoun_pack:
+      add("pronoun_kind", code(r.pronoun_kind), pronoun_kind_name);
+      if (r.part_of_speech == P::pronoun) nominal();
       break;
-    case pos::adj:
-    case pos::sadj:
-      add("case", a.b3, case_name);
-      add("number", a.b4, number_name);
-      add("gender", a.b5, gender_name);
-      add("comparison", a.b6, comparison_name);
+    case P::adjective:
+    case P::substantive_adjective:
+      nominal();
+      add("comparison", code(r.comparison), comparison_name);
       break;
-    case pos::num:
-      add("case", a.b3, case_name);
-      add("number", a.b4, number_name);
-      add("gender", a.b5, gender_name);
-      add("numeral_sort", a.b6, numeral_sort_name);
+    case P::numeral:
+      nominal();
+      add("numeral_sort", code(r.numeral_sort), numeral_sort_name);
       break;
-    case pos::adv:
-    case pos::adv2:
-      add("comparison", a.stem_key, comparison_name);
+    case P::adverb:
+    case P::conjunctive_adverb:
+      add("comparison", code(r.comparison), comparison_name);
       break;
-    case pos::verb:
-      add("tense", a.b3, tense_name);
-      add("voice", a.b4, voice_name);
-      add("mood", a.b5, mood_name);
-      if (a.b6) v.push_back({"person", std::to_string(a.b6)});
-      add("number", a.b7, number_name);
-      add("verb_kind", a.b2, verb_kind_name);
+    case P::verb:
+      add("tense", code(r.tense), tense_name);
+      add("voice", code(r.voice), voice_name);
+      add("mood", code(r.mood), mood_name);
+      if (r.person) v.push_back({"person", std::to_string(r.person)});
+      add("number", code(r.number), number_name);
+      add("verb_kind", code(r.verb_kind), verb_kind_name);
       break;
-    case pos::vpar:
-      add("case", a.b3, case_name);
-      add("number", a.b4, number_name);
-      add("gender", a.b5, gender_name);
-      add("tense", a.b6, tense_name);
-      add("voice", a.b7, voice_name);
-      add("mood", a.b8, mood_name);
-      add("verb_kind", a.b2, verb_kind_name);
+    case P::participle:
+      nominal();
+      add("tense", code(r.tense), tense_name);
+      add("voice", code(r.voice), voice_name);
+      add("mood", code(r.mood), mood_name);
+      add("verb_kind", code(r.verb_kind), verb_kind_name);
       break;
-    case pos::supine:
-      add("case", a.b3, case_name);
-      add("number", a.b4, number_name);
-      add("gender", a.b5, gender_name);
+    case P::supine:
+      nominal();
       break;
-    case pos::prep:
-      add("case", a.b1, case_name);
+    case P::preposition:
+      add("case", code(r.grammatical_case), case_name);
       break;
     default:
       break;
@@ -168,112 +154,91 @@ std::vector<Attr> attributes(const WordAnalysis& a) {
 
 }  // namespace
 
-std::string ud_upos(const WordAnalysis& a) {
-  switch (a.speech) {
-    case pos::noun:
-      return (a.b2 == noun_kind::proper || a.b2 == noun_kind::locale ||
-              a.b2 == noun_kind::country)
+std::string ud_upos(const Reading& r) {
+  using P = PartOfSpeech;
+  switch (r.part_of_speech) {
+    case P::noun:
+      return (r.noun_kind == NounKind::proper || r.noun_kind == NounKind::place ||
+              r.noun_kind == NounKind::country)
                  ? "PROPN"
                  : "NOUN";
-    case pos::pron:
-    case pos::pack: return "PRON";
-    case pos::adj:
-    case pos::sadj: return "ADJ";
-    case pos::num: return "NUM";
-    case pos::adv:
-    case pos::adv2: return "ADV";
-    case pos::verb:
-    case pos::vpar:
-    case pos::supine: return "VERB";
-    case pos::prep: return "ADP";
-    case pos::conj: return "CCONJ";
-    case pos::interj: return "INTJ";
-    case pos::tackon: return "PART";
-    case pos::punct: return "PUNCT";
+    case P::pronoun:
+    case P::pronoun_pack: return "PRON";
+    case P::adjective:
+    case P::substantive_adjective: return "ADJ";
+    case P::numeral: return "NUM";
+    case P::adverb:
+    case P::conjunctive_adverb: return "ADV";
+    case P::verb:
+    case P::participle:
+    case P::supine: return "VERB";
+    case P::preposition: return "ADP";
+    case P::conjunction: return "CCONJ";
+    case P::interjection: return "INTJ";
+    case P::tackon: return "PART";
+    case P::punctuation: return "PUNCT";
     default: return "X";
   }
 }
 
-std::string ud_feats(const WordAnalysis& a) {
+std::string ud_feats(const Reading& r) {
   std::vector<std::string> f;
-  auto case_feat = [&](Code c) {
-    static constexpr const char* k[] = {"", "Nom", "Voc", "Gen", "Loc", "Dat", "Abl", "Acc"};
-    if (c >= 1 && c <= 7) f.push_back(std::string("Case=") + k[c]);
+  // Each feature table is indexed by the reading's code; 0 and codes past the
+  // table give no feature.
+  auto feat = [&](const char* name, auto value, std::initializer_list<const char*> names) {
+    const auto c = static_cast<std::size_t>(code(value));
+    if (c >= 1 && c < names.size()) f.push_back(std::string(name) + "=" + names.begin()[c]);
   };
-  auto number_feat = [&](Code c) {
-    if (c == number::sing) f.push_back("Number=Sing");
-    if (c == number::plur) f.push_back("Number=Plur");
+  auto gcase = [&] {
+    feat("Case", r.grammatical_case, {"", "Nom", "Voc", "Gen", "Loc", "Dat", "Abl", "Acc"});
   };
-  auto gender_feat = [&](Code c) {
-    static constexpr const char* k[] = {"", "Masc", "Fem", "Neut", "Fem,Masc", "Masc,Neut"};
-    if (c >= 1 && c <= 5) f.push_back(std::string("Gender=") + k[c]);
+  auto nominal = [&] {
+    gcase();
+    feat("Number", r.number, {"", "Sing", "Plur"});
+    feat("Gender", r.gender, {"", "Masc", "Fem", "Neut", "Fem,Masc", "Masc,Neut"});
   };
-  auto degree_feat = [&](Code c) {
-    static constexpr const char* k[] = {"", "Pos", "Cmp", "Sup"};
-    if (c >= 1 && c <= 3) f.push_back(std::string("Degree=") + k[c]);
-  };
-  auto tense_feat = [&](Code c) {
-    static constexpr const char* k[] = {"", "Pres", "Past", "Fut", "Past", "Pqp", "Fut"};
-    if (c >= 1 && c <= 6) f.push_back(std::string("Tense=") + k[c]);
-  };
-  auto voice_feat = [&](Code c) {
-    if (c == voice::active) f.push_back("Voice=Act");
-    if (c == voice::passive) f.push_back("Voice=Pass");
-  };
-  switch (a.speech) {
-    case pos::noun:
-      case_feat(a.b3);
-      number_feat(a.b4);
-      gender_feat(a.b5);
-      if (a.b2 == noun_kind::gerund) f.push_back("VerbForm=Ger");
+  auto degree = [&] { feat("Degree", r.comparison, {"", "Pos", "Cmp", "Sup"}); };
+  auto tense = [&] { feat("Tense", r.tense, {"", "Pres", "Past", "Fut", "Past", "Pqp", "Fut"}); };
+  auto voice = [&] { feat("Voice", r.voice, {"", "Act", "Pass"}); };
+  using P = PartOfSpeech;
+  switch (r.part_of_speech) {
+    case P::noun:
+      nominal();
+      if (r.noun_kind == NounKind::gerund) f.push_back("VerbForm=Ger");
       break;
-    case pos::pron: {
-      case_feat(a.b3);
-      number_feat(a.b4);
-      gender_feat(a.b5);
-      static constexpr const char* k[] = {"", "Prs", "Rel", "Prs", "Dem", "Int", "Ind", "Dem", "Ind"};
-      if (a.b2 >= 1 && a.b2 <= 8) f.push_back(std::string("PronType=") + k[a.b2]);
+    case P::pronoun:
+      nominal();
+      feat("PronType", r.pronoun_kind, {"", "Prs", "Rel", "Prs", "Dem", "Int", "Ind", "Dem", "Ind"});
       break;
-    }
-    case pos::adj:
-    case pos::sadj:
-      case_feat(a.b3);
-      number_feat(a.b4);
-      gender_feat(a.b5);
-      degree_feat(a.b6);
+    case P::adjective:
+    case P::substantive_adjective:
+      nominal();
+      degree();
       break;
-    case pos::num: {
-      case_feat(a.b3);
-      number_feat(a.b4);
-      gender_feat(a.b5);
-      static constexpr const char* k[] = {"", "Card", "Ord", "Dist", "Mult"};
-      if (a.b6 >= 1 && a.b6 <= 4) f.push_back(std::string("NumType=") + k[a.b6]);
+    case P::numeral:
+      nominal();
+      feat("NumType", r.numeral_sort, {"", "Card", "Ord", "Dist", "Mult"});
       break;
-    }
-    case pos::adv:
-    case pos::adv2:
-      degree_feat(a.stem_key);
+    case P::adverb:
+    case P::conjunctive_adverb:
+      degree();
       break;
-    case pos::verb:
-      tense_feat(a.b3);
-      voice_feat(a.b4);
-      if (a.b5 == mood::ind) f.push_back("Mood=Ind");
-      if (a.b5 == mood::sub) f.push_back("Mood=Sub");
-      if (a.b5 == mood::imp) f.push_back("Mood=Imp");
-      if (a.b6 >= 1 && a.b6 <= 3) f.push_back("Person=" + std::to_string(a.b6));
-      number_feat(a.b7);
-      f.push_back(a.b5 == mood::inf ? "VerbForm=Inf" : "VerbForm=Fin");
+    case P::verb:
+      tense();
+      voice();
+      feat("Mood", r.mood, {"", "Ind", "Sub", "Imp"});
+      if (r.person >= 1 && r.person <= 3) f.push_back("Person=" + std::to_string(r.person));
+      feat("Number", r.number, {"", "Sing", "Plur"});
+      f.push_back(r.mood == Mood::infinitive ? "VerbForm=Inf" : "VerbForm=Fin");
       break;
-    case pos::vpar:
-      case_feat(a.b3);
-      number_feat(a.b4);
-      gender_feat(a.b5);
-      tense_feat(a.b6);
-      voice_feat(a.b7);
-      f.push_back(a.b8 == mood::ger ? "VerbForm=Gdv" : "VerbForm=Part");
+    case P::participle:
+      nominal();
+      tense();
+      voice();
+      f.push_back(r.mood == Mood::gerundive ? "VerbForm=Gdv" : "VerbForm=Part");
       break;
-    case pos::supine:
-      case_feat(a.b3);
+    case P::supine:
+      gcase();
       f.push_back("VerbForm=Sup");
       break;
     default:
@@ -291,48 +256,44 @@ std::string ud_feats(const WordAnalysis& a) {
   return out;
 }
 
-std::string sentence_to_json(const analysis::AnalysedSentence& s,
-                             const analysis::WordAnalyzer& wa) {
+std::string sentence_to_json(const Sentence& s) {
   std::string out = "{\"text\":";
   append_json_string(out, s.text);
   out += ",\"tokens\":[";
   bool first_token = true;
-  for (const auto& t : s.tokens) {
+  for (const Token& t : s.tokens) {
     if (!first_token) out += ',';
     first_token = false;
     out += "{\"form\":";
-    append_json_string(out, t.form);
+    append_json_string(out, t.text);
     if (t.punctuation) out += ",\"punctuation\":true";
     out += ",\"analyses\":[";
     bool first = true;
-    for (const auto& c : t.candidates) {
-      if (c.analysis.speech == pos::punct) continue;
+    for (const Reading& r : t.readings) {
+      if (r.part_of_speech == PartOfSpeech::punctuation) continue;
       if (!first) out += ',';
       first = false;
-      const WordAnalysis& a = c.analysis;
       out += "{\"lemma\":";
-      append_json_string(out, lemma_of(c, wa));
+      append_json_string(out, r.lemma);
       out += ",\"pos\":";
-      append_json_string(out, speech_name(a.speech));
-      for (const auto& attr : attributes(a)) {
+      append_json_string(out, speech_name(code(r.part_of_speech)));
+      for (const auto& attr : attributes(r)) {
         out += ",\"";
         out += attr.key;
         out += "\":";
         append_json_string(out, attr.value);
       }
       out += ",\"analysis\":";
-      append_json_string(out, a.latin_text());
+      append_json_string(out, r.form);
       out += ",\"meaning\":";
-      append_json_string(out, clean_meaning(wa.full_meaning(c.origin).empty()
-                                                ? a.meaning_text()
-                                                : wa.full_meaning(c.origin)));
+      append_json_string(out, r.meaning);
       out += ",\"source\":\"";
-      out += source_name(c.origin.source);
+      out += source_name(r.source);
       out += "\"";
-      if (c.origin.table == analysis::Origin::Table::user) out += ",\"user_dictionary\":true";
+      if (r.entry == EntrySource::user_dictionary) out += ",\"user_dictionary\":true";
       out += ",\"rarity\":\"";
-      out.push_back(static_cast<char>(64 + std::clamp<int>(a.rarity, 1, 26)));
-      out += "\",\"age\":" + std::to_string(a.age) + "}";
+      out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
+      out += "\",\"age\":" + std::to_string(r.age) + "}";
     }
     out += "]}";
   }
@@ -340,51 +301,45 @@ std::string sentence_to_json(const analysis::AnalysedSentence& s,
   return out;
 }
 
-std::string sentence_to_conllu(const analysis::AnalysedSentence& s,
-                               const analysis::WordAnalyzer& wa, int sentence_number) {
+std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
   std::string out = "# sent_id = " + std::to_string(sentence_number) + "\n# text = ";
   append_utf8(out, s.text);
   out += '\n';
   int id = 0;
-  for (const auto& t : s.tokens) {
+  for (const Token& t : s.tokens) {
     ++id;
     std::string line = std::to_string(id) + '\t';
-    append_utf8(line, t.form);
+    append_utf8(line, t.text);
     line += '\t';
-    const Candidate* c = nullptr;
+    const Reading* best = nullptr;
     int count = 0;
-    for (const auto& cand : t.candidates) {
-      if (cand.analysis.speech == 0 || cand.analysis.speech == 255) continue;
-      if (!c || plausibility(cand.analysis) < plausibility(c->analysis)) c = &cand;
+    for (const Reading& r : t.readings) {
+      if (struck_out(r)) continue;
+      if (!best || plausibility(r) < plausibility(*best)) best = &r;
       ++count;
     }
-    if (!c) {
+    if (!best) {
       line += "_\tX\t_\t_\t_\t_\t_\tAnalyses=0\n";
       out += line;
       continue;
     }
-    const WordAnalysis& a = c->analysis;
-    std::string_view lemma = t.punctuation ? std::string_view(t.form) : lemma_of(*c, wa);
+    const Reading& r = *best;
+    std::string_view lemma = t.punctuation ? std::string_view(t.text) : std::string_view(r.lemma);
     if (lemma.empty()) lemma = "_";
     append_utf8(line, lemma);
-    line += '\t' + ud_upos(a) + '\t';
-    std::string xpos(speech_name(a.speech));
-    int decl = a.declension.get();
-    if (decl != 0) {
+    line += '\t' + ud_upos(r) + '\t';
+    std::string xpos(speech_name(code(r.part_of_speech)));
+    if (r.declension != 0 || r.variant != 0) {
       xpos += ',';
-      xpos += std::to_string((decl >> 4) & 0x0F);
+      xpos += std::to_string(r.declension);
       xpos += ',';
-      xpos += std::to_string(decl & 0x0F);
+      xpos += std::to_string(r.variant);
     }
-    line += xpos + '\t' + ud_feats(a) + "\t_\t_\t_\t";
+    line += xpos + '\t' + ud_feats(r) + "\t_\t_\t_\t";
     std::string misc;
     if (!t.punctuation) {
-      std::string gloss = clean_meaning(a.meaning_text());
-      std::string_view full = wa.full_meaning(c->origin);
-      if (!full.empty()) {
-        gloss = clean_meaning(full);
-        if (auto slash = gloss.find('/'); slash != std::string::npos) gloss.resize(slash);
-      }
+      // The first sense as the dictionary writes it, blanks and all.
+      std::string gloss = r.meaning.substr(0, r.meaning.find('/'));
       for (char& ch : gloss)
         if (ch == ' ' || ch == '|' || ch == '\t') ch = '_';
       if (!gloss.empty()) {
@@ -393,9 +348,9 @@ std::string sentence_to_conllu(const analysis::AnalysedSentence& s,
         misc += '|';
       }
       misc += "Analyses=" + std::to_string(count);
-      if (c->origin.source != analysis::Source::core) {
+      if (r.source != ReadingSource::dictionary) {
         misc += "|Source=";
-        misc += source_name(c->origin.source);
+        misc += source_name(r.source);
       }
     }
     line += misc.empty() ? "_" : misc;

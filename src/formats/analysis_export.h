@@ -1,21 +1,20 @@
-// Word analyses for other programs: JSON Lines and CoNLL-U.
+// Word analyses for other programs: JSON Lines and CoNLL-U, written from the
+// public readings alone.
 #pragma once
 #include <string>
 
-#include "analysis/analysed_sentence.h"
+#include "kelvo/kelvo.h"
 
 namespace kelvo::formats {
 
 // One JSON object (one line, no trailing newline) for a sentence.
-std::string sentence_to_json(const analysis::AnalysedSentence& s,
-                             const analysis::WordAnalyzer& wa);
+std::string sentence_to_json(const Sentence& s);
 
 // A CoNLL-U block for a sentence (comment lines, one line per token, blank line).
-std::string sentence_to_conllu(const analysis::AnalysedSentence& s,
-                               const analysis::WordAnalyzer& wa, int sentence_number);
+std::string sentence_to_conllu(const Sentence& s, int sentence_number);
 
-// Universal Dependencies part of speech and features of one analysis.
-std::string ud_upos(const grammar::WordAnalysis& a);
-std::string ud_feats(const grammar::WordAnalysis& a);
+// Universal Dependencies part of speech and features of one reading.
+std::string ud_upos(const Reading& r);
+std::string ud_feats(const Reading& r);
 
 }  // namespace kelvo::formats

@@ -73,9 +73,7 @@ bool is_sorted_by(std::span<const T> v, Key key) {
 
 class LexiconLoader {
  public:
-  LexiconLoader(const std::string& dir, TranslationOptions& opts, ParseLog& log,
-                WarningGate& warnings)
-      : dir_(dir), opts_(opts), log_(log), warnings_(warnings) {
+  LexiconLoader(const std::string& dir, ParseLog& log) : dir_(dir), log_(log) {
     lex_.data_dir_ = dir;
   }
 
@@ -131,18 +129,16 @@ class LexiconLoader {
   Error failed(const Status& s, const char* missing_text, bool box) {
     if (s.error().kind == ErrorKind::missing) {
       log_.write(missing_text);
-      if (box) warnings_.warn(missing_text);
+      (void)box;  // the caller shows the returned error
       return make_error(ErrorKind::missing, missing_text);
     }
     log_.printf("%s\n", s.message().c_str());
-    warnings_.warn(s.message());
     return s.error();
   }
 
   Error refuse(const char* name, const std::string& fault) {
     auto e = corrupt(name, fault);
     log_.printf("%s\n", e.message.c_str());
-    warnings_.warn(e.message);
     return e;
   }
 
@@ -241,25 +237,13 @@ class LexiconLoader {
       lex_.features_off_.push_back("Botany mode (Botanytransl.dat absent)");
       return;
     }
-    opts_.botany = opts_.botany_available = true;
-    bool yes = warnings_.host().ask_yes_no(
-        "You have the Botany Database installed.\nThis will alter standard settings (see "
-        "manual).\n\nClick YES to accept, NO to disable it (for all other Latin options).");
-    if (!yes) {
-      opts_.botany = opts_.botany_available = false;
-      lex_.features_off_.push_back("Botany mode (declined)");
-      return;
-    }
-    opts_.area = kBotanyAreaLetter;
-    opts_.age = Age::all;
-    opts_.best_order = WordOrder::nomverb;
+    // Whether Botany mode is used is the user's choice, asked after the load.
     log_.write("Loading botany database...");
     auto s = read_records(path, kBotanyFile, kMaxBotanyMeanings, lex_.files_,
                           lex_.botany_meanings_);
     if (!s) {
       log_.printf("%s\n", s.message().c_str());
       lex_.botany_meanings_ = {};
-      opts_.botany = opts_.botany_available = false;
       lex_.features_off_.push_back("Botany mode (Botanytransl.dat refused)");
       return;
     }
@@ -282,7 +266,7 @@ class LexiconLoader {
                       "Incomplete load of phonetics data (%zu entries).\nShould be %zu "
                       "entries.\nCheck file phoneticuk.dat.",
                       whole, whole + 1);
-        warnings_.warn(text);
+        lex_.load_warnings_.emplace_back(text);
         log_.printf("%s\n", text);
         lex_.phonetics_ = {};
       } else if (!is_sorted_by(lex_.phonetics_,
@@ -311,9 +295,7 @@ class LexiconLoader {
   }
 
   std::string dir_;
-  TranslationOptions& opts_;
   ParseLog& log_;
-  WarningGate& warnings_;
   Lexicon lex_;
 };
 
@@ -327,18 +309,14 @@ std::pair<int, int> Lexicon::letter_range(char c) const {
   return {at(k), at(k + 1)};
 }
 
-Result<Lexicon> load_lexicon(const std::string& data_dir, TranslationOptions& options,
-                             ParseLog& log, WarningGate& warnings) {
-  return LexiconLoader(data_dir, options, log, warnings).load();
+Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log) {
+  return LexiconLoader(data_dir, log).load();
 }
 
-void load_high_speed_hash(Lexicon& lex, TranslationOptions& opts, ParseLog& log,
-                          WarningGate& warnings) {
-  (void)warnings;
-  opts.hash_in_use = false;
+void load_high_speed_hash(Lexicon& lex, bool allow, ParseLog& log) {
   lex.hash_records_.clear();
   lex.hash_words_.clear();
-  if (!opts.allow_hash) {
+  if (!allow) {
     log.write("High-speed hash data turned off by user.");
     lex.features_off_.push_back("high-speed hash (turned off by user)");
     return;
@@ -377,7 +355,6 @@ void load_high_speed_hash(Lexicon& lex, TranslationOptions& opts, ParseLog& log,
   double pct = std::round(static_cast<double>(words.size() - 1) / kHashWords * 100.0 * 100.0) / 100.0;
   if (pct != 100.0) return fail("fixedhashfile.dat does not hold 326 words");
   lex.hash_words_ = std::move(words);
-  opts.hash_in_use = true;
   log.write("Done.\n");
   lex.tables_.push_back(TableInfo{kHashFile, lex.hash_records_.size(),
                                   lex.hash_records_.size() * sizeof(HashRecord), true});

@@ -88,10 +88,12 @@ class Lexicon {
   // Features switched off because an optional file was absent or refused.
   const std::vector<std::string>& features_off() const { return features_off_; }
   double load_ms() const { return load_ms_; }
+  // Warnings of the load that the user should see (a table partly refused).
+  const std::vector<std::string>& load_warnings() const { return load_warnings_; }
 
  private:
   friend class LexiconLoader;
-  friend void load_high_speed_hash(Lexicon&, TranslationOptions&, ParseLog&, WarningGate&);
+  friend void load_high_speed_hash(Lexicon&, bool, ParseLog&);
   // The tables are views into the mapped data files.
   std::vector<MappedFile> files_;
   std::span<const DictEntry> entries_;
@@ -110,19 +112,18 @@ class Lexicon {
   std::string data_dir_;
   std::vector<TableInfo> tables_;
   std::vector<std::string> features_off_;
+  std::vector<std::string> load_warnings_;
   double load_ms_ = 0;
 };
 
 // Loads the tables in their order, writing progress lines to the log. Essential
 // files missing or corrupt give an error naming the file and the fault. The
-// Botany question goes through the host; on Yes the options take the Botany
-// settings. The user files are loaded after this (by the user-data layer).
-Result<Lexicon> load_lexicon(const std::string& data_dir, TranslationOptions& options,
-                             ParseLog& log, WarningGate& warnings);
+// load reads files and nothing else: it changes no option and asks nothing
+// (whether Botany mode is used is asked afterwards, when its table is there).
+Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log);
 
-// The last load step: the optional high-speed hash, unless options.allow_hash is
-// off. Sets options.hash_in_use on success; a bad file only switches it off.
-void load_high_speed_hash(Lexicon& lexicon, TranslationOptions& options, ParseLog& log,
-                          WarningGate& warnings);
+// The last load step: the optional high-speed hash, unless `allow` is off; a
+// bad file only switches the feature off (has_hash() tells).
+void load_high_speed_hash(Lexicon& lexicon, bool allow, ParseLog& log);
 
 }  // namespace kelvo::grammar

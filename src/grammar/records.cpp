@@ -223,5 +223,17 @@ void WordAnalysis::set_mood(Code c) {
 void WordAnalysis::set_person(Code c) {
   if (speech == pos::verb) b6 = c;
 }
+void WordAnalysis::set_noun_kind(Code c) {
+  if (speech == pos::noun) b2 = c;
+}
+void WordAnalysis::set_verb_kind(Code c) {
+  if (speech == pos::verb || speech == pos::vpar) b2 = c;
+}
+void WordAnalysis::set_numeral_sort(Code c) {
+  if (speech == pos::num) b6 = c;
+}
+void WordAnalysis::set_punctuation(Code c) {
+  if (speech == pos::punct) b1 = c;
+}
 
 }  // namespace kelvo::grammar

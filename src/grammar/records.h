@@ -60,6 +60,27 @@ struct InflectionRecord {
   char ending[8];    // 12
 
   std::string_view ending_text() const { return field_view(ending); }
+
+  // The form bytes by name, as the data builder lays them out for each part of
+  // speech (VERB, VPAR and ADV have their own layouts; every other part keeps
+  // case, number, gender and comparison or numeral sort in bytes 3-6); 0 where
+  // the part of speech has no such property. Inline: the stem search reads them.
+  Code grammatical_case() const { return speech == pos::verb || speech == pos::adv ? 0 : b3; }
+  Code number() const {
+    if (speech == pos::verb) return b7;
+    return speech == pos::adv || speech == pos::prep ? 0 : b4;
+  }
+  Code gender() const {
+    return speech == pos::verb || speech == pos::adv || speech == pos::prep ? 0 : b5;
+  }
+  Code comparison() const {
+    return speech == pos::adj || speech == pos::sadj || speech == pos::adv ? b6 : 0;
+  }
+  Code numeral_sort() const { return speech == pos::num ? b6 : 0; }
+  Code tense() const { return speech == pos::verb ? b3 : speech == pos::vpar ? b6 : 0; }
+  Code voice() const { return speech == pos::verb ? b4 : speech == pos::vpar ? b7 : 0; }
+  Code mood() const { return speech == pos::verb ? b5 : speech == pos::vpar ? b8 : 0; }
+  Code person() const { return speech == pos::verb ? b6 : 0; }
 };
 
 struct MeaningLine {
@@ -201,6 +222,10 @@ struct WordAnalysis {
   void set_voice(Code c);
   void set_mood(Code c);
   void set_person(Code c);
+  void set_noun_kind(Code c);
+  void set_verb_kind(Code c);
+  void set_numeral_sort(Code c);
+  void set_punctuation(Code c);
 
   // What the sentence passes keep in an analysis.
   // The role in its clause (0 none, 1 noun-like, 4 adjective-like, 6 adverb,

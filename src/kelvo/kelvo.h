@@ -9,6 +9,7 @@
 //     for (const auto& t : s.tokens) ... t.text, t.begin, t.end, t.readings ...
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,6 +47,25 @@ struct TextAnalysis {
   RunStatus status = RunStatus::complete;
   std::vector<std::string> messages;  // warnings met on the way, in order
   int word_count = 0;                 // words analysed (punctuation aside)
+  Error error;                        // why nothing was read, when the text is not text
+  bool ok() const { return error.message.empty(); }
+  // Only when asked for (Translator::set_outputs): the word-by-word listing
+  // that `kelvo parse` prints, and the whole parse log of the run.
+  std::string listing;
+  std::string log;
+};
+
+// What a run writes beside the analysis; both off by default.
+struct RunOutputs {
+  bool sentences = true;  // off: only the listing or the log is wanted
+  bool senses = true;     // off: each reading's meaning is not split into senses
+  bool listing = false;
+  bool log = false;
+  std::string log_banner;  // the opening lines of the parse log
+  // For long texts: each sentence, and each sentence's listing, handed over as
+  // soon as it is analysed instead of kept in the result.
+  std::function<void(Sentence&&)> on_sentence;
+  std::function<void(std::string_view listing)> on_listing;
 };
 
 struct EngineConfig {
@@ -91,6 +111,7 @@ class Translator {
 
   const TranslationOptions& options() const;
   void set_options(const TranslationOptions& options);
+  void set_outputs(RunOutputs outputs);
 
   // Prepares, splits and tokenises the text in memory and reads every word.
   // The text may be UTF-8 or Windows-1252.

@@ -10,12 +10,13 @@
 namespace kelvo {
 
 // The enumerators keep the values of the grammar codes, so that a reading and
-// the stored record say the same thing with the same numbers.
+// the stored record say the same thing with the same numbers. `removed` marks a
+// position the English passes took out.
 enum class PartOfSpeech : std::uint8_t {
   none = 0, noun = 1, pronoun = 2, pronoun_pack = 3, adjective = 4, numeral = 5, adverb = 6,
   verb = 7, participle = 8, supine = 9, preposition = 10, conjunction = 11, interjection = 12,
   tackon = 13, prefix = 14, suffix = 15, punctuation = 16, substantive_adjective = 36,
-  conjunctive_adverb = 70, uninflected = 99, uncommon = 254, struck_out = 255
+  removed = 64, conjunctive_adverb = 70, uninflected = 99, uncommon = 254, struck_out = 255
 };
 enum class Case : std::uint8_t {
   none = 0, nominative, vocative, genitive, locative, dative, ablative, accusative, indeclinable
@@ -27,8 +28,11 @@ enum class Tense : std::uint8_t {
   none = 0, present, imperfect, future, perfect, pluperfect, future_perfect
 };
 enum class Voice : std::uint8_t { none = 0, active, passive };
+// A participle's mood says how it reads: the future passive participle as a
+// gerundive ("amandus"), the present and passive ones as adjectives ("amans",
+// "amatus").
 enum class Mood : std::uint8_t {
-  none = 0, indicative, subjunctive, imperative, infinitive, participle, gerund, gerundive
+  none = 0, indicative, subjunctive, imperative, infinitive, participle, gerundive, adjectival
 };
 enum class NounKind : std::uint8_t {
   none = 0, single = 1, multiple = 2, abstract = 3, proper = 4, place = 5, person = 6, thing = 7,
@@ -46,6 +50,16 @@ enum class Complement : std::uint8_t {
   none = 0, subject, transitive, intransitive, personal, dative, modal, ablative
 };
 enum class NumeralSort : std::uint8_t { none = 0, cardinal, ordinal, distributive, adverb };
+
+// Where the reading's entry lives.
+enum class EntrySource : std::uint8_t {
+  none = 0,         // no entry: punctuation
+  dictionary,       // the main dictionary
+  user_dictionary,  // the user's own dictionary
+  botany,           // the botanical dictionary
+  unique,           // an irregular form listed whole
+  built_in          // made by a rule with no entry behind it: names, numerals, tackons
+};
 
 // Which rule made the reading.
 enum class ReadingSource : std::uint8_t {
@@ -74,10 +88,13 @@ struct Reading {
   NumeralSort numeral_sort = NumeralSort::none;
   bool quis_clause = false;       // a pronoun that opens a quis-clause
   bool conjunction_like = false;  // an adverb that joins clauses
-  std::string meaning;               // the entry's whole English meaning
+  char punctuation = 0;           // a punctuation reading: its mark (0 for an unknown code)
+  std::string meaning;               // the entry's whole English meaning (for a reading with
+                                     // no meaning text of its own, the gloss without its "~")
   std::vector<std::string> senses;   // the meaning split into its senses
   std::string gloss;                 // the short meaning kept with the analysis (24 characters)
   ReadingSource source = ReadingSource::dictionary;
+  EntrySource entry = EntrySource::none;
   int rarity = 0;   // 1 (commonest) to 10
   int age = 0;      // age code of the entry
   char area = '-';  // subject-area letter, '-' for general

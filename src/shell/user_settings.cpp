@@ -42,7 +42,9 @@ const char* flag_text(bool on) { return on ? "TRUE" : "FALSE"; }
 
 int font_size_in_range(long v) { return (v < 8 || v > 14) ? 9 : static_cast<int>(v); }
 
-void apply_line(std::string_view line, TranslationOptions& o) {
+void apply_line(std::string_view line, UserSettings& settings) {
+  TranslationOptions& o = settings.options;
+  WindowSettings& w = settings.window;
   auto key = [&](std::string_view k, std::string_view& value) {
     if (!starts_with_nocase(line, k)) return false;
     value = line.substr(k.size());
@@ -91,23 +93,25 @@ void apply_line(std::string_view line, TranslationOptions& o) {
   } else if (key("SINGLEWORDERROR=", v)) {
     if (value_is(v, "FALSE")) o.single_word_error = false;
   } else if (key("FONTTYPE=", v)) {
-    if (value_is(v, "ARIAL")) o.font_type = FontType::arial;
-    else if (value_is(v, "ROMAN")) o.font_type = FontType::roman;
-    else if (value_is(v, "COURIER")) o.font_type = FontType::courier;
+    if (value_is(v, "ARIAL")) w.font_type = FontType::arial;
+    else if (value_is(v, "ROMAN")) w.font_type = FontType::roman;
+    else if (value_is(v, "COURIER")) w.font_type = FontType::courier;
   } else if (key("FONTSIZE=", v)) {
     std::string digits(v);
-    o.font_size = font_size_in_range(std::strtol(digits.c_str(), nullptr, 10));
+    w.font_size = font_size_in_range(std::strtol(digits.c_str(), nullptr, 10));
   } else if (key("FONTBOLD=", v)) {
-    if (value_is(v, "TRUE")) o.font_bold = true;
+    if (value_is(v, "TRUE")) w.font_bold = true;
   } else if (key("BACKGROUND=", v)) {
-    if (value_is(v, "YELLOW")) o.background = Background::yellow;
-    else if (value_is(v, "WHITE")) o.background = Background::white;
-    else if (value_is(v, "GREY")) o.background = Background::grey;
+    if (value_is(v, "YELLOW")) w.background = Background::yellow;
+    else if (value_is(v, "WHITE")) w.background = Background::white;
+    else if (value_is(v, "GREY")) w.background = Background::grey;
   }
 }
 
 // The line with its value replaced by the current one, or the line unchanged.
-std::string saved_line(const std::string& line, const TranslationOptions& o) {
+std::string saved_line(const std::string& line, const UserSettings& settings) {
+  const TranslationOptions& o = settings.options;
+  const WindowSettings& w = settings.window;
   struct Key {
     std::string_view name;
     std::string value;
@@ -120,10 +124,10 @@ std::string saved_line(const std::string& line, const TranslationOptions& o) {
     case WordOrder::svoe: order = "SVOE"; break;
     case WordOrder::automatic: break;  // no file value: the line stays
   }
-  const char* font = o.font_type == FontType::roman ? "ROMAN"
-                     : o.font_type == FontType::courier ? "COURIER" : "ARIAL";
-  const char* bg = o.background == Background::white ? "WHITE"
-                   : o.background == Background::grey ? "GREY" : "YELLOW";
+  const char* font = w.font_type == FontType::roman ? "ROMAN"
+                     : w.font_type == FontType::courier ? "COURIER" : "ARIAL";
+  const char* bg = w.background == Background::white ? "WHITE"
+                   : w.background == Background::grey ? "GREY" : "YELLOW";
   const Key keys[] = {
       {"AGE=", age},
       {"MEDIEVALTRICKS=", flag_text(o.medieval_tricks)},
@@ -140,8 +144,8 @@ std::string saved_line(const std::string& line, const TranslationOptions& o) {
       {"SHOWUSERPHRASE=", flag_text(o.show_user_phrase)},
       {"SINGLEWORDERROR=", flag_text(o.single_word_error)},
       {"FONTTYPE=", font},
-      {"FONTSIZE=", std::to_string(font_size_in_range(o.font_size))},
-      {"FONTBOLD=", flag_text(o.font_bold)},
+      {"FONTSIZE=", std::to_string(font_size_in_range(w.font_size))},
+      {"FONTBOLD=", flag_text(w.font_bold)},
       {"BACKGROUND=", bg},
   };
   for (const auto& k : keys) {
@@ -154,21 +158,21 @@ std::string saved_line(const std::string& line, const TranslationOptions& o) {
 
 }  // namespace
 
-Status load_settings(const std::string& path, TranslationOptions& options) {
+Status load_settings(const std::string& path, UserSettings& settings) {
   std::vector<std::string> lines;
   if (path.empty() || !read_lines(path, lines))
     return make_error(ErrorKind::missing, "Cannot open " + path);
-  for (const auto& line : lines) apply_line(line, options);
+  for (const auto& line : lines) apply_line(line, settings);
   return Status::ok();
 }
 
-Status write_settings_backup(const std::string& dir, const TranslationOptions& options) {
+Status write_settings_backup(const std::string& dir, const UserSettings& settings) {
   std::string path = find_file_nocase(dir, kSettingsFile);
   std::vector<std::string> lines;
   if (path.empty() || !read_lines(path, lines)) return not_saved();
   std::string text;
   for (const auto& line : lines) {
-    text += saved_line(line, options);
+    text += saved_line(line, settings);
     text += '\n';
   }
   std::string bak = (fs::path(dir) / kSettingsBackupFile).string();
@@ -195,8 +199,8 @@ Status replace_settings_with_backup(const std::string& dir) {
   return ec ? not_saved() : Status::ok();
 }
 
-Status save_settings(const std::string& dir, const TranslationOptions& options) {
-  if (Status s = write_settings_backup(dir, options); !s) return s;
+Status save_settings(const std::string& dir, const UserSettings& settings) {
+  if (Status s = write_settings_backup(dir, settings); !s) return s;
   return replace_settings_with_backup(dir);
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "analysis/reading_decode.h"
 #include "analysis/word_report.h"
 
 namespace kelvo::syntax {
@@ -25,7 +26,9 @@ void write_details(const SentenceView& s, ParseLog& log) {
       links += std::to_string(a.link(k));
     }
     if (links.empty()) links = "  ";
-    std::string text = analysis::describe_analysis(a, s.options.easy_latin);
+    Reading reading;
+    analysis::decode_record(a, reading);
+    std::string text = analysis::describe_reading(reading, s.options.easy_latin);
     const Code before = sc.speech_before[static_cast<std::size_t>(i)];
     if (!s.live(i) && before != a.speech) {
       text += " (was ";

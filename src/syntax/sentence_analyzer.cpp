@@ -2,7 +2,7 @@
 
 namespace kelvo::syntax {
 
-SentenceAnalyzer::SentenceAnalyzer(const analysis::WordAnalyzer& analyzer, Passes passes,
+SentenceAnalyzer::SentenceAnalyzer(analysis::WordAnalyzer& analyzer, Passes passes,
                                    Sink sink)
     : tokens_(analyzer),
       passes_(passes),

@@ -15,7 +15,7 @@ class SentenceAnalyzer : public text::SentenceHandler {
   using Sink = std::function<void(const analysis::AnalysedSentence&, text::SentenceWords&,
                                   SyntaxScratch&)>;
 
-  SentenceAnalyzer(const analysis::WordAnalyzer& analyzer, Passes passes, Sink sink);
+  SentenceAnalyzer(analysis::WordAnalyzer& analyzer, Passes passes, Sink sink);
 
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 

@@ -377,6 +377,37 @@ std::string InputPreparation::prepare_text(std::string_view text) {
   return out;
 }
 
+// Raw lines of at most kPreparationLineBuffer - 1 bytes, decoded and prepared
+// into `out`; `flush` may take `out` away whenever it grows large.
+template <typename Flush>
+void InputPreparation::prepare_lines(LineReader& reader, TextEncoding encoding, std::string& out,
+                                     Flush flush) {
+  reset();
+  std::string raw, line;
+  bool first = true;
+  while (reader.next(raw, kPreparationLineBuffer - 1)) {
+    std::string_view r = raw;
+    if (first && r.substr(0, 3) == "\xEF\xBB\xBF") r.remove_prefix(3);
+    first = false;
+    line.clear();
+    decode_append(r, encoding, line);
+    add_line(line, out);
+    if (out.size() >= (1 << 16)) flush();
+  }
+  finish(out);
+}
+
+Status InputPreparation::prepare_memory(std::string_view raw_text, std::string& out) {
+  EncodingDetector detector;
+  detector.feed(raw_text);
+  if (detector.has_nul()) return make_error(ErrorKind::corrupt, kNotTextMessage);
+  out.clear();
+  out.reserve(raw_text.size() + raw_text.size() / 8 + 16);
+  LineReader reader(raw_text, detector.encoding());
+  prepare_lines(reader, detector.encoding(), out, [] {});
+  return Status::ok();
+}
+
 Status InputPreparation::prepare_file(const std::string& input_path,
                                       const std::string& temp_path) {
   auto encoding = detect_file_encoding(input_path);
@@ -390,30 +421,19 @@ Status InputPreparation::prepare_file(const std::string& input_path,
   FilePtr out(std::fopen(staging.c_str(), "wb"));
   if (!out) return make_error(ErrorKind::io, kCannotOpenTemp);
 
-  reset();
   LineReader reader(in.get(), *encoding);
-  std::string raw, line, pieces;
-  bool first = true;
+  std::string pieces;
   bool write_failed = false;
-  while (reader.next(raw, kPreparationLineBuffer - 1)) {
-    std::string_view r = raw;
-    if (first && r.substr(0, 3) == "\xEF\xBB\xBF") r.remove_prefix(3);
-    first = false;
-    line.clear();
-    decode_append(r, *encoding, line);
-    add_line(line, pieces);
-    if (pieces.size() >= (1 << 16)) {
-      write_failed |= std::fwrite(pieces.data(), 1, pieces.size(), out.get()) != pieces.size();
-      pieces.clear();
-    }
-  }
+  prepare_lines(reader, *encoding, pieces, [&] {
+    write_failed |= std::fwrite(pieces.data(), 1, pieces.size(), out.get()) != pieces.size();
+    pieces.clear();
+  });
   if (reader.error()) {
     out.reset();
     std::error_code ec;
     std::filesystem::remove(staging, ec);
     return make_error(ErrorKind::io, kReadErrorMessage);
   }
-  finish(pieces);
   write_failed |= std::fwrite(pieces.data(), 1, pieces.size(), out.get()) != pieces.size();
   write_failed |= std::fclose(out.release()) != 0;
   std::error_code ec;

@@ -7,6 +7,7 @@
 
 #include "base/options.h"
 #include "base/status.h"
+#include "text/input_text.h"
 #include "userdata/abbreviations.h"
 
 namespace kelvo::text {
@@ -39,6 +40,11 @@ class InputPreparation {
   // renamed). Errors carry the message to show.
   Status prepare_file(const std::string& input_path, const std::string& temp_path);
 
+  // The same work on raw text held in memory (UTF-8 or Windows-1252, decided
+  // as for a file): the sentences into `out`, one a line. An error when the
+  // text holds NUL bytes.
+  Status prepare_memory(std::string_view raw_text, std::string& out);
+
   // The same work in memory, for text already decoded: one input line (at most
   // kPreparationLineBuffer - 1 bytes, its line end included) appends its
   // sentence pieces to `out`; finish() appends the closing stop when needed.
@@ -51,6 +57,8 @@ class InputPreparation {
   const PersonCounts& person_counts() const { return persons_; }
 
  private:
+  template <typename Flush>
+  void prepare_lines(LineReader& reader, TextEncoding encoding, std::string& out, Flush flush);
   void count_persons(std::string_view line);
   void mark_trailing_stop(std::string& line) const;
   void character_pass(std::string_view line, std::string& o) const;

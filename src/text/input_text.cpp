@@ -250,9 +250,10 @@ bool LineReader::fill() {
 bool LineReader::next(std::string& raw, std::size_t max_bytes) {
   raw.clear();
   while (true) {
-    std::size_t avail = buffer_.size() - pos_;
+    const std::string_view rest = available();
+    std::size_t avail = rest.size();
     std::size_t limit = avail < max_bytes ? avail : max_bytes;
-    const char* start = buffer_.data() + pos_;
+    const char* start = rest.data();
     const void* nl = std::memchr(start, '\n', limit);
     if (nl) {
       std::size_t n = static_cast<std::size_t>(static_cast<const char*>(nl) - start) + 1;
@@ -273,9 +274,9 @@ bool LineReader::next(std::string& raw, std::size_t max_bytes) {
       return true;
     }
     if (!fill()) {
-      if (buffer_.size() > pos_) {
-        raw.assign(buffer_.data() + pos_, buffer_.size() - pos_);
-        pos_ = buffer_.size();
+      if (avail > 0) {
+        raw.assign(start, avail);
+        pos_ += avail;
         return true;
       }
       return false;

@@ -13,6 +13,7 @@ namespace kelvo::text {
 
 enum class TextEncoding { windows1252, utf8 };
 
+inline constexpr const char* kNotTextMessage = "The text holds NUL bytes: it is not Latin text.\n";
 inline constexpr const char* kNotTextFormat = "File %s is not a text file (it holds NUL bytes).\n";
 
 // Watches a byte stream fed in pieces of any size.
@@ -45,19 +46,27 @@ void decode_append(std::string_view raw, TextEncoding encoding, std::string& out
 // byte-order mark is dropped). An error when the text holds NUL bytes.
 Result<std::string> decode_text(std::string_view bytes);
 
-// Reads a file in lines of at most `max_bytes` bytes (the line end included),
-// as fgets would, never cutting a UTF-8 sequence in two.
+// Reads a file, or text held in memory, in lines of at most `max_bytes` bytes
+// (the line end included), as fgets would, never cutting a UTF-8 sequence in two.
 class LineReader {
  public:
   LineReader(std::FILE* file, TextEncoding encoding) : file_(file), encoding_(encoding) {}
+  LineReader(std::string_view text, TextEncoding encoding)
+      : file_(nullptr), encoding_(encoding), memory_(text), in_memory_(true), eof_(true) {}
   // False at end of file; `error()` tells a read error from the end.
   bool next(std::string& raw, std::size_t max_bytes);
   bool error() const { return error_; }
 
  private:
   bool fill();
+  std::string_view available() const {
+    return (in_memory_ ? memory_ : std::string_view(buffer_)).substr(pos_);
+  }
+
   std::FILE* file_;
   TextEncoding encoding_;
+  std::string_view memory_;
+  bool in_memory_ = false;
   std::string buffer_;
   std::size_t pos_ = 0;
   bool eof_ = false;

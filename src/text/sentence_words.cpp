@@ -93,7 +93,7 @@ int SentenceWords::add_punctuation_analysis(std::string_view punct_token, Warnin
   int index = append_analysis(warnings, log, quiet);
   grammar::WordAnalysis& a = analyses_[static_cast<std::size_t>(index)];
   a.speech = grammar::pos::punct;
-  a.b1 = static_cast<grammar::Code>(code);
+  a.set_punctuation(static_cast<grammar::Code>(code));
   a.rarity = 1;
   a.age = 0;
   char ch[2] = {grammar::kPunctuationChars[static_cast<std::size_t>(code)], 0};

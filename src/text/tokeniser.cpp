@@ -265,7 +265,7 @@ class Tokeniser {
             ParseLog& log)
       : words_(words), options_(options), warnings_(warnings), log_(log) {}
 
-  int run(std::string_view line);
+  Tokenised run(std::string_view line);
 
  private:
   enum class Step { go_on, stop, cancel };
@@ -292,6 +292,7 @@ class Tokeniser {
   WarningGate& warnings_;
   ParseLog& log_;
   bool overflow_ = false;  // a push found the table full
+  bool truncated_ = false; // text was cut at a limit
   WordBuffer word_;        // the word being finished
   std::string spelling_;   // a word off the small-letter path, while its rules run
 };
@@ -299,6 +300,7 @@ class Tokeniser {
 Tokeniser::Step Tokeniser::too_many(std::size_t) {
   char msg[128];
   std::snprintf(msg, sizeof msg, kTooManyTokensFormat, words_.token_count());
+  truncated_ = true;
   bool ok = quiet() ? true : warnings_.ok_cancel(msg);
   log_.write(msg);
   words_.set_token_count(words_.token_count() - 1);
@@ -311,6 +313,7 @@ void Tokeniser::word_too_long(std::string_view word) {
   std::string shown(word.substr(0, kMaxWordLength));
   if (options_.inscriptions) map_inscription_brackets(shown);
   shown += "...";
+  truncated_ = true;
   char msg[256];
   std::snprintf(msg, sizeof msg, kWordTooLongFormat, static_cast<int>(kMaxWordLength),
                 shown.c_str());
@@ -440,7 +443,7 @@ void Tokeniser::reorder_in_hoc() {
   }
 }
 
-int Tokeniser::run(std::string_view line) {
+Tokenised Tokeniser::run(std::string_view line) {
   // The line's first line end and first carriage return separate words as
   // blanks do; they cut it into at most three stretches of blank-separated
   // words.
@@ -461,17 +464,18 @@ int Tokeniser::run(std::string_view line) {
   }
   if (s == Step::cancel) {
     words_.clear_unused_tokens();
-    return kTokeniseCancelled;
+    return {words_.token_count(), TokeniseStatus::cancelled};
   }
   if (options_.translate) reorder_in_hoc();
   words_.clear_unused_tokens();
   if (options_.auto_adjusting) words_.save_tokens();
-  return words_.token_count();
+  return {words_.token_count(),
+          truncated_ ? TokeniseStatus::truncated : TokeniseStatus::complete};
 }
 
 }  // namespace
 
-int tokenise(std::string_view line, SentenceWords& words, const TranslationOptions& options,
+Tokenised tokenise(std::string_view line, SentenceWords& words, const TranslationOptions& options,
              WarningGate& warnings, ParseLog& log) {
   return Tokeniser(words, options, warnings, log).run(line);
 }

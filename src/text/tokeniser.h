@@ -1,5 +1,6 @@
 // The tokeniser: one temp.lat line into the token table of SentenceWords.
 #pragma once
+#include <cstdint>
 #include <string_view>
 
 #include "text/sentence_words.h"
@@ -15,11 +16,19 @@ inline constexpr std::size_t kMaxTrailingMarks = 18;
 inline constexpr const char* kWordTooLongFormat = "More than %d characters in word %s.\n";
 inline constexpr const char* kTooManyTokensFormat =
     "Too many words/punctuation. Truncated at %d.\n";
-inline constexpr int kTokeniseCancelled = -2;
+enum class TokeniseStatus : std::uint8_t {
+  complete,
+  truncated,  // a word or the sentence was cut at a limit (the message is logged)
+  cancelled,  // the user chose Cancel at the too-many-words question
+};
 
-// Fills the token table from one sentence line and returns the token count, or
-// kTokeniseCancelled when the user chose Cancel at the too-many-words question.
-int tokenise(std::string_view line, SentenceWords& words, const TranslationOptions& options,
+struct Tokenised {
+  int tokens = 0;
+  TokeniseStatus status = TokeniseStatus::complete;
+};
+
+// Fills the token table from one sentence line.
+Tokenised tokenise(std::string_view line, SentenceWords& words, const TranslationOptions& options,
              WarningGate& warnings, ParseLog& log);
 
 }  // namespace kelvo::text

@@ -8,14 +8,6 @@
 
 namespace kelvo::text {
 
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
-
-}  // namespace
-
 std::string elapsed_time_text(std::int64_t elapsed_ms) {
   double x = static_cast<double>(elapsed_ms) / 1000.0;
   auto m = static_cast<std::int16_t>(x / 60.0);
@@ -30,20 +22,17 @@ std::int64_t TranslationRun::steady_clock_ms() {
 }
 
 TranslationRun::TranslationRun(const grammar::Lexicon* lexicon, TranslationOptions options,
-                               WarningGate& warnings, ParseLog& log, RunFiles files)
+                               WarningGate& warnings, ParseLog& log)
     : lexicon_(lexicon),
       options_(options),
       warnings_(warnings),
       log_(log),
-      files_(std::move(files)),
       clock_(&TranslationRun::steady_clock_ms),
       words_(std::make_unique<SentenceWords>()) {}
 
-void TranslationRun::error_box(const std::string& text) { warnings_.host().warning(text); }
-
-// One temp.lat line (at most kSentenceBuffer - 1 bytes; a longer line is cut
+// One prepared line (at most kSentenceBuffer - 1 bytes; a longer line is cut
 // at a blank so that no word is split) tokenised into the sentence words.
-int TranslationRun::read_sentence(LineReader& reader, std::string& sentence) {
+Tokenised TranslationRun::read_sentence(LineReader& reader, std::string& sentence) {
   sentence.swap(carry_);
   carry_.clear();
   if (sentence.size() < kSentenceBuffer - 1 &&
@@ -56,7 +45,7 @@ int TranslationRun::read_sentence(LineReader& reader, std::string& sentence) {
       sentence.resize(blank + 1);
     }
   }
-  if (sentence.empty()) return -1;
+  if (sentence.empty()) return {-1, TokeniseStatus::complete};
   if (!latin_overflow_) {
     if (latin_text_.size() + sentence.size() >= kLatinTextBufferSize)
       latin_overflow_ = true;
@@ -66,7 +55,7 @@ int TranslationRun::read_sentence(LineReader& reader, std::string& sentence) {
   return tokenise(sentence, *words_, options_, warnings_, log_);
 }
 
-RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start_ms,
+RunOutcome TranslationRun::run(std::string_view raw_text, std::int64_t start_ms,
                                SentenceHandler& handler) {
   RunOutcome outcome;
   if (options_.auto_adjusting) area_ = {};
@@ -74,26 +63,14 @@ RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start
   words_->reset_cursors();
 
   InputPreparation prep(options_, abbreviations_);
-  if (Status s = prep.prepare_file(input_path, files_.temp_lat); !s) {
-    error_box(s.message());
+  if (Status s = prep.prepare_memory(raw_text, prepared_); !s) {
+    outcome.status = RunStatus::bad_input;
+    outcome.error = s.error();
     return outcome;
   }
   persons_ = prep.person_counts();
-  outcome.prepared = true;
 
-  if (!log_.open_file(files_.parser_txt)) {
-    error_box(kCannotOpenParseLog);
-    outcome.prepared = false;
-    return outcome;
-  }
   if (banner_) banner_(log_, options_);
-  std::unique_ptr<std::FILE, FileCloser> temp(std::fopen(files_.temp_lat.c_str(), "rb"));
-  if (!temp) {
-    error_box(kCannotOpenTempForReading);
-    log_.close();
-    outcome.prepared = false;
-    return outcome;
-  }
   Host& host = warnings_.host();
   if (!options_.batch_mode) host.status(kLoadingStatus);
   latin_text_.clear();
@@ -103,8 +80,7 @@ RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start
   carry_.clear();
   latin_overflow_ = false;
 
-  // temp.lat is read in large blocks; a sentence is at most a line.
-  LineReader reader(temp.get(), TextEncoding::windows1252);
+  LineReader reader(std::string_view(prepared_), TextEncoding::windows1252);
   std::string sentence;
   RunContext ctx(options_, lexicon_, log_, warnings_, persons_, sentence);
   ctx.area = area_;
@@ -113,17 +89,18 @@ RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start
   while (ctx.token_count != 0) {
     total_tokens += ctx.sentence_length;
     words_->reset_cursors();
-    int result = read_sentence(reader, sentence);
-    if (result == 0) break;
-    if (host.escape_pressed() || result == kTokeniseCancelled) {
+    Tokenised line = read_sentence(reader, sentence);
+    if (line.tokens == 0 && line.status != TokeniseStatus::cancelled) break;
+    if (host.escape_pressed() || line.status == TokeniseStatus::cancelled) {
       if (!options_.batch_mode) host.warning(kEscapeMessage);
       log_.write(kEscapeMessage);
-      outcome.escaped = true;
+      outcome.status = RunStatus::cancelled;
       break;
     }
-    if (result == -1) break;
-    ctx.token_count = result;
-    const int kept_count = result;
+    if (line.tokens == -1) break;
+    if (line.status == TokeniseStatus::truncated) outcome.status = RunStatus::limit_reached;
+    ctx.token_count = line.tokens;
+    const int kept_count = line.tokens;
     ctx.rerun = false;
     handler.analyse(*words_, ctx);
     ctx.sentence_length = ctx.token_count;
@@ -153,11 +130,10 @@ RunOutcome TranslationRun::run(const std::string& input_path, std::int64_t start
 
   log_.printf(kWordCountFormat, ctx.file_word_count);
   ctx.sentence_length = total_tokens;
-  temp.reset();
   std::int64_t now = clock_ ? clock_() : start_ms;
   log_.printf(kTimeTakenFormat, elapsed_time_text(now - start_ms).c_str());
   if (options_.details) handler.details_listing(*words_, ctx);
-  log_.close();
+  log_.flush();
   host.status(kFinishedStatus);
   area_ = ctx.area;
   if (options_.auto_adjusting) handler.area_report(ctx);

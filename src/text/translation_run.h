@@ -1,7 +1,8 @@
-// The translation run: a Latin file prepared into temp.lat, then read back a
-// sentence at a time, tokenised, analysed and (with Translate on) translated,
-// everything written to the parse log. The word analysis and the sentence
-// translation plug in through SentenceHandler.
+// The translation run: Latin text held in memory prepared into sentences, one
+// a line, then read back a sentence at a time, tokenised, analysed and (with
+// Translate on) translated, everything written to the parse log that the
+// caller opened (a file, memory, or nowhere). The word analysis and the
+// sentence translation plug in through SentenceHandler. A run writes no file.
 #pragma once
 #include <array>
 #include <cstdint>
@@ -12,6 +13,8 @@
 #include "text/input_preparation.h"
 #include "text/input_text.h"
 #include "text/sentence_words.h"
+#include "text/tokeniser.h"
+#include "base/status.h"
 #include "base/host.h"
 #include "base/options.h"
 #include "base/parse_log.h"
@@ -26,8 +29,6 @@ inline constexpr int kRerunTokenLimit = 380;
 
 inline constexpr const char* kCannotOpenParseLog =
     "Error in opening output log file.\nIs it open elsewhere? Program cannot run.";
-inline constexpr const char* kCannotOpenTempForReading =
-    "Cannot open 'temp.lat' intermediate file.\nIs it open somewhere else?";
 inline constexpr const char* kLoadingStatus = "Loading words for translation...";
 inline constexpr const char* kFinishedStatus = "Finished translation.";
 inline constexpr const char* kEscapeMessage = "Escape Pressed. Ending translation.\n";
@@ -83,14 +84,16 @@ class SentenceHandler {
   virtual void area_report(RunContext& /*run*/) {}
 };
 
-struct RunFiles {
-  std::string temp_lat;    // the prepared sentences
-  std::string parser_txt;  // the parse log
+enum class RunStatus : std::uint8_t {
+  complete,
+  bad_input,      // nothing was read: the text is not Latin text (see `error`)
+  cancelled,      // Escape, or Cancel at a limit's question; the sentences before it stand
+  limit_reached,  // text was cut at a limit; the parse log says where
 };
 
 struct RunOutcome {
-  bool prepared = false;  // false: nothing was translated (the error was shown)
-  bool escaped = false;
+  RunStatus status = RunStatus::complete;
+  Error error;  // with bad_input
   int file_word_count = 0;
   int total_tokens = 0;
 };
@@ -101,15 +104,19 @@ class TranslationRun {
   using Banner = std::function<void(ParseLog&, const TranslationOptions&)>;
 
   TranslationRun(const grammar::Lexicon* lexicon, TranslationOptions options, WarningGate& warnings,
-                 ParseLog& log, RunFiles files);
+                 ParseLog& log);
 
   void set_abbreviations(const userdata::AbbreviationTable* table) { abbreviations_ = table; }
   void set_banner(Banner banner) { banner_ = std::move(banner); }
   void set_clock(Clock clock) { clock_ = std::move(clock); }
 
-  // Translates the file at `input_path`; `start_ms` is the clock value taken
-  // when the command started.
-  RunOutcome run(const std::string& input_path, std::int64_t start_ms, SentenceHandler& handler);
+  // Translates `raw_text` (UTF-8 or Windows-1252); `start_ms` is the clock
+  // value taken when the command started.
+  RunOutcome run(std::string_view raw_text, std::int64_t start_ms, SentenceHandler& handler);
+
+  void set_options(const TranslationOptions& options) { options_ = options; }
+  // The prepared sentences of the last run, one a line.
+  const std::string& prepared_text() const { return prepared_; }
 
   // The Latin text read in this run (for the window), and whether it overflowed.
   const std::string& latin_text() const { return latin_text_; }
@@ -120,14 +127,13 @@ class TranslationRun {
   static std::int64_t steady_clock_ms();
 
  private:
-  int read_sentence(LineReader& reader, std::string& sentence);
-  void error_box(const std::string& text);
+  Tokenised read_sentence(LineReader& reader, std::string& sentence);
 
   const grammar::Lexicon* lexicon_;
   TranslationOptions options_;
   WarningGate& warnings_;
   ParseLog& log_;
-  RunFiles files_;
+  std::string prepared_;  // the sentences, one a line
   const userdata::AbbreviationTable* abbreviations_ = nullptr;
   Banner banner_;
   Clock clock_;

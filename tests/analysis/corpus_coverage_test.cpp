@@ -7,6 +7,7 @@
 #include <string>
 
 #include "analysis/token_analyzer.h"
+#include "common/test_files.h"
 #include "real_data.h"
 
 namespace fs = std::filesystem;
@@ -36,17 +37,13 @@ Coverage measure(const grammar::Lexicon& lex, const TranslationOptions& opts,
       }
     }
   });
-  fs::path dir = fs::temp_directory_path() / ("kelvo_cov_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
   RecordingHost host;
   WarningGate gate(host);
   ParseLog log;
   TranslationOptions o = opts;
   o.batch_mode = true;
-  text::TranslationRun run(&lex, o, gate, log,
-                     {(dir / "temp.lat").string(), (dir / "parser.txt").string()});
-  run.run(file, 0, handler);
-  fs::remove_all(dir);
+  text::TranslationRun run(&lex, o, gate, log);
+  run.run(kelvo::testing::read_file(file), 0, handler);
   return cov;
 }
 
@@ -55,7 +52,7 @@ Coverage measure(const grammar::Lexicon& lex, const TranslationOptions& opts,
 TEST(CorpusCoverage, NearlyEveryWordTokenIsAnalysed) {
   REQUIRE_REAL_LEXICON(lex);
   fs::path corpus = fs::path(KELVO_SHARED_DIR) / "corpus";
-  if (!fs::is_directory(corpus)) GTEST_SKIP() << "no corpus beside the project";
+  KELVO_REQUIRE_SHARED(fs::is_directory(corpus), "the corpus beside the project");
   TranslationOptions opts;
   int texts = 0;
   for (const auto& entry : fs::directory_iterator(corpus)) {

@@ -4,17 +4,16 @@
 
 #include <memory>
 
+#include "common/requirements.h"
+
 #include "grammar/lexicon.h"
 
 namespace kelvo::testing {
 
 inline const grammar::Lexicon* real_lexicon() {
   static std::unique_ptr<grammar::Lexicon> lex = [] {
-    TranslationOptions o;
     ParseLog log;
-    RecordingHost host;
-    WarningGate gate(host);
-    auto r = grammar::load_lexicon(KELVO_TEST_DATA_DIR, o, log, gate);
+    auto r = grammar::load_lexicon(KELVO_TEST_DATA_DIR, log);
     return r ? std::make_unique<grammar::Lexicon>(std::move(*r)) : nullptr;
   }();
   return lex.get();
@@ -24,4 +23,4 @@ inline const grammar::Lexicon* real_lexicon() {
 
 #define REQUIRE_REAL_LEXICON(lex)                                              \
   const kelvo::grammar::Lexicon* lex = kelvo::testing::real_lexicon();         \
-  if (!lex) GTEST_SKIP() << "no built data in " KELVO_TEST_DATA_DIR
+  KELVO_REQUIRE_DATA(lex, "built data in " KELVO_TEST_DATA_DIR)

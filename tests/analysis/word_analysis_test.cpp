@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "analysis/word_driver.h"
-#include "analysis/word_report.h"
 #include "real_data.h"
+#include "report_text.h"
 
 using namespace kelvo;
 using namespace kelvo::analysis;
@@ -31,7 +31,7 @@ bool has(const WordAnalyzer& wa, const std::vector<Candidate>& v, std::string_vi
   for (const auto& c : v) {
     if (c.analysis.speech != speech) continue;
     if (!lem.empty() && lemma(wa, c) != lem) continue;
-    if (describe_analysis(c.analysis, false).find(report_part) != std::string::npos) return true;
+    if (kelvo::testing::report_of(c.analysis).find(report_part) != std::string::npos) return true;
   }
   return false;
 }
@@ -133,7 +133,7 @@ TEST(WordAnalysis, ImpersonalVerbsHaveNoFirstOrSecondPerson) {
   WordAnalyzer wa(*lex, nullptr, opts);
   EXPECT_TRUE(has(wa, analyse(wa, "oportet"), "oportet", g::pos::verb, "3   SING"));
   for (const auto& c : analyse(wa, "oportes"))
-    if (lemma(wa, c) == "oportet") ADD_FAILURE() << describe_analysis(c.analysis, false);
+    if (lemma(wa, c) == "oportet") ADD_FAILURE() << kelvo::testing::report_of(c.analysis);
 }
 
 // Every principal part of every dictionary entry analyses back to its entry.

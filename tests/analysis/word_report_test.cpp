@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "report_text.h"
+
 using namespace kelvo;
 using namespace kelvo::grammar;
-using kelvo::analysis::describe_analysis;
+using kelvo::testing::report_of;
 
 namespace {
 
@@ -20,9 +22,12 @@ WordAnalysis record(Code speech, int decl, std::initializer_list<Code> bytes1to8
 
 }  // namespace
 
+// Records decoded into readings and described: each part of speech shows the
+// attributes it keeps, in its own order.
 TEST(WordReport, DescribesEachPartOfSpeech) {
   struct Case { WordAnalysis a; const char* text; };
   WordAnalysis punct = record(pos::punct, 0, {1});
+  WordAnalysis bad_punct = record(pos::punct, 0, {40});
   WordAnalysis verb = record(pos::verb, 0x34, {0, 6, 1, 1, 1, 3, 1, 0});
   WordAnalysis odd = record(200, 0, {});
   odd.rarity = 2;
@@ -33,18 +38,55 @@ TEST(WordReport, DescribesEachPartOfSpeech) {
            Case{record(pos::noun, 0x11, {2, 0, gcase::nom, number::sing, gender::fem}),
                 "NOUN 1 1  NOM    SING    FEM    A:0 "},
            Case{punct, "PUNCT  ,    "},
+           Case{bad_punct, "PUNCT  Unknown punctuation.    "},
            Case{verb, "VERB 4 1  PRES    ACTIVE    IND    3   SING    +TRANS    A:0 "},
+           Case{record(pos::vpar, 0x11, {complement::dat, verb_kind::dep, gcase::acc,
+                                         number::plur, gender::neuter, tense::perf,
+                                         voice::passive, mood::adj_like}),
+                "VPAR 1 1  ACC    PLUR    NEUTER    PERF    PASSIVE    ADJ-LIKE    DEP    +DAT    "
+                "A:0 "},
+           Case{record(pos::pron, 0x41, {0, pronoun_kind::interr, gcase::nom, number::sing,
+                                         gender::common, 0, 0, 8}),
+                "PRON 4 1  INTERR    NOM    SING    COMMON    quis-clause A:0 "},
+           Case{record(pos::tackon, 0, {0, 0, gcase::abl}), "TACKON  ABL    "},
            Case{odd, "No speechtype found.B:3 "},
            Case{adv, "ADV  COMP    conj-like A:0 "},
            Case{record(pos::prep, 0, {gcase::acc}), "PREP  ACC    A:0 "},
        }) {
-    EXPECT_EQ(describe_analysis(c.a, false), c.text);
+    EXPECT_EQ(report_of(c.a), c.text);
   }
 }
 
 TEST(WordReport, EasyLatinShowsUncommonForStruckRareWords) {
   WordAnalysis a{};
   a.rarity = 90;
-  EXPECT_EQ(describe_analysis(a, true).rfind(" UNCOMMON  ", 0), 0u);
-  EXPECT_EQ(describe_analysis(a, false).rfind(" DELETED (GRAM)  ", 0), 0u);
+  EXPECT_EQ(report_of(a, true).rfind(" UNCOMMON  ", 0), 0u);
+  EXPECT_EQ(report_of(a, false).rfind(" DELETED (GRAM)  ", 0), 0u);
+}
+
+// The listing skips punctuation, and a reading made by rule shows its meaning
+// where an entry shows its principal parts.
+TEST(WordReport, ListingOfReadings) {
+  Reading entry;
+  entry.form = "amic.us";
+  entry.citation = "amicus amici";
+  entry.meaning = "friend/ally";
+  entry.part_of_speech = PartOfSpeech::noun;
+  entry.declension = 2;
+  entry.variant = 1;
+  entry.grammatical_case = Case::nominative;
+  entry.rarity = 1;
+  entry.entry = EntrySource::dictionary;
+  Reading name = entry;
+  name.form = "Orgetori.x";
+  name.citation.clear();
+  name.meaning = "Orgetorix";
+  name.entry = EntrySource::built_in;
+  Reading stop;
+  stop.part_of_speech = PartOfSpeech::punctuation;
+  stop.punctuation = '.';
+  const Reading readings[] = {entry, stop, name};
+  EXPECT_EQ(analysis::list_readings(readings, false),
+            "amic.us - amicus amici\nfriend/ally\nNOUN 2 1  NOM    A:0 \n\n"
+            "Orgetori.x - Orgetorix\nOrgetorix\nNOUN 2 1  NOM    A:0 \n\n");
 }

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "analysis/rules/phonetic_search.h"
-#include "analysis/word_report.h"
 #include "real_data.h"
+#include "report_text.h"
 #include "word_rules_chain.h"
 #include "analysis/rules/derived_words.h"
 #include "analysis/rules/indefinite_pronouns.h"
@@ -28,7 +28,7 @@ std::string dump(const std::vector<Candidate>& v) {
   std::string s;
   for (const auto& c : v) {
     s += std::string(c.analysis.latin_text()) + " | " + std::string(c.analysis.meaning_text()) +
-         " | " + describe_analysis(c.analysis, false) + "\n";
+         " | " + kelvo::testing::report_of(c.analysis) + "\n";
   }
   return s;
 }
@@ -170,7 +170,7 @@ TEST(IndefinitePronouns, ReadingsOfTheCompounds) {
   auto quidam = analyse_indefinite_pronoun(wa, "quidam", ctx);
   ASSERT_EQ(quidam.readings.size(), 2u);
   EXPECT_EQ(quidam.readings[0].analysis.latin_text(), "quidam");
-  EXPECT_EQ(describe_analysis(quidam.readings[1].analysis, false).find("NOM    SING    MASC") !=
+  EXPECT_EQ(kelvo::testing::report_of(quidam.readings[1].analysis).find("NOM    SING    MASC") !=
                 std::string::npos,
             true);
 }

@@ -24,7 +24,7 @@ class LoaderTest : public ::testing::Test {
     log.open_memory();
   }
   void TearDown() override { fs::remove_all(dir); }
-  Result<grammar::Lexicon> load() { return grammar::load_lexicon(dir.string(), opts, log, gate); }
+  Result<grammar::Lexicon> load() { return grammar::load_lexicon(dir.string(), log); }
   void truncate(const char* name, std::uintmax_t by) {
     fs::resize_file(dir / name, fs::file_size(dir / name) - by);
   }
@@ -48,9 +48,8 @@ TEST_F(LoaderTest, LoadsEveryTableInOrderWithItsMessages) {
   EXPECT_LT(pos("Loading translations...Done."), pos("Loading final polishing...Done."));
   EXPECT_LT(pos("Using coded phonetics search."), pos("Loading addons...Done."));
   EXPECT_LT(pos("Loading addons...Done."), pos("Loading uniques...Done."));
-  EXPECT_TRUE(host.warnings.empty());
-  EXPECT_TRUE(host.questions.empty());  // no Botany file, no prompt
-  EXPECT_FALSE(opts.botany);
+  EXPECT_TRUE(lex->load_warnings().empty());
+  EXPECT_FALSE(lex->has_botany());
 }
 
 TEST_F(LoaderTest, LetterRanges) {
@@ -73,15 +72,11 @@ TEST_F(LoaderTest, MissingEssentialFileFailsWithItsMessage) {
                  Case{grammar::kFinalPolishFile, "Cannot open FinalPolish.dat file.\n", false}}) {
     write_minimal_data(dir);
     fs::remove(dir / c.file);
-    host.warnings.clear();
-    RecordingHost fresh;
-    WarningGate g(fresh);
     log.open_memory();
-    auto lex = grammar::load_lexicon(dir.string(), opts, log, g);
+    auto lex = grammar::load_lexicon(dir.string(), log);
     ASSERT_FALSE(lex) << c.file;
     EXPECT_EQ(lex.error().kind, ErrorKind::missing);
     EXPECT_EQ(lex.error().message, c.text);
-    EXPECT_EQ(fresh.warnings.size(), c.box ? 1u : 0u) << c.file;
     EXPECT_NE(log.text().find(c.text), std::string::npos);
   }
 }
@@ -128,25 +123,13 @@ TEST_F(LoaderTest, MeaningIndexPastTheTableIsRefused) {
   EXPECT_NE(lex.error().message.find("points at meaning 3"), std::string::npos);
 }
 
-TEST_F(LoaderTest, BotanyPromptYesAndNo) {
+// The load reads the Botany table and asks nothing: whether Botany mode is
+// used is the program's question after the load.
+TEST_F(LoaderTest, BotanyTableIsLoadedWithoutAQuestion) {
   kelvo::testing::write_records(dir / grammar::kBotanyFile, std::vector<grammar::MeaningLine>(2));
-  TranslationOptions before = opts;
-  auto lex = load();  // the recorder answers No
+  auto lex = load();
   ASSERT_TRUE(lex);
-  ASSERT_EQ(host.questions.size(), 1u);
-  EXPECT_NE(host.questions[0].find("Botany Database installed"), std::string::npos);
-  EXPECT_FALSE(opts.botany);
-  EXPECT_EQ(opts.area, before.area);
-  EXPECT_EQ(opts.age, before.age);
-  EXPECT_EQ(opts.best_order, before.best_order);
-
-  host.yes_answer = true;
-  lex = load();
-  ASSERT_TRUE(lex);
-  EXPECT_TRUE(opts.botany);
-  EXPECT_EQ(opts.area, 'H');
-  EXPECT_EQ(opts.age, Age::all);
-  EXPECT_EQ(opts.best_order, WordOrder::nomverb);
+  EXPECT_TRUE(lex->has_botany());
   EXPECT_EQ(lex->botany_meanings().size(), 2u);
 }
 
@@ -156,8 +139,8 @@ TEST_F(LoaderTest, IncompletePhoneticTableFallsBackToCodedPhonetics) {
   truncate(grammar::kPhoneticFile, 5);
   auto lex = load();
   ASSERT_TRUE(lex);
-  ASSERT_EQ(host.warnings.size(), 1u);
-  EXPECT_EQ(host.warnings[0],
+  ASSERT_EQ(lex->load_warnings().size(), 1u);
+  EXPECT_EQ(lex->load_warnings()[0],
             "Incomplete load of phonetics data (2 entries).\nShould be 3 entries.\nCheck file "
             "phoneticuk.dat.");
   EXPECT_FALSE(lex->has_phonetics());
@@ -168,10 +151,9 @@ TEST_F(LoaderTest, IncompletePhoneticTableFallsBackToCodedPhonetics) {
 TEST_F(LoaderTest, HighSpeedHash) {
   auto lex = load();
   ASSERT_TRUE(lex);
-  opts.allow_hash = false;
-  grammar::load_high_speed_hash(*lex, opts, log, gate);
+  grammar::load_high_speed_hash(*lex, false, log);
   EXPECT_NE(log.text().find("High-speed hash data turned off by user."), std::string::npos);
-  EXPECT_FALSE(opts.hash_in_use);
+  EXPECT_FALSE(lex->has_hash());
 
   // 326 words in 1,172 records is accepted; one record short is not.
   std::vector<grammar::HashRecord> recs(grammar::kHashRecords);
@@ -181,9 +163,8 @@ TEST_F(LoaderTest, HighSpeedHash) {
     std::memcpy(recs[i].text + 52, word, std::strlen(word));
   }
   kelvo::testing::write_records(dir / grammar::kHashFile, recs);
-  opts.allow_hash = true;
-  grammar::load_high_speed_hash(*lex, opts, log, gate);
-  EXPECT_TRUE(opts.hash_in_use);
+  grammar::load_high_speed_hash(*lex, true, log);
+  EXPECT_TRUE(lex->has_hash());
   ASSERT_EQ(lex->hash_words().size(), 327u);
   EXPECT_EQ(lex->hash_words()[0].word, "-1");
   EXPECT_EQ(lex->hash_words()[326].first_record, 325);
@@ -191,8 +172,7 @@ TEST_F(LoaderTest, HighSpeedHash) {
   recs.pop_back();
   kelvo::testing::write_records(dir / grammar::kHashFile, recs);
   log.open_memory();
-  grammar::load_high_speed_hash(*lex, opts, log, gate);
-  EXPECT_FALSE(opts.hash_in_use);
+  grammar::load_high_speed_hash(*lex, true, log);
   EXPECT_FALSE(lex->has_hash());
   EXPECT_NE(log.text().find("Failure with high speed hash file. This feature disabled.\n"),
             std::string::npos);

@@ -132,3 +132,61 @@ TEST(WordAnalysisFields, CoordinationMarkerRoundTrip) {
   tense.b7 = 2;
   EXPECT_FALSE(tense.coordination_marker());
 }
+
+// An inflection keeps its properties where the data builder lays them out:
+// VERB, VPAR and ADV apart, every other part in the nominal layout.
+TEST(InflectionRecordFields, NamedAccessorsFollowTheBuilderLayout) {
+  auto make = [](g::Code speech, std::array<g::Code, 6> b3to8) {
+    g::InflectionRecord r{};
+    r.speech = speech;
+    r.b3 = b3to8[0], r.b4 = b3to8[1], r.b5 = b3to8[2];
+    r.b6 = b3to8[3], r.b7 = b3to8[4], r.b8 = b3to8[5];
+    return r;
+  };
+  auto verb = make(g::pos::verb, {4, 2, 1, 3, 2, 0});
+  EXPECT_EQ(verb.tense(), 4);
+  EXPECT_EQ(verb.voice(), 2);
+  EXPECT_EQ(verb.mood(), 1);
+  EXPECT_EQ(verb.person(), 3);
+  EXPECT_EQ(verb.number(), 2);
+  EXPECT_EQ(verb.grammatical_case(), 0);
+  auto vpar = make(g::pos::vpar, {7, 1, 3, 3, 2, 6});
+  EXPECT_EQ(vpar.grammatical_case(), 7);
+  EXPECT_EQ(vpar.number(), 1);
+  EXPECT_EQ(vpar.gender(), 3);
+  EXPECT_EQ(vpar.tense(), 3);
+  EXPECT_EQ(vpar.voice(), 2);
+  EXPECT_EQ(vpar.mood(), 6);
+  EXPECT_EQ(vpar.person(), 0);
+  EXPECT_EQ(make(g::pos::adv, {0, 0, 0, 2, 0, 0}).comparison(), 2);
+  EXPECT_EQ(make(g::pos::prep, {6, 0, 0, 0, 0, 0}).grammatical_case(), 6);
+  auto num = make(g::pos::num, {1, 2, 1, 3, 0, 0});
+  EXPECT_EQ(num.numeral_sort(), 3);
+  EXPECT_EQ(num.comparison(), 0);
+  EXPECT_EQ(num.number(), 2);
+  auto adj = make(g::pos::adj, {3, 1, 2, 2, 0, 0});
+  EXPECT_EQ(adj.comparison(), 2);
+  EXPECT_EQ(adj.gender(), 2);
+  EXPECT_EQ(adj.tense(), 0);
+}
+
+TEST(WordAnalysisFields, KindAndMarkSettersKeepToTheirPartOfSpeech) {
+  g::WordAnalysis a{};
+  a.speech = g::pos::noun;
+  a.set_noun_kind(g::noun_kind::gerund);
+  a.set_verb_kind(g::verb_kind::dep);  // a noun has no verb kind: nothing changes
+  a.set_numeral_sort(g::numeral_sort::ord);
+  EXPECT_EQ(a.noun_kind(), g::noun_kind::gerund);
+  EXPECT_EQ(a.b2, g::noun_kind::gerund);
+  EXPECT_EQ(a.b6, 0);
+  a.speech = g::pos::num;
+  a.set_numeral_sort(g::numeral_sort::ord);
+  EXPECT_EQ(a.numeral_sort(), g::numeral_sort::ord);
+  a = g::WordAnalysis{};
+  a.speech = g::pos::punct;
+  a.set_punctuation(4);
+  EXPECT_EQ(a.punctuation(), 4);
+  a.speech = g::pos::vpar;
+  a.set_verb_kind(g::verb_kind::trans);
+  EXPECT_EQ(a.verb_kind(), g::verb_kind::trans);
+}

@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "common/requirements.h"
 #include "grammar/lexicon.h"
 #include "grammar/records.h"
 #include "mkdata/data_builder.h"
@@ -55,7 +56,7 @@ class RealPackage : public ::testing::Test {
     if (!out_.empty()) fs::remove_all(out_);
   }
   void SetUp() override {
-    if (!report_) GTEST_SKIP() << "Whitaker's Words data not installed in " KELVO_WHITAKER_DIR;
+    KELVO_REQUIRE_DATA(report_, "Whitaker's Words data in " KELVO_WHITAKER_DIR);
   }
 
   // Entries whose stem is `stem` (a binary search, as word analysis does).

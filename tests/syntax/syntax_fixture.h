@@ -111,8 +111,6 @@ using SentenceCheck = std::function<void(const Probe&)>;
 inline int run_latin(const grammar::Lexicon& lex, const std::string& latin,
                      syntax::Passes passes, const SentenceCheck& check,
                      TranslationOptions opts = {}, std::string* log_text = nullptr) {
-  TempDir dir;
-  write_file(dir.file("in.txt"), latin + "\n");
   opts.batch_mode = true;
   analysis::WordAnalyzer wa(lex, nullptr, opts);
   int sentences = 0;
@@ -125,9 +123,10 @@ inline int run_latin(const grammar::Lexicon& lex, const std::string& latin,
   RecordingHost host;
   WarningGate gate(host);
   ParseLog log;
-  text::TranslationRun run(&lex, opts, gate, log, {dir.file("temp.lat"), dir.file("parser.txt")});
-  run.run(dir.file("in.txt"), 0, handler);
-  if (log_text) *log_text = read_file(dir.file("parser.txt"));
+  log.open_memory();
+  text::TranslationRun run(&lex, opts, gate, log);
+  run.run(latin + "\n", 0, handler);
+  if (log_text) *log_text = log.text();
   EXPECT_GT(sentences, 0) << "no sentence reached the check: " << latin;
   return sentences;
 }

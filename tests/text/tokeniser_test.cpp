@@ -16,9 +16,11 @@ struct Fixture {
   kelvo::WarningGate gate{host};
   kelvo::ParseLog log;
   a::SentenceWords words;
+  a::Tokenised last;
   Fixture() { log.open_memory(); }
   int run(const std::string& line, const TranslationOptions& o = {}) {
-    return a::tokenise(line, words, o, gate, log);
+    last = a::tokenise(line, words, o, gate, log);
+    return last.status == a::TokeniseStatus::cancelled ? -2 : last.tokens;
   }
   std::string joined() const {
     std::string s;
@@ -98,7 +100,8 @@ TEST(Tokeniser, TooManyWordsTruncatesAndCancelEnds) {
   EXPECT_EQ(f.host.questions[0], "Too many words/punctuation. Truncated at 398.\n");
   Fixture g;
   g.host.ok_answer = false;
-  EXPECT_EQ(g.run(line), a::kTokeniseCancelled);
+  g.run(line);
+  EXPECT_EQ(g.last.status, a::TokeniseStatus::cancelled);
   // Words glued by punctuation never overflow the table.
   Fixture h;
   std::string marks(99, ',');

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "grammar/codes.h"
@@ -39,17 +40,19 @@ struct RunFixture {
   kelvo::ParseLog log;
   Recorder handler;
   a::RunOutcome outcome;
+  std::string prepared;
 
   std::string run(const std::string& latin, TranslationOptions o = {}, std::int64_t elapsed = 0,
                   a::TranslationRun** keep = nullptr) {
-    kelvo::testing::write_file(dir.file("latin.lat"), latin);
-    auto* r = new a::TranslationRun(nullptr, o, gate, log,
-                                    {dir.file("temp.lat"), dir.file("parser.txt")});
+    log.open_memory();
+    log.clear_text();
+    auto* r = new a::TranslationRun(nullptr, o, gate, log);
     r->set_banner([](kelvo::ParseLog& l, const TranslationOptions&) { l.write("BANNER\n"); });
     r->set_clock([elapsed] { return 1000 + elapsed; });
-    outcome = r->run(dir.file("latin.lat"), 1000, handler);
+    outcome = r->run(latin, 1000, handler);
+    prepared = r->prepared_text();
     if (keep) *keep = r; else delete r;
-    return kelvo::testing::read_file(dir.file("parser.txt"));
+    return log.text();
   }
 };
 
@@ -68,7 +71,9 @@ TEST(TranslationRun, WordAnalysisOnlyWritesCountAndTime) {
   EXPECT_EQ(f.handler.analysed.size(), 2u);
   EXPECT_TRUE(f.handler.translated.empty());
   EXPECT_EQ(f.outcome.total_tokens, 8);
-  EXPECT_EQ(kelvo::testing::read_file(f.dir.file("temp.lat")), "Gallia est omnis divisa.\n Caesar venit.\n");
+  EXPECT_EQ(f.prepared, "Gallia est omnis divisa.\n Caesar venit.\n");
+  // The run works in memory: it leaves no file behind.
+  EXPECT_TRUE(std::filesystem::is_empty(f.dir.path()));
 }
 
 TEST(TranslationRun, TranslationSkipsLoneStopsAndWarnsOnSingleWords) {
@@ -86,7 +91,7 @@ TEST(TranslationRun, EscapeEndsAfterTheCurrentSentence) {
   RunFixture f;
   f.host.escape_after_polls = 1;
   std::string log = f.run("Una. Duo. Tres.\n");
-  EXPECT_TRUE(f.outcome.escaped);
+  EXPECT_EQ(f.outcome.status, a::RunStatus::cancelled);
   EXPECT_EQ(f.handler.analysed.size(), 1u);
   EXPECT_NE(log.find("Escape Pressed. Ending translation.\nDone. No. of words translated in file = 1.\n"
                      "\nTime taken = "),
@@ -99,7 +104,7 @@ TEST(TranslationRun, CancelAtTooManyWordsEndsTheRun) {
   std::string many;
   for (int i = 0; i < 450; ++i) many += "a ";
   std::string log = f.run("Primum. " + many + ". Ultimum.\n");
-  EXPECT_TRUE(f.outcome.escaped);
+  EXPECT_EQ(f.outcome.status, a::RunStatus::cancelled);
   EXPECT_EQ(f.handler.analysed.size(), 1u);
   EXPECT_NE(log.find("Too many words/punctuation. Truncated at 398.\nEscape Pressed."), std::string::npos);
 }
@@ -129,23 +134,19 @@ TEST(TranslationRun, LatinTextBufferStopsAtItsLimit) {
   EXPECT_EQ(f.handler.analysed.size(), 300'000u / 34u + 1);
 }
 
-TEST(TranslationRun, FailuresShowTheirMessagesAndTranslateNothing) {
+// Text that is not text is refused as bad input, and nothing is analysed;
+// a word cut at its limit is reported in the outcome.
+TEST(TranslationRun, BadInputAndCutWordsAreStatuses) {
   RunFixture f;
-  kelvo::testing::write_file(f.dir.file("parser.txt"), "old");
-  a::TranslationRun r(nullptr, {}, f.gate, f.log, {f.dir.file("temp.lat"), f.dir.file("parser.txt")});
-  auto out = r.run(f.dir.file("missing.txt"), 0, f.handler);
-  EXPECT_FALSE(out.prepared);
-  ASSERT_EQ(f.host.warnings.size(), 1u);
-  EXPECT_EQ(f.host.warnings[0], "Cannot open file " + f.dir.file("missing.txt") + ".\n");
-  EXPECT_EQ(kelvo::testing::read_file(f.dir.file("parser.txt")), "old");
-
-  kelvo::testing::write_file(f.dir.file("latin.lat"), "Veni.\n");
-  a::TranslationRun bad_log(nullptr, {}, f.gate, f.log,
-                            {f.dir.file("temp.lat"), f.dir.file("no/such/parser.txt")});
-  out = bad_log.run(f.dir.file("latin.lat"), 0, f.handler);
-  EXPECT_FALSE(out.prepared);
-  EXPECT_EQ(f.host.warnings.back(), a::kCannotOpenParseLog);
+  f.run(std::string("Veni\0vidi.\n", 11));
+  EXPECT_EQ(f.outcome.status, a::RunStatus::bad_input);
+  EXPECT_EQ(f.outcome.error.kind, kelvo::ErrorKind::corrupt);
   EXPECT_TRUE(f.handler.analysed.empty());
+
+  f.run("Veni " + std::string(150, 'x') + " vici.\n");
+  EXPECT_EQ(f.outcome.status, a::RunStatus::limit_reached);
+  f.run("Veni vidi vici.\n");
+  EXPECT_EQ(f.outcome.status, a::RunStatus::complete);
 }
 
 TEST(TranslationRun, LongSentenceLinesAreCutAtABlank) {

@@ -7,8 +7,6 @@
 // Each input line is one text, as `kelvo analyze --lines` reads it.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -16,7 +14,10 @@
 #include "cli/cli_options.h"
 #include "cli/cli_run.h"
 #include "formats/analysis_export.h"
-#include "shell/session.h"
+#include "analysis/reading_decode.h"
+#include "kelvo/engine_data.h"
+#include "kelvo/load_choices.h"
+#include "shell/user_folder.h"
 #include "syntax/sentence_analyzer.h"
 
 namespace fs = std::filesystem;
@@ -101,17 +102,26 @@ int main(int argc, char** argv) {
   }
   cli::CliHost host;
   WarningGate gate(host);
-  ParseLog start_log;
-  auto session = shell::start_session(cli_opts->options, cli_opts->home_dir, cli_opts->data_dir,
-                                      start_log, gate);
-  if (!session) {
-    std::fprintf(stderr, "kelvo-choose: %s\n", session.error().message.c_str());
+  auto folder = shell::ensure_user_folder(cli_opts->home_dir);
+  if (!folder) {
+    std::fprintf(stderr, "kelvo-choose: %s\n", folder.error().message.c_str());
     return 2;
   }
-  (*session)->options.translate = false;
-  (*session)->options.batch_mode = true;
-  analysis::WordAnalyzer wa((*session)->lexicon, &(*session)->user.dictionary,
-                            (*session)->options);
+  EngineConfig config;
+  config.data_dir = cli_opts->data_dir;
+  config.home_dir = *folder;
+  config.pliny = cli_opts->pliny;
+  auto engine = Engine::load(config);
+  if (!engine) {
+    std::fprintf(stderr, "kelvo-choose: %s\n", engine.error().message.c_str());
+    return 2;
+  }
+  const EngineData& data = (*engine)->data();
+  TranslationOptions options = cli_opts->options;
+  apply_load_choices(**engine, options, host);
+  options.translate = false;
+  options.batch_mode = true;
+  analysis::WordAnalyzer wa(data.lexicon, &data.user.dictionary, options);
   analysis::AnalysedSentence gathered;
   std::vector<std::string> links;
   syntax::SentenceAnalyzer handler(
@@ -122,41 +132,32 @@ int main(int argc, char** argv) {
         gathered.text += s.text;
         keep_chosen(s, w, sc, gathered, links);
       });
-  std::vector<std::string> inputs = cli_opts->files;
-  if (inputs.empty()) inputs.push_back("-");
-  const std::string one = (fs::path((*session)->home_dir) / "choose-line.lat").string();
+  ParseLog log;
+  text::TranslationRun run(&data.lexicon, options, gate, log);
+  run.set_abbreviations(&data.abbreviations);
   int number = 0, status = 0;
-  for (const auto& input : inputs) {
-    std::ifstream file;
-    std::istream* in = &std::cin;
-    if (input != "-") {
-      file.open(input, std::ios::binary);
-      if (!file) {
-        std::fprintf(stderr, "kelvo-choose: cannot open %s\n", input.c_str());
-        status = 1;
-        continue;
-      }
-      in = &file;
+  for (const auto& input : cli::input_names(*cli_opts)) {
+    auto raw = cli::read_input(input);
+    if (!raw) {
+      std::fprintf(stderr, "kelvo-choose: %s", raw.error().message.c_str());
+      status = 1;
+      continue;
     }
-    std::string line;
-    while (std::getline(*in, line)) {
+    std::string_view rest = *raw;
+    while (!rest.empty()) {
+      std::size_t nl = rest.find('\n');
+      std::string line(rest.substr(0, nl));
+      rest.remove_prefix(nl == std::string_view::npos ? rest.size() : nl + 1);
       gathered = {};
       links.clear();
-      {
-        std::ofstream f(one, std::ios::binary | std::ios::trunc);
-        f << line << '\n';
-      }
-      cli::CliOptions single = *cli_opts;
-      single.files = {one};
       if (line.find_first_not_of(" \t\r") != std::string::npos) {
-        int rc = cli::run_over_inputs(single, handler, session->get(), &gate);
-        if (rc != 0) status = rc;
+        auto outcome = run.run(line + "\n", 0, handler);
+        if (outcome.status == text::RunStatus::bad_input) status = 1;
       }
-      std::string block = formats::sentence_to_conllu(gathered, wa, ++number);
+      std::string block =
+          formats::sentence_to_conllu(analysis::to_public_sentence(gathered, wa), ++number);
       std::fputs(with_links(block, links).c_str(), stdout);
     }
   }
-  std::error_code ec;
-  fs::remove(one, ec);
   return status;
 }

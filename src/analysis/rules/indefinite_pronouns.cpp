@@ -203,10 +203,10 @@ PronounResult analyse_indefinite_pronoun(const WordAnalyzer& wa, std::string_vie
     Candidate c = builtin_candidate(pos::sadj, result.word, std::string(m->meaning),
                                     Source::pronoun, ctx);
     WordAnalysis& a = c.analysis;
-    a.b3 = f.gcase;
-    a.b4 = f.number;
-    a.b5 = f.gender;
-    a.b6 = comparison::pos;
+    a.set_grammatical_case(f.gcase);
+    a.set_number(f.number);
+    a.set_gender(f.gender);
+    a.set_comparison(comparison::pos);
     set_field(a.english, "");
     result.readings.push_back(std::move(c));
   }

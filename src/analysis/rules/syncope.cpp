@@ -49,9 +49,10 @@ int try_syncope(const WordAnalyzer& wa, std::string_view word, std::vector<Candi
     std::size_t kept = before;
     for (std::size_t i = before; i < out.size(); ++i) {
       const auto& a = out[i].analysis;
+      const grammar::Code t = a.tense();
       bool perfect = (a.speech == grammar::pos::verb &&
-                      (a.b3 == grammar::tense::perf || a.b3 == grammar::tense::plup ||
-                       a.b3 == grammar::tense::futp));
+                      (t == grammar::tense::perf || t == grammar::tense::plup ||
+                       t == grammar::tense::futp));
       if (perfect) out[kept++] = std::move(out[i]);
     }
     out.resize(kept);

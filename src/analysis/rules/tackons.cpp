@@ -78,7 +78,7 @@ Candidate tackon_candidate(std::string_view text, const AddonRecord& addon,
   // The coordination rules compare the bare meaning ("and", "or"): no "~" flag.
   Candidate c = builtin_candidate(pos::tackon, std::string(text) + ".", meaning, Source::addon, ctx);
   c.origin.builtin_meaning = std::move(full);
-  c.analysis.b3 = addon.b4;  // the case the tackon brings (mecum: ABL)
+  c.analysis.set_grammatical_case(addon.b4);  // the case the tackon brings (mecum: ABL)
   return c;
 }
 

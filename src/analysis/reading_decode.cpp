@@ -1,0 +1,133 @@
+#include "analysis/reading_decode.h"
+
+namespace kelvo::analysis {
+
+using namespace grammar;
+
+namespace {
+
+// The stored codes and the public enumerators share their values.
+template <typename Enum>
+Enum as(Code c) {
+  return static_cast<Enum>(c);
+}
+
+EntrySource entry_of(Origin::Table t) {
+  switch (t) {
+    case Origin::Table::none: return EntrySource::none;
+    case Origin::Table::dictionary: return EntrySource::dictionary;
+    case Origin::Table::user: return EntrySource::user_dictionary;
+    case Origin::Table::botany: return EntrySource::botany;
+    case Origin::Table::unique: return EntrySource::unique;
+    case Origin::Table::builtin: return EntrySource::built_in;
+  }
+  return EntrySource::none;
+}
+
+// The headword: the first principal part; for a reading made by rule, the
+// name itself or the analysed stem.
+std::string lemma_of(const Candidate& c, std::string_view citation) {
+  if (!citation.empty()) return std::string(citation.substr(0, citation.find(' ')));
+  if (c.origin.table != Origin::Table::builtin) return {};
+  if (c.analysis.noun_kind() == noun_kind::proper) return c.origin.builtin_meaning;
+  std::string_view latin = c.analysis.latin_text();
+  return std::string(latin.substr(0, latin.find('.')));
+}
+
+std::string_view trim_blanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+void decode_record(const WordAnalysis& a, Reading& out) {
+  out.form = std::string(a.latin_text());
+  out.part_of_speech = as<PartOfSpeech>(a.speech);
+  out.declension = a.which();
+  out.variant = a.variant();
+  out.grammatical_case = as<Case>(a.grammatical_case());
+  out.number = as<Number>(a.number());
+  out.gender = as<Gender>(a.gender());
+  out.comparison = as<Comparison>(a.comparison());
+  out.tense = as<Tense>(a.tense());
+  out.voice = as<Voice>(a.voice());
+  out.mood = as<Mood>(a.mood());
+  out.person = a.person();
+  out.noun_kind = as<NounKind>(a.noun_kind());
+  out.pronoun_kind = as<PronounKind>(a.pronoun_kind());
+  out.verb_kind = as<VerbKind>(a.verb_kind());
+  out.complement = as<Complement>(a.complement());
+  out.numeral_sort = as<NumeralSort>(a.numeral_sort());
+  out.quis_clause = a.quis_clause();
+  out.conjunction_like = a.conjunction_like();
+  out.punctuation = 0;
+  if (a.speech == pos::punct && a.punctuation() < kPunctuationCount)
+    out.punctuation = kPunctuationChars[a.punctuation()];
+  out.gloss = std::string(a.meaning_text());
+  out.rarity = a.rarity;
+  out.age = a.age;
+  out.area = area_letter(a.area);
+}
+
+Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses) {
+  Reading r;
+  decode_record(c.analysis, r);
+  r.source = static_cast<ReadingSource>(c.origin.source);
+  r.entry = entry_of(c.origin.table);
+  r.citation = std::string(wa.citation(c.origin));
+  r.lemma = lemma_of(c, r.citation);
+  // The whole meaning, not the record's cut; "~" is the record's mark of a
+  // reading made by rule (the source says that), never part of the English.
+  std::string_view meaning = wa.full_meaning(c.origin);
+  if (meaning.empty()) meaning = r.gloss;
+  if (meaning.starts_with('~')) meaning.remove_prefix(1);
+  r.meaning = std::string(meaning);
+  if (senses) r.senses = split_senses(r.meaning);
+  return r;
+}
+
+std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
+                                     const WordAnalyzer& wa, bool senses) {
+  std::vector<Reading> out;
+  out.reserve(candidates.size());
+  for (const Candidate& c : candidates) out.push_back(decode_reading(c, wa, senses));
+  return out;
+}
+
+Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses) {
+  Sentence out;
+  out.text = s.text;
+  out.tokens.reserve(s.tokens.size());
+  for (const AnalysedToken& t : s.tokens) {
+    Token token;
+    token.text = t.form;
+    token.punctuation = t.punctuation;
+    token.readings = decode_readings(t.candidates, wa, senses);
+    out.tokens.push_back(std::move(token));
+  }
+  return out;
+}
+
+std::vector<std::string> split_senses(std::string_view meaning) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  auto cut = [&](std::size_t end) {
+    std::string_view sense = trim_blanks(meaning.substr(start, end - start));
+    if (!sense.empty()) out.emplace_back(sense);
+    start = end + 1;
+  };
+  for (std::size_t i = 0; i < meaning.size(); ++i) {
+    const char ch = meaning[i];
+    if (ch == ';') cut(i);
+    if (ch != '/') continue;
+    const bool with = i >= 1 && meaning[i - 1] == 'w' &&
+                      (i == 1 || meaning[i - 2] == ' ' || meaning[i - 2] == '/');
+    if (!with) cut(i);
+  }
+  cut(meaning.size());
+  return out;
+}
+
+}  // namespace kelvo::analysis

@@ -1,0 +1,140 @@
+#include <utility>
+
+#include "analysis/reading_decode.h"
+#include "analysis/token_analyzer.h"
+#include "analysis/word_analyzer.h"
+#include "analysis/word_driver.h"
+#include "kelvo/engine_data.h"
+#include "kelvo/kelvo.h"
+#include "kelvo/text_alignment.h"
+#include "shell/option_rules.h"
+#include "text/translation_run.h"
+
+namespace kelvo {
+
+namespace {
+
+// Without a host of the caller's, warnings only reach the result's messages.
+class QuietHost : public Host {
+ public:
+  void warning(std::string_view) override {}
+  bool ask_yes_no(std::string_view) override { return false; }
+  bool ask_ok_cancel(std::string_view) override { return true; }
+};
+
+}  // namespace
+
+struct Translator::Impl {
+  Impl(std::shared_ptr<const Engine> e, const TranslationOptions& o, Host* h)
+      : engine(std::move(e)),
+        data(engine->data()),
+        options(o),
+        host(h ? *h : quiet),
+        gate(host),
+        analyzer(data.lexicon, data.home_dir.empty() ? nullptr : &data.user.dictionary, o),
+        tokens(analyzer,
+               [this](const analysis::AnalysedSentence& s, const std::string& listing) {
+                 if (outputs.sentences) keep_sentence(s);
+                 if (!outputs.listing) return;
+                 if (outputs.on_listing)
+                   outputs.on_listing(listing);
+                 else
+                   current->listing += listing;
+               }),
+        run(&data.lexicon, o, gate, log) {
+    run.set_abbreviations(&data.abbreviations);
+    tokens.set_listing(false);
+  }
+
+  void keep_sentence(const analysis::AnalysedSentence& s) {
+    Sentence out = analysis::to_public_sentence(s, analyzer, outputs.senses);
+    aligner->align(out);
+    if (outputs.on_sentence)
+      outputs.on_sentence(std::move(out));
+    else
+      current->sentences.push_back(std::move(out));
+  }
+
+  std::shared_ptr<const Engine> engine;
+  const EngineData& data;
+  TranslationOptions options;
+  QuietHost quiet;
+  Host& host;
+  WarningGate gate;
+  ParseLog log;
+  RunOutputs outputs;
+  analysis::WordAnalyzer analyzer;
+  analysis::TokenAnalyzer tokens;
+  text::TranslationRun run;
+  TextAnalysis* current = nullptr;
+  TokenAligner* aligner = nullptr;
+};
+
+Translator::Translator(std::shared_ptr<const Engine> engine, TranslationOptions options,
+                       Host* host)
+    : impl_(std::make_unique<Impl>(std::move(engine), options, host)) {}
+Translator::~Translator() = default;
+Translator::Translator(Translator&&) noexcept = default;
+Translator& Translator::operator=(Translator&&) noexcept = default;
+
+const TranslationOptions& Translator::options() const { return impl_->options; }
+
+void Translator::set_options(const TranslationOptions& options) {
+  impl_->options = options;
+  impl_->analyzer.set_options(options);
+}
+
+void Translator::set_outputs(RunOutputs outputs) {
+  impl_->outputs = std::move(outputs);
+  impl_->tokens.set_listing(impl_->outputs.listing || impl_->outputs.log);
+}
+
+TextAnalysis Translator::analyse(std::string_view text) {
+  Impl& m = *impl_;
+  TextAnalysis result;
+  m.current = &result;
+  TokenAligner aligner(text);
+  m.aligner = &aligner;
+  m.gate.keep_warnings_in(&result.messages);
+  TranslationOptions o = m.options;
+  shell::reset_area_for_run(o);
+  // Only a translating run's re-run changes the area; word analysis always
+  // starts from the run's own options.
+  m.analyzer.set_options(o);
+  m.run.set_options(o);
+  if (m.outputs.log) {
+    m.log.open_memory();
+    m.log.write(m.outputs.log_banner);
+  }
+  auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), m.tokens);
+  if (m.outputs.log) {
+    result.log = m.log.text();
+    m.log.close();
+    m.log.clear_text();
+  }
+  m.gate.keep_warnings_in(nullptr);
+  m.current = nullptr;
+  m.aligner = nullptr;
+  switch (outcome.status) {
+    case text::RunStatus::complete: break;
+    case text::RunStatus::bad_input: result.error = outcome.error; break;
+    case text::RunStatus::cancelled: result.status = RunStatus::cancelled; break;
+    case text::RunStatus::limit_reached: result.status = RunStatus::limit_reached; break;
+  }
+  result.word_count = outcome.file_word_count;
+  return result;
+}
+
+std::vector<Reading> Translator::lookup(std::string_view word) {
+  Impl& m = *impl_;
+  std::vector<analysis::Candidate> found;
+  ParseLog quiet_log;
+  analysis::AnalysisContext ctx{&quiet_log, &m.gate, 0, 0};
+  analysis::analyse_word(m.analyzer, word, false, false, found, ctx);
+  std::vector<Reading> out;
+  out.reserve(found.size());
+  for (const auto& c : found) out.push_back(analysis::decode_reading(c, m.analyzer));
+  return out;
+}
+
+}  // namespace kelvo

@@ -1,0 +1,136 @@
+// The exports written from a hand-built sentence: every column and key.
+#include "formats/analysis_export.h"
+
+#include <gtest/gtest.h>
+
+using namespace kelvo;
+
+namespace {
+
+Reading reading(PartOfSpeech p, std::string form, std::string lemma, std::string meaning) {
+  Reading r;
+  r.part_of_speech = p;
+  r.form = std::move(form);
+  r.lemma = std::move(lemma);
+  r.meaning = std::move(meaning);
+  r.rarity = 1;
+  r.entry = EntrySource::dictionary;
+  return r;
+}
+
+// "Amice, uenit Zqx." with the 8-bit "ae" letter in the text: a noun and an
+// adverb for amice, punctuation, a verb from the user's dictionary found by a
+// prefix rule, and a word with no reading.
+Sentence sample() {
+  Reading voc = reading(PartOfSpeech::noun, "amic.e", "amicus", "friend/ally");
+  voc.declension = 2;
+  voc.variant = 1;
+  voc.noun_kind = NounKind::person;
+  voc.grammatical_case = Case::vocative;
+  voc.number = Number::singular;
+  voc.gender = Gender::masculine;
+  Reading adv = reading(PartOfSpeech::adverb, "amice.", "amice", "in a \"friendly\" manner/kindly");
+  adv.comparison = Comparison::positive;
+  Reading comma = reading(PartOfSpeech::punctuation, ",", "", ",");
+  comma.punctuation = ',';
+  comma.entry = EntrySource::none;
+  Reading verb = reading(PartOfSpeech::verb, "uen.it", "uenio", "come/arrive");
+  verb.declension = 3;
+  verb.variant = 4;
+  verb.tense = Tense::present;
+  verb.voice = Voice::active;
+  verb.mood = Mood::indicative;
+  verb.person = 3;
+  verb.number = Number::singular;
+  verb.verb_kind = VerbKind::intransitive;
+  verb.age = 2;
+  verb.source = ReadingSource::prefix;
+  verb.entry = EntrySource::user_dictionary;
+
+  Sentence s;
+  s.text = "Amice, uenit Zqx \xE6.";
+  s.tokens.push_back(Token{"amice", 0, 0, false, -1, {voc, adv}});
+  s.tokens.push_back(Token{",", 0, 0, true, -1, {comma}});
+  s.tokens.push_back(Token{"uenit", 0, 0, false, -1, {verb}});
+  s.tokens.push_back(Token{"Zqx", 0, 0, false, -1, {}});
+  return s;
+}
+
+}  // namespace
+
+TEST(AnalysisExport, JsonLineOfASentence) {
+  EXPECT_EQ(formats::sentence_to_json(sample()),
+            "{\"text\":\"Amice, uenit Zqx \xC3\xA6.\",\"tokens\":["
+            "{\"form\":\"amice\",\"analyses\":["
+            "{\"lemma\":\"amicus\",\"pos\":\"NOUN\",\"noun_kind\":\"PERSON\",\"case\":\"VOC\","
+            "\"number\":\"SING\",\"gender\":\"MASC\",\"analysis\":\"amic.e\","
+            "\"meaning\":\"friend/ally\",\"source\":\"dictionary\",\"rarity\":\"A\",\"age\":0},"
+            "{\"lemma\":\"amice\",\"pos\":\"ADV\",\"comparison\":\"POS\",\"analysis\":\"amice.\","
+            "\"meaning\":\"in a \\\"friendly\\\" manner/kindly\",\"source\":\"dictionary\","
+            "\"rarity\":\"A\",\"age\":0}]},"
+            "{\"form\":\",\",\"punctuation\":true,\"analyses\":[]},"
+            "{\"form\":\"uenit\",\"analyses\":["
+            "{\"lemma\":\"uenio\",\"pos\":\"VERB\",\"tense\":\"PRES\",\"voice\":\"ACTIVE\","
+            "\"mood\":\"IND\",\"person\":\"3\",\"number\":\"SING\",\"verb_kind\":\"+INTRANS\","
+            "\"analysis\":\"uen.it\",\"meaning\":\"come/arrive\",\"source\":\"prefix\","
+            "\"user_dictionary\":true,\"rarity\":\"A\",\"age\":2}]},"
+            "{\"form\":\"Zqx\",\"analyses\":[]}]}");
+}
+
+// One line per token with its likeliest reading: the adverb wins over the
+// equally common vocative.
+TEST(AnalysisExport, ConlluBlockOfASentence) {
+  EXPECT_EQ(formats::sentence_to_conllu(sample(), 7),
+            "# sent_id = 7\n# text = Amice, uenit Zqx \xC3\xA6.\n"
+            "1\tamice\tamice\tADV\tADV\tDegree=Pos\t_\t_\t_\t"
+            "Gloss=in_a_\"friendly\"_manner|Analyses=2\n"
+            "2\t,\t,\tPUNCT\tPUNCT\t_\t_\t_\t_\t_\n"
+            "3\tuenit\tuenio\tVERB\tVERB,3,4\t"
+            "Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act\t_\t_\t_\t"
+            "Gloss=come|Analyses=1|Source=prefix\n"
+            "4\tZqx\t_\tX\t_\t_\t_\t_\t_\tAnalyses=0\n"
+            "\n");
+}
+
+TEST(AnalysisExport, UniversalPartsOfSpeechAndFeatures) {
+  struct Row {
+    Reading r;
+    const char* upos;
+    const char* feats;
+  };
+  Reading gerundive = reading(PartOfSpeech::participle, "am.andus", "amo", "love");
+  gerundive.grammatical_case = Case::nominative;
+  gerundive.number = Number::singular;
+  gerundive.gender = Gender::masculine;
+  gerundive.tense = Tense::future;
+  gerundive.voice = Voice::passive;
+  gerundive.mood = Mood::gerundive;
+  Reading gerund = reading(PartOfSpeech::noun, "amand.i", "amo", "love");
+  gerund.noun_kind = NounKind::gerund;
+  gerund.grammatical_case = Case::genitive;
+  Reading place = reading(PartOfSpeech::noun, "Rom.a", "Roma", "Rome");
+  place.noun_kind = NounKind::place;
+  place.gender = Gender::common;
+  Reading infinitive = reading(PartOfSpeech::verb, "am.are", "amo", "love");
+  infinitive.mood = Mood::infinitive;
+  infinitive.tense = Tense::perfect;
+  Reading pronoun = reading(PartOfSpeech::pronoun, "qu.is", "quis", "who");
+  pronoun.pronoun_kind = PronounKind::interrogative;
+  pronoun.grammatical_case = Case::indeclinable;  // no UD case of its own
+  Reading supine = reading(PartOfSpeech::supine, "amat.um", "amo", "love");
+  supine.grammatical_case = Case::accusative;
+  supine.number = Number::singular;
+  for (const auto& c : {
+           Row{gerundive, "VERB", "Case=Nom|Gender=Masc|Number=Sing|Tense=Fut|VerbForm=Gdv|Voice=Pass"},
+           Row{gerund, "NOUN", "Case=Gen|VerbForm=Ger"},
+           Row{place, "PROPN", "Gender=Fem,Masc"},
+           Row{infinitive, "VERB", "Tense=Past|VerbForm=Inf"},
+           Row{pronoun, "PRON", "PronType=Int"},
+           Row{supine, "VERB", "Case=Acc|VerbForm=Sup"},
+           Row{reading(PartOfSpeech::interjection, "o.", "o", "oh"), "INTJ", "_"},
+           Row{reading(PartOfSpeech::struck_out, "x.", "x", ""), "X", "_"},
+       }) {
+    EXPECT_EQ(formats::ud_upos(c.r), c.upos) << c.r.form;
+    EXPECT_EQ(formats::ud_feats(c.r), c.feats) << c.r.form;
+  }
+}

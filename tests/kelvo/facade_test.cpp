@@ -1,0 +1,159 @@
+#include "kelvo/kelvo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/requirements.h"
+#include "common/test_files.h"
+#include "kelvo/engine_data.h"
+#include "kelvo/load_choices.h"
+
+namespace {
+
+using kelvo::Engine;
+using kelvo::TextAnalysis;
+using kelvo::Translator;
+
+std::shared_ptr<const Engine> real_engine() {
+  static std::shared_ptr<const Engine> engine = [] {
+    kelvo::EngineConfig config;
+    config.data_dir = KELVO_TEST_DATA_DIR;
+    auto e = Engine::load(config);
+    return e ? *e : nullptr;
+  }();
+  return engine;
+}
+
+#define REQUIRE_ENGINE(e)             \
+  auto e = real_engine();             \
+  KELVO_REQUIRE_DATA(e, "built data in " KELVO_TEST_DATA_DIR)
+
+// Everything a caller sees of an analysis, as one text to compare.
+std::string describe(const TextAnalysis& a) {
+  std::string out;
+  for (const auto& s : a.sentences) {
+    out += s.text + "\n";
+    for (const auto& t : s.tokens) {
+      out += "  " + t.text + " [" + std::to_string(t.begin) + "," + std::to_string(t.end) + ")";
+      for (const auto& r : t.readings)
+        out += " " + r.form + "/" + std::to_string(static_cast<int>(r.part_of_speech));
+      out += "\n";
+    }
+  }
+  return out;
+}
+
+TEST(Facade, TokensCarryTheirPlaceInTheInput) {
+  REQUIRE_ENGINE(engine);
+  Translator tr(engine, {});
+  // UTF-8 with macrons: offsets count the input's bytes, not the folded letters.
+  const std::string text = "Gallia est omnis dīvīsa in partēs trēs. Iulius venit.";
+  TextAnalysis a = tr.analyse(text);
+  ASSERT_TRUE(a.ok());
+  ASSERT_EQ(a.sentences.size(), 2u);
+  std::vector<std::string> seen;
+  for (const auto& s : a.sentences)
+    for (const auto& t : s.tokens) seen.push_back(text.substr(t.begin, t.end - t.begin));
+  EXPECT_EQ(seen, (std::vector<std::string>{"Gallia", "est", "omnis", "dīvīsa", "in", "partēs",
+                                            "trēs", ".", "Iulius", "venit", "."}));
+  EXPECT_EQ(a.word_count, 9);
+  const auto& est = a.sentences[0].tokens[1];
+  ASSERT_FALSE(est.readings.empty());
+  EXPECT_EQ(est.readings[0].part_of_speech, kelvo::PartOfSpeech::verb);
+}
+
+TEST(Facade, AnEncliticPointsAtItsPlaceInsideItsWord) {
+  REQUIRE_ENGINE(engine);
+  Translator tr(engine, {});
+  const std::string text = "Senatus populusque Romanus.";
+  TextAnalysis a = tr.analyse(text);
+  ASSERT_EQ(a.sentences.size(), 1u);
+  for (const auto& t : a.sentences[0].tokens) {
+    ASSERT_LT(t.begin, t.end) << t.text;
+    std::string shown = text.substr(t.begin, t.end - t.begin);
+    EXPECT_EQ(shown, t.text);
+  }
+}
+
+TEST(Facade, BadInputIsAnErrorValueAndTheTranslatorGoesOn) {
+  REQUIRE_ENGINE(engine);
+  Translator tr(engine, {});
+  TextAnalysis bad = tr.analyse(std::string("arma\0uirumque", 13));
+  EXPECT_FALSE(bad.ok());
+  EXPECT_TRUE(bad.sentences.empty());
+  EXPECT_TRUE(tr.analyse("Arma uirumque cano.").ok());
+
+  // A word cut at its limit: the result says so, and every warning of the run
+  // is in its messages, whether or not the host was shown it.
+  TextAnalysis cut = tr.analyse("Veni " + std::string(150, 'x') + " vici.");
+  EXPECT_EQ(cut.status, kelvo::RunStatus::limit_reached);
+  ASSERT_FALSE(cut.messages.empty());
+  EXPECT_NE(cut.messages[0].find("More than 100 characters"), std::string::npos);
+}
+
+TEST(Facade, MissingDataIsAnErrorNamingTheFolder) {
+  kelvo::testing::TempDir empty;
+  kelvo::EngineConfig config;
+  config.data_dir = empty.path();
+  auto e = Engine::load(config);
+  ASSERT_FALSE(e);
+  EXPECT_NE(e.error().message.find("inflects.dat"), std::string::npos);
+  EXPECT_NE(e.error().message.find(empty.path()), std::string::npos);
+}
+
+TEST(Facade, LookupGivesEveryReadingOfOneWord) {
+  REQUIRE_ENGINE(engine);
+  Translator tr(engine, {});
+  auto readings = tr.lookup("amicos");
+  ASSERT_FALSE(readings.empty());
+  EXPECT_EQ(readings[0].form, "amic.os");
+  EXPECT_TRUE(tr.lookup("xqzt").empty());
+}
+
+// One engine, eight threads, eight texts: each thread's result is exactly
+// what one translator gives alone.
+TEST(Facade, EightThreadsOverOneEngineGiveTheSerialResult) {
+  REQUIRE_ENGINE(engine);
+  const std::vector<std::string> texts = {
+      "Gallia est omnis divisa in partes tres.",
+      "Quo usque tandem abutere, Catilina, patientia nostra?",
+      "In principio creavit Deus caelum et terram.",
+      "Arma virumque cano, Troiae qui primus ab oris venit.",
+      "Karolus imperator Romanorum ecclesias restauravit.",
+      "Marcus Tullius Cicero consul senatum convocavit.",
+      "Puer puellae rosam dat; puella puerum amat.",
+      "Post haec Caesar exercitum in hiberna deduxit."};
+  std::vector<std::string> serial;
+  {
+    Translator tr(engine, {});
+    for (const auto& t : texts) serial.push_back(describe(tr.analyse(t)));
+  }
+  std::vector<std::string> parallel(texts.size());
+  std::vector<std::thread> threads;
+  for (std::size_t k = 0; k < texts.size(); ++k)
+    threads.emplace_back([&, k] {
+      Translator tr(engine, {});
+      for (int round = 0; round < 3; ++round) parallel[k] = describe(tr.analyse(texts[k]));
+    });
+  for (auto& t : threads) t.join();
+  EXPECT_EQ(parallel, serial);
+}
+
+// Loading asks nothing; the program asks about Botany mode afterwards and the
+// answer sets the options.
+TEST(LoadChoices, BotanyIsAskedAfterTheLoadAndAppliedToTheOptions) {
+  auto data = std::make_unique<kelvo::EngineData>();
+  Engine without(std::move(data));
+  kelvo::RecordingHost host;
+  kelvo::TranslationOptions o;
+  kelvo::apply_load_choices(without, o, host);
+  EXPECT_TRUE(host.questions.empty());
+  EXPECT_FALSE(o.botany);
+  EXPECT_FALSE(o.hash_in_use);
+}
+
+}  // namespace
