@@ -224,6 +224,9 @@ struct WordAnalysis {
   Code pronoun_kind() const;      // PRON, PACK
   Code verb_kind() const;         // VERB, VPAR
   Code numeral_sort() const;      // NUM
+  // NOUN: the entry's plural flag (2: the plural forms of a proper or locale
+  // noun are allowed, and its meaning is already plural).
+  Code noun_plural_flag() const { return speech == pos::noun ? b6 : 0; }
   // The entry's kind byte whatever the part of speech: noun, pronoun or verb
   // kind, numeral sort, or an adjective's complement.
   Code entry_kind() const { return b2; }
