@@ -55,3 +55,35 @@ inline Elaborated elaborate_latin(const grammar::Lexicon& lex, const std::string
 }
 
 }  // namespace kelvo::testing
+
+#include "english/sentence_translator.h"
+
+namespace kelvo::testing {
+
+// The lines `latin` translates to, in order, and the run's parse log.
+struct Translated {
+  std::vector<std::string> lines;
+  std::vector<std::vector<english::EnglishWord>> words;
+  std::string log;
+  RecordingHost host;
+};
+
+inline void translate_latin(const grammar::Lexicon& lex, const std::string& latin,
+                            Translated& out, TranslationOptions opts = {}) {
+  opts.translate = true;
+  analysis::WordAnalyzer wa(lex, nullptr, opts);
+  english::SentenceTranslator handler(wa, [&](const english::TranslatedSentence& t) {
+    std::string line = t.english->text;
+    while (!line.empty() && (line.back() == '\n' || line.back() == ' ')) line.pop_back();
+    out.lines.push_back(line);
+    out.words.push_back(t.english->words);
+  });
+  WarningGate gate(out.host);
+  ParseLog log;
+  log.open_memory();
+  text::TranslationRun run(&lex, opts, gate, log);
+  run.run(latin + "\n", 0, handler);
+  out.log = log.text();
+}
+
+}  // namespace kelvo::testing
