@@ -21,9 +21,24 @@ SentenceTranslator::SentenceTranslator(analysis::WordAnalyzer& analyzer, Sink si
       out_(std::make_unique<OutputWords>()) {}
 
 void SentenceTranslator::analyse(text::SentenceWords& words, text::RunContext& run) {
+  // A sentence too short to translate still reaches the sink, without English.
+  if (!run.rerun) finish();
   sentence_ = nullptr;
   scratch_ = nullptr;
   syntax_.analyse(words, run);
+  if (!sentence_ || !scratch_) return;
+  result_.analysed = sentence_;
+  result_.choices.assign(sentence_->tokens.size(), syntax::WordChoice{});
+  syntax::word_choices(words, *scratch_, result_.choices);
+  pending_ = true;
+}
+
+void SentenceTranslator::finish() {
+  if (!pending_) return;
+  pending_ = false;
+  if (!sink_ || !sentence_) return;
+  result_.english = nullptr;
+  sink_(result_);
 }
 
 void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext& run) {
@@ -80,11 +95,9 @@ void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext&
   if (final_polish_) final_polish_(composed_.text);
   run.log.write(composed_.text);
 
+  pending_ = false;
   if (sink_) {
-    result_.analysed = sentence_;
     result_.english = &composed_;
-    result_.choices.assign(sentence_->tokens.size(), syntax::WordChoice{});
-    syntax::word_choices(words, *scratch_, result_.choices);
     sink_(result_);
   }
 }

@@ -25,7 +25,8 @@ inline constexpr const char* kFinalOutputMessage = "Final output...\n";
 // One translated sentence as the caller sees it.
 struct TranslatedSentence {
   const analysis::AnalysedSentence* analysed = nullptr;  // tokens and candidates
-  const Composed* english = nullptr;                      // text, words and their positions
+  const Composed* english = nullptr;                      // null: the sentence was not translated
+                                                          // (fewer than two tokens)
   std::vector<syntax::WordChoice> choices;                // per token: the chosen candidate
 };
 
@@ -41,6 +42,8 @@ class SentenceTranslator : public text::SentenceHandler {
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
   void translate(text::SentenceWords& words, text::RunContext& run) override;
   void area_report(text::RunContext& run) override;
+  // After the run: hands over a last sentence that was read but not translated.
+  void finish();
 
   // The passes that later work fills in: no standard phrases and no final
   // polish by default; polishing is basic_polish.
@@ -65,6 +68,7 @@ class SentenceTranslator : public text::SentenceHandler {
   std::vector<int> areas_;
   Composed composed_;
   TranslatedSentence result_;
+  bool pending_ = false;  // the last sentence read has not reached the sink yet
 };
 
 }  // namespace kelvo::english

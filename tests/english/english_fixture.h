@@ -73,6 +73,7 @@ inline void translate_latin(const grammar::Lexicon& lex, const std::string& lati
   opts.translate = true;
   analysis::WordAnalyzer wa(lex, nullptr, opts);
   english::SentenceTranslator handler(wa, [&](const english::TranslatedSentence& t) {
+    if (!t.english) return;
     std::string line = t.english->text;
     while (!line.empty() && (line.back() == '\n' || line.back() == ' ')) line.pop_back();
     out.lines.push_back(line);
@@ -83,6 +84,7 @@ inline void translate_latin(const grammar::Lexicon& lex, const std::string& lati
   log.open_memory();
   text::TranslationRun run(&lex, opts, gate, log);
   run.run(latin + "\n", 0, handler);
+  handler.finish();
   out.log = log.text();
 }
 
