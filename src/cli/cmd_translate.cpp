@@ -40,6 +40,7 @@ int cmd_translate(const std::vector<std::string>& in_args) {
   options.translate = true;
   RunOutputs outputs;
   outputs.senses = false;  // the JSON prints each meaning whole
+  outputs.sentences = json;  // the text needs only the English
   want_log(outputs, options, log_path);
   std::vector<Unit> units;
   int status = read_units(l.cli, lines, units);

@@ -87,11 +87,9 @@ void pronoun_form(WordEnglish& e, const WordAnalysis& a) {
     t = "these";
   } else if (plural && t == "that") {
     t = "those";
-  } else if (plural && !(t == "who" || t == "which" || t == "what" || t == "whom" || t == "we" ||
-                         t == "they" || t == "you" || t == "us" || t == "them" || t == "I" ||
-                         ends_with(t, "self") || ends_with(t, "selves") || t.find(' ') != std::string::npos)) {
-    add_suffix(e, "+s");
   }
+  // Other pronouns keep their English as it is: "+s" would make "sames",
+  // "whos", "anyones".
 }
 
 // Whether a subjunctive verb follows p in its clause before the next CONJ.

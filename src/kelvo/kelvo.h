@@ -84,7 +84,8 @@ struct Translation {
 
 // What a run writes beside the analysis; both off by default.
 struct RunOutputs {
-  bool sentences = true;  // off: only the listing or the log is wanted
+  bool sentences = true;  // off: only the listing or the log is wanted (translate():
+                          // only the English, without the Latin tokens and readings)
   bool senses = true;     // off: each reading's meaning is not split into senses
   bool listing = false;
   bool log = false;

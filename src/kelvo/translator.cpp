@@ -59,8 +59,10 @@ struct Translator::Impl {
 
   void keep_translation(const english::TranslatedSentence& t) {
     TranslatedSentence out;
-    out.latin = analysis::to_public_sentence(*t.analysed, analyzer, outputs.senses);
-    aligner->align(out.latin);
+    if (outputs.sentences) {
+      out.latin = analysis::to_public_sentence(*t.analysed, analyzer, outputs.senses);
+      aligner->align(out.latin);
+    }
     if (t.english) {
       std::string_view text = t.english->text;
       while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);

@@ -52,6 +52,8 @@ TEST(SenseShaper, OneSenseWithItsHeadInBaseForm) {
       {"court of justice; tribunal", {noun}, "court of justice [court]"},
       {"riches;", {noun}, "riches [riches] nohead plural"},
       {"Gaul; the Gauls", {noun}, "Gaul [Gaul]"},
+      {"Germans;", {noun}, "Germans [Germans] plural"},
+      {"Belgae;", {noun}, "Belgae [Belgae] plural"},
       {"frobnicate;", {verb}, "frobnicate [frobnicate] nohead"},          // counted, still rendered
   };
   for (const Case& c : cases) EXPECT_EQ(shaped(c.raw, c.entry, w), c.out) << c.raw;

@@ -96,7 +96,9 @@ Candidate try_alternative(std::string alt, const EntryFacts& e, const EnglishWor
       alt.replace(c.parts.head_begin, c.parts.head_length, single);
       c.parts = find_sense_parts(alt, pos::noun);
       lower = single;
-    } else if (ends_plural(lower) && !is_ascii_upper(head[0])) {
+    } else if (ends_plural(lower) ||
+               (is_ascii_upper(head[0]) && lower.size() > 3 && lower.ends_with("ae"))) {
+      // "riches"; a people named in the plural ("Germans", "Belgae").
       c.plural = true;
     }
     c.fits = words.empty() || is_ascii_upper(head[0]) || words.is_noun(lower);
