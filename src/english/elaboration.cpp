@@ -117,14 +117,72 @@ bool clause_is_question(const SentenceInput& in, int p) {
 
 // A verb is linked to its subject and to its object alike: its subject is
 // the linked word in the nominative (a removed one passes to the next link).
-int subject_of(const SentenceInput& in, const WordAnalysis& verb) {
+bool compound_pair(const SentenceInput& in, int verb, int part);
+
+int subject_of(const SentenceInput& in, int verb_index) {
+  const WordAnalysis& verb = in.at(verb_index);
   for (int k = 0; k < 3; ++k) {
     int j = linked(in, verb, k);
     if (j < 0 || !live(in.at(j).speech)) continue;
+    if (compound_pair(in, verb_index, j)) continue;  // the verb's own participle
     const WordAnalysis& w = in.at(j);
     if (w.grammatical_case() == gcase::nom || w.speech == pos::verb) return j;
   }
   return -1;
+}
+
+bool linked_pair(const WordAnalysis& a, int ai, const WordAnalysis& b, int bi) {
+  for (int k = 0; k < 3; ++k)
+    if (a.link(k) == bi || b.link(k) == ai) return true;
+  return false;
+}
+
+// A perfect participle and the form of "be" it is read with as one verb
+// ("facta est", "dictum erat", "secutus est"): linked by the sentence
+// passes, or side by side with the participle in the nominative and the same
+// number.
+bool compound_pair(const SentenceInput& in, int verb, int part) {
+  if (verb < 0 || part < 0) return false;
+  const WordAnalysis& v = in.at(verb);
+  const WordAnalysis& q = in.at(part);
+  if (v.speech != pos::verb || v.verb_kind() != verb_kind::to_be) return false;
+  if (q.speech != pos::vpar || q.tense() != tense::perf) return false;
+  if (linked_pair(v, verb, q, part)) return true;
+  const int gap = v.position.get() - q.position.get();
+  return (gap == 1 || gap == -1) && q.grammatical_case() == gcase::nom &&
+         (v.mood() == mood::inf || q.number() == v.number());
+}
+
+// The participle read with the "be" verb at analysis `verb`, or -1.
+int compound_participle(const SentenceInput& in, int verb) {
+  const int p = in.at(verb).position.get();
+  for (int q = p - 3; q <= p + 3; ++q) {
+    int c = in.chosen(q);
+    if (c >= 0 && compound_pair(in, verb, c)) return c;
+  }
+  return -1;
+}
+
+// The "be" verb a participle is read with, or -1.
+int compound_verb(const SentenceInput& in, int part) {
+  const int p = in.at(part).position.get();
+  for (int q = p - 3; q <= p + 3; ++q) {
+    int c = in.chosen(q);
+    if (c >= 0 && compound_pair(in, c, part) && compound_participle(in, c) == part) return c;
+  }
+  return -1;
+}
+
+// The tense of the compound: "est" with a perfect participle is a perfect,
+// "erat" a pluperfect, "erit" a future perfect.
+Code compound_tense(Code be_tense) {
+  switch (be_tense) {
+    case tense::impf: return tense::plup;
+    case tense::fut: return tense::futp;
+    case tense::plup: return tense::plup;
+    case tense::futp: return tense::futp;
+    default: return tense::perf;
+  }
 }
 
 bool latin_is(const WordAnalysis& a, std::string_view form) {
@@ -225,15 +283,33 @@ void elaborate_position(const SentenceInput& in, int p, std::string& slot) {
     }
     case pos::verb: {
       SubjectFacts subject;
-      int s = subject_of(in, a);
+      int s = subject_of(in, c);
       if (s >= 0 && live(in.at(s).speech)) {
         const WordAnalysis& sa = in.at(s);
         subject = SubjectFacts{true, sa.speech, sa.noun_kind(), sa.gender()};
       }
-      build_verb_phrase(e.text, a, in.single_word ? 0 : subject_count(in, c), subject, slot);
+      const int count = in.single_word ? 0 : subject_count(in, c);
+      const int part = in.single_word ? -1 : compound_participle(in, c);
+      if (part >= 0) {
+        // One verb phrase from the participle's meaning in the compound tense.
+        const WordAnalysis& q = in.at(part);
+        WordAnalysis compound = a;
+        compound.set_verb_kind(q.verb_kind());
+        compound.set_tense(compound_tense(a.tense()));
+        const Code k = q.verb_kind();
+        compound.set_voice(k == verb_kind::dep || k == verb_kind::semidep ? voice::active
+                                                                           : voice::passive);
+        const analysis::Candidate* qc = in.candidate(part);
+        WordEnglish qe = qc ? word_english(in.wa, *qc, in.area)
+                            : english_from_text(q.meaning_text(), q.speech);
+        build_verb_phrase(qe.text, compound, count, subject, slot);
+        break;
+      }
+      build_verb_phrase(e.text, a, count, subject, slot);
       break;
     }
     case pos::vpar: {
+      if (!in.single_word && compound_verb(in, c) >= 0) break;  // its verb phrase says it
       slot = adjective_prefix(in, a, p, a.grammatical_case());
       if (a.mood() == mood::ger)
         slot += slot.empty() ? "the RTB " : "RTB ";

@@ -35,6 +35,20 @@ TEST(Elaboration, VerbPhrasesAndTheirSubjects) {
   EXPECT_EQ(g.of("amauit"), "s/he/it has ^love+ed");
 }
 
+// A perfect participle and its form of "be" make one verb phrase in the
+// perfect, pluperfect or future perfect; the participle's own slot is empty.
+TEST(Elaboration, CompoundTensesOfThePassiveAndDeponents) {
+  REQUIRE_REAL_LEXICON(lex);
+  auto e = elaborate_latin(*lex, "Puella laudata est.");
+  EXPECT_EQ(e.of("laudata"), "");
+  EXPECT_NE(e.of("est").find("^recommend+ed"), std::string::npos) << e.of("est");
+  EXPECT_EQ(e.of("est").substr(0, 4), "was ") << e.of("est");
+  auto f = elaborate_latin(*lex, "Hoc dictum erat.");
+  EXPECT_EQ(f.of("erat").substr(0, 9), "had been ") << f.of("erat");
+  auto g = elaborate_latin(*lex, "Eum secutus est.");
+  EXPECT_EQ(g.of("est"), "s/he/it has ^follow+ed");
+}
+
 TEST(Elaboration, ComparisonAndUnknownWords) {
   REQUIRE_REAL_LEXICON(lex);
   auto e = elaborate_latin(*lex, "Miles fortius pugnat.");

@@ -44,6 +44,8 @@ TEST(SenseShaper, OneSenseWithItsHeadInBaseForm) {
       {"(w/ABL) make use of; make war upon;", {verb}, "make use of [make]"},
       {"w/DAT be fond of; love;", {verb}, "love [love]"},                 // notes are passed over
       {"to carry away;", {verb}, "carry away [carry] +away"},
+      {"look/see into being; make;", {verb}, "look [look]"},       // a choice of verbs: the first
+      {"look/see at", {verb}, "look at [look] +at"},
       {"it rains;", {verb, true}, "rain [rain]"},                          // an impersonal's "it" goes
       {"one pities;", {verb, true}, "pity [pity]"},
       {"land surveyors;", {noun}, "land surveyor [surveyor]"},            // plural glosses singular

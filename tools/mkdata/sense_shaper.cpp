@@ -115,10 +115,31 @@ Candidate try_alternative(std::string alt, const EntryFacts& e, const EnglishWor
 
 }  // namespace
 
+// "create/bring into being/make": a verb whose first sense opens with a
+// choice of verbs reads best as the first verb alone, because the words after
+// the choice may belong to its last option only.
+std::string first_verb_of_choice(std::string_view raw, const EnglishWords& words) {
+  std::string_view sense = raw.substr(0, raw.find_first_of(";,("));
+  std::size_t slash = sense.find('/');
+  if (slash == std::string_view::npos || words.empty()) return {};
+  std::string first(trim(sense.substr(0, slash)));
+  if (first.empty() || first.find(' ') != std::string::npos || !words.is_verb(first)) return {};
+  // One word after the choice ("look/see at", "place/put together") belongs
+  // to every option; a longer phrase only to the last.
+  std::string_view after = sense.substr(slash);
+  std::size_t blank = after.find(' ');
+  if (blank == std::string_view::npos) return {};
+  std::vector<std::string_view> tail = split_words(after.substr(blank));
+  return tail.size() >= 2 ? first : std::string();
+}
+
 SenseRecord shape_sense(std::string_view raw_meaning, const EntryFacts& entry,
                         const EnglishWords& words) {
   SenseRecord r{};
   std::vector<std::string> alts = sense_alternatives(raw_meaning);
+  if (entry.speech == pos::verb && !entry.impersonal)
+    if (std::string v = first_verb_of_choice(raw_meaning, words); !v.empty())
+      alts.insert(alts.begin(), std::move(v));
   Candidate chosen;
   bool have = false;
   for (const std::string& a : alts) {
