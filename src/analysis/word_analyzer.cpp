@@ -11,6 +11,14 @@ using namespace grammar;
 
 namespace {
 
+// The i-, e- and eius- stems of idem (pronoun declension 4 2) are only words
+// with their tackon -dem, which the tackon rule reads; alone they are "is,
+// ea, id" and must not read "the same".
+bool stem_needs_dem(const DictEntry& e) {
+  return (e.speech & 0x1F) == pos::pron && e.which == 4 && e.variant == 2 &&
+         !e.stem_text().ends_with("dem");
+}
+
 void note(AnalysisContext& ctx, const char* text) {
   if (ctx.log) ctx.log->write(text);
   if (ctx.warnings) ctx.warnings->warn(text);
@@ -412,6 +420,7 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
     for (const DictEntry& entry : entries) {
       if (entry.area() == grammar::kBotanyAreaCode && !options_.botany) continue;
       if (accept && !accept(entry, accept_data)) continue;
+      if (!accept && stem_needs_dem(entry)) continue;
       if (options_.age == Age::medieval && entry.age >= 7 && entry.age <= 10) continue;
       if (previous && same_entry(*previous, entry)) continue;
       previous = &entry;

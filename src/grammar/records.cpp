@@ -106,17 +106,6 @@ bool tackon_tense(const WordAnalysis& a) {
 
 }  // namespace
 
-Code WordAnalysis::grammatical_case() const {
-  if (is_nominal(speech)) return b3;
-  if (speech == pos::prep) return b1;
-  if (speech == pos::tackon && !tackon_tense(*this)) return b3;
-  return 0;
-}
-Code WordAnalysis::number() const {
-  if (is_nominal(speech)) return b4;
-  return speech == pos::verb ? b7 : 0;
-}
-Code WordAnalysis::gender() const { return is_nominal(speech) ? b5 : 0; }
 Code WordAnalysis::comparison() const {
   if (adjective_like(speech)) return b6;
   return adverb(speech) ? stem_key : 0;

@@ -283,6 +283,20 @@ struct WordAnalysis {
   }
 };
 
+// The accessors the sentence passes call most, inline.
+inline Code WordAnalysis::grammatical_case() const {
+  if (is_nominal(speech)) return b3;
+  if (speech == pos::prep) return b1;
+  // A tackon that carries a verb's tense (bytes 6/7 = 7/2) has no case.
+  if (speech == pos::tackon && !(b7 == 2 && b6 == pos::verb)) return b3;
+  return 0;
+}
+inline Code WordAnalysis::number() const {
+  if (is_nominal(speech)) return b4;
+  return speech == pos::verb ? b7 : 0;
+}
+inline Code WordAnalysis::gender() const { return is_nominal(speech) ? b5 : 0; }
+
 // Writes a meaning into an analysis: at most 24 characters; a longer text is cut
 // and "*" put in its 25th place.
 void set_analysis_meaning(WordAnalysis& a, std::string_view text);

@@ -35,6 +35,9 @@ struct Survey {
 
 bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
 
+// How far back a relative pronoun's antecedent is looked for.
+constexpr int kAntecedentReach = 8;
+
 // --- The start of the choice -------------------------------------------
 
 // The person and number most of the sentence's verbs share (0 on a tie).
@@ -89,6 +92,10 @@ int sense_context(const SentenceView& s) {
     for (int i = s.first_of(p); i < s.end_of(p); ++i) {
       if (!s.is(i, pos::noun)) continue;
       std::string_view m = s.meaning(i);
+      if (!m.empty() && m[0] == '~') m.remove_prefix(1);
+      // Both lists begin with these letters only.
+      if (m.empty() || std::string_view("abcdfhmnpstw").find(m[0]) == std::string_view::npos)
+        continue;
       if (begins_with_any(m, {"air", "breeze", "branch", "bush", "feather", "head", "medicine",
                               "nature", "noise", "sky", "soul", "water"})) {
         ++air;
@@ -105,12 +112,13 @@ int sense_context(const SentenceView& s) {
   return air + money > 0 ? 2 : 0;
 }
 
-// Whether the sentence speaks to someone: a form of tu or vos, or a word
-// read only as a second-person verb. Without that a second-person reading
-// ("amare" you are loved, "turbas" you disturb) is the unlikely one.
-bool addresses_someone(const SentenceView& s) {
+// Whether the sentence has a speaker (person 1) or speaks to someone
+// (person 2): a form of ego or nos, tu or vos, or a word read only as a verb
+// of that person. Without one, a first- or second-person reading ("amare" you
+// are loved, "turbas" you disturb, "uocem" let me call) is the unlikely one.
+bool person_present(const SentenceView& s, int person) {
   for (int p = 0; p < s.positions(); ++p) {
-    int readings = 0, second = 0;
+    int readings = 0, of_person = 0;
     for (int i = s.first_of(p); i < s.end_of(p); ++i) {
       if (!s.live(i)) continue;
       ++readings;
@@ -118,12 +126,13 @@ bool addresses_someone(const SentenceView& s) {
       if (a.speech == pos::pron) {
         const int d = a.declension.get();
         std::string_view t = a.latin_text();
-        if (d == kDeclTu || (d == kDeclPlural && !t.empty() && (t[0] == 'u' || t[0] == 'U')))
-          return true;
+        const bool v = !t.empty() && (t[0] == 'u' || t[0] == 'U');
+        if (person == 2 && (d == kDeclTu || (d == kDeclPlural && v))) return true;
+        if (person == 1 && (d == kDeclEgo || (d == kDeclPlural && !v))) return true;
       }
-      if (a.speech == pos::verb && a.person() == 2) ++second;
+      if (a.speech == pos::verb && a.person() == person) ++of_person;
     }
-    if (readings > 0 && second == readings) return true;
+    if (readings > 0 && of_person == readings) return true;
   }
   return false;
 }
@@ -137,6 +146,68 @@ bool says_or_gives(const WordAnalysis& a) {
 bool has_reading(const SentenceView& s, int p, Code speech) {
   for (int i = s.first_of(p); i < s.end_of(p); ++i)
     if (s.is(i, speech)) return true;
+  return false;
+}
+
+// Whether i's word has a live reading of part of speech `speech` in i's case
+// and number, from the same stem and ending.
+bool same_form_reading(const SentenceView& s, int i, Code speech) {
+  const WordAnalysis& a = s.at(i);
+  const int p = a.position.get();
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.is(j, speech) && s.at(j).grammatical_case() == a.grammatical_case() &&
+        s.at(j).number() == a.number() && s.latin(j) == a.latin_text())
+      return true;
+  return false;
+}
+
+// Whether a word of the relative pronoun i's gender and number stands in the
+// few words before it.
+bool antecedent(const SentenceView& s, int i) {
+  const WordAnalysis& a = s.at(i);
+  const int p = a.position.get();
+  for (int q = p - 1; q >= 0 && q >= p - kAntecedentReach; --q) {
+    for (int j = s.first_of(q); j < s.end_of(q); ++j) {
+      if (!s.live(j)) continue;
+      const WordAnalysis& w = s.at(j);
+      bool nominal = w.speech == pos::noun || w.speech == pos::pron || w.speech == pos::sadj ||
+                     w.speech == pos::adj || w.speech == pos::num || w.speech == pos::vpar;
+      if (!nominal || (a.number() != 0 && w.number() != 0 && w.number() != a.number())) continue;
+      const Code g = a.gender(), h = w.gender();
+      if (g == 0 || h == 0 || g == h || (g == gender::common && h != gender::neuter) ||
+          (h == gender::common && g != gender::neuter) ||
+          (g == gender::m_nt && h != gender::fem) || (h == gender::m_nt && g != gender::fem))
+        return true;
+    }
+  }
+  return false;
+}
+
+// Whether word p can be the neuter singular a relative "quod" refers to
+// (the ablative "eo" of "eo quod" cannot).
+bool neuter_antecedent(const SentenceView& s, int p) {
+  for (int j = s.first_of(p); j < s.end_of(p); ++j) {
+    if (!s.live(j)) continue;
+    const WordAnalysis& w = s.at(j);
+    bool nominal = w.speech == pos::noun || w.speech == pos::pron || w.speech == pos::sadj ||
+                   w.speech == pos::adj;
+    if (nominal && w.number() == number::sing &&
+        (w.gender() == gender::neuter || w.gender() == gender::m_nt) && w.latin_text() != "e.o")
+      return true;
+  }
+  return false;
+}
+
+bool person_noun(const WordAnalysis& a) {
+  return a.speech == pos::noun && a.noun_kind() == noun_kind::person;
+}
+
+// Whether a preposition (or the tackon cum) is linked to i.
+bool governed(const SentenceView& s, int i) {
+  for (int k = 0; k < 3; ++k) {
+    const int l = s.linked(i, k);
+    if (l >= 0 && (s.at(l).speech == pos::prep || s.at(l).speech == pos::tackon)) return true;
+  }
   return false;
 }
 
@@ -385,8 +456,12 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
       s.at(partner).grammatical_case() == gcase::gen)
     v += sc.slots[kObject] == partner ? 25 : 10;
   switch (a.speech) {
-    case pos::punct:
     case pos::conj:
+      // "quod" without a neuter word before it to refer to is "because" or
+      // "that" (dico quod, eo quod), not the relative pronoun.
+      if (a.latin_text() == "quod." && !neuter_antecedent(s, a.position.get() - 1)) v += 12;
+      return v;
+    case pos::punct:
     case pos::interj:
     case pos::tackon: return v;
     case pos::adv:
@@ -394,7 +469,7 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     case pos::prep: return v + (partner >= 0 ? 10 : -15);
     case pos::verb:
       if (a.mood() == mood::inf) return v + (sv.modal_pos >= 0 ? 8 : 2);
-      if (a.person() == 2 && !sc.addressed) v -= 12;
+      if ((a.person() == 2 && !sc.addressed) || (a.person() == 1 && !sc.speaker)) v -= 12;
       if (a.mood() == mood::imp) return v + (sv.verb_words > 1 ? -5 : 0);
       return v + (is_finite(a) ? 10 : 0);
     default: break;
@@ -421,8 +496,14 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     case gcase::dat:
       v += sv.dative_verbs > 0 || sc.dative_verb_pos >= 0 ? 10 : 0;
       if (a.speech == pos::pron && !has_reading(s, a.position.get() - 1, pos::prep)) v += 6;
+      if (person_noun(a) && !governed(s, i)) v += 6;
       break;
-    case gcase::abl: v += 4; break;
+    case gcase::abl:
+      v += 4;
+      // A person stands in the ablative with a preposition (a, cum); alone,
+      // its -o, -is form is the dative.
+      if (person_noun(a) && !governed(s, i)) v -= 6;
+      break;
     case gcase::voc: v += comma_or_o_before(s, a.position.get()) ? 0 : -12; break;
     case gcase::loc: {
       Code k = a.noun_kind();
@@ -433,8 +514,20 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
   }
   // An adjective with nothing to agree with: its adverb reading, if it has
   // one, is the likelier (vero, facile, multum).
-  if (a.speech == pos::adj && partner < 0)
-    v -= has_reading(s, a.position.get(), pos::adv) ? 25 : 8;
+  // An adjective standing as a noun ("boni", "omnes", "suum") is still the
+  // adjective: a noun reading of the very same form is its dictionary's
+  // substantive use.
+  if (a.speech == pos::adj && partner < 0) {
+    if (has_reading(s, a.position.get(), pos::adv))
+      v -= 25;
+    else if (!same_form_reading(s, i, pos::noun))
+      v -= 8;
+  }
+  // The noun reading of an adjective's very form (omnes, suum, boni) is the
+  // dictionary's substantive use of the adjective: the adjective is the reading.
+  if (a.speech == pos::noun && same_form_reading(s, i, pos::adj)) v -= 30;
+  // A relative pronoun refers back to a word of its gender and number.
+  if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel && !antecedent(s, i)) v -= 12;
   // A perfect participle beside a form of "be" makes a compound tense
   // ("factum est"), not a noun.
   if (a.speech == pos::vpar && a.tense() == tense::perf && be_nearby(s, a.position.get()))
@@ -615,7 +708,8 @@ void choose_analyses(SentenceView& s) {
   SyntaxScratch& sc = s.scratch;
   sc.dominant_verb_code = dominant_verb_code(s);
   sc.sense_context = sense_context(s);
-  sc.addressed = addresses_someone(s);
+  sc.addressed = person_present(s, 2);
+  sc.speaker = person_present(s, 1);
   sc.opus_est_position = -1;
   sc.chosen.fill(-1);
   sc.targeted.fill(0);

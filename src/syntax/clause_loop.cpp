@@ -352,7 +352,11 @@ int phrase_partner(SentenceView& s, int o, int r) {
 void link_prepositions(SentenceView& s, const Clause& cl) {
   int tracked = 0;
   for (int i = cl.first; i <= cl.last && tracked < 10; ++i) {
-    if (!s.is(i, pos::prep)) continue;
+    // A preposition, or the tackon cum of mecum, nobiscum (read before its
+    // host) with the case it brings.
+    const bool tackon_case = s.is(i, pos::tackon) && !s.at(i).coordination_marker() &&
+                             s.at(i).grammatical_case() != 0;
+    if (!s.is(i, pos::prep) && !tackon_case) continue;
     ++tracked;
     const Code c = s.at(i).grammatical_case();
     const int q = object_word(s, s.pos(i));
@@ -404,6 +408,18 @@ void coordinate_clause(SentenceView& s) {
     if (s.live(sc.verbs[k])) coordinate_verb(s, sc.verbs[k]);
 }
 
+// Two readings of one word that agree alike: same part of speech, pronoun
+// kind, case, number and gender, and no links yet.
+bool same_features(const SentenceView& s, int a, int b) {
+  const WordAnalysis& x = s.at(a);
+  const WordAnalysis& y = s.at(b);
+  return x.position.get() == y.position.get() && x.speech == y.speech &&
+         x.entry_kind() == y.entry_kind() && x.grammatical_case() == y.grammatical_case() &&
+         x.number() == y.number() && x.gender() == y.gender() && x.role_code() == y.role_code() &&
+         x.link(0) < 0 && y.link(0) < 0 && x.declension.get() == y.declension.get() &&
+         x.latin_text() == y.latin_text();
+}
+
 // Each nominal, adjective and participle looks for an agreeing neighbour,
 // after its word and then before it, trying the kinds of partner in order.
 void link_neighbours(SentenceView& s) {
@@ -411,41 +427,53 @@ void link_neighbours(SentenceView& s) {
   static constexpr Code kForNominal[] = {pos::sadj, pos::noun, pos::pron, pos::num, pos::adj,
                                          pos::vpar};
   static constexpr Code kForAdjective[] = {pos::noun, pos::pron, pos::sadj};
-  auto try_list = [&](const IndexList<kMaxClauseList>& list, const Code* kinds, int n) {
+  auto try_list = [&](const IndexList<kMaxClauseList>& list, std::span<const Code> kinds) {
+    int failed = -1;  // the last reading that found no partner
     for (int k = 0; k < list.count; ++k) {
       int i = list[k];
       if (!s.live(i) || s.at(i).link(0) >= 0) continue;
-      bool found = false;
-      for (int dir : {+1, -1})
-        for (int t = 0; t < n && !found; ++t)
-          found = find_partner(s, i, dir, kinds[t]) == PartnerResult::found;
+      // Readings of one word with the same form find what the last one found:
+      // after a failure the search is not repeated (quam has thirty readings).
+      if (failed >= 0 && same_features(s, failed, i)) continue;
+      bool found = find_partner(s, i, +1, kinds) == PartnerResult::found ||
+                   find_partner(s, i, -1, kinds) == PartnerResult::found;
+      failed = found ? -1 : i;
     }
   };
-  try_list(sc.nominals, kForNominal, 6);
-  try_list(sc.adjectives, kForAdjective, 3);
-  try_list(sc.participles, kForAdjective, 3);
+  try_list(sc.nominals, kForNominal);
+  try_list(sc.adjectives, kForAdjective);
+  try_list(sc.participles, kForAdjective);
+}
+
+constexpr int kMaxModifierGap = 6;
+
+bool adverb_reading(const SentenceView& s, int p) {
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.live(j) && adverb(s.at(j).speech)) return true;
+  return false;
 }
 
 // The nearest agreeing noun (or pronoun) of the clause for an adjective that
 // found none beside it: "magnam habet gloriam".
 int distant_partner(SentenceView& s, const Clause& cl, int i) {
-  int best = -1, best_gap = 1 << 20;
-  const int p = s.pos(i);
-  for (int j = cl.first; j <= cl.last; ++j) {
-    if (!s.live(j) || s.pos(j) == p) continue;
-    const WordAnalysis& w = s.at(j);
-    if (w.speech != pos::noun && w.speech != pos::sadj &&
-        !(w.speech == pos::pron && w.role_code() == 1))
-      continue;
-    if (w.grammatical_case() == 0 || !agree(s, i, j)) continue;
-    int gap = s.pos(j) - p;
-    gap = gap < 0 ? -2 * gap : 2 * gap - 1;  // a noun after its adjective a little first
-    if (gap < best_gap) {
-      best_gap = gap;
-      best = j;
+  const int p = s.pos(i), low = s.pos(cl.first), high = s.pos(cl.last);
+  // Nearest word first; at one distance the word after (the noun usually
+  // follows its adjective). Farther than a few words a match is more often
+  // chance than agreement.
+  for (int d = 1; d <= kMaxModifierGap && (p + d <= high || p - d >= low); ++d) {
+    for (int q : {p + d, p - d}) {
+      if (q < low || q > high || !s.may_agree_in_case(q, s.at(i).grammatical_case())) continue;
+      for (int j = s.first_of(q); j < s.end_of(q); ++j) {
+        if (!s.live(j)) continue;
+        const WordAnalysis& w = s.at(j);
+        if (w.speech != pos::noun && w.speech != pos::sadj &&
+            !(w.speech == pos::pron && w.role_code() == 1))
+          continue;
+        if (w.grammatical_case() != 0 && agree(s, i, j)) return j;
+      }
     }
   }
-  return best;
+  return -1;
 }
 
 // Whether a verb reading already has a subject linked to it.
@@ -478,11 +506,13 @@ void link_subject(SentenceView& s, const Clause& cl, int p, bool before) {
   if (verb < 0) return;
   int best = -1, best_verb = -1, best_cost = 1 << 20;
   const Stretch st = verb_stretch(s, cl.first, cl.last, verb);
+  const int from = before ? s.first_of(st.low) : s.first_of(p + 1);
+  const int to = before ? s.first_of(p) : s.end_of(st.high);
   for (int v = s.first_of(p); v < s.end_of(p); ++v) {
     if (!s.live(v) || !is_finite(s.at(v))) continue;
-    for (int n = cl.first; n <= cl.last; ++n) {
+    for (int n = from; n < to; ++n) {
       const int np = s.pos(n);
-      if ((before ? np >= p : np <= p) || np < st.low || np > st.high) continue;
+      if (np < st.low || np > st.high) continue;
       if (!subject_fits(s, n, v) || s.at(n).link(1) >= 0) continue;
       if (object_shaped_subject(s, cl.first, cl.last, n, v)) continue;
       const int cost = (before ? p - np : np - p) + (only_nominative(s, n) ? 0 : 4) +
@@ -538,6 +568,9 @@ void end_of_clause(SentenceView& s, const Clause& cl) {
     bool modifier = a.speech == pos::adj || a.speech == pos::vpar ||
                     (a.speech == pos::pron && a.role_code() == 4);
     if (!modifier || a.grammatical_case() == 0) continue;
+    // A form that is also an adverb (multum, facile, vero) is one when no
+    // noun beside it agrees: it is not joined to a noun farther away.
+    if (a.speech == pos::adj && adverb_reading(s, a.position.get())) continue;
     if (a.grammatical_case() == gcase::nom && a.gender() == gender::neuter &&
         a.speech != pos::pron)
       continue;  // a neuter predicate ("utile est") stands alone

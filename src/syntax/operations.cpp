@@ -214,8 +214,8 @@ bool drop_candidate(SentenceView& s, int i) {
     other = s.live(j) &&
             (s.scratch.relocated || s.at(j).grammatical_case() != gcase::voc);
   if (!other) return false;
+  s.strike(i);
   WordAnalysis& a = s.at(i);
-  a.speech = pos::deleted;
   a.set_link(0, a.link(1));
   a.set_link(1, -1);
   return true;

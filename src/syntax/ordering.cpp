@@ -1,5 +1,7 @@
 #include "syntax/ordering.h"
 
+#include <algorithm>
+
 namespace kelvo::syntax {
 
 using namespace grammar;
@@ -30,6 +32,33 @@ int speech_bonus(const WordAnalysis& a) {
   bonus &= 0x0F;
   if ((bonus == 2 && a.entry_kind() == 1) || a.entry_kind() == 2) --bonus;
   return bonus;
+}
+
+// Sorts records [start, end) by key, ties in place: the order is worked out
+// on indexes and the records moved once.
+void sort_run(text::SentenceWords& words, SyntaxScratch& scratch,
+              const std::array<int, text::kMaxAnalyses>& key, int start, int end) {
+  std::array<std::int16_t, text::kMaxAnalyses> order{};
+  const auto n = static_cast<std::size_t>(end - start);
+  for (std::size_t k = 0; k < n; ++k) order[k] = static_cast<std::int16_t>(start + static_cast<int>(k));
+  std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(n),
+                   [&](std::int16_t x, std::int16_t y) {
+                     return key[static_cast<std::size_t>(x)] < key[static_cast<std::size_t>(y)];
+                   });
+  auto& buffer = scratch.sort_buffer;
+  std::array<std::int16_t, text::kMaxAnalyses> token{}, candidate{};
+  for (std::size_t k = 0; k < n; ++k) {
+    const auto from = static_cast<std::size_t>(order[k]);
+    buffer[k] = words.analysis(order[k]);
+    token[k] = scratch.origin_token[from];
+    candidate[k] = scratch.origin_candidate[from];
+  }
+  for (std::size_t k = 0; k < n; ++k) {
+    const auto to = static_cast<std::size_t>(start) + k;
+    words.analysis(static_cast<int>(to)) = buffer[k];
+    scratch.origin_token[to] = token[k];
+    scratch.origin_candidate[to] = candidate[k];
+  }
 }
 
 }  // namespace
@@ -63,25 +92,18 @@ void order_candidates(text::SentenceWords& words, SyntaxScratch& scratch,
                       const TranslationOptions& options) {
   std::array<int, text::kMaxAnalyses> key{};
   const int n = scratch.count;
-  for (int i = 0; i < n; ++i) key[static_cast<std::size_t>(i)] =
-      ordering_score(words.analysis(i), options, options.area);
-  // Runs are a few records long: an insertion sort keeps ties in place and
-  // moves the records themselves.
+  for (int i = 0; i < n; ++i)
+    key[static_cast<std::size_t>(i)] = ordering_score(words.analysis(i), options, options.area);
   int start = 0;
   while (start < n) {
     int end = start + 1;
     const int p = words.analysis(start).position.get();
-    while (end < n && words.analysis(end).position.get() == p) ++end;
-    for (int i = start + 1; i < end; ++i) {
-      for (int j = i; j > start && key[static_cast<std::size_t>(j)] <
-                                       key[static_cast<std::size_t>(j - 1)]; --j) {
-        auto u = static_cast<std::size_t>(j), v = static_cast<std::size_t>(j - 1);
-        std::swap(words.analysis(j), words.analysis(j - 1));
-        std::swap(key[u], key[v]);
-        std::swap(scratch.origin_token[u], scratch.origin_token[v]);
-        std::swap(scratch.origin_candidate[u], scratch.origin_candidate[v]);
-      }
+    bool sorted = true;
+    while (end < n && words.analysis(end).position.get() == p) {
+      sorted = sorted && key[static_cast<std::size_t>(end - 1)] <= key[static_cast<std::size_t>(end)];
+      ++end;
     }
+    if (!sorted) sort_run(words, scratch, key, start, end);
     start = end;
   }
 }

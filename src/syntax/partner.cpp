@@ -72,6 +72,9 @@ bool candidate_fits(const SentenceView& s, int i, int j, Code want, int dir) {
   if (cs == pos::pron && (c.declension.get() == kDeclPlural || c.quis_clause()) &&
       a.speech != pos::prep)
     return false;
+  // A noun without case (an abbreviation such as "a." for annus) is no
+  // partner of a declined word.
+  if (cs == pos::noun && c.grammatical_case() == 0 && a.grammatical_case() != 0) return false;
   switch (a.speech) {
     case pos::noun:
       if (cs == pos::noun) {
@@ -238,9 +241,15 @@ bool pronoun_pair(const SentenceView& s, int a, int b) {
 }
 
 PartnerResult find_partner(SentenceView& s, int i, int dir, Code want, LinkMode mode) {
+  return find_partner(s, i, dir, std::span<const Code>(&want, 1), mode);
+}
+
+PartnerResult find_partner(SentenceView& s, int i, int dir, std::span<const Code> kinds,
+                           LinkMode mode) {
   if (!s.live(i)) return PartnerResult::stopped;
   const WordAnalysis& a = s.at(i);
   if (nominative_mismatch(s, a)) return PartnerResult::stopped;
+  if (a.speech == pos::noun && a.grammatical_case() == 0) return PartnerResult::stopped;
   int q = a.position.get() + dir;
   while (s.valid_pos(q)) {
     int f = s.first_live_of(q);
@@ -254,20 +263,36 @@ PartnerResult find_partner(SentenceView& s, int i, int dir, Code want, LinkMode 
     int f = s.first_live_of(q);
     if (f < 0 || s.at(f).speech == pos::punct) return PartnerResult::stopped;
   }
-  int failed = -1;
+  if (!s.may_agree_in_case(q, a.grammatical_case())) return PartnerResult::not_found;
+  // The first kind in the caller's order that has an agreeing reading wins;
+  // within a kind, the first such reading.
+  const int n = static_cast<int>(kinds.size());
+  int best = -1, best_rank = n, failed = -1;
   for (int j = s.first_of(q); j < s.end_of(q); ++j) {
-    if (!s.live(j) || !candidate_fits(s, i, j, want, dir)) continue;
+    if (!s.live(j)) continue;
+    const Code js = s.at(j).speech;
+    int rank = 0;
+    while (rank < best_rank &&
+           !(kinds[static_cast<std::size_t>(rank)] == js ||
+             (kinds[static_cast<std::size_t>(rank)] == pos::adj && js == pos::sadj)))
+      ++rank;
+    if (rank >= best_rank || !candidate_fits(s, i, j, kinds[static_cast<std::size_t>(rank)], dir))
+      continue;
     if (!agree(s, i, j)) {
       if (failed < 0) failed = j;
       continue;
     }
-    if ((a.speech == pos::pron || s.at(j).speech == pos::pron) && !pronoun_pair(s, i, j))
-      return PartnerResult::pronoun_mismatch;
-    if (mode == LinkMode::link) link_pair(s, i, j);
-    return PartnerResult::found;
+    best = j;
+    best_rank = rank;
   }
-  if (failed >= 0) note_failed_pair(s, i, failed);
-  return PartnerResult::not_found;
+  if (best < 0) {
+    if (failed >= 0) note_failed_pair(s, i, failed);
+    return PartnerResult::not_found;
+  }
+  if ((a.speech == pos::pron || s.at(best).speech == pos::pron) && !pronoun_pair(s, i, best))
+    return PartnerResult::pronoun_mismatch;
+  if (mode == LinkMode::link) link_pair(s, i, best);
+  return PartnerResult::found;
 }
 
 int coordinating_word(const SentenceView& s, int p, bool for_verb) {

@@ -2,6 +2,8 @@
 // "and", "or", "nor" between two conjuncts of one kind becomes a marker that
 // links them.
 #pragma once
+#include <span>
+
 #include "syntax/sentence_view.h"
 
 namespace kelvo::syntax {
@@ -19,6 +21,9 @@ enum class LinkMode : std::uint8_t { link, test };
 // analysis of part of speech `want` that agrees with i; with LinkMode::link
 // the two are linked to each other.
 PartnerResult find_partner(SentenceView& s, int i, int dir, grammar::Code want,
+                           LinkMode mode = LinkMode::link);
+// The same with several kinds of partner, tried in their order.
+PartnerResult find_partner(SentenceView& s, int i, int dir, std::span<const grammar::Code> kinds,
                            LinkMode mode = LinkMode::link);
 
 // Whether a pronoun can stand with its neighbour: personal and reflexive

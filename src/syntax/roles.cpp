@@ -1,5 +1,7 @@
 #include "syntax/roles.h"
 
+#include <algorithm>
+
 #include "syntax/operations.h"
 #include "syntax/partner.h"
 
@@ -48,6 +50,17 @@ bool after_preposition(const SentenceView& s, int n) {
   return false;
 }
 
+// A relative or interrogative pronoun (qui, quod, quid, cuius ...) opens a
+// clause of its own: it belongs to the verb after it.
+bool opens_clause(const WordAnalysis& a) {
+  if (a.speech != pos::pron) return false;
+  const Code k = a.pronoun_kind();
+  if (k == pronoun_kind::rel) return true;
+  std::string_view t = a.latin_text();
+  bool qu = t.starts_with("qu") || t.starts_with("cu");
+  return qu && (k == pronoun_kind::interr || k == pronoun_kind::indef);
+}
+
 // What a word is to the search for a verb's subject and object.
 enum class Barrier { none, before, after };
 
@@ -56,7 +69,7 @@ Barrier barrier(const SentenceView& s, int q) {
   if (f < 0) return Barrier::none;
   const WordAnalysis& a = s.at(f);
   if (a.speech == pos::conj) return Barrier::before;
-  if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel) return Barrier::after;
+  if (opens_clause(a)) return Barrier::after;
   for (int j = f; j < s.end_of(q); ++j)
     if (s.live(j) && !is_finite(s.at(j))) return Barrier::none;
   return Barrier::before;  // another finite verb
@@ -93,17 +106,22 @@ int distance(const SentenceView& s, int n, int v) {
 // The nearest live analysis in [first, last] that `fits`, by distance to v,
 // within the stretch of words that belongs to v's clause.
 template <typename Fits>
-int nearest(const SentenceView& s, int first, int last, int v, Fits fits) {
+int nearest(const SentenceView& s, int first, int last, int v, Fits fits,
+            int (*extra_cost)(const SentenceView&, int) = nullptr) {
   const Stretch st = verb_stretch(s, first, last, v);
   int best = -1, best_cost = 1 << 30;
-  for (int i = first; i <= last; ++i) {
-    if (!s.live(i) || i == v || s.pos(i) < st.low || s.pos(i) > st.high || !fits(i)) continue;
-    // Near the verb, common, and read first as this part of speech.
-    int rank = 0;
-    for (int j = s.first_of(s.pos(i)); j < i; ++j) rank += s.live(j) ? 1 : 0;
+  const int from = std::max(first, s.first_of(st.low));
+  const int to = std::min(last + 1, s.end_of(st.high));
+  int rank = 0;
+  for (int i = from; i < to; ++i) {
+    if (i == from || s.pos(i) != s.pos(i - 1)) rank = 0;
+    if (!s.live(i)) continue;
+    ++rank;  // live readings of the word up to this one
+    if (i == v || !fits(i)) continue;
     const int lead = s.first_live_of(s.pos(i));
-    int cost = distance(s, i, v) * 2 + 2 * effective_rarity(s, i) + 2 * rank +
-               (s.at(lead).speech != s.at(i).speech ? 15 : 0);
+    int cost = distance(s, i, v) * 2 + 2 * effective_rarity(s, i) + 2 * (rank - 1) +
+               (s.at(lead).speech != s.at(i).speech ? 15 : 0) +
+               (extra_cost ? extra_cost(s, i) : 0);
     if (cost < best_cost) {
       best_cost = cost;
       best = i;
@@ -138,9 +156,10 @@ bool object_shaped_subject(const SentenceView& s, int first, int last, int n, in
   if (!transitive(s.at(v)) && s.at(n).gender() != gender::neuter) return false;
   // Another word of the verb's stretch can be the object: n may be the subject.
   const Stretch st = verb_stretch(s, first, last, v);
-  for (int j = first; j <= last; ++j) {
+  const int to = std::min(last + 1, s.end_of(st.high));
+  for (int j = std::max(first, s.first_of(st.low)); j < to; ++j) {
     const int q = s.pos(j);
-    if (!s.live(j) || q == s.pos(n) || q == s.pos(v) || q < st.low || q > st.high) continue;
+    if (!s.live(j) || q == s.pos(n) || q == s.pos(v)) continue;
     const WordAnalysis& o = s.at(j);
     if (nominal_head(o) && o.grammatical_case() == gcase::acc && !after_preposition(s, j))
       return false;
@@ -207,10 +226,13 @@ void assign_roles(SentenceView& s, int first, int last) {
   int subject = -1;
   for (int v = s.first_of(vp); v < s.end_of(vp) && subject < 0; ++v) {
     if (!s.live(v) || (v != verb && !is_finite(s.at(v)))) continue;
-    int found = nearest(s, first, last, v, [&](int n) {
-      return subject_fits(s, n, v) && !after_preposition(s, n) &&
-             !object_shaped_subject(s, first, last, n, v);
-    });
+    int found = nearest(
+        s, first, last, v,
+        [&](int n) {
+          return subject_fits(s, n, v) && !after_preposition(s, n) &&
+                 !object_shaped_subject(s, first, last, n, v);
+        },
+        [](const SentenceView& sv, int n) { return may_be_accusative(sv, n) ? 8 : 0; });
     if (found >= 0) {
       subject = found;
       verb = v;

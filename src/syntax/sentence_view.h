@@ -58,17 +58,29 @@ class SentenceView {
     return valid_pos(p) ? scratch.word_first[static_cast<std::size_t>(p)] : 0;
   }
   int end_of(int p) const { return valid_pos(p) ? scratch.word_end[static_cast<std::size_t>(p)] : 0; }
-  int first_live_of(int p) const;
-  int live_count_of(int p) const;
+  int first_live_of(int p) const {
+    return valid_pos(p) ? scratch.first_live[static_cast<std::size_t>(p)] : -1;
+  }
+  int live_count_of(int p) const {
+    return valid_pos(p) ? scratch.live_count[static_cast<std::size_t>(p)] : 0;
+  }
+  // Whether word p has a reading that can agree in case with case c.
+  bool may_agree_in_case(int p, grammar::Code c) const {
+    if (!valid_pos(p)) return false;
+    const unsigned mask = scratch.case_mask[static_cast<std::size_t>(p)];
+    return c == 0 || c > 15 || (mask & ((1u << c) | 1u)) != 0;
+  }
   std::uint8_t& flags_of(int p) { return scratch.word_flags[static_cast<std::size_t>(p)]; }
   std::uint8_t flags_of(int p) const {
     return valid_pos(p) ? scratch.word_flags[static_cast<std::size_t>(p)] : std::uint8_t{0};
   }
 
-  // Recomputes the word ranges after records moved or positions changed.
+  // Recomputes the word ranges and live counts after records moved or
+  // positions changed.
   void index_words();
 
-  void strike(int i) { at(i).speech = grammar::pos::deleted; }
+  // Strikes analysis i out (speech 0), keeping the per-word counts in step.
+  void strike(int i);
   // Follows link k of i: the linked analysis, or -1 when empty or out of range.
   int linked(int i, int k) const {
     if (!valid(i)) return -1;

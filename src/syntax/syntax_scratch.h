@@ -70,6 +70,12 @@ struct SyntaxScratch {
   // Word ranges: the analyses of position p are [word_first[p], word_end[p]).
   std::array<std::int16_t, text::kMaxTokens> word_first{};
   std::array<std::int16_t, text::kMaxTokens> word_end{};
+  // Live readings per word and the first of them, kept in step with every strike.
+  std::array<std::int16_t, text::kMaxTokens> live_count{};
+  std::array<std::int16_t, text::kMaxTokens> first_live{};
+  // Cases among each word's readings (bit c for case c, bit 0 for none): a
+  // quick refusal before agreement is tested reading by reading.
+  std::array<std::uint16_t, text::kMaxTokens> case_mask{};
   // Word-class flags: 1 noun-like, 2 adjective-like, 4 PREP, 8 finite verb, 16 ADV.
   std::array<std::uint8_t, text::kMaxTokens> word_flags{};
   int positions = 0;  // N: the word positions of the sentence
@@ -80,6 +86,8 @@ struct SyntaxScratch {
   // analysis stored them, kept in step when records move.
   std::array<std::int16_t, text::kMaxAnalyses> origin_token{};
   std::array<std::int16_t, text::kMaxAnalyses> origin_candidate{};
+  // Room to reorder one word's records.
+  std::array<grammar::WordAnalysis, text::kMaxAnalyses> sort_buffer{};
   // Part of speech of each record before the passes (for the Details listing).
   std::array<grammar::Code, text::kMaxAnalyses> speech_before{};
 
@@ -130,6 +138,7 @@ struct SyntaxScratch {
   int opus_est_position = -1;
   int sense_context = 0;
   bool addressed = false;  // a form of tu or vos, or a second-person verb only
+  bool speaker = false;    // a form of ego or nos, or a first-person verb only
   int dominant_verb_code = 0;
   int person_code = 0;  // the clause's person from its verbs
 

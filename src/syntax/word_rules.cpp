@@ -68,7 +68,7 @@ static_assert(std::is_sorted(std::begin(kDropTable), std::end(kDropTable), row_l
 // Which analyses are looked up at all: most parts of speech by any text, a
 // few only by the texts the table holds for them.
 bool looked_up(const WordAnalysis& a) {
-  std::string_view t = a.latin_text();
+  const std::string_view t = a.latin_text();
   switch (a.speech) {
     case pos::noun:
     case pos::pron:
@@ -90,9 +90,17 @@ bool starts_alius(std::string_view t) { return t.starts_with("ali.") || t.starts
 
 }  // namespace
 
+// The longest text of the table: longer forms are not looked up.
+constexpr std::size_t kLongestDropText = [] {
+  std::size_t n = 0;
+  for (const DropRow& r : kDropTable) n = r.text.size() > n ? r.text.size() : n;
+  return n;
+}();
+
 bool fixed_drop(const WordAnalysis& a) {
-  if (!looked_up(a)) return false;
-  DropRow key{a.latin_text(), a.speech};
+  const std::string_view t = a.latin_text();
+  if (t.size() > kLongestDropText || !looked_up(a)) return false;
+  DropRow key{t, a.speech};
   return std::binary_search(std::begin(kDropTable), std::end(kDropTable), key, row_less);
 }
 

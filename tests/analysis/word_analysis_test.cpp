@@ -136,6 +136,23 @@ TEST(WordAnalysis, ImpersonalVerbsHaveNoFirstOrSecondPerson) {
     if (lemma(wa, c) == "oportet") ADD_FAILURE() << kelvo::testing::report_of(c.analysis);
 }
 
+// The stems of idem stand only with their -dem: "eius" is a form of is, ea,
+// id and never "the same"; "eiusdem" still is.
+TEST(WordAnalysis, IdemOnlyWithItsDem) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  auto eius = analyse(wa, "eius");
+  ASSERT_FALSE(eius.empty());
+  for (const auto& c : eius) EXPECT_NE(c.analysis.declension.get(), 0x42) << c.analysis.latin_text();
+  std::vector<Candidate> out;
+  AnalysisContext ctx;
+  analyse_word(wa, "eiusdem", false, false, out, ctx);
+  bool same = false;
+  for (const auto& c : out) same = same || c.analysis.declension.get() == 0x42;
+  EXPECT_TRUE(same);
+}
+
 // Every principal part of every dictionary entry analyses back to its entry.
 TEST(WordAnalysis, CitationRoundTripOverTheWholeDictionary) {
   REQUIRE_REAL_LEXICON(lex);

@@ -154,6 +154,22 @@ TEST(ClauseAnalysis, TheFiftiethClauseEndsTheSentence) {
   EXPECT_EQ(log.find("Too many clauses"), std::string::npos);
 }
 
+TEST(ClauseAnalysis, AliusAliusReadsOneAndTheOther) {
+  REQUIRE_REAL_LEXICON(lex);
+  run_latin(*lex, "Alius alium laudat, alius uituperat.", Passes::clauses, [](const Probe& p) {
+    auto first = p.live("Alius");
+    ASSERT_FALSE(first.empty());
+    EXPECT_EQ(p.words.analysis(first[0]).meaning_text(), "one");
+  });
+  run_latin(*lex, "Neque hoc omnino uidit.", Passes::clauses, [](const Probe& p) {
+    auto neque = p.live("Neque"), omnino = p.live("omnino");
+    ASSERT_EQ(neque.size(), 1u);
+    ASSERT_EQ(omnino.size(), 1u);
+    EXPECT_EQ(p.words.analysis(neque[0]).meaning_text(), "not");
+    EXPECT_EQ(p.words.analysis(omnino[0]).meaning_text(), "at all");
+  });
+}
+
 TEST(ClauseAnalysis, CorrelativesAndQuamAfterMagis) {
   REQUIRE_REAL_LEXICON(lex);
   run_latin(*lex, "Et pueri et puellae magis currunt quam ambulant.", Passes::clauses,

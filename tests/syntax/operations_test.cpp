@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "syntax/clause_analysis.h"
 #include "syntax/partner.h"
+#include "syntax/sentence_analysis.h"
 #include "syntax_fixture.h"
 
 using namespace kelvo;
@@ -222,6 +224,42 @@ TEST(Coordination, QuamBetweenComparativesMeansThan) {
   SentenceView& s = t.view();
   ASSERT_TRUE(coordinate_nominal(s, a, nom));
   EXPECT_EQ(t.at(quam).meaning_text(), "than");
+}
+
+}  // namespace
+
+namespace {
+
+// A marker that loses a conjunct is its conjunction again.
+TEST(Coordination, AMarkerThatLostAConjunctIsAConjunctionAgain) {
+  HandTable t;
+  int a = t.add(0, N, "Gall.os", acc, P, gender::masc);
+  int et = t.add(1, pos::conj, "et.");
+  set_analysis_meaning(t.at(et), "and");
+  int b = t.add(2, N, "Belg.as", acc, P, gender::masc);
+  t.add(2, N, "Belg.ae", nom, P, gender::masc);
+  SentenceView& s = t.view();
+  ASSERT_TRUE(coordinate_nominal(s, a, acc));
+  s.strike(b);
+  clean_up_links(s);
+  EXPECT_EQ(t.at(et).speech, pos::conj);
+  EXPECT_EQ(t.at(et).link(0), -1);
+}
+
+// A table out of word order (word analysis restarted it at its limit) is
+// only ordered: no clause pass runs over it, and every word still gets a reading.
+TEST(SentenceAnalysis, ATableOutOfWordOrderIsLeftToTheOrdering) {
+  HandTable t;
+  t.add(0, N, "a.", nom);
+  t.add(1, N, "b.", nom);
+  t.add(0, N, "c.", acc);
+  t.view();
+  t.words().set_token_count(2);
+  SyntaxEnv env;
+  analyse_sentence(t.words(), t.options, t.scratch(), env);
+  EXPECT_EQ(t.scratch().clause_count, 0);
+  EXPECT_GE(t.scratch().chosen[0], 0);
+  EXPECT_GE(t.scratch().chosen[1], 0);
 }
 
 }  // namespace
