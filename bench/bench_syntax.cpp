@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,11 +24,16 @@ constexpr const char* kText = "caesar-bellum-gallicum-1.txt";
 
 std::string text_path() { return std::string(KELVO_SHARED_DIR) + "/corpus/" + kText; }
 
-struct RunFolder {
-  std::string dir = (fs::temp_directory_path() / "kelvo_bench_syntax").string();
-  RunFolder() { fs::create_directories(dir); }
-  text::RunFiles files() const { return {dir + "/temp.lat", dir + "/parser.txt"}; }
-};
+// The text read once; the run works in memory.
+const std::string& text() {
+  static std::string t = [] {
+    std::ifstream in(text_path(), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }();
+  return t;
+}
 
 TranslationOptions bench_options() {
   TranslationOptions o;
@@ -37,12 +44,12 @@ TranslationOptions bench_options() {
 }
 
 // Runs the text once through `handler`; returns the words analysed.
-int run_text(const grammar::Lexicon& lex, text::SentenceHandler& handler, const RunFolder& f) {
+int run_text(const grammar::Lexicon& lex, text::SentenceHandler& handler) {
   RecordingHost host;
   WarningGate gate(host);
   ParseLog log;
-  text::TranslationRun run(&lex, bench_options(), gate, log, f.files());
-  return run.run(text_path(), 0, handler).file_word_count;
+  text::TranslationRun run(&lex, bench_options(), gate, log);
+  return run.run(text(), 0, handler).file_word_count;
 }
 
 void BM_TextThroughPasses(benchmark::State& state) {
@@ -59,8 +66,7 @@ void BM_TextThroughPasses(benchmark::State& state) {
       [&](const analysis::AnalysedSentence&, text::SentenceWords&, syntax::SyntaxScratch&) {
         ++sentences;
       });
-  RunFolder folder;
-  for (auto _ : state) words += run_text(*lex, handler, folder);
+  for (auto _ : state) words += run_text(*lex, handler);
   state.SetLabel(std::string(kText) + (passes == syntax::Passes::order     ? ", ordering only"
                                        : passes == syntax::Passes::clauses ? ", + clauses"
                                                                            : ", + choice"));
@@ -85,7 +91,7 @@ struct Snapshot {
 // Word analysis alone, keeping each sentence's table.
 class Recorder : public text::SentenceHandler {
  public:
-  explicit Recorder(const analysis::WordAnalyzer& wa) : tokens_(wa) {}
+  explicit Recorder(analysis::WordAnalyzer& wa) : tokens_(wa) {}
   void analyse(text::SentenceWords& w, text::RunContext& run) override {
     tokens_.analyse(w, run);
     Snapshot s;
@@ -111,8 +117,7 @@ void BM_SentencePassesAlone(benchmark::State& state) {
   }
   analysis::WordAnalyzer wa(*lex, nullptr, bench_options());
   Recorder recorder(wa);
-  RunFolder folder;
-  run_text(*lex, recorder, folder);
+  run_text(*lex, recorder);
   auto words = std::make_unique<text::SentenceWords>();
   auto scratch = std::make_unique<syntax::SyntaxScratch>();
   RecordingHost host;
