@@ -9,7 +9,7 @@ using grammar::pos::punct;
 namespace {
 
 constexpr grammar::Code kRemoved = grammar::pos::deleted_ai;
-constexpr grammar::Code kDoubleQuote = 5, kSingleQuote = 6;
+constexpr grammar::Code kDoubleQuote = 5, kSingleQuote = 6, kOpenBracket = 9;
 
 // The sentence text with the Latin position of each of its characters.
 struct Owned {
@@ -64,6 +64,7 @@ bool space_after(const std::vector<std::string>& s, const std::vector<SlotKind>&
   const std::string empty;
   const std::string& next = i + 1 < n ? s[static_cast<std::size_t>(i) + 1] : empty;
   if (me.speech == punct) {
+    if (me.punctuation == kOpenBracket) return false;  // "(" stays with what it opens
     if (me.punctuation == kDoubleQuote || me.punctuation == kSingleQuote) {
       bool& state = me.punctuation == kDoubleQuote ? dq : sq;
       state = !state;
@@ -77,7 +78,7 @@ bool space_after(const std::vector<std::string>& s, const std::vector<SlotKind>&
     grammar::Code pc = kinds[static_cast<std::size_t>(i) + 1].punctuation;
     if (pc == kDoubleQuote) return !dq;
     if (pc == kSingleQuote) return !sq;
-    return false;
+    return pc == kOpenBracket;  // a word and the "(" after it stand apart
   }
   return true;
 }

@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::array<std::string_view, 10> kReflexive{
     "", "", "", "", "myself", "yourself", "himself", "ourselves", "yourselves", "themselves"};
+constexpr std::array<std::string_view, 10> kPossessive{
+    "one's", "one's", "one's", "one's", "my", "your", "his", "our", "your", "their"};
 constexpr std::array<std::string_view, 10> kBe{"", "", "", "", "am", "are", "is", "are", "are",
                                                "are"};
 constexpr std::array<std::string_view, 10> kPronoun{"", "", "", "", "I ", "you ", "", "we ",
@@ -111,6 +113,10 @@ void build_verb_phrase(std::string_view meaning, const WordAnalysis& verb, int s
     text.append(kReflexive[static_cast<std::size_t>(p)]);
     while (!text.empty() && text.back() == ' ') text.pop_back();
   }
+  // "lose one's speech": the possessive of the person too.
+  if (std::size_t at = text.find("one's"); at != std::string::npos && p >= 4 &&
+                                           (at == 0 || text[at - 1] == ' '))
+    text.replace(at, 5, kPossessive[static_cast<std::size_t>(p)]);
   // 2. The head word, and the tail that follows the whole phrase.
   std::size_t space = text.find(' ');
   std::string head = "^";

@@ -54,6 +54,9 @@ TEST(Composition, SpacingAndPunctuation) {
   EXPECT_EQ(run({{"RTB loved"}, {"things"}, {".", kStop}}).text,
             "Requiring-to-be-loved things. \n\n");
   EXPECT_EQ(run({{"love!"}, {".", kStop}}).text, "love! \n\n");
+  // Brackets hold tight to what they enclose, with a blank outside them.
+  EXPECT_EQ(run({{"sins"}, {"(", 9}, {"he says"}, {")", 10}, {".", kStop}}).text,
+            "sins (he says). \n\n");
   EXPECT_EQ(run({{"a"}, {",", kComma}, {"b"}, {",", kComma}, {".", kStop}}).text, "a, b. \n\n");
 }
 

@@ -164,6 +164,7 @@ TEST(VerbPhrase, ReflexivesAndTails) {
       pick(pl1, {tense::pres, voice::active, mood::ind, 1, number::plur});
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(english_of(*a, "betake oneself"), "we betake ourselves");
+  EXPECT_EQ(english_of(*a, "lose one's speech"), "we lose our speech");
   auto sg3 = kelvo::testing::word_candidates(*lex, "spectavit");
   const WordAnalysis* b =
       pick(sg3, {tense::perf, voice::active, mood::ind, 3, number::sing});
