@@ -3,7 +3,7 @@ PREFIX  ?= /usr/local
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev \
-            whitakers-words-data whitakers-words \
+            whitakers-words-data whitakers-words wordnet-base \
             qt6-base-dev libgl-dev libegl-dev libxkbcommon-dev fonts-dejavu-core
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

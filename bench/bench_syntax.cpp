@@ -24,16 +24,16 @@ constexpr const char* kText = "caesar-bellum-gallicum-1.txt";
 
 std::string text_path() { return std::string(KELVO_SHARED_DIR) + "/corpus/" + kText; }
 
-// The text, read once.
-struct RunFolder {
-  std::string text;
-  RunFolder() {
+// The text read once; the run works in memory.
+const std::string& text() {
+  static std::string t = [] {
     std::ifstream in(text_path(), std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    text = ss.str();
-  }
-};
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }();
+  return t;
+}
 
 TranslationOptions bench_options() {
   TranslationOptions o;
@@ -44,12 +44,12 @@ TranslationOptions bench_options() {
 }
 
 // Runs the text once through `handler`; returns the words analysed.
-int run_text(const grammar::Lexicon& lex, text::SentenceHandler& handler, const RunFolder& f) {
+int run_text(const grammar::Lexicon& lex, text::SentenceHandler& handler) {
   RecordingHost host;
   WarningGate gate(host);
   ParseLog log;
   text::TranslationRun run(&lex, bench_options(), gate, log);
-  return run.run(f.text, 0, handler).file_word_count;
+  return run.run(text(), 0, handler).file_word_count;
 }
 
 void BM_TextThroughPasses(benchmark::State& state) {
@@ -66,8 +66,7 @@ void BM_TextThroughPasses(benchmark::State& state) {
       [&](const analysis::AnalysedSentence&, text::SentenceWords&, syntax::SyntaxScratch&) {
         ++sentences;
       });
-  RunFolder folder;
-  for (auto _ : state) words += run_text(*lex, handler, folder);
+  for (auto _ : state) words += run_text(*lex, handler);
   state.SetLabel(std::string(kText) + (passes == syntax::Passes::order     ? ", ordering only"
                                        : passes == syntax::Passes::clauses ? ", + clauses"
                                                                            : ", + choice"));
@@ -118,8 +117,7 @@ void BM_SentencePassesAlone(benchmark::State& state) {
   }
   analysis::WordAnalyzer wa(*lex, nullptr, bench_options());
   Recorder recorder(wa);
-  RunFolder folder;
-  run_text(*lex, recorder, folder);
+  run_text(*lex, recorder);
   auto words = std::make_unique<text::SentenceWords>();
   auto scratch = std::make_unique<syntax::SyntaxScratch>();
   RecordingHost host;

@@ -17,6 +17,9 @@ class Host {
   // OK/Cancel question; true for OK.
   virtual bool ask_ok_cancel(std::string_view text) = 0;
   virtual void status(std::string_view /*text*/) {}
+  // An information box with a title (never counted as a warning); a host
+  // without boxes shows it as it shows a warning.
+  virtual void information(std::string_view /*title*/, std::string_view text) { warning(text); }
   // Polled between sentences and in long loops; true when the user asked to stop.
   virtual bool escape_pressed() { return false; }
 };

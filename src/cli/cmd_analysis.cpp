@@ -12,6 +12,7 @@
 
 #include "base/paths.h"
 #include "cli/cli_host.h"
+#include "cli/analysis_run.h"
 #include "cli/cli_run.h"
 #include "cli/commands.h"
 #include "formats/analysis_export.h"
@@ -25,59 +26,6 @@ namespace kelvo::cli {
 
 namespace {
 
-// One host and one warning limit for the command's start-up.
-struct Loaded {
-  CliOptions cli;
-  CliHost host;
-  std::shared_ptr<const Engine> engine;
-  TranslationOptions options;
-};
-
-// Parses the shared flags and loads the engine; prints the error and gives
-// the exit status when that fails.
-int load(const char* command, std::vector<std::string> args, Loaded& out) {
-  auto cli = parse_cli_options(args);
-  if (!cli) {
-    std::fprintf(stderr, "kelvo %s: %s\n%s", command, cli.error().message.c_str(),
-                 option_flags_help());
-    return 2;
-  }
-  out.cli = *cli;
-  out.host.yes_to_pliny = out.cli.pliny;
-  auto folder = shell::ensure_user_folder(out.cli.home_dir);
-  if (!folder) {
-    std::fprintf(stderr, "kelvo: %s\n", folder.error().message.c_str());
-    return 2;
-  }
-  EngineConfig config;
-  config.data_dir = out.cli.data_dir;
-  config.home_dir = *folder;
-  config.pliny = out.cli.pliny;
-  config.high_speed_hash = out.cli.options.allow_hash;
-  auto engine = Engine::load(config);
-  if (!engine) {
-    std::fprintf(stderr, "kelvo: %s\n", engine.error().message.c_str());
-    return 2;
-  }
-  out.engine = *engine;
-  WarningGate gate(out.host);
-  for (const auto& m : out.engine->data().load_messages) gate.warn(m);
-  const std::string& rejected = out.engine->rejected_user_lines();
-  if (!rejected.empty()) std::fputs(rejected.c_str(), stderr);
-  out.options = out.cli.options;
-  apply_load_choices(*out.engine, out.options, out.host);
-  return 0;
-}
-
-void write_out(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
-
-// A piece of work: one input, or one line of it with --lines.
-struct Unit {
-  std::string input;  // the input's name, for messages
-  std::string text;
-  bool blank_line = false;
-};
-
 // What a unit leaves for printing. Sentences are turned into text as they
 // come, so that a unit waiting for its turn holds text, not readings.
 struct UnitResult {
@@ -86,109 +34,6 @@ struct UnitResult {
   std::vector<std::string> blocks;  // CoNLL-U sentences, numbered when printed
   Sentence gathered;                // with --lines: the line's sentences as one
 };
-
-// "-j N", "-jN" or "--jobs N"; 0 when absent.
-bool take_jobs(std::vector<std::string>& args, unsigned& jobs, const char* command) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string a = args[i], value;
-    if (a == "-j" || a == "--jobs") {
-      if (i + 1 >= args.size()) {
-        std::fprintf(stderr, "kelvo %s: %s needs a number\n", command, a.c_str());
-        return false;
-      }
-      value = args[i + 1];
-      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-    } else if (a.rfind("-j", 0) == 0 && a.size() > 2 && a[2] != '-') {
-      value = a.substr(2);
-      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
-    } else if (a.rfind("--jobs=", 0) == 0) {
-      value = a.substr(7);
-      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
-    } else {
-      continue;
-    }
-    char* end = nullptr;
-    unsigned long n = std::strtoul(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || n == 0 || n > 256) {
-      std::fprintf(stderr, "kelvo %s: -j takes a number from 1 to 256\n", command);
-      return false;
-    }
-    jobs = static_cast<unsigned>(n);
-    return true;
-  }
-  return true;
-}
-
-unsigned effective_jobs(unsigned jobs, const std::vector<Unit>& units) {
-  return std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(units.size())));
-}
-
-unsigned default_jobs() {
-  unsigned n = std::thread::hardware_concurrency();
-  return n == 0 ? 1 : n;
-}
-
-// Runs `work` over the units with `jobs` translators and hands each result to
-// `emit` in input order. Units go in batches so that memory stays bounded.
-template <typename Work, typename Emit>
-void run_units(const Loaded& l, const TranslationOptions& options, const RunOutputs& outputs,
-               std::vector<Unit>& units, unsigned jobs, Work work, Emit emit) {
-  jobs = effective_jobs(jobs, units);
-  std::vector<Translator> translators;
-  std::vector<CliHost> hosts(jobs);
-  translators.reserve(jobs);
-  for (unsigned k = 0; k < jobs; ++k) {
-    translators.emplace_back(l.engine, options, &hosts[k]);
-    translators.back().set_outputs(outputs);
-  }
-  const std::size_t batch = std::max<std::size_t>(64, std::size_t{jobs} * 16);
-  for (std::size_t first = 0; first < units.size(); first += batch) {
-    const std::size_t last = std::min(units.size(), first + batch);
-    std::vector<UnitResult> results(last - first);
-    auto worker = [&](unsigned k) {
-      for (std::size_t i = first + k; i < last; i += jobs)
-        work(translators[k], units[i], results[i - first]);
-    };
-    if (jobs == 1) {
-      worker(0);
-    } else {
-      std::vector<std::thread> threads;
-      for (unsigned k = 0; k < jobs; ++k) threads.emplace_back(worker, k);
-      for (auto& t : threads) t.join();
-    }
-    for (std::size_t i = first; i < last; ++i) {
-      units[i].text.clear();
-      units[i].text.shrink_to_fit();
-      if (!emit(units[i], results[i - first])) return;
-    }
-  }
-}
-
-// The inputs read whole; with `by_line` each line is a unit of its own.
-int read_units(const CliOptions& cli, bool by_line, std::vector<Unit>& units) {
-  int status = 0;
-  for (const auto& input : input_names(cli)) {
-    auto raw = read_input(input);
-    if (!raw) {
-      CliHost().warning(raw.error().message);
-      status = 1;
-      continue;
-    }
-    if (!by_line) {
-      units.push_back({input, std::move(*raw), false});
-      continue;
-    }
-    std::string_view text = *raw;
-    while (!text.empty()) {
-      std::size_t nl = text.find('\n');
-      std::string_view line = text.substr(0, nl);
-      text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
-      bool blank = line.find_first_not_of(" \t\r") == std::string_view::npos;
-      units.push_back({input, std::string(line) + "\n", blank});
-    }
-  }
-  return status;
-}
 
 }  // namespace
 
@@ -219,11 +64,7 @@ int cmd_info(const std::vector<std::string>& args) {
 int cmd_parse(const std::vector<std::string>& in_args) {
   std::vector<std::string> args = in_args;
   std::string log_path;
-  bool want_log = take_command_flag(args, "--log", &log_path);
-  if (want_log && log_path.empty()) {
-    std::fprintf(stderr, "kelvo parse: --log needs a file\n");
-    return 2;
-  }
+  if (!take_log_flag(args, "parse", log_path)) return 2;
   unsigned jobs = default_jobs();
   if (!take_jobs(args, jobs, "parse")) return 2;
   Loaded l;
@@ -233,20 +74,14 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   RunOutputs outputs;
   outputs.sentences = false;
   outputs.listing = true;
-  outputs.log = want_log;
-  if (want_log) {
-    ParseLog banner;
-    banner.open_memory();
-    shell::write_parse_log_banner(banner, options, std::time(nullptr));
-    outputs.log_banner = banner.text();
-  }
+  want_log(outputs, options, log_path);
   std::vector<Unit> units;
   int status = read_units(l.cli, false, units);
   std::string log_text;
   // One thread prints as it goes; several keep each input's output until its turn.
   const bool streaming = effective_jobs(jobs, units) == 1;
   install_interrupt_handler();
-  run_units(l, options, outputs, units, jobs,
+  run_units<UnitResult>(l, options, outputs, units, jobs,
             [&](Translator& tr, const Unit& u, UnitResult& r) {
               RunOutputs o = outputs;
               o.on_listing = [&r, streaming](std::string_view s) {
@@ -259,29 +94,9 @@ int cmd_parse(const std::vector<std::string>& in_args) {
               r.analysis = tr.analyse(u.text);
             },
             [&](const Unit& u, UnitResult& r) {
-              if (!r.analysis.ok()) {
-                CliHost().warning(not_text_message(u.input));
-                status = 1;
-                return true;
-              }
-              write_out(r.output);
-              log_text += r.analysis.log;
-              std::fflush(stdout);
-              return r.analysis.status != RunStatus::cancelled;
+              return print_unit(u, r.analysis, r.output, {}, status, log_text);
             });
-  if (want_log) {
-    std::string staging = log_path + ".tmp";
-    std::FILE* f = std::fopen(staging.c_str(), "wb");
-    bool ok = f && std::fwrite(log_text.data(), 1, log_text.size(), f) == log_text.size();
-    ok = f && std::fclose(f) == 0 && ok;
-    if (ok) ok = std::rename(staging.c_str(), log_path.c_str()) == 0;
-    if (!ok) {
-      std::remove(staging.c_str());
-      std::fprintf(stderr, "kelvo parse: cannot write %s\n", log_path.c_str());
-      return 1;
-    }
-  }
-  return status;
+  return save_log("parse", log_path, log_text) ? status : 1;
 }
 
 int cmd_analyze(const std::vector<std::string>& in_args) {
@@ -316,7 +131,7 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
   };
   const bool streaming = !lines && effective_jobs(jobs, units) == 1;
   install_interrupt_handler();
-  run_units(
+  run_units<UnitResult>(
       l, options, RunOutputs{}, units, jobs,
       [&](Translator& tr, const Unit& u, UnitResult& r) {
         if (u.blank_line) return;

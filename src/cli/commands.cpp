@@ -26,6 +26,7 @@ const Command kCommands[] = {
      cmd_parse},
     {"analyze", "the analyses for programs: --format json|conllu, --lines (a text a line)",
      cmd_analyze},
+    {"translate", "the English of each sentence (--lines: a line for a line; --format json; --log FILE)", cmd_translate},
 };
 
 void print_help() {

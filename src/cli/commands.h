@@ -13,5 +13,6 @@ int cmd_tokens(const std::vector<std::string>& args);
 int cmd_info(const std::vector<std::string>& args);
 int cmd_parse(const std::vector<std::string>& args);
 int cmd_analyze(const std::vector<std::string>& args);
+int cmd_translate(const std::vector<std::string>& args);
 
 }  // namespace kelvo::cli

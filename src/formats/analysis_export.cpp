@@ -262,6 +262,36 @@ std::string ud_feats(const Reading& r) {
   return out;
 }
 
+namespace {
+
+// One reading as a JSON object.
+void append_reading_json(std::string& out, const Reading& r, bool chosen) {
+  out += "{\"lemma\":";
+  append_json_string(out, r.lemma);
+  out += ",\"pos\":";
+  append_json_string(out, speech_name(code(r.part_of_speech)));
+  for (const auto& attr : attributes(r)) {
+    out += ",\"";
+    out += attr.key;
+    out += "\":";
+    append_json_string(out, attr.value);
+  }
+  out += ",\"analysis\":";
+  append_json_string(out, r.form);
+  out += ",\"meaning\":";
+  append_json_string(out, r.meaning);
+  out += ",\"source\":\"";
+  out += source_name(r.source);
+  out += "\"";
+  if (r.entry == EntrySource::user_dictionary) out += ",\"user_dictionary\":true";
+  if (chosen) out += ",\"chosen\":true";
+  out += ",\"rarity\":\"";
+  out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
+  out += "\",\"age\":" + std::to_string(r.age) + "}";
+}
+
+}  // namespace
+
 std::string sentence_to_json(const Sentence& s) {
   std::string out = "{\"text\":";
   append_json_string(out, s.text);
@@ -289,30 +319,41 @@ std::string sentence_to_json(const Sentence& s) {
       if (r.part_of_speech == PartOfSpeech::punctuation) continue;
       if (!first) out += ',';
       first = false;
-      out += "{\"lemma\":";
-      append_json_string(out, r.lemma);
-      out += ",\"pos\":";
-      append_json_string(out, speech_name(code(r.part_of_speech)));
-      for (const auto& attr : attributes(r)) {
-        out += ",\"";
-        out += attr.key;
-        out += "\":";
-        append_json_string(out, attr.value);
-      }
-      out += ",\"analysis\":";
-      append_json_string(out, r.form);
-      out += ",\"meaning\":";
-      append_json_string(out, r.meaning);
-      out += ",\"source\":\"";
-      out += source_name(r.source);
-      out += "\"";
-      if (r.entry == EntrySource::user_dictionary) out += ",\"user_dictionary\":true";
-      if (static_cast<int>(i) == t.chosen) out += ",\"chosen\":true";
-      out += ",\"rarity\":\"";
-      out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
-      out += "\",\"age\":" + std::to_string(r.age) + "}";
+      append_reading_json(out, r, static_cast<int>(i) == t.chosen);
     }
     out += "]}";
+  }
+  out += "]}";
+  return out;
+}
+
+std::string translation_to_json(const TranslatedSentence& t) {
+  std::string out = "{\"text\":";
+  append_json_string(out, t.latin.text);
+  out += ",\"english\":";
+  append_json_string(out, t.english);
+  out += ",\"words\":[";
+  for (std::size_t i = 0; i < t.words.size(); ++i) {
+    if (i) out += ',';
+    out += "{\"text\":";
+    append_json_string(out, t.words[i].text);
+    out += ",\"position\":" + std::to_string(t.words[i].position) + "}";
+  }
+  out += "],\"tokens\":[";
+  for (std::size_t i = 0; i < t.latin.tokens.size(); ++i) {
+    const Token& tok = t.latin.tokens[i];
+    if (i) out += ',';
+    out += "{\"position\":" + std::to_string(i) + ",\"form\":";
+    append_json_string(out, tok.text);
+    out += ",\"begin\":" + std::to_string(tok.begin) + ",\"end\":" + std::to_string(tok.end);
+    if (tok.punctuation) out += ",\"punctuation\":true";
+    const int c = i < t.chosen.size() ? t.chosen[i] : -1;
+    out += ",\"chosen\":";
+    if (!tok.punctuation && c >= 0 && static_cast<std::size_t>(c) < tok.readings.size())
+      append_reading_json(out, tok.readings[static_cast<std::size_t>(c)], false);
+    else
+      out += "null";
+    out += "}";
   }
   out += "]}";
   return out;

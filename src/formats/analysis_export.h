@@ -10,6 +10,11 @@ namespace kelvo::formats {
 // One JSON object (one line, no trailing newline) for a sentence.
 std::string sentence_to_json(const Sentence& s);
 
+// One JSON object (one line) for a translated sentence: its Latin, its
+// English word by word with the position of the Latin word each renders, and
+// every token with its offsets and its chosen reading (null when none).
+std::string translation_to_json(const TranslatedSentence& t);
+
 // A CoNLL-U block for a sentence (comment lines, one line per token, blank line).
 std::string sentence_to_conllu(const Sentence& s, int sentence_number);
 

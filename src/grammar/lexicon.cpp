@@ -130,6 +130,7 @@ class LexiconLoader {
     if (!is_sorted_by(lex_.uniques_,
                       [](const UniqueRecord& r) -> const auto& { return r.latin; }))
       return refuse(kUniquesFile, "records are not sorted by their Latin form");
+    load_senses();
     lex_.load_ms_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     return std::move(lex_);
@@ -294,6 +295,24 @@ class LexiconLoader {
     log_.write("Done.\n");
     note_table(kBotanyFile, lex_.botany_meanings_.size(),
                lex_.botany_meanings_.size() * sizeof(MeaningLine), true);
+  }
+
+  // Optional: without it sentences render the meanings as they stand. It
+  // writes no progress line, so the parse log of a run reads as before.
+  void load_senses() {
+    std::string path = path_in(dir_, kSensesFile);
+    if (!file_exists(path)) {
+      lex_.features_off_.push_back("sentence senses (senses.dat absent)");
+      return;
+    }
+    auto s = read_records(path, kSensesFile, kMaxSenses, lex_.files_, lex_.senses_);
+    if (!s || lex_.senses_.size() != lex_.meanings_.size() + lex_.uniques_.size()) {
+      lex_.features_off_.push_back("sentence senses (senses.dat does not match transl.dat and "
+                                   "uniques.dat)");
+      lex_.senses_ = {};
+      return;
+    }
+    note_table(kSensesFile, lex_.senses_.size(), lex_.senses_.size() * sizeof(SenseRecord), true);
   }
 
   void load_phonetics() {

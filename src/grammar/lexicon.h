@@ -29,6 +29,7 @@ inline constexpr std::size_t kMaxFinalPolish = 2'000;
 inline constexpr std::size_t kMaxPhonetics = 400'000;
 inline constexpr std::size_t kMaxAddons = 1'000;
 inline constexpr std::size_t kMaxUniques = 4'000;
+inline constexpr std::size_t kMaxSenses = kMaxMeanings + kMaxUniques;
 inline constexpr std::size_t kHashRecords = 1'172;
 inline constexpr std::size_t kHashWords = 326;
 
@@ -45,6 +46,7 @@ inline constexpr const char* kAddonsFile = "addons.dat";
 inline constexpr const char* kUniquesFile = "uniques.dat";
 inline constexpr const char* kHashFile = "fixedhashfile.dat";
 inline constexpr const char* kMedievalDictFile = "meddict.dat";
+inline constexpr const char* kSensesFile = "senses.dat";
 
 struct TableInfo {
   std::string file;
@@ -73,6 +75,14 @@ class Lexicon {
   std::span<const AddonRecord> addons() const { return addons_; }
   std::span<const UniqueRecord> uniques() const { return uniques_; }
   std::span<const HashRecord> hash_records() const { return hash_records_; }
+  // The sentence English of meaning line i and of unique u (null when the
+  // senses file was absent or does not match the tables).
+  const SenseRecord* meaning_sense(std::size_t i) const {
+    return i < meanings_.size() && !senses_.empty() ? &senses_[i] : nullptr;
+  }
+  const SenseRecord* unique_sense(std::size_t u) const {
+    return u < uniques_.size() && !senses_.empty() ? &senses_[meanings_.size() + u] : nullptr;
+  }
   // Slot 0 is the sentinel "-1"; slots 1..326 the words in ascending order.
   const std::vector<HashWord>& hash_words() const { return hash_words_; }
 
@@ -123,6 +133,7 @@ class Lexicon {
   std::span<const PhoneticRecord> phonetics_;
   std::span<const AddonRecord> addons_;
   std::span<const UniqueRecord> uniques_;
+  std::span<const SenseRecord> senses_;
   std::vector<HashRecord> hash_records_;
   std::vector<HashWord> hash_words_;
   std::string data_dir_;

@@ -179,6 +179,24 @@ struct FinalPolishRecord {
   std::uint8_t replacement_length;
 };
 
+// The English of one dictionary meaning as a sentence renders it (senses.dat,
+// one record per meaning line of transl.dat, then one per unique): a single
+// sense with no notes, its head word singular and in its base form, so that
+// the generator can inflect the head ("look at" -> "looked at", "son of god"
+// -> "sons of god").
+struct SenseRecord {
+  char text[56];
+  Code head_begin;       // 56: byte offset of the head word in text
+  Code head_length;      // 57: 0 when no word of the sense inflects
+  Code particle_length;  // 58: a verb's particle after the head ("at" of "look at"), with its blank
+  Code flags;            // 59: kSenseNoHead, kSensePlural
+  Code reserved[4];      // 60
+
+  std::string_view text_view() const { return field_view(text); }
+};
+inline constexpr Code kSenseNoHead = 1;   // the builder found no head it could inflect
+inline constexpr Code kSensePlural = 2;   // the head is an English plural already ("arms")
+
 // One candidate analysis of one input word.
 struct WordAnalysis {
   Code speech;        // 0: 0 struck out by grammar, 255 by the sense logic
@@ -225,6 +243,9 @@ struct WordAnalysis {
   Code pronoun_kind() const;      // PRON, PACK
   Code verb_kind() const;         // VERB, VPAR
   Code numeral_sort() const;      // NUM
+  // NOUN: the entry's plural flag (2: the plural forms of a proper or locale
+  // noun are allowed, and its meaning is already plural).
+  Code noun_plural_flag() const { return speech == pos::noun ? b6 : 0; }
   // The entry's kind byte whatever the part of speech: noun, pronoun or verb
   // kind, numeral sort, or an adjective's complement.
   Code entry_kind() const { return b2; }
@@ -328,6 +349,7 @@ KELVO_CHECK_LAYOUT(HashRecord, 102);
 KELVO_CHECK_LAYOUT(PolishRecord, 40);
 KELVO_CHECK_LAYOUT(PhraseRepairRecord, 62);
 KELVO_CHECK_LAYOUT(FinalPolishRecord, 202);
+KELVO_CHECK_LAYOUT(SenseRecord, 64);
 KELVO_CHECK_LAYOUT(WordAnalysis, 102);
 
 static_assert(offsetof(kelvo::grammar::DictEntry, meaning_index) == 8);

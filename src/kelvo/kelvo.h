@@ -7,6 +7,8 @@
 //   auto result = tr.analyse("Gallia est omnis divisa in partes tres.");
 //   for (const auto& s : result.sentences)
 //     for (const auto& t : s.tokens) ... t.text, t.begin, t.end, t.readings ...
+//   auto english = tr.translate("Gallia est omnis divisa in partes tres.");
+//   ... english.sentences[0].english, .words (each with its Latin position) ...
 #pragma once
 #include <cstddef>
 #include <functional>
@@ -59,9 +61,35 @@ struct TextAnalysis {
   std::string log;
 };
 
+// One English word of a translation and the Latin word it renders: the
+// index of that word among its sentence's tokens (-1 for words that render
+// none, such as a limit's notice).
+struct EnglishWord {
+  std::string text;
+  int position = -1;
+};
+
+struct TranslatedSentence {
+  Sentence latin;                  // its tokens with every reading
+  std::string english;             // the composed line, without the final blank and line feeds
+  std::vector<EnglishWord> words;  // the English word by word
+  std::vector<int> chosen;         // per token: the index of the chosen reading, -1 for none
+};
+
+struct Translation {
+  std::vector<TranslatedSentence> sentences;
+  RunStatus status = RunStatus::complete;
+  std::vector<std::string> messages;
+  int word_count = 0;
+  Error error;
+  bool ok() const { return error.message.empty(); }
+  std::string log;  // the parse log, when asked for (RunOutputs::log)
+};
+
 // What a run writes beside the analysis; both off by default.
 struct RunOutputs {
-  bool sentences = true;  // off: only the listing or the log is wanted
+  bool sentences = true;  // off: only the listing or the log is wanted (translate():
+                          // only the English, without the Latin tokens and readings)
   bool senses = true;     // off: each reading's meaning is not split into senses
   bool listing = false;   // on: the sentences come without the sentence analysis's choice
   bool log = false;
@@ -70,6 +98,8 @@ struct RunOutputs {
   // soon as it is analysed instead of kept in the result.
   std::function<void(Sentence&&)> on_sentence;
   std::function<void(std::string_view listing)> on_listing;
+  // translate(): each translated sentence as soon as it is made.
+  std::function<void(TranslatedSentence&&)> on_translation;
 };
 
 struct EngineConfig {
@@ -122,6 +152,10 @@ class Translator {
   // Prepares, splits and tokenises the text in memory and reads every word.
   // The text may be UTF-8 or Windows-1252.
   TextAnalysis analyse(std::string_view text);
+
+  // The same road, then each sentence's English: the passes choose a
+  // reading per word and the English is composed from them.
+  Translation translate(std::string_view text);
 
   // Every reading of one word on its own.
   std::vector<Reading> lookup(std::string_view word);

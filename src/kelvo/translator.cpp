@@ -4,6 +4,7 @@
 #include "analysis/token_analyzer.h"
 #include "analysis/word_analyzer.h"
 #include "analysis/word_driver.h"
+#include "english/sentence_translator.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
 #include "kelvo/text_alignment.h"
@@ -46,6 +47,7 @@ struct Translator::Impl {
         sentences(analyzer, syntax::Passes::choice,
                   [this](const analysis::AnalysedSentence& s, text::SentenceWords& words,
                          syntax::SyntaxScratch& scratch) { keep_sentence(s, &words, &scratch); }),
+        english(analyzer, [this](const english::TranslatedSentence& t) { keep_translation(t); }),
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
     tokens.set_listing(false);
@@ -75,6 +77,27 @@ struct Translator::Impl {
       current->sentences.push_back(std::move(out));
   }
 
+  void keep_translation(const english::TranslatedSentence& t) {
+    TranslatedSentence out;
+    if (outputs.sentences) {
+      out.latin = analysis::to_public_sentence(*t.analysed, analyzer, outputs.senses);
+      aligner->align(out.latin);
+    }
+    if (t.english) {
+      std::string_view text = t.english->text;
+      while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);
+      out.english = std::string(text);
+      out.words.reserve(t.english->words.size());
+      for (const auto& w : t.english->words) out.words.push_back({w.text, w.position});
+    }
+    out.chosen.reserve(t.choices.size());
+    for (const auto& c : t.choices) out.chosen.push_back(c.chosen_candidate);
+    if (outputs.on_translation)
+      outputs.on_translation(std::move(out));
+    else
+      translation->sentences.push_back(std::move(out));
+  }
+
   std::shared_ptr<const Engine> engine;
   const EngineData& data;
   TranslationOptions options;
@@ -87,6 +110,7 @@ struct Translator::Impl {
   analysis::TokenAnalyzer tokens;         // words alone: the listing and the log
   syntax::SentenceAnalyzer sentences;     // words, then the sentence passes
   std::vector<syntax::WordChoice> choices;
+  english::SentenceTranslator english;
   text::TranslationRun run;
 
   // Sentences for the caller go through the sentence passes; a run that
@@ -96,6 +120,7 @@ struct Translator::Impl {
     return tokens;
   }
   TextAnalysis* current = nullptr;
+  Translation* translation = nullptr;
   TokenAligner* aligner = nullptr;
 };
 
@@ -119,14 +144,16 @@ void Translator::set_outputs(RunOutputs outputs) {
   impl_->sentences.token_pass().set_listing(impl_->outputs.log);
 }
 
-TextAnalysis Translator::analyse(std::string_view text) {
-  Impl& m = *impl_;
-  TextAnalysis result;
-  m.current = &result;
+// One run over the text with `handler`; `result` (a TextAnalysis or a
+// Translation) gets the messages, the log, the status and the word count.
+template <typename Result>
+void run_text(Translator::Impl& m, std::string_view text, bool translating,
+              text::SentenceHandler& handler, Result& result) {
   TokenAligner aligner(text);
   m.aligner = &aligner;
   m.gate.keep_warnings_in(&result.messages);
   TranslationOptions o = m.options;
+  if (translating) o.translate = true;
   shell::reset_area_for_run(o);
   // Only a translating run's re-run changes the area; word analysis always
   // starts from the run's own options.
@@ -136,14 +163,14 @@ TextAnalysis Translator::analyse(std::string_view text) {
     m.log.open_memory();
     m.log.write(m.outputs.log_banner);
   }
-  auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), m.handler());
+  auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), handler);
+  if (translating) m.english.finish();
   if (m.outputs.log) {
     result.log = m.log.text();
     m.log.close();
     m.log.clear_text();
   }
   m.gate.keep_warnings_in(nullptr);
-  m.current = nullptr;
   m.aligner = nullptr;
   switch (outcome.status) {
     case text::RunStatus::complete: break;
@@ -152,6 +179,23 @@ TextAnalysis Translator::analyse(std::string_view text) {
     case text::RunStatus::limit_reached: result.status = RunStatus::limit_reached; break;
   }
   result.word_count = outcome.file_word_count;
+}
+
+TextAnalysis Translator::analyse(std::string_view text) {
+  Impl& m = *impl_;
+  TextAnalysis result;
+  m.current = &result;
+  run_text(m, text, false, m.handler(), result);
+  m.current = nullptr;
+  return result;
+}
+
+Translation Translator::translate(std::string_view text) {
+  Impl& m = *impl_;
+  Translation result;
+  m.translation = &result;
+  run_text(m, text, true, m.english, result);
+  m.translation = nullptr;
   return result;
 }
 

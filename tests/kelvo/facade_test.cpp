@@ -157,3 +157,33 @@ TEST(LoadChoices, BotanyIsAskedAfterTheLoadAndAppliedToTheOptions) {
 }
 
 }  // namespace
+
+namespace {
+
+// translate(): the English of each sentence, each English word with the
+// Latin word it renders, the chosen reading of each Latin word.
+TEST(Facade, TranslateGivesEnglishWordsAndChosenReadings) {
+  REQUIRE_ENGINE(engine);
+  Translator tr(engine, {});
+  const std::string text = "Puella rosas amat. Rosas amabo.";
+  kelvo::Translation t = tr.translate(text);
+  ASSERT_TRUE(t.ok());
+  ASSERT_EQ(t.sentences.size(), 2u);
+  const auto& s = t.sentences[0];
+  EXPECT_EQ(s.english.substr(0, 8), "The girl");
+  ASSERT_EQ(s.chosen.size(), s.latin.tokens.size());
+  for (const auto& w : s.words) {
+    ASSERT_GE(w.position, 0) << w.text;
+    ASSERT_LT(static_cast<std::size_t>(w.position), s.latin.tokens.size());
+  }
+  EXPECT_EQ(s.latin.tokens[static_cast<std::size_t>(s.words[1].position)].text, "Puella");
+  const auto& amat = s.latin.tokens[2];
+  ASSERT_GE(s.chosen[2], 0);
+  EXPECT_EQ(amat.readings[static_cast<std::size_t>(s.chosen[2])].lemma, "amo");
+  EXPECT_EQ(text.substr(amat.begin, amat.end - amat.begin), "amat");
+  EXPECT_NE(t.sentences[1].english.find("I shall love"), std::string::npos);
+  // The same text twice on one translator gives the same English.
+  EXPECT_EQ(tr.translate(text).sentences[0].english, s.english);
+}
+
+}  // namespace

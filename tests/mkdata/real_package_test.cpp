@@ -136,6 +136,38 @@ TEST_F(RealPackage, AmicAndBon) {
   EXPECT_EQ(meaning(*bonus).english_text().substr(0, 5), "good/");
 }
 
+// Every sense a sentence renders: no notes, and a verb's head word first so
+// that it inflects; the few that cannot are counted and listed.
+TEST_F(RealPackage, SentenceSensesInflectAndCarryNoNotes) {
+  auto senses = read_records<grammar::SenseRecord>(out_ / grammar::kSensesFile);
+  auto uniques = read_records<grammar::UniqueRecord>(out_ / grammar::kUniquesFile);
+  ASSERT_EQ(senses.size(), meanings_.size() + uniques.size());
+  for (std::size_t i = 0; i < senses.size(); ++i) {
+    std::string_view t = senses[i].text_view();
+    for (std::string_view note : {"w/", "(", ")", "/", ";", "~"})
+      EXPECT_EQ(t.find(note), std::string_view::npos) << "sense " << i << ": " << t;
+    ASSERT_LE(senses[i].head_begin + senses[i].head_length, t.size()) << "sense " << i;
+  }
+  int verbs = 0;
+  for (const DictEntry& e : entries_) {
+    if (e.speech != grammar::pos::verb || e.stem_key != 1) continue;
+    const grammar::SenseRecord& r = senses[static_cast<std::size_t>(e.meaning_index.get())];
+    ++verbs;
+    if (r.flags & grammar::kSenseNoHead) continue;
+    EXPECT_EQ(r.head_begin, 0) << r.text_view();
+    EXPECT_GT(r.head_length, 0) << r.text_view();
+  }
+  EXPECT_GT(verbs, 5000);
+  std::string list;
+  for (const std::string& v : report_->verbs_without_head) list += "  " + v + "\n";
+  std::printf("%zu of %d verb senses and %zu of %d noun senses have no head word that inflects:\n%s",
+              report_->verbs_without_head.size(), report_->verb_senses,
+              report_->nouns_without_head.size(), report_->noun_senses, list.c_str());
+  EXPECT_LE(report_->verbs_without_head.size() * 100, static_cast<std::size_t>(report_->verb_senses));
+  EXPECT_LE(report_->nouns_without_head.size() * 100,
+            static_cast<std::size_t>(report_->noun_senses) * 6);
+}
+
 TEST_F(RealPackage, CitationsOfOtherShapes) {
   struct Case {
     const char* stem;

@@ -73,9 +73,21 @@ Result<BuildReport> build_data(const BuildOptions& options) {
   auto finals = parse_final_polish(*final_text, join(sdir, kFinalPolishSource), report.notes);
   if (!finals) return finals.error();
 
+  // Without WordNet the senses are shaped all the same, only unchecked.
+  EnglishWords words;
+  if (auto wn = EnglishWords::load(options.wordnet_dir))
+    words = std::move(*wn);
+  else
+    report.notes.push_back(wn.error().message + "; sentence senses are not checked against WordNet");
+
   std::vector<grammar::InflectionRecord> inflections = build_inflections(*infl_raw);
-  DictionaryTables tables = build_dictionary(dict->entries, inflections);
-  std::vector<grammar::UniqueRecord> uniques = build_uniques(*uniq_raw);
+  DictionaryTables tables = build_dictionary(dict->entries, inflections, words);
+  std::vector<grammar::SenseRecord> senses = tables.senses;
+  std::vector<grammar::UniqueRecord> uniques = build_uniques(*uniq_raw, &senses, words);
+  report.verb_senses = tables.verb_senses;
+  report.noun_senses = tables.noun_senses;
+  report.verbs_without_head = std::move(tables.verbs_without_head);
+  report.nouns_without_head = std::move(tables.nouns_without_head);
   std::vector<grammar::AddonRecord> addons = build_addons(*tackons);
   report.dictionary_records = dict->records;
   report.continuations = dict->continuations;
@@ -90,6 +102,7 @@ Result<BuildReport> build_data(const BuildOptions& options) {
                          Limit{grammar::kDictFile, tables.entries.size(), grammar::kMaxDictEntries},
                          Limit{grammar::kMeaningsFile, tables.meanings.size(), grammar::kMaxMeanings},
                          Limit{grammar::kUniquesFile, uniques.size(), grammar::kMaxUniques},
+                         Limit{grammar::kSensesFile, senses.size(), grammar::kMaxSenses},
                          Limit{grammar::kAddonsFile, addons.size(), grammar::kMaxAddons},
                          Limit{grammar::kPolishFile, polish->size(), grammar::kMaxPolish},
                          Limit{grammar::kPhraseRepairFile, phrases->size(), grammar::kMaxPhraseRepairs},
@@ -120,6 +133,7 @@ Result<BuildReport> build_data(const BuildOptions& options) {
   files.push_back(pending<grammar::PolishRecord>(grammar::kPolishFile, *polish));
   files.push_back(pending<grammar::PhraseRepairRecord>(grammar::kPhraseRepairFile, *phrases));
   files.push_back(pending<grammar::FinalPolishRecord>(grammar::kFinalPolishFile, *finals));
+  files.push_back(pending<grammar::SenseRecord>(grammar::kSensesFile, senses));
 
   std::error_code ec;
   std::filesystem::create_directories(options.out_dir, ec);

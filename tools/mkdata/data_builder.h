@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/status.h"
+#include "mkdata/english_words.h"
 
 namespace kelvo::mkdata {
 
@@ -14,6 +15,7 @@ struct BuildOptions {
   std::string whitaker_dir = kDefaultWhitakerDir;
   std::string sources_dir;  // the project's data/ folder
   std::string out_dir;
+  std::string wordnet_dir = kDefaultWordNetDir;  // English words for the sentence senses
 };
 
 struct WrittenFile {
@@ -28,6 +30,10 @@ struct BuildReport {
   int continuations = 0;           // of them, continuation records joined
   int citations_missing = 0;
   std::vector<std::string> notes;  // skipped source lines and other warnings
+  // Sentence senses of verbs and nouns whose head is no word the generator
+  // knows how to inflect ("entry meaning -> chosen sense"), and how many were shaped.
+  int verb_senses = 0, noun_senses = 0;
+  std::vector<std::string> verbs_without_head, nouns_without_head;
 };
 
 Result<BuildReport> build_data(const BuildOptions& options);

@@ -6,6 +6,7 @@
 #include "mkdata/citation_form.h"
 #include "mkdata/code_mapping.h"
 #include "mkdata/meaning_shaper.h"
+#include "mkdata/sense_shaper.h"
 
 namespace kelvo::mkdata {
 
@@ -129,7 +130,8 @@ std::array<grammar::LetterIndexRecord, grammar::kLetterIndexCount> build_letter_
 }
 
 DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
-                                  std::span<const grammar::InflectionRecord> inflections) {
+                                  std::span<const grammar::InflectionRecord> inflections,
+                                  const EnglishWords& words) {
   DictionaryTables t;
   const InflectionIndex index(inflections);
   t.meanings.reserve(entries.size());
@@ -196,6 +198,16 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
     set_field(line.latin, citation);
     set_field(line.english, shape_meaning(w.meaning));
     t.meanings.push_back(line);
+    const grammar::SenseRecord& sense = t.senses.emplace_back(shape_sense(
+        w.meaning, EntryFacts{w.speech, w.speech == pos::verb && w.attribute == grammar::verb_kind::impers},
+        words));
+    if (w.speech == pos::verb || w.speech == pos::noun) {
+      const bool verb = w.speech == pos::verb;
+      ++(verb ? t.verb_senses : t.noun_senses);
+      if (sense.flags & grammar::kSenseNoHead)
+        (verb ? t.verbs_without_head : t.nouns_without_head)
+            .push_back(w.meaning + " -> " + std::string(sense.text_view()));
+    }
 
     for (std::size_t k = 0; k < 4; ++k) {
       if (stems[k].empty()) continue;
@@ -215,8 +227,10 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
   return t;
 }
 
-std::vector<grammar::UniqueRecord> build_uniques(std::span<const WhitakerUnique> raw) {
-  std::vector<grammar::UniqueRecord> out;
+std::vector<grammar::UniqueRecord> build_uniques(std::span<const WhitakerUnique> raw,
+                                                 std::vector<grammar::SenseRecord>* senses,
+                                                 const EnglishWords& words) {
+  std::vector<std::pair<grammar::UniqueRecord, grammar::SenseRecord>> out;
   for (const WhitakerUnique& w : raw) {
     grammar::UniqueRecord u{};
     set_form_bytes(u, w);
@@ -227,12 +241,22 @@ std::vector<grammar::UniqueRecord> build_uniques(std::span<const WhitakerUnique>
     u.age = u8(w.age);
     set_field(u.meaning, shape_meaning(w.meaning));
     set_field(u.latin, normalise_latin(w.latin));
-    out.push_back(u);
+    grammar::SenseRecord sense{};
+    if (senses)
+      sense = shape_sense(
+          w.meaning, EntryFacts{w.speech, w.speech == pos::verb && w.kind == grammar::verb_kind::impers},
+          words);
+    out.emplace_back(u, sense);
   }
   std::stable_sort(out.begin(), out.end(), [](const auto& a, const auto& b) {
-    return compare_bytes(a.latin_text(), b.latin_text()) < 0;
+    return compare_bytes(a.first.latin_text(), b.first.latin_text()) < 0;
   });
-  return out;
+  std::vector<grammar::UniqueRecord> records;
+  for (auto& [u, sense] : out) {
+    records.push_back(u);
+    if (senses) senses->push_back(sense);
+  }
+  return records;
 }
 
 std::vector<grammar::AddonRecord> build_addons(std::span<const WhitakerTackon> raw) {

@@ -12,10 +12,11 @@ namespace {
 constexpr const char* kUsage =
     "Usage: kelvo-mkdata [--from WHITAKER_DIR] --sources PROJECT_DATA_DIR --out OUT_DIR\n"
     "Builds inflects.dat, dictUK.dat, transl.dat, phoneticuk.dat, uniques.dat, addons.dat,\n"
-    "polish.dat, phrasedud.dat and finalpolish.dat in OUT_DIR.\n"
+    "polish.dat, phrasedud.dat, finalpolish.dat and senses.dat in OUT_DIR.\n"
     "  --from DIR     Whitaker's Words data files (default /usr/share/whitakers-words)\n"
     "  --sources DIR  the project's data/ folder (polish.txt, phrasedud.txt, finalpolish.txt)\n"
     "  --out DIR      where the .dat files are written\n"
+    "  --wordnet DIR  WordNet's index files, to check the sentence senses (default /usr/share/wordnet)\n"
     "  --help         show this text\n";
 
 int usage_error(std::string_view what) {
@@ -38,6 +39,7 @@ int main(int argc, char** argv) {
     if (arg == "--from") target = &options.whitaker_dir;
     else if (arg == "--sources") target = &options.sources_dir;
     else if (arg == "--out") target = &options.out_dir;
+    else if (arg == "--wordnet") target = &options.wordnet_dir;
     else return usage_error("unknown argument \"" + std::string(arg) + "\"");
     if (i + 1 >= argc) return usage_error(std::string(arg) + " needs a folder");
     *target = argv[++i];
@@ -59,5 +61,8 @@ int main(int argc, char** argv) {
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   std::printf("%d dictionary records (%d continuations joined); %d citations not built; %.0f ms\n",
               report->dictionary_records, report->continuations, report->citations_missing, ms);
+  std::printf("sentence senses: %zu of %d verbs and %zu of %d nouns have no head word to inflect\n",
+              report->verbs_without_head.size(), report->verb_senses,
+              report->nouns_without_head.size(), report->noun_senses);
   return 0;
 }

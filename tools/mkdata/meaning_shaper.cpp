@@ -44,8 +44,13 @@ bool is_area_tag(std::string_view alt) {
 }
 
 // Cross-references and abbreviation notes carry nothing to render.
-bool is_reference(std::string_view alt) {
+bool is_reference(std::string_view alt, bool bare_see_is_verb) {
   if (alt.find("abb.") != std::string_view::npos) return true;
+  // The verb "see" against a cross-reference ("see CONSIDO", "see also ...").
+  if (bare_see_is_verb && starts_with(alt, "see") &&
+      (alt.size() == 3 || (alt[3] == ' ' && alt.size() > 4 && is_ascii_lower(alt[4]) &&
+                           !starts_with(alt, "see also"))))
+    return false;
   for (std::string_view p : {"cf.", "cf ", "see ", "also see", "v.", "=", "?"})
     if (starts_with(alt, p) || alt == trim(p)) return true;
   for (std::string_view w : {"rare", "pl.", "sg.", "pl", "sg", "L+S", "OLD", "Ecc"})
@@ -152,7 +157,9 @@ std::string clean_alternative(std::string_view raw) {
 
 }  // namespace
 
-std::vector<std::string> meaning_alternatives(std::string_view raw) {
+namespace {
+
+std::vector<std::string> alternatives(std::string_view raw, bool bare_see_is_verb) {
   std::string text = drop_brackets(raw);
   for (char& c : text)
     if (c == '|' || c == ',') c = ';';
@@ -163,7 +170,7 @@ std::vector<std::string> meaning_alternatives(std::string_view raw) {
     std::string_view piece(text.data() + start,
                            (semi == std::string::npos ? text.size() : semi) - start);
     std::string alt = clean_alternative(piece);
-    if (!alt.empty() && !is_reference(alt)) {
+    if (!alt.empty() && !is_reference(alt, bare_see_is_verb)) {
       std::vector<std::string>& bucket =
           is_area_tag(alt) ? tagged : (is_note(alt) ? notes : plain);
       std::vector<std::string> expanded;
@@ -182,6 +189,16 @@ std::vector<std::string> meaning_alternatives(std::string_view raw) {
     for (std::string& a : *group)
       if (std::find(all.begin(), all.end(), a) == all.end()) all.push_back(std::move(a));
   return all;
+}
+
+}  // namespace
+
+std::vector<std::string> meaning_alternatives(std::string_view raw) {
+  return alternatives(raw, false);
+}
+
+std::vector<std::string> sense_alternatives(std::string_view raw) {
+  return alternatives(raw, true);
 }
 
 namespace {

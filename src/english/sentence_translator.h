@@ -1,0 +1,74 @@
+// The sentence translation driver: a sentence handler that reads every word,
+// runs the sentence passes (ordering, clauses, choice) and then, for each
+// sentence, the English passes in their order: the area tally (which may ask
+// the run to read the sentence again), elaboration, the standard phrases,
+// polishing, composition and the final polish; the composed line goes to the
+// parse log and to the caller's sink.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "english/composition.h"
+#include "english/output_words.h"
+#include "english/sentence_input.h"
+#include "syntax/sentence_analysis.h"
+#include "syntax/sentence_analyzer.h"
+
+namespace kelvo::english {
+
+inline constexpr const char* kElaboratingMessage = "Elaborating...\n";
+inline constexpr const char* kPolishingMessage = "Polishing...\n";
+inline constexpr const char* kFinalOutputMessage = "Final output...\n";
+
+// One translated sentence as the caller sees it.
+struct TranslatedSentence {
+  const analysis::AnalysedSentence* analysed = nullptr;  // tokens and candidates
+  const Composed* english = nullptr;                      // null: the sentence was not translated
+                                                          // (fewer than two tokens)
+  std::vector<syntax::WordChoice> choices;                // per token: the chosen candidate
+};
+
+class SentenceTranslator : public text::SentenceHandler {
+ public:
+  using Sink = std::function<void(const TranslatedSentence&)>;
+  // A pass over the elaborated slots (standard phrases, polishing).
+  using SlotPass = std::function<void(const SentenceInput&, OutputWords&)>;
+  using TextPass = std::function<void(std::string&)>;
+
+  SentenceTranslator(analysis::WordAnalyzer& analyzer, Sink sink = nullptr);
+
+  void analyse(text::SentenceWords& words, text::RunContext& run) override;
+  void translate(text::SentenceWords& words, text::RunContext& run) override;
+  void area_report(text::RunContext& run) override;
+  // After the run: hands over a last sentence that was read but not translated.
+  void finish();
+
+  // The passes that later work fills in: no standard phrases and no final
+  // polish by default; polishing is basic_polish.
+  void set_standard_phrases(SlotPass pass) { phrases_ = std::move(pass); }
+  void set_polish(SlotPass pass) { polish_ = std::move(pass); }
+  void set_final_polish(TextPass pass) { final_polish_ = std::move(pass); }
+  // Without the English: only the readings (word analysis and the passes).
+  void set_sentence_sink(syntax::SentenceAnalyzer::Sink sink) { analysed_sink_ = std::move(sink); }
+
+ private:
+  analysis::WordAnalyzer& wa_;
+  Sink sink_;
+  syntax::SentenceAnalyzer::Sink analysed_sink_;
+  syntax::SentenceAnalyzer syntax_;
+  SlotPass phrases_, polish_;
+  TextPass final_polish_;
+  // The sentence the last analyse() left.
+  const analysis::AnalysedSentence* sentence_ = nullptr;
+  syntax::SyntaxScratch* scratch_ = nullptr;
+  std::unique_ptr<OutputWords> out_;
+  std::vector<SlotKind> kinds_;
+  std::vector<int> areas_;
+  Composed composed_;
+  TranslatedSentence result_;
+  bool pending_ = false;  // the last sentence read has not reached the sink yet
+};
+
+}  // namespace kelvo::english

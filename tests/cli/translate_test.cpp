@@ -1,0 +1,59 @@
+// `kelvo translate`: a line of English per sentence, or per input line.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "cli/run_kelvo.h"
+#include "common/test_files.h"
+
+namespace fs = std::filesystem;
+using kelvo::testing::read_file;
+using kelvo::testing::write_file;
+
+namespace {
+
+int count_lines(const std::string& s) {
+  int n = 0;
+  for (char c : s) n += c == '\n';
+  return n;
+}
+
+TEST(KelvoTranslate, SentencesLinesJsonAndLog) {
+  kelvo::testing::TempDir home;
+  write_file(home.file("in.txt"), "Puella rosas amat. Rosas amabo.\n\nIn principio creavit Deus caelum.\n");
+  // A line of English per sentence.
+  Ran r = run_kelvo(home.path(), "translate '" + home.file("in.txt") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(count_lines(r.out), 3) << r.out;
+  EXPECT_NE(r.out.find("I shall love"), std::string::npos) << r.out;
+  // With --lines, a line for each input line, the empty one kept.
+  r = run_kelvo(home.path(), "translate --lines", home.file("in.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  ASSERT_EQ(count_lines(r.out), 3) << r.out;
+  EXPECT_EQ(r.out.substr(0, r.out.find('\n')).find("Rosas"), std::string::npos);
+  EXPECT_NE(r.out.find("\n\nIn the beginning"), std::string::npos) << r.out;
+  // JSON: the English word by word with the Latin position of each word.
+  r = run_kelvo(home.path(), "translate --format json", home.file("in.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(count_lines(r.out), 3) << r.out;
+  EXPECT_NE(r.out.find("\"english\":\"The girl"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("{\"text\":\"girl\",\"position\":0}"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"chosen\":{\"lemma\":\"amo\""), std::string::npos) << r.out;
+  // --log keeps the parse log with the English lines in it.
+  r = run_kelvo(home.path(), "translate --log '" + home.file("log.txt") + "' '" +
+                                 home.file("in.txt") + "'");
+  ASSERT_EQ(r.status, 0) << r.err;
+  std::string log = read_file(home.file("log.txt"));
+  EXPECT_NE(log.find("I shall love"), std::string::npos);
+  EXPECT_FALSE(fs::exists(home.file("log.txt.tmp")));
+}
+
+TEST(KelvoTranslate, BadUsageAndBadInput) {
+  kelvo::testing::TempDir home;
+  EXPECT_EQ(run_kelvo(home.path(), "translate --format xml").status, 2);
+  write_file(home.file("binary.txt"), std::string("abc\0def", 7));
+  EXPECT_EQ(run_kelvo(home.path(), "translate '" + home.file("binary.txt") + "'").status, 1);
+}
+
+}  // namespace
