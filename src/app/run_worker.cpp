@@ -43,17 +43,24 @@ RunResult::~RunResult() = default;
 
 TextAnalysis run_text(Translator& translator, const RunRequest& request) {
   TranslationOptions options = request.options;
-  // The core lists the words of every sentence; sentence translation will
-  // fill the log with English when it arrives, through these same options.
-  options.translate = false;
-  options.details = false;
-  options.joint = false;
   translator.set_options(options);
   RunOutputs outputs;
   outputs.log = true;
   outputs.log_banner = request.banner;
   translator.set_outputs(std::move(outputs));
-  return translator.analyse(request.text);
+  if (!options.translate) return translator.analyse(request.text);
+  // With Translate on the log holds the English; the Latin sentences keep
+  // their tokens, so clicks and tooltips find the words as before.
+  Translation translation = translator.translate(request.text);
+  TextAnalysis result;
+  result.sentences.reserve(translation.sentences.size());
+  for (auto& s : translation.sentences) result.sentences.push_back(std::move(s.latin));
+  result.status = translation.status;
+  result.messages = std::move(translation.messages);
+  result.word_count = translation.word_count;
+  result.error = std::move(translation.error);
+  result.log = std::move(translation.log);
+  return result;
 }
 
 RunWorker::RunWorker(std::shared_ptr<const Engine> engine, Host* host)

@@ -38,6 +38,21 @@ class TranslateTest : public QObject {
     QVERIFY(!w->token_index().empty());
   }
 
+  // With the Translate option on, the pane shows the English of each sentence,
+  // and the Latin words are still found by their places.
+  void translate_on_shows_the_english() {
+    TestWindow w;
+    QVERIFY(w.started);
+    w->command("translate_option")->trigger();
+    w->latin_pane()->setPlainText("Puella rosam amat. Caesar venit.");
+    QTest::mouseClick(w->translate_button(), Qt::LeftButton);
+    QVERIFY(w.wait_for_run());
+    const QString shown = w->translation_pane()->toPlainText();
+    QVERIFY2(shown.contains("loves"), qPrintable(shown));
+    QVERIFY2(shown.contains("comes"), qPrintable(shown));
+    QVERIFY(!w->token_index().empty());
+  }
+
   void a_word_is_found_by_its_offsets_after_a_run() {
     TestWindow w;
     // Macrons take two bytes each: the pane's positions are not byte offsets.
