@@ -222,7 +222,7 @@ TEST(KelvoAnalyze, ThreadsGiveTheSameOutputInInputOrder) {
   std::string data = std::string("--data '") + KELVO_TEST_DATA_DIR + "'";
   std::string files;
   for (int i = 0; i < 6; ++i) {
-    std::string name = home.file("t" + std::to_string(i) + ".txt");
+    std::string name = home.file(std::to_string(i) + ".txt");
     std::string text;
     for (int k = 0; k <= i; ++k) text += "Caesar " + std::to_string(k) + " legiones in Galliam duxit.\n";
     write_file(name, text + "Marcus Tullius consul erat.\n");
