@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/paths.h"
+#include "cli/cli_help.h"
 #include "cli/cli_host.h"
 #include "cli/cli_run.h"
 #include "cli/commands.h"
@@ -35,13 +36,9 @@ struct Loaded {
 
 // Parses the shared flags and loads the engine; prints the error and gives
 // the exit status when that fails.
-int load(const char* command, std::vector<std::string> args, Loaded& out) {
-  auto cli = parse_cli_options(args);
-  if (!cli) {
-    std::fprintf(stderr, "kelvo %s: %s\n%s", command, cli.error().message.c_str(),
-                 option_flags_help());
-    return 2;
-  }
+int load(const char* command, const Arguments& args, Loaded& out) {
+  auto cli = cli_options(args);
+  if (!cli) return usage_error(command, cli.error().message);
   out.cli = *cli;
   out.host.yes_to_pliny = out.cli.pliny;
   auto folder = shell::ensure_user_folder(out.cli.home_dir);
@@ -87,35 +84,17 @@ struct UnitResult {
   Sentence gathered;                // with --lines: the line's sentences as one
 };
 
-// "-j N", "-jN" or "--jobs N"; 0 when absent.
-bool take_jobs(std::vector<std::string>& args, unsigned& jobs, const char* command) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string a = args[i], value;
-    if (a == "-j" || a == "--jobs") {
-      if (i + 1 >= args.size()) {
-        std::fprintf(stderr, "kelvo %s: %s needs a number\n", command, a.c_str());
-        return false;
-      }
-      value = args[i + 1];
-      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i), args.begin() + static_cast<std::ptrdiff_t>(i) + 2);
-    } else if (a.rfind("-j", 0) == 0 && a.size() > 2 && a[2] != '-') {
-      value = a.substr(2);
-      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
-    } else if (a.rfind("--jobs=", 0) == 0) {
-      value = a.substr(7);
-      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
-    } else {
-      continue;
-    }
-    char* end = nullptr;
-    unsigned long n = std::strtoul(value.c_str(), &end, 10);
-    if (value.empty() || *end != '\0' || n == 0 || n > 256) {
-      std::fprintf(stderr, "kelvo %s: -j takes a number from 1 to 256\n", command);
-      return false;
-    }
-    jobs = static_cast<unsigned>(n);
-    return true;
+// -j N: false (with the message printed) when N is not a number of threads.
+bool read_jobs(const Arguments& args, unsigned& jobs, const char* command) {
+  const std::string* value = args.value("--jobs");
+  if (!value) return true;
+  char* end = nullptr;
+  unsigned long n = std::strtoul(value->c_str(), &end, 10);
+  if (value->empty() || *end != '\0' || n == 0 || n > 256) {
+    usage_error(command, "-j takes a number from 1 to 256");
+    return false;
   }
+  jobs = static_cast<unsigned>(n);
   return true;
 }
 
@@ -192,11 +171,11 @@ int read_units(const CliOptions& cli, bool by_line, std::vector<Unit>& units) {
 
 }  // namespace
 
-int cmd_info(const std::vector<std::string>& args) {
+int cmd_info(const Arguments& args) {
   Loaded l;
   if (int rc = load("info", args, l)) return rc;
   const auto& lex = l.engine->data().lexicon;
-  std::printf("kelvo %s\n", version_text().c_str());
+  std::printf("%s\n", version_line().c_str());
   std::printf("data folder: %s\n", lex.data_dir().c_str());
   std::printf("%-20s %10s %12s\n", "table", "records", "bytes");
   for (const auto& t : lex.tables())
@@ -216,16 +195,13 @@ int cmd_info(const std::vector<std::string>& args) {
   return 0;
 }
 
-int cmd_parse(const std::vector<std::string>& in_args) {
-  std::vector<std::string> args = in_args;
-  std::string log_path;
-  bool want_log = take_command_flag(args, "--log", &log_path);
-  if (want_log && log_path.empty()) {
-    std::fprintf(stderr, "kelvo parse: --log needs a file\n");
-    return 2;
-  }
+int cmd_parse(const Arguments& args) {
+  const std::string* log_value = args.value("--log");
+  const bool want_log = log_value != nullptr;
+  const std::string log_path = want_log ? *log_value : std::string();
+  if (want_log && log_path.empty()) return usage_error("parse", "--log needs a file");
   unsigned jobs = default_jobs();
-  if (!take_jobs(args, jobs, "parse")) return 2;
+  if (!read_jobs(args, jobs, "parse")) return kExitUsage;
   Loaded l;
   if (int rc = load("parse", args, l)) return rc;
   TranslationOptions options = l.options;
@@ -284,16 +260,13 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   return status;
 }
 
-int cmd_analyze(const std::vector<std::string>& in_args) {
-  std::vector<std::string> args = in_args;
-  std::string format = "json";
-  if (take_command_flag(args, "--format", &format) && format != "json" && format != "conllu") {
-    std::fprintf(stderr, "kelvo analyze: --format takes json or conllu\n");
-    return 2;
-  }
-  bool lines = take_command_flag(args, "--lines", nullptr);
+int cmd_analyze(const Arguments& args) {
+  const std::string format = args.has("--format") ? *args.value("--format") : "json";
+  if (format != "json" && format != "conllu")
+    return usage_error("analyze", "--format takes json or conllu");
+  const bool lines = args.has("--lines");
   unsigned jobs = default_jobs();
-  if (!take_jobs(args, jobs, "analyze")) return 2;
+  if (!read_jobs(args, jobs, "analyze")) return kExitUsage;
   Loaded l;
   if (int rc = load("analyze", args, l)) return rc;
   TranslationOptions options = l.options;

@@ -23,13 +23,9 @@ class PrintSentences : public text::SentenceHandler {
 
 }  // namespace
 
-int cmd_sentences(const std::vector<std::string>& args) {
-  auto cli = parse_cli_options(args);
-  if (!cli) {
-    std::fprintf(stderr, "kelvo sentences: %s\nUsage: kelvo sentences [OPTIONS] [FILE...]\n%s",
-                 cli.error().message.c_str(), option_flags_help());
-    return 2;
-  }
+int cmd_sentences(const Arguments& args) {
+  auto cli = cli_options(args);
+  if (!cli) return usage_error("sentences", cli.error().message);
   PrintSentences handler;
   return run_over_inputs(*cli, handler);
 }

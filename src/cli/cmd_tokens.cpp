@@ -31,13 +31,9 @@ class PrintTokens : public text::SentenceHandler {
 
 }  // namespace
 
-int cmd_tokens(const std::vector<std::string>& args) {
-  auto cli = parse_cli_options(args);
-  if (!cli) {
-    std::fprintf(stderr, "kelvo tokens: %s\nUsage: kelvo tokens [OPTIONS] [FILE...]\n%s",
-                 cli.error().message.c_str(), option_flags_help());
-    return 2;
-  }
+int cmd_tokens(const Arguments& args) {
+  auto cli = cli_options(args);
+  if (!cli) return usage_error("tokens", cli.error().message);
   PrintTokens handler;
   return run_over_inputs(*cli, handler);
 }
