@@ -56,8 +56,38 @@ std::vector<std::string> input_names(const CliOptions& cli) {
   return inputs;
 }
 
+std::string input_label(const std::string& input) {
+  if (input == "-") return "(standard input)";
+  std::error_code ec;
+  fs::path full = fs::absolute(input, ec);
+  return ec ? input : full.lexically_normal().string();
+}
+
 std::string not_text_message(const std::string& input) {
-  return format_message(text::kNotTextFormat, input == "-" ? "(standard input)" : input);
+  return format_message(text::kNotTextFormat, input_label(input));
+}
+
+void report_cuts(const std::string& input, std::span<const TextCut> cuts,
+                 std::uint32_t first_line) {
+  const std::string label = input_label(input);
+  for (std::size_t i = 0; i < cuts.size();) {
+    std::size_t same = 1;
+    while (i + same < cuts.size() && cuts[i + same].line == cuts[i].line &&
+           cuts[i + same].message.substr(0, 12) == cuts[i].message.substr(0, 12))
+      ++same;
+    std::string again;
+    if (same > 1) again = " (" + std::to_string(same) + " times on this line)";
+    const std::string message = text::windows1252_to_utf8(cuts[i].message);
+    std::fprintf(stderr, "kelvo: %s:%u: %s%s\n", label.c_str(),
+                 static_cast<unsigned>(first_line + cuts[i].line - 1), message.c_str(),
+                 again.c_str());
+    i += same;
+  }
+}
+
+void report_interrupted(const std::string& input) {
+  std::fprintf(stderr, "kelvo: %s: interrupted: the output stops early\n",
+               input_label(input).c_str());
 }
 
 int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
@@ -73,6 +103,8 @@ int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
   ParseLog log;  // the command prints what it wants; the log is not kept
   TranslationOptions options = cli.options;
   shell::reset_area_for_run(options);
+  // No questions and no boxes: what a limit cut is reported with its line.
+  options.batch_mode = true;
 
   userdata::AbbreviationTable abbreviations;
   if (options.abbreviation) {
@@ -100,7 +132,17 @@ int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
       host.warning(not_text_message(input));
       status = 1;
     }
-    if (outcome.status == text::RunStatus::cancelled) break;
+    if (!outcome.cuts.empty()) {
+      std::vector<TextCut> cuts;
+      for (auto& c : outcome.cuts) cuts.push_back({c.line, std::move(c.message)});
+      report_cuts(input, cuts);
+      status = 1;
+    }
+    if (outcome.status == text::RunStatus::cancelled) {
+      report_interrupted(input);
+      status = 1;
+      break;
+    }
   }
   return status;
 }

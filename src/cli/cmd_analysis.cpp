@@ -73,6 +73,7 @@ struct Unit {
   std::string input;  // the input's name, for messages
   std::string text;
   bool blank_line = false;
+  std::uint32_t first_line = 1;  // the input's line the text begins on
 };
 
 // What a unit leaves for printing. Sentences are turned into text as they
@@ -143,6 +144,26 @@ void run_units(const Loaded& l, const TranslationOptions& options, const RunOutp
   }
 }
 
+// What went wrong with a unit, on standard error; false when the run was
+// interrupted and no more units should be printed.
+bool report_unit(const Unit& u, const TextAnalysis& a, int& status) {
+  if (!a.ok()) {
+    CliHost().warning(not_text_message(u.input));
+    status = kExitIncomplete;
+    return true;
+  }
+  if (!a.cuts.empty()) {
+    report_cuts(u.input, a.cuts, u.first_line);
+    status = kExitIncomplete;
+  }
+  if (a.status == RunStatus::cancelled) {
+    report_interrupted(u.input);
+    status = kExitIncomplete;
+    return false;
+  }
+  return true;
+}
+
 // The inputs read whole; with `by_line` each line is a unit of its own.
 int read_units(const CliOptions& cli, bool by_line, std::vector<Unit>& units) {
   int status = 0;
@@ -154,16 +175,17 @@ int read_units(const CliOptions& cli, bool by_line, std::vector<Unit>& units) {
       continue;
     }
     if (!by_line) {
-      units.push_back({input, std::move(*raw), false});
+      units.push_back({input, std::move(*raw), false, 1});
       continue;
     }
     std::string_view text = *raw;
+    std::uint32_t line_number = 0;
     while (!text.empty()) {
       std::size_t nl = text.find('\n');
       std::string_view line = text.substr(0, nl);
       text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
       bool blank = line.find_first_not_of(" \t\r") == std::string_view::npos;
-      units.push_back({input, std::string(line) + "\n", blank});
+      units.push_back({input, std::string(line) + "\n", blank, ++line_number});
     }
   }
   return status;
@@ -206,6 +228,8 @@ int cmd_parse(const Arguments& args) {
   if (int rc = load("parse", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = false;
+  // No questions and no boxes: what a limit cut is reported with its line.
+  options.batch_mode = true;
   RunOutputs outputs;
   outputs.sentences = false;
   outputs.listing = true;
@@ -235,15 +259,10 @@ int cmd_parse(const Arguments& args) {
               r.analysis = tr.analyse(u.text);
             },
             [&](const Unit& u, UnitResult& r) {
-              if (!r.analysis.ok()) {
-                CliHost().warning(not_text_message(u.input));
-                status = 1;
-                return true;
-              }
               write_out(r.output);
               log_text += r.analysis.log;
               std::fflush(stdout);
-              return r.analysis.status != RunStatus::cancelled;
+              return report_unit(u, r.analysis, status);
             });
   if (want_log) {
     std::string staging = log_path + ".tmp";
@@ -310,14 +329,11 @@ int cmd_analyze(const Arguments& args) {
         r.analysis = tr.analyse(u.text);
       },
       [&](const Unit& u, UnitResult& r) {
-        if (!r.analysis.ok()) {
-          CliHost().warning(not_text_message(u.input));
-          status = 1;
-          return true;
+        if (r.analysis.ok()) {
+          if (lines) print_block(to_text(r.gathered));
+          for (const auto& block : r.blocks) print_block(block);
         }
-        if (lines) print_block(to_text(r.gathered));
-        for (const auto& block : r.blocks) print_block(block);
-        return r.analysis.status != RunStatus::cancelled;
+        return report_unit(u, r.analysis, status);
       });
   return status;
 }

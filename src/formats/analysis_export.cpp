@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "grammar/codes.h"
+#include "text/input_text.h"
 
 namespace kelvo::formats {
 
@@ -16,14 +17,7 @@ namespace {
 
 // Internal text is 8-bit (Windows-1252 for the few non-ASCII letters left).
 void append_utf8(std::string& out, std::string_view text) {
-  for (unsigned char c : text) {
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
+  text::append_windows1252_as_utf8(text, out);
 }
 
 void append_json_string(std::string& out, std::string_view text) {

@@ -107,8 +107,9 @@ TEST(KelvoTokens, InterruptActsAsEscape) {
   int w = 0;
   waitpid(pid, &w, 0);
   ASSERT_TRUE(WIFEXITED(w));
-  EXPECT_EQ(WEXITSTATUS(w), 0);
-  EXPECT_NE(read_file(err).find("Escape Pressed. Ending translation."), std::string::npos);
+  // The output is incomplete, and says so.
+  EXPECT_EQ(WEXITSTATUS(w), 1);
+  EXPECT_NE(read_file(err).find("big.txt: interrupted"), std::string::npos) << read_file(err);
   // It stopped early: far fewer sentences than the text holds.
   EXPECT_LT(fs::file_size(out), text.size() / 2);
 }
