@@ -67,4 +67,28 @@ TEST(KelvoLimits, AnEmptyTextGivesNothing) {
                        "# sent_id = 3\n# text = \n\n");
 }
 
+// A damaged data table stops every command that needs it, with the table's
+// full path said once, and the status of missing data.
+TEST(KelvoLimits, ADamagedTableIsRefusedOnceByItsPath) {
+  TempDir home;
+  const std::string data = home.file("data");
+  std::filesystem::create_directory(data);
+  for (const auto& e : std::filesystem::directory_iterator(KELVO_TEST_DATA_DIR))
+    std::filesystem::create_symlink(e.path(), data + "/" + e.path().filename().string());
+  std::filesystem::remove(data + "/inflects.dat");
+  write_file(data + "/inflects.dat", "");
+  write_file(home.file("in.txt"), "Gallia est omnis divisa.\n");
+  const std::string message = std::filesystem::canonical(data).string() + "/inflects.dat: holds no records";
+  for (const char* command : {"info", "parse", "analyze"}) {
+    std::string args = std::string(command) + " --data '" + data + "'";
+    if (std::string(command) != "info") args += " '" + home.file("in.txt") + "'";
+    Ran r = run_kelvo(home.path(), args);
+    EXPECT_EQ(r.status, 2) << command;
+    EXPECT_EQ(r.out, "") << command;
+    const auto first = r.err.find(message);
+    EXPECT_NE(first, std::string::npos) << command << r.err;
+    EXPECT_EQ(r.err.find(message, first + 1), std::string::npos) << command << ": said twice";
+  }
+}
+
 }  // namespace
