@@ -90,14 +90,20 @@ void report_interrupted(const std::string& input) {
                input_label(input).c_str());
 }
 
-int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
+std::string usable_home(const std::string& home) {
+  auto folder = shell::ensure_user_folder(home);
+  if (folder) return *folder;
   std::error_code ec;
+  // A folder the user may only read serves as it is: nothing is written there.
+  if (fs::is_directory(home, ec)) return home;
+  std::fprintf(stderr, "kelvo: %s; going on without your own files\n",
+               folder.error().message.c_str());
+  return {};
+}
+
+int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
   // First use: the folder with its starter files (abbreviations among them).
-  (void)shell::ensure_user_folder(cli.home_dir);
-  if (!fs::is_directory(cli.home_dir, ec)) {
-    std::fprintf(stderr, "kelvo: cannot use the folder %s\n", cli.home_dir.c_str());
-    return 2;
-  }
+  const std::string home = usable_home(cli.home_dir);
   CliHost host;
   WarningGate warnings(host);
   ParseLog log;  // the command prints what it wants; the log is not kept
@@ -107,11 +113,13 @@ int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
   options.batch_mode = true;
 
   userdata::AbbreviationTable abbreviations;
-  if (options.abbreviation) {
-    std::string path = find_file_nocase(cli.home_dir, userdata::kAbbreviationsFile);
+  if (options.abbreviation && !home.empty()) {
+    std::string path = find_file_nocase(home, userdata::kAbbreviationsFile);
     if (!path.empty()) {
       ParseLog quiet;  // the load's progress lines are not wanted here
       abbreviations = userdata::load_abbreviations(path, quiet, warnings);
+      for (const auto& r : abbreviations.rejected)
+        std::fprintf(stderr, "kelvo: %s\n", userdata::format_rejected(r).c_str());
     }
   }
 

@@ -20,6 +20,11 @@ Result<std::string> read_input(const std::string& input);
 // The inputs of the command line ("-" when none).
 std::vector<std::string> input_names(const CliOptions& cli);
 
+// The user's folder as a run can use it: created with its starter files on
+// first use; a folder that cannot be written is read as it is; one that
+// cannot be made gives "" (no files of the user's) and a note on standard error.
+std::string usable_home(const std::string& home);
+
 // How messages name an input: its full path, or "(standard input)".
 std::string input_label(const std::string& input);
 

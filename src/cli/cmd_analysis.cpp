@@ -34,6 +34,18 @@ struct Loaded {
   TranslationOptions options;
 };
 
+void write_out(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
+
+// Each line of `text` on standard error as a message of the program.
+void print_prefixed_lines(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    std::fprintf(stderr, "kelvo: %.*s\n", static_cast<int>(line.size()), line.data());
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+}
+
 // Parses the shared flags and loads the engine; prints the error and gives
 // the exit status when that fails.
 int load(const char* command, const Arguments& args, Loaded& out) {
@@ -41,14 +53,9 @@ int load(const char* command, const Arguments& args, Loaded& out) {
   if (!cli) return usage_error(command, cli.error().message);
   out.cli = *cli;
   out.host.yes_to_pliny = out.cli.pliny;
-  auto folder = shell::ensure_user_folder(out.cli.home_dir);
-  if (!folder) {
-    std::fprintf(stderr, "kelvo: %s\n", folder.error().message.c_str());
-    return 2;
-  }
   EngineConfig config;
   config.data_dir = out.cli.data_dir;
-  config.home_dir = *folder;
+  config.home_dir = usable_home(out.cli.home_dir);
   config.pliny = out.cli.pliny;
   config.high_speed_hash = out.cli.options.allow_hash;
   auto engine = Engine::load(config);
@@ -57,16 +64,14 @@ int load(const char* command, const Arguments& args, Loaded& out) {
     return 2;
   }
   out.engine = *engine;
-  WarningGate gate(out.host);
-  for (const auto& m : out.engine->data().load_messages) gate.warn(m);
-  const std::string& rejected = out.engine->rejected_user_lines();
-  if (!rejected.empty()) std::fputs(rejected.c_str(), stderr);
+  // Every one, each once: a line of standard error interrupts nobody, as a
+  // message box would.
+  for (const auto& m : out.engine->data().load_messages) out.host.warning(m);
+  print_prefixed_lines(out.engine->rejected_user_lines());
   out.options = out.cli.options;
   apply_load_choices(*out.engine, out.options, out.host);
   return 0;
 }
-
-void write_out(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
 
 // A piece of work: one input, or one line of it with --lines.
 struct Unit {
