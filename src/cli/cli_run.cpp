@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "base/paths.h"
+#include "grammar/codes.h"
 #include "cli/cli_host.h"
 #include "shell/option_rules.h"
 #include "shell/user_folder.h"
@@ -101,7 +102,22 @@ std::string usable_home(const std::string& home) {
   return {};
 }
 
-int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
+Sentence sentence_of(const text::SentenceWords& words, int token_count) {
+  Sentence s;
+  s.tokens.reserve(static_cast<std::size_t>(token_count));
+  for (int i = 0; i < token_count; ++i) {
+    Token t;
+    const std::string_view token = words.token(i);
+    const int mark = grammar::punctuation_token_code(token);
+    t.punctuation = mark >= 0;
+    t.text = t.punctuation ? std::string(1, grammar::kPunctuationChars[static_cast<std::size_t>(mark)])
+                           : std::string(token);
+    s.tokens.push_back(std::move(t));
+  }
+  return s;
+}
+
+int run_over_inputs(const CliOptions& cli, InputHandler& handler) {
   // First use: the folder with its starter files (abbreviations among them).
   const std::string home = usable_home(cli.home_dir);
   CliHost host;
@@ -132,6 +148,7 @@ int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler) {
       status = 1;
       continue;
     }
+    handler.begin_input(*raw);
     text::TranslationRun run(nullptr, options, warnings, log);
     run.set_abbreviations(&abbreviations);
     auto outcome = run.run(*raw, text::TranslationRun::steady_clock_ms(), handler);

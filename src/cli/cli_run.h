@@ -40,9 +40,19 @@ void report_cuts(const std::string& input, std::span<const TextCut> cuts,
 // Says that Ctrl-C stopped the run in `input`.
 void report_interrupted(const std::string& input);
 
+// A handler of the run without the lexicon, told each input before its run.
+class InputHandler : public text::SentenceHandler {
+ public:
+  virtual void begin_input(std::string_view raw) = 0;
+};
+
+// The tokens of the sentence in the table as the facade shows them (a mark as
+// its character), for finding them in the input.
+Sentence sentence_of(const text::SentenceWords& words, int token_count);
+
 // Runs the translation run over every input with `handler` (no lexicon: the
 // sentences and tokens commands). Returns the exit status: 0, 1 when an input
 // could not be read or was cut, or the run was interrupted.
-int run_over_inputs(const CliOptions& cli, text::SentenceHandler& handler);
+int run_over_inputs(const CliOptions& cli, InputHandler& handler);
 
 }  // namespace kelvo::cli

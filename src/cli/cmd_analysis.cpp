@@ -15,6 +15,7 @@
 #include "cli/cli_host.h"
 #include "cli/cli_run.h"
 #include "cli/commands.h"
+#include "cli/written_text.h"
 #include "formats/analysis_export.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
@@ -88,6 +89,7 @@ struct UnitResult {
   std::string output;               // what the command prints for the unit
   std::vector<std::string> blocks;  // CoNLL-U sentences, numbered when printed
   Sentence gathered;                // with --lines: the line's sentences as one
+  std::string gathered_text;        // and the line as the user wrote it
 };
 
 // -j N: false (with the message printed) when N is not a number of threads.
@@ -302,9 +304,9 @@ int cmd_analyze(const Arguments& args) {
   int number = 0;
   // A CoNLL-U block is made with a placeholder number, put right when printed.
   const std::string placeholder = "# sent_id = 0\n";
-  auto to_text = [&](const Sentence& s) {
-    return conllu ? formats::sentence_to_conllu(s, 0).substr(placeholder.size())
-                  : formats::sentence_to_json(s) + "\n";
+  auto to_text = [&](const Sentence& s, const std::string& text) {
+    return conllu ? formats::sentence_to_conllu(s, 0, text).substr(placeholder.size())
+                  : formats::sentence_to_json(s, text) + "\n";
   };
   auto print_block = [&](const std::string& block) {
     ++number;
@@ -317,17 +319,18 @@ int cmd_analyze(const Arguments& args) {
       l, options, RunOutputs{}, units, jobs,
       [&](Translator& tr, const Unit& u, UnitResult& r) {
         if (u.blank_line) return;
+        // Each sentence's text as the user wrote it, found by its tokens.
+        const WrittenText written(u.text);
+        if (lines) r.gathered_text = written.text(0, u.text.size());
         RunOutputs o;
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
             // The sentences of one line make one text.
-            if (!r.gathered.text.empty()) r.gathered.text += ' ';
-            r.gathered.text += s.text;
             for (auto& t : s.tokens) r.gathered.tokens.push_back(std::move(t));
           } else if (streaming) {
-            print_block(to_text(s));
+            print_block(to_text(s, written.sentence(s)));
           } else {
-            r.blocks.push_back(to_text(s));
+            r.blocks.push_back(to_text(s, written.sentence(s)));
           }
         };
         tr.set_outputs(std::move(o));
@@ -335,7 +338,7 @@ int cmd_analyze(const Arguments& args) {
       },
       [&](const Unit& u, UnitResult& r) {
         if (r.analysis.ok()) {
-          if (lines) print_block(to_text(r.gathered));
+          if (lines) print_block(to_text(r.gathered, r.gathered_text));
           for (const auto& block : r.blocks) print_block(block);
         }
         return report_unit(u, r.analysis, status);

@@ -20,10 +20,9 @@ void append_utf8(std::string& out, std::string_view text) {
   text::append_windows1252_as_utf8(text, out);
 }
 
-void append_json_string(std::string& out, std::string_view text) {
+// `text` already UTF-8, as a JSON string.
+void append_json_string_utf8(std::string& out, std::string_view utf8) {
   out.push_back('"');
-  std::string utf8;
-  append_utf8(utf8, text);
   for (char c : utf8) {
     switch (c) {
       case '"': out += "\\\""; break;
@@ -42,6 +41,12 @@ void append_json_string(std::string& out, std::string_view text) {
     }
   }
   out.push_back('"');
+}
+
+void append_json_string(std::string& out, std::string_view text) {
+  std::string utf8;
+  append_utf8(utf8, text);
+  append_json_string_utf8(out, utf8);
 }
 
 // The public enumerators keep the values of the codes the name tables use.
@@ -250,9 +255,70 @@ std::string ud_feats(const Reading& r) {
   return out;
 }
 
-std::string sentence_to_json(const Sentence& s) {
+namespace {
+
+// One reading as a JSON object: its identity in every format, so that two
+// readings that would show the same are one.
+std::string reading_json(const Reading& r) {
+  std::string out = "{\"lemma\":";
+  append_json_string(out, r.lemma);
+  out += ",\"pos\":";
+  append_json_string(out, speech_name(code(r.part_of_speech)));
+  for (const auto& attr : attributes(r)) {
+    out += ",\"";
+    out += attr.key;
+    out += "\":";
+    append_json_string(out, attr.value);
+  }
+  out += ",\"analysis\":";
+  append_json_string(out, r.form);
+  out += ",\"meaning\":";
+  append_json_string(out, r.meaning);
+  out += ",\"source\":\"";
+  out += source_name(r.source);
+  out += "\"";
+  if (r.entry == EntrySource::user_dictionary) out += ",\"user_dictionary\":true";
+  out += ",\"rarity\":\"";
+  out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
+  out += "\",\"age\":" + std::to_string(r.age) + "}";
+  return out;
+}
+
+// The readings of a token that the exports show, each once: punctuation
+// readings aside (and, for the likeliest reading, struck-out ones), a reading
+// the same as one before it in all that the JSON shows left out (the same form
+// from two entries of the dictionary that differ only in their principal
+// parts or their variant).
+struct Shown {
+  const Reading* reading;
+  std::string json;
+};
+std::vector<Shown> shown_readings(const Token& t, bool with_struck_out) {
+  std::vector<Shown> out;
+  for (const Reading& r : t.readings) {
+    if (r.part_of_speech == PartOfSpeech::punctuation) continue;
+    if (!with_struck_out && struck_out(r)) continue;
+    std::string json = reading_json(r);
+    bool seen = false;
+    for (const auto& earlier : out) seen = seen || earlier.json == json;
+    if (!seen) out.push_back({&r, std::move(json)});
+  }
+  return out;
+}
+
+std::string utf8_of(std::string_view internal) {
+  std::string out;
+  append_utf8(out, internal);
+  return out;
+}
+
+}  // namespace
+
+std::string sentence_to_json(const Sentence& s) { return sentence_to_json(s, utf8_of(s.text)); }
+
+std::string sentence_to_json(const Sentence& s, std::string_view text) {
   std::string out = "{\"text\":";
-  append_json_string(out, s.text);
+  append_json_string_utf8(out, text);
   out += ",\"tokens\":[";
   bool first_token = true;
   for (const Token& t : s.tokens) {
@@ -263,31 +329,10 @@ std::string sentence_to_json(const Sentence& s) {
     if (t.punctuation) out += ",\"punctuation\":true";
     out += ",\"analyses\":[";
     bool first = true;
-    for (const Reading& r : t.readings) {
-      if (r.part_of_speech == PartOfSpeech::punctuation) continue;
+    for (const auto& shown : shown_readings(t, true)) {
       if (!first) out += ',';
       first = false;
-      out += "{\"lemma\":";
-      append_json_string(out, r.lemma);
-      out += ",\"pos\":";
-      append_json_string(out, speech_name(code(r.part_of_speech)));
-      for (const auto& attr : attributes(r)) {
-        out += ",\"";
-        out += attr.key;
-        out += "\":";
-        append_json_string(out, attr.value);
-      }
-      out += ",\"analysis\":";
-      append_json_string(out, r.form);
-      out += ",\"meaning\":";
-      append_json_string(out, r.meaning);
-      out += ",\"source\":\"";
-      out += source_name(r.source);
-      out += "\"";
-      if (r.entry == EntrySource::user_dictionary) out += ",\"user_dictionary\":true";
-      out += ",\"rarity\":\"";
-      out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
-      out += "\",\"age\":" + std::to_string(r.age) + "}";
+      out += shown.json;
     }
     out += "]}";
   }
@@ -296,8 +341,12 @@ std::string sentence_to_json(const Sentence& s) {
 }
 
 std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
+  return sentence_to_conllu(s, sentence_number, utf8_of(s.text));
+}
+
+std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::string_view text) {
   std::string out = "# sent_id = " + std::to_string(sentence_number) + "\n# text = ";
-  append_utf8(out, s.text);
+  out += text;
   out += '\n';
   int id = 0;
   for (const Token& t : s.tokens) {
@@ -307,11 +356,15 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
     line += '\t';
     const Reading* best = nullptr;
     int count = 0;
-    for (const Reading& r : t.readings) {
-      if (struck_out(r)) continue;
+    for (const auto& shown : shown_readings(t, false)) {
+      const Reading& r = *shown.reading;
       if (!best || plausibility(r) < plausibility(*best)) best = &r;
       ++count;
     }
+    // A punctuation token's own reading names its mark.
+    if (!best && t.punctuation)
+      for (const Reading& r : t.readings)
+        if (!struck_out(r) && !best) best = &r;
     if (!best) {
       line += "_\tX\t_\t_\t_\t_\t_\tAnalyses=0\n";
       out += line;

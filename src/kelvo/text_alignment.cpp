@@ -83,6 +83,14 @@ class TokenAligner::Reader {
   void load() {
     k_ = n_ = 0;
     while (at_ < input_.size()) {
+      // The preparation skips a line with "--" in its first five characters.
+      if ((at_ == 0 || input_[at_ - 1] == '\n') &&
+          input_.substr(at_, 5).substr(0, input_.substr(at_, 5).find('\n')).find("--") !=
+              std::string_view::npos) {
+        const std::size_t end = input_.find('\n', at_);
+        at_ = end == std::string_view::npos ? input_.size() : end;
+        continue;
+      }
       const auto c = static_cast<unsigned char>(input_[at_]);
       if (!utf8_ || c < 0x80) {
         next_ = at_ + 1;
