@@ -220,7 +220,10 @@ int cmd_info(const Arguments& args) {
     std::printf("features off:\n");
     for (const auto& f : lex.features_off()) std::printf("  %s\n", f.c_str());
   }
-  write_out(l.engine->data().user.summary());
+  if (l.engine->data().home_dir.empty())
+    std::printf("user folder: none (your own files are not read)\n");
+  else
+    write_out(l.engine->data().user.summary());
   return 0;
 }
 
@@ -279,7 +282,7 @@ int cmd_parse(const Arguments& args) {
     if (ok) ok = std::rename(staging.c_str(), log_path.c_str()) == 0;
     if (!ok) {
       std::remove(staging.c_str());
-      std::fprintf(stderr, "kelvo parse: cannot write %s\n", log_path.c_str());
+      std::fprintf(stderr, "kelvo parse: cannot write %s\n", input_label(log_path).c_str());
       return 1;
     }
   }

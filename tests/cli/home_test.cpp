@@ -123,6 +123,9 @@ TEST(KelvoHome, AFolderThatCannotBeMadeCostsOnlyTheUsersFiles) {
     EXPECT_EQ(r.status, 0) << command << r.err;
     EXPECT_FALSE(r.out.empty()) << command;
     EXPECT_NE(r.err.find(home), std::string::npos) << command << ": " << r.err;
+    if (std::string(command) == "info") {
+      EXPECT_NE(r.out.find("user folder: none"), std::string::npos) << r.out;
+    }
   }
 }
 
