@@ -41,7 +41,8 @@ Result<std::string> read_input(const std::string& input) {
     in = owned.get();
     std::error_code ec;
     if (!in || fs::is_directory(input, ec))
-      return make_error(ErrorKind::io, format_message(text::kCannotOpenInputFormat, input));
+      return make_error(ErrorKind::io,
+                        format_message(text::kCannotOpenInputFormat, input_label(input)));
   }
   std::string text;
   char buf[1 << 16];

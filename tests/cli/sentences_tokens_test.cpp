@@ -80,9 +80,12 @@ TEST(KelvoSentences, BadInputAndBadUsage) {
   Ran r = run_kelvo(home.path(), "sentences '" + home.file("binary.txt") + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("is not a text file"), std::string::npos) << r.err;
-  r = run_kelvo(home.path(), "sentences '" + home.file("absent.txt") + "'");
+  // A file named relative to the folder the command runs in: its full path.
+  r = run_kelvo(home.path(), "sentences no-such-file.txt");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("Cannot open file"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Cannot open file " + (fs::current_path() / "no-such-file.txt").string()),
+            std::string::npos)
+      << r.err;
   for (const char* bad : {"--age modern", "--area Q", "--area Z", "--order best", "--frobnicate",
                           "--no-tricks --phonetics", "--age"}) {
     r = run_kelvo(home.path(), std::string("tokens ") + bad);
