@@ -3,10 +3,11 @@ PREFIX  ?= /usr/local
 BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libbenchmark-dev \
-            whitakers-words-data whitakers-words
+            whitakers-words-data whitakers-words \
+            qt6-base-dev libgl-dev libegl-dev libxkbcommon-dev fonts-dejavu-core
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps programs build data run test bench install asan tsan clean
+.PHONY: deps programs build data run gui test bench install asan tsan clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -36,6 +37,11 @@ data: deps $(BUILD)/build.ninja
 run: programs
 	$(BUILD)/kelvo info
 	$(BUILD)/kelvo parse examples/caesar.txt
+
+# The window (needs a display; QT_QPA_PLATFORM=offscreen runs it without one).
+gui: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target kelvo-gui kelvo_data
+	$(BUILD)/kelvo-gui $(FILE)
 
 test: build data
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -1,116 +1,64 @@
-// Word analysis speed on real Latin, and a whole `kelvo parse` process beside
-// the peer parser `whitakers-words` on the same word list.
+// Word analysis speed on the running text of the corpus: every word token, in
+// text order, through the word driver with all its rules, on one core; with
+// and without the run's memory of words.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "analysis/word_driver.h"
+#include "analysis/word_memo.h"
+#include "bench_corpus.h"
 #include "bench_lexicon.h"
 #include "grammar/lexicon.h"
 
-namespace fs = std::filesystem;
 using namespace kelvo;
 
 namespace {
 
-// The corpus word list expanded by frequency (the real distribution of
-// tokens), or a small built list when the corpus is absent.
-const std::vector<std::string>& corpus_tokens() {
-  static std::vector<std::string> tokens = [] {
-    std::vector<std::string> v;
-    std::ifstream f(std::string(KELVO_SHARED_DIR) + "/corpus/latin-words-by-frequency.tsv");
-    std::string word;
-    long count;
-    while (f >> word >> count)
-      for (long i = 0; i < count; ++i) v.push_back(word);
-    if (v.empty()) {
-      for (const char* w : {"amicus", "regibus", "bonae", "amabantur", "esse", "fuit", "quae",
-                            "in", "et", "gallia", "omnis", "divisa", "partes", "tres"})
-        v.emplace_back(w);
-    }
-    return v;
-  }();
-  return tokens;
+const std::vector<bench::WordToken>& running_words() {
+  static const std::vector<bench::WordToken> words = bench::word_tokens(bench::corpus_text());
+  return words;
 }
 
-using bench::lexicon;
-
-void BM_WordAnalysis(benchmark::State& state) {
-  const grammar::Lexicon* lex = lexicon();
+// One pass over the whole text per iteration. Without the memory every word
+// is analysed; with it each pass is a new run whose memory starts empty, so a
+// word costs an analysis the first time and a lookup after. No word is known
+// as a proper name beforehand.
+void analyse_running_text(benchmark::State& state, bool memo) {
+  const grammar::Lexicon* lex = bench::lexicon();
   if (!lex) {
-    state.SkipWithError("no data");
+    state.SkipWithError("no built data in " KELVO_BENCH_DATA_DIR);
     return;
   }
+  const auto& words = running_words();
   TranslationOptions opts;
   analysis::WordAnalyzer wa(*lex, nullptr, opts);
-  const auto& words = corpus_tokens();
   std::vector<analysis::Candidate> out;
-  out.reserve(256);
-  std::size_t i = 0, analyses = 0;
+  std::size_t analyses = 0, remembered = 0;
   for (auto _ : state) {
-    out.clear();
-    analysis::AnalysisContext ctx;
-    analysis::analyse_word(wa, words[i], false, false, out, ctx);
-    analyses += out.size();
-    if (++i == words.size()) i = 0;
-  }
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
-  state.counters["analyses_per_word"] =
-      static_cast<double>(analyses) / static_cast<double>(state.iterations());
-}
-BENCHMARK(BM_WordAnalysis);
-
-// The distinct corpus words, one a line, for the two whole-process runs.
-std::string word_list_file() {
-  static std::string path = [] {
-    std::string p = (fs::temp_directory_path() / "kelvo_bench_words.txt").string();
-    std::ofstream f(p);
-    std::vector<std::string> seen;
-    std::string last;
-    std::ifstream in(std::string(KELVO_SHARED_DIR) + "/corpus/latin-words-by-frequency.tsv");
-    std::string word;
-    long count;
-    int n = 0;
-    while (in >> word >> count && n < 5000) {
-      f << word << "\n";
-      ++n;
+    analysis::WordMemo run_memo(memo);
+    for (const auto& w : words) {
+      out.clear();
+      analysis::AnalysisContext ctx;
+      run_memo.analyse(wa, w.form, w.first_in_sentence, false, out, ctx, w.question);
+      analyses += out.size();
     }
-    if (n == 0) f << "amicus\nregibus\nbonae\n";
-    return p;
-  }();
-  return path;
-}
-
-void BM_KelvoParseProcess(benchmark::State& state) {
-  std::string home = (fs::temp_directory_path() / "kelvo_bench_home").string();
-  std::string cmd = std::string(KELVO_EXE) + " parse --home " + home + " --data " +
-                    KELVO_BENCH_DATA_DIR + " " + word_list_file() + " > /dev/null 2>&1";
-  for (auto _ : state)
-    if (std::system(cmd.c_str()) != 0) state.SkipWithError("kelvo parse failed");
-}
-BENCHMARK(BM_KelvoParseProcess)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-void BM_PeerParserProcess(benchmark::State& state) {
-  if (std::system("command -v whitakers-words > /dev/null 2>&1") != 0) {
-    state.SkipWithError("whitakers-words is not installed");
-    return;
+    remembered = run_memo.words();
   }
-  std::ifstream in(word_list_file());
-  std::string words, w;
-  while (in >> w) words += " " + w;
-  std::string cmd = "cd /usr/share/whitakers-words && whitakers-words" + words +
-                    " > /dev/null 2>&1";
-  for (auto _ : state)
-    if (std::system(cmd.c_str()) != 0) state.SkipWithError("whitakers-words failed");
+  const auto n = static_cast<std::int64_t>(state.iterations() * words.size());
+  state.SetItemsProcessed(n);
+  state.counters["analyses_per_word"] = static_cast<double>(analyses) / static_cast<double>(n);
+  if (memo) state.counters["words_remembered"] = static_cast<double>(remembered);
+  state.SetLabel(bench::corpus_label("running text of every corpus file", words.size()));
 }
-BENCHMARK(BM_PeerParserProcess)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_WordAnalysis(benchmark::State& state) { analyse_running_text(state, false); }
+BENCHMARK(BM_WordAnalysis)->Unit(benchmark::kMillisecond);
+
+void BM_WordAnalysisMemo(benchmark::State& state) { analyse_running_text(state, true); }
+BENCHMARK(BM_WordAnalysisMemo)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+KELVO_BENCHMARK_MAIN_WITH_CORPUS();

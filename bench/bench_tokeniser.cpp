@@ -1,50 +1,30 @@
-// Speed of the input preparation and the tokeniser over the corpus (or a
-// generated Latin text when the corpus is absent), in bytes of input per second:
+// Speed of the input preparation and the tokeniser over the running text of
+// the corpus, in bytes of input per second:
 // the preparation alone, with the tokeniser, and the whole run as `kelvo
 // tokens` takes it.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 
+#include "bench_corpus.h"
 #include "text/input_preparation.h"
 #include "text/input_text.h"
 #include "text/sentence_words.h"
 #include "text/tokeniser.h"
 #include "text/translation_run.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string corpus_text() {
-  std::string text;
-  const fs::path dir = fs::path(KELVO_SHARED_DIR) / "corpus";
-  std::error_code ec;
-  if (fs::is_directory(dir, ec)) {
-    for (const auto& e : fs::directory_iterator(dir, ec)) {
-      if (e.path().extension() != ".txt") continue;
-      std::ifstream in(e.path(), std::ios::binary);
-      std::ostringstream ss;
-      ss << in.rdbuf();
-      text += ss.str();
-    }
-  }
-  if (text.empty()) {
-    while (text.size() < 4'000'000)
-      text += "Gallia est omnis divisa in partes tres, quarum unam incolunt Belgae, aliam "
-              "Aquitani, tertiam qui ipsorum lingua Celtae, nostra Galli appellantur.\n"
-              "M. Tullius Cicero rei p. causa \"Quo usque tandem\" dixit; (vide.)\n";
-  }
-  return text;
+const std::string& text() {
+  static const std::string t = kelvo::bench::corpus_text();
+  return t;
 }
 
-const std::string& text() {
-  static const std::string t = corpus_text();
-  return t;
+const std::string& label() {
+  static const std::string l = kelvo::bench::corpus_label(
+      "running text of every corpus file", kelvo::bench::word_tokens(text()).size());
+  return l;
 }
 
 void BM_DecodeAndPrepare(benchmark::State& state) {
@@ -56,6 +36,7 @@ void BM_DecodeAndPrepare(benchmark::State& state) {
     benchmark::DoNotOptimize(out.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text().size()));
+  state.SetLabel(label());
 }
 
 void BM_PrepareAndTokenise(benchmark::State& state) {
@@ -80,6 +61,7 @@ void BM_PrepareAndTokenise(benchmark::State& state) {
     benchmark::DoNotOptimize(tokens);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text().size()));
+  state.SetLabel(label());
 }
 
 // Counts the tokens of each sentence and nothing more.
@@ -106,6 +88,7 @@ void BM_RunTokens(benchmark::State& state) {
     benchmark::DoNotOptimize(handler.tokens);
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text().size()));
+  state.SetLabel(label());
 }
 
 }  // namespace
@@ -113,4 +96,4 @@ void BM_RunTokens(benchmark::State& state) {
 BENCHMARK(BM_DecodeAndPrepare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrepareAndTokenise)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RunTokens)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+KELVO_BENCHMARK_MAIN_WITH_CORPUS();

@@ -58,6 +58,8 @@ void BM_LoadUserDictionary(benchmark::State& state) {
     u::UserDictionary d;
     benchmark::DoNotOptimize(d.load(bench_folder(), log, gate));
   }
+  state.SetLabel("generated Userfile.txt of " + std::to_string(u::kMaxUserLines) +
+                 " lines of random stems");
 }
 BENCHMARK(BM_LoadUserDictionary)->Unit(benchmark::kMillisecond);
 
@@ -70,6 +72,7 @@ void BM_LoadStandardPhrases(benchmark::State& state) {
     u::StandardPhrases p;
     benchmark::DoNotOptimize(p.load(bench_folder(), options, log, gate));
   }
+  state.SetLabel("generated userphrases.txt of 10000 random phrases");
 }
 BENCHMARK(BM_LoadStandardPhrases)->Unit(benchmark::kMillisecond);
 
@@ -84,6 +87,7 @@ void BM_FindUserStem(benchmark::State& state) {
   for (int i = 0; i < 1'000; ++i) words.push_back(random_stem(rng));
   std::size_t i = 0;
   for (auto _ : state) benchmark::DoNotOptimize(d.find(words[i++ % words.size()]));
+  state.SetLabel("1000 random stems in the generated Userfile.txt");
 }
 BENCHMARK(BM_FindUserStem);
 

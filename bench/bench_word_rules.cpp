@@ -3,46 +3,20 @@
 // (prefixes, tackons, compound pronouns, derived words, medieval spellings).
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "text/input_text.h"
 #include "analysis/word_driver.h"
-#include "base/text.h"
+#include "bench_corpus.h"
 #include "bench_lexicon.h"
 #include "grammar/lexicon.h"
 
-namespace fs = std::filesystem;
 using namespace kelvo;
 using namespace kelvo::analysis;
 
 namespace {
 
 using bench::lexicon;
-
-// The letter runs of a corpus text (a word list is all this measures).
-std::vector<std::string> words_of(const char* file) {
-  std::vector<std::string> out;
-  std::ifstream in(fs::path(KELVO_SHARED_DIR) / "corpus" / file, std::ios::binary);
-  if (!in) return out;
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  auto decoded = text::decode_text(ss.str());
-  if (!decoded) return out;
-  std::string w;
-  for (char c : *decoded + " ") {
-    if (is_ascii_letter(c)) {
-      w.push_back(c == 'v' ? 'u' : c == 'j' ? 'i' : c == 'V' ? 'U' : c == 'J' ? 'I' : c);
-    } else if (!w.empty()) {
-      out.push_back(std::move(w));
-      w.clear();
-    }
-  }
-  return out;
-}
 
 int analyse(const WordAnalyzer& wa, const std::string& word, bool rules,
             std::vector<Candidate>& out) {
@@ -55,11 +29,17 @@ int analyse(const WordAnalyzer& wa, const std::string& word, bool rules,
 
 void run(benchmark::State& state, const char* file, bool rules) {
   const grammar::Lexicon* lex = lexicon();
-  const std::vector<std::string> words = words_of(file);
-  if (!lex || words.empty()) {
-    state.SkipWithError("built data or corpus absent");
+  if (!lex) {
+    state.SkipWithError("no built data in " KELVO_BENCH_DATA_DIR);
     return;
   }
+  const bench::CorpusText* text = bench::corpus_file(file);
+  if (!text) {
+    state.SkipWithError((std::string(file) + " is not in the corpus").c_str());
+    return;
+  }
+  std::vector<std::string> words;
+  for (auto& t : bench::word_tokens(text->bytes)) words.push_back(std::move(t.form));
   TranslationOptions opts;
   WordAnalyzer wa(*lex, nullptr, opts);
   std::vector<Candidate> out;
@@ -70,6 +50,7 @@ void run(benchmark::State& state, const char* file, bool rules) {
     benchmark::DoNotOptimize(n);
   }
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * words.size()));
+  state.SetLabel(bench::corpus_label(file, words.size()));
 }
 
 void BM_ClassicalCore(benchmark::State& s) { run(s, "caesar-bellum-gallicum-1.txt", false); }
@@ -85,4 +66,4 @@ BENCHMARK(BM_ClassicalCore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClassicalWithRules)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MedievalCore)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MedievalWithRules)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+KELVO_BENCHMARK_MAIN_WITH_CORPUS();

@@ -58,7 +58,7 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     o.builtin_meaning = name;
     for (const auto& r : infls) {
       if (ne.plural != (r.number() == number::plur)) continue;
-      wa.build_analysis(e, r, Split{stem, std::string(ne.ending)}, Source::addon, o, out, ctx);
+      wa.build_analysis(e, r, Split{stem, ne.ending}, Source::addon, o, out, ctx);
     }
     if (out.size() > before) break;
   }
@@ -143,7 +143,7 @@ int analyse_joined_expression(const WordAnalyzer& wa, std::string_view word,
   static constexpr Joined kJoined[] = {
       {"aequum_est", pos::verb, "it is fair"},   {"gratum_est", pos::verb, "it is pleasing"},
       {"id_est", pos::conj, "that is"},           {"magis_quam", pos::conj, "rather than"},
-      {"necesse_est", pos::verb, "it is necessary"}, {"opus_est", pos::verb, "there is need"},
+      {"necesse_est", pos::verb, "it is necessary"}, {"opus_est", pos::adv, "need"},
       {"paulo_ante", pos::adv, "a little before"}, {"plus_quam", pos::conj, "more than"},
       {"potius_quam", pos::conj, "rather than"},   {"sat_est", pos::verb, "it is enough"},
       {"solitum_est", pos::verb, "it is customary"}, {"una_cum", pos::prep, "together with"},

@@ -96,7 +96,7 @@ std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
   return out;
 }
 
-Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa) {
+Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses) {
   Sentence out;
   out.text = s.text;
   out.tokens.reserve(s.tokens.size());
@@ -104,7 +104,7 @@ Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa) {
     Token token;
     token.text = t.form;
     token.punctuation = t.punctuation;
-    token.readings = decode_readings(t.candidates, wa);
+    token.readings = decode_readings(t.candidates, wa, senses);
     out.tokens.push_back(std::move(token));
   }
   return out;

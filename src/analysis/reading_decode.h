@@ -28,7 +28,8 @@ std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
 
 // A sentence with every token's readings. The byte offsets (begin, end) stay 0
 // and enclitic_of -1: the analysed sentence does not know them.
-Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa);
+Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa,
+                            bool senses = true);
 
 // The senses of a meaning text. Our dictionary separates senses with "/" (the
 // user dictionary's ";" is stored as "/", and a few lines end in ";"); the

@@ -26,29 +26,52 @@ void TokenAnalyzer::note_precalculated(std::string_view word, ParseLog& log) con
              static_cast<int>(text.size()), text.data());
 }
 
-TokenAnalyzer::TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink)
+TokenAnalyzer::TokenAnalyzer(WordAnalyzer& analyzer, SentenceSink sink)
     : wa_(analyzer), sink_(std::move(sink)) {}
+
+AnalysedToken& TokenAnalyzer::new_token(std::string_view form) {
+  if (spare_.empty()) {
+    sentence_.tokens.emplace_back();
+  } else {
+    sentence_.tokens.push_back(std::move(spare_.back()));
+    spare_.pop_back();
+  }
+  AnalysedToken& t = sentence_.tokens.back();
+  t.form.assign(form);
+  t.punctuation = false;
+  t.candidates.clear();
+  return t;
+}
 
 void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   sentence_.text = run.sentence;
   while (!sentence_.text.empty() &&
          (sentence_.text.back() == '\n' || sentence_.text.back() == '\r'))
     sentence_.text.pop_back();
+  for (auto& t : sentence_.tokens) spare_.push_back(std::move(t));
   sentence_.tokens.clear();
+  // Automatic area selection may have chosen an area for this sentence (a
+  // repeat after the tally): its meanings come from that area's sections.
+  if (run.options.auto_adjusting && wa_.options().area != run.area.current_area) {
+    TranslationOptions o = wa_.options();
+    o.area = run.area.current_area;
+    wa_.set_options(o);
+  }
   const bool quiet = run.options.batch_mode;
   const bool listing_on = listing_ && !run.options.translate;
   std::string listing;
   AnalysisContext ctx{&run.log, &run.warnings, 0, 0};
+  // No word counted yet: a new run, whose words are not the last run's.
+  if (run.file_word_count == 0 && !run.rerun) memo_.clear();
   for (int i = 0; i < run.token_count; ++i) {
     words.set_current_position(i);
     std::string_view token = words.token(i);
     if (grammar::punctuation_token_code(token) >= 0) {
       int idx = words.add_punctuation_analysis(token, run.warnings, run.log, quiet);
-      AnalysedToken at;
+      AnalysedToken& at = new_token(
+          std::string_view(&grammar::kPunctuationChars[words.analysis(idx).punctuation()], 1));
       at.punctuation = true;
       at.candidates.push_back(Candidate{words.analysis(idx), {}});
-      at.form = std::string(1, grammar::kPunctuationChars[words.analysis(idx).punctuation()]);
-      sentence_.tokens.push_back(std::move(at));
       continue;
     }
     run.count_word();
@@ -62,7 +85,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
     if (run.options.hash_in_use) note_precalculated(token, run.log);
     scratch_.clear();
     bool question = run.token_count > 0 && words.token(run.token_count - 1) == "PUNCTB";
-    WordResult r = analyse_word(wa_, token, i == 0, known_proper, scratch_, ctx, question);
+    WordResult r = memo_.analyse(wa_, token, i == 0, known_proper, scratch_, ctx, question);
     if (r.proper_name && hs.status == -1) {
       set_field(hs.text, token);
       hs.status = 1;
@@ -74,10 +97,10 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       r.split_off.reset();
     }
     // Stores one token's analyses at position `at_pos` in the sentence table.
-    auto emit = [&](std::string form, std::vector<Candidate>& cands, int at_pos) {
+    // The analyses move into the token; `cands` is left with a spare list.
+    auto emit = [&](std::string_view form, std::vector<Candidate>& cands, int at_pos) {
       words.set_current_position(at_pos);
-      AnalysedToken t;
-      t.form = std::move(form);
+      AnalysedToken& t = new_token(form);
       for (Candidate& c : cands) {
         int idx = words.append_analysis(run.warnings, run.log, quiet);
         grammar::WordAnalysis& a = words.analysis(idx);
@@ -89,13 +112,13 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
         c.analysis = a;
       }
       if (!cands.empty()) words.set_analysed_words(words.analysed_words() + 1);
-      t.candidates = cands;
+      t.candidates.swap(cands);
       if (listing_on) {
-        listing += t.form + "\n";
+        listing += t.form;
+        listing += '\n';
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
         listing += list_readings(decode_readings(t.candidates, wa_, false), wa_.options().easy_latin);
       }
-      sentence_.tokens.push_back(std::move(t));
     };
     auto insert_token = [&](int at_pos, std::string_view text) {
       for (int j = run.token_count; j > at_pos; --j) words.set_token(j, words.token(j - 1));

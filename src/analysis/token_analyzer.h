@@ -6,6 +6,7 @@
 #include <string>
 
 #include "analysis/analysed_sentence.h"
+#include "analysis/word_memo.h"
 #include "text/translation_run.h"
 #include "analysis/word_analyzer.h"
 
@@ -16,7 +17,7 @@ class TokenAnalyzer : public text::SentenceHandler {
   // Called after each sentence with its analyses (exporters, the listing).
   using SentenceSink = std::function<void(const AnalysedSentence&, const std::string& listing)>;
 
-  TokenAnalyzer(const WordAnalyzer& analyzer, SentenceSink sink = nullptr);
+  TokenAnalyzer(WordAnalyzer& analyzer, SentenceSink sink = nullptr);
 
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 
@@ -24,15 +25,25 @@ class TokenAnalyzer : public text::SentenceHandler {
   // The word-by-word listing (with Translate off) is built only when wanted.
   void set_listing(bool on) { listing_ = on; }
 
+  // The memory of the run's words (on by default): off, every word is
+  // analysed anew. It is emptied when a run begins.
+  void set_memo(bool on) { memo_.set_enabled(on); }
+  const WordMemo& memo() const { return memo_; }
+
  private:
   // Writes the precomputed translation of a word, when the hash holds it.
   void note_precalculated(std::string_view word, ParseLog& log) const;
+  // The next token of the sentence, made from one of the last sentence's, so
+  // that its text and analyses reuse their memory.
+  AnalysedToken& new_token(std::string_view form);
 
-  const WordAnalyzer& wa_;
+  WordAnalyzer& wa_;
   SentenceSink sink_;
   bool listing_ = true;
   AnalysedSentence sentence_;
   std::vector<Candidate> scratch_;
+  std::vector<AnalysedToken> spare_;
+  WordMemo memo_;
 };
 
 }  // namespace kelvo::analysis

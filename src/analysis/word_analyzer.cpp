@@ -11,6 +11,14 @@ using namespace grammar;
 
 namespace {
 
+// The i-, e- and eius- stems of idem (pronoun declension 4 2) are only words
+// with their tackon -dem, which the tackon rule reads; alone they are "is,
+// ea, id" and must not read "the same".
+bool stem_needs_dem(const DictEntry& e) {
+  return (e.speech & 0x1F) == pos::pron && e.which == 4 && e.variant == 2 &&
+         !e.stem_text().ends_with("dem");
+}
+
 void note(AnalysisContext& ctx, const char* text) {
   if (ctx.log) ctx.log->write(text);
   if (ctx.warnings) ctx.warnings->warn(text);
@@ -48,63 +56,58 @@ Candidate builtin_candidate(Code speech, std::string_view latin, std::string mea
 
 WordAnalyzer::WordAnalyzer(const Lexicon& lexicon, const userdata::UserDictionary* user,
                            const TranslationOptions& options)
-    : lexicon_(lexicon), user_(user), options_(options) {
-  for (const auto& r : lexicon_.inflections()) {
-    std::string_view e = r.ending_text();
-    if (endings_.empty() || endings_.back() != e) endings_.emplace_back(e);
-  }
-  // The supines are added for endings of their own.
-  for (std::string_view e : {"u", "um"})
-    if (!std::binary_search(endings_.begin(), endings_.end(), e)) endings_.emplace_back(e);
-  std::sort(endings_.begin(), endings_.end());
-}
+    : lexicon_(lexicon), user_(user), options_(options) {}
 
-bool WordAnalyzer::ending_known(std::string_view ending) const {
-  return std::binary_search(endings_.begin(), endings_.end(), ending);
-}
-
-std::vector<Split> WordAnalyzer::split_word(std::string_view word) {
+SplitList WordAnalyzer::split_word(std::string_view word) {
   if (word.size() > kMaxSplitWordLength) word = word.substr(0, kMaxSplitWordLength);
-  std::vector<Split> out;
+  SplitList out;
   const int n = static_cast<int>(word.size());
   const int last = std::max(1, n - kMaxEndingLength);
-  for (int k = n; k >= last; --k)
-    out.push_back(Split{std::string(word.substr(0, static_cast<std::size_t>(k))),
-                        std::string(word.substr(static_cast<std::size_t>(k)))});
-  out.push_back(Split{".", std::string(word)});
+  for (int k = n; k >= last; --k) {
+    const auto at = static_cast<std::size_t>(k);
+    out.push_back(Split{word.substr(0, at), word.substr(at)});
+  }
+  out.push_back(Split{".", word});
   return out;
 }
 
-int WordAnalyzer::find_stems(std::string_view stem, std::vector<DictEntry>& out,
-                             AnalysisContext& ctx) const {
-  if (stem.empty()) return 0;
-  auto entries = lexicon_.entries();
+std::span<const DictEntry> WordAnalyzer::stem_run(std::string_view stem) const {
+  if (stem.empty()) return {};
   auto [first, last] = lexicon_.letter_range(stem[0]);
-  if (first >= last) return 0;
-  auto begin = entries.begin() + first, end = entries.begin() + last;
-  auto it = std::lower_bound(begin, end, stem, [](const DictEntry& e, std::string_view s) {
-    return compare_bytes(e.stem_text(), s) < 0;
-  });
+  if (first >= last) return {};
+  return entries_with_stem(lexicon_.entries().subspan(static_cast<std::size_t>(first),
+                                                      static_cast<std::size_t>(last - first)),
+                           stem);
+}
+
+template <typename List>
+int WordAnalyzer::add_stems(std::string_view stem, List& out, AnalysisContext& ctx) const {
   int added = 0;
   const int limit = age_limit();
-  for (; it != end && it->stem_text() == stem; ++it) {
-    if (it->age > limit) continue;
-    if (static_cast<int>(out.size()) >= kMaxCandidateEntries) {
+  for (const DictEntry& e : stem_run(stem)) {
+    if (e.age > limit) continue;
+    if (out.size() >= static_cast<std::size_t>(kMaxCandidateEntries)) {
       note(ctx, kTooManyStems);
       break;
     }
-    out.push_back(*it);
+    out.push_back(e);
     ++added;
   }
   return added;
 }
 
-int WordAnalyzer::find_user_stems(std::string_view stem, std::vector<DictEntry>& out) const {
+int WordAnalyzer::find_stems(std::string_view stem, std::vector<DictEntry>& out,
+                             AnalysisContext& ctx) const {
+  return add_stems(stem, out, ctx);
+}
+
+template <typename List>
+int WordAnalyzer::add_user_stems(std::string_view stem, List& out) const {
   if (!user_) return 0;
   int added = 0;
   for (const auto& e : user_->find(stem)) {
     if (e.age > age_limit()) continue;
-    if (static_cast<int>(out.size()) >= kMaxCandidateEntries) break;
+    if (out.size() >= static_cast<std::size_t>(kMaxCandidateEntries)) break;
     out.push_back(e);
     // User meanings are told from dictionary meanings by their offset.
     int m = e.meaning_index.get();
@@ -117,46 +120,35 @@ int WordAnalyzer::find_user_stems(std::string_view stem, std::vector<DictEntry>&
 int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& entry,
                                     std::vector<InflectionRecord>& out,
                                     AnalysisContext& ctx) const {
-  auto infl = lexicon_.inflections();
-  auto lo = std::lower_bound(infl.begin(), infl.end(), ending,
-                             [](const InflectionRecord& r, std::string_view s) {
-                               return compare_bytes(r.ending_text(), s) < 0;
-                             });
-  if (lo == infl.end() || lo->ending_text() != ending) return -1;
+  return add_inflections(lexicon_.inflections_ending(ending), ending, entry, out, ctx);
+}
+
+template <typename List>
+int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::string_view ending,
+                                  const DictEntry& entry, List& out,
+                                  AnalysisContext& ctx) const {
+  if (run.empty()) return -1;
   const Code want = speech_class(entry.speech);
   // A verb entry's present-system stems also carry the participle endings.
   auto class_of = [&](const InflectionRecord& r) -> Code {
     if (r.speech == pos::vpar && want == pos::verb && entry.stem_key < 3) return pos::verb;
     return r.speech;
   };
-  // Skip ahead to the first record of this ending whose class can match.
-  auto it = lo;
-  while (it != infl.end() && it->ending_text() == ending && class_of(*it) < want) ++it;
+  // Skip ahead to the first record of this ending whose class can match (the
+  // records of an ending are in the order of their part of speech).
+  auto it = std::partition_point(run.begin(), run.end(),
+                                 [&](const InflectionRecord& r) { return r.speech < want; });
   int added = 0;
   const int age = options_.age_value();
-  for (; it != infl.end() && it->ending_text() == ending; ++it) {
+  for (; it != run.end(); ++it) {
     const InflectionRecord& r = *it;
     Code cls = class_of(r);
     if (cls > want) break;
     if (cls != want) continue;
-    InflectionRecord c = r;
-    // which and variant: 0 in the record fits every entry.
-    if (r.which == 0) {
-      c.which = entry.which;
-    } else if (entry.which != 0 && r.which != entry.which) {
-      continue;
-    }
-    if (r.variant == 0) {
-      c.variant = entry.variant;
-    } else if (entry.variant != 0 && r.variant != entry.variant) {
-      continue;
-    }
-    if (entry.stem_key == 0) {
-      if (r.stem_key >= 3) continue;
-      c.stem_key = r.stem_key;
-    } else if (r.stem_key != entry.stem_key) {
-      continue;
-    }
+    // Whether the record fits the entry; which and variant 0 fit every entry.
+    if (r.which != 0 && entry.which != 0 && r.which != entry.which) continue;
+    if (r.variant != 0 && entry.variant != 0 && r.variant != entry.variant) continue;
+    if (entry.stem_key == 0 ? r.stem_key >= 3 : r.stem_key != entry.stem_key) continue;
     if (r.age > age) continue;
     switch (want) {
       case pos::noun: {
@@ -173,9 +165,6 @@ int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& en
           continue;
         break;
       }
-      case pos::adj:
-        if (r.which == 0 && r.variant == 0) c.which = 99;
-        break;
       case pos::adv:
         if (r.comparison() != 0 && entry.byte3 != 0 && r.comparison() != entry.byte3) continue;
         break;
@@ -185,8 +174,13 @@ int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& en
       default:
         break;
     }
+    // The fitting record with which, variant and part of speech resolved.
+    InflectionRecord c = r;
+    if (r.which == 0) c.which = entry.which;
+    if (r.variant == 0) c.variant = entry.variant;
+    if (want == pos::adj && r.which == 0 && r.variant == 0) c.which = 99;
     if (want == pos::adj || want == pos::adv) c.speech = entry.speech;
-    if (static_cast<int>(out.size()) >= kMaxCandidateInflections) {
+    if (out.size() >= static_cast<std::size_t>(kMaxCandidateInflections)) {
       note(ctx, kTooManyInflections);
       break;
     }
@@ -255,9 +249,8 @@ std::string_view WordAnalyzer::citation(const Origin& o) const {
 void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord& infl,
                                   const Split& split, Source source, Origin origin,
                                   std::vector<Candidate>& out, AnalysisContext& ctx) const {
-  (void)ctx;
-  Candidate cand;
-  cand.origin = origin;
+  Candidate& cand = out.emplace_back();
+  cand.origin = std::move(origin);
   WordAnalysis& a = cand.analysis;
   DictEntry e = entry;
   Code speech = infl.speech;
@@ -347,28 +340,38 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
   int age = e.age == 20 ? 6 : e.age;
   int area = e.area();
 
-  std::string meaning(full_meaning(origin));
-  choose_area_section(meaning, options_.area, age, area, rarity);
-  if (auto slash = meaning.find('/'); slash != std::string::npos) meaning.resize(slash);
-  if (distributive) meaning += "-each";
-  if (source != Source::core) meaning.insert(meaning.begin(), '~');
+  // Only the start of the meaning reaches the analysis's fields, so it is put
+  // together in place; a chosen area section needs the whole text first.
+  std::string_view meaning = full_meaning(cand.origin);
+  std::string sectioned;
+  if (options_.area != 0) {
+    sectioned.assign(meaning);
+    choose_area_section(sectioned, options_.area, age, area, rarity);
+    meaning = sectioned;
+  }
+  if (auto slash = meaning.find('/'); slash != std::string_view::npos)
+    meaning = meaning.substr(0, slash);
+  FieldText<sizeof(a.meaning) - 1> shown;  // one past what the field keeps uncut
+  if (source != Source::core) shown.append("~");
+  shown.append(meaning);
+  if (distributive) shown.append("-each");
 
   a.rarity = static_cast<Code>(std::clamp(rarity, 1, 10));
   a.age = static_cast<Code>(age);
   a.area = static_cast<Code>(area);
   a.declension.set(static_cast<std::int16_t>(((which & 0x0F) << 4) | (variant & 0x0F)));
   a.extra.set(static_cast<std::int16_t>(((e.extra & 0x0F) << 4) | (e.extra2 & 0x0F)));
-  set_analysis_meaning(a, meaning);
+  set_analysis_meaning(a, shown.view());
   if (speech == pos::vpar) {
     set_field(a.english, "abc.");
   } else {
-    set_field(a.english, meaning);
+    set_field(a.english, shown.view());
   }
-  std::string latin = split.stem == "." ? std::string() : split.stem;
-  latin += '.';
-  latin += infl.ending_text();
-  set_field(a.latin, latin);
-  out.push_back(cand);
+  FieldText<sizeof(a.latin)> latin;
+  if (split.stem != ".") latin.append(split.stem);
+  latin.append(".");
+  latin.append(infl.ending_text());
+  set_field(a.latin, latin.view());
 
   // A gerundive in an oblique case also reads as a gerund.
   if (speech == pos::vpar && infl.voice() == voice::passive && infl.tense() == tense::fut &&
@@ -389,7 +392,7 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
     ga.declension.set(0x22);
     set_field(ga.english, "");
     if (ctx.log && !options_.translate) ctx.log->write("+ Gerund:\n");
-    out.push_back(g);
+    out.push_back(std::move(g));
   }
 }
 
@@ -397,29 +400,31 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
                                AnalysisContext& ctx, EntryFilter accept,
                                const void* accept_data) const {
   const std::size_t before = out.size();
-  std::vector<DictEntry> entries;
-  std::vector<InflectionRecord> infls;
-  entries.reserve(16);
-  infls.reserve(16);
+  // In place: a word's entries and inflections never reach the heap.
+  FixedList<DictEntry, kMaxCandidateEntries> entries;
+  FixedList<InflectionRecord, kMaxCandidateInflections + 1> infls;  // and a supine
   for (const Split& split : split_word(word)) {
+    const bool supine_ending = split.ending == "um" || split.ending == "u";
     // A split whose ending no inflection has cannot match; skip its stem search.
-    if (!ending_known(split.ending)) continue;
+    const std::span<const InflectionRecord> run = lexicon_.inflections_ending(split.ending);
+    if (run.empty() && !supine_ending) continue;
     entries.clear();
-    find_stems(split.stem, entries, ctx);
-    find_user_stems(split.stem, entries);
+    add_stems(split.stem, entries, ctx);
+    add_user_stems(split.stem, entries);
     if (entries.empty()) continue;
     const DictEntry* previous = nullptr;
     for (const DictEntry& entry : entries) {
       if (entry.area() == grammar::kBotanyAreaCode && !options_.botany) continue;
       if (accept && !accept(entry, accept_data)) continue;
+      if (!accept && stem_needs_dem(entry)) continue;
       if (options_.age == Age::medieval && entry.age >= 7 && entry.age <= 10) continue;
       if (previous && same_entry(*previous, entry)) continue;
       previous = &entry;
       infls.clear();
-      int found = match_inflections(split.ending, entry, infls, ctx);
-      if (found < 0 && split.ending != "um" && split.ending != "u") break;
+      int found = add_inflections(run, split.ending, entry, infls, ctx);
+      if (found < 0 && !supine_ending) break;
       // Perfect passive participle stems also carry the supines.
-      if (entry.speech == pos::vpar && (split.ending == "um" || split.ending == "u")) {
+      if (entry.speech == pos::vpar && supine_ending) {
         // The supine's own record, in the nominal layout (case, number, gender).
         InflectionRecord sup{};
         sup.speech = pos::supine;
@@ -456,12 +461,15 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
 int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>& out,
                                   AnalysisContext& ctx) const {
   auto uniq = lexicon_.uniques();
-  auto it = std::lower_bound(uniq.begin(), uniq.end(), word,
-                             [](const UniqueRecord& r, std::string_view s) {
-                               return compare_bytes(r.latin_text(), s) < 0;
-                             });
+  // A zero byte or more than the field holds: no unique can be equal.
+  if (word.size() > sizeof(UniqueRecord::latin) ||
+      (!word.empty() && std::memchr(word.data(), 0, word.size())))
+    return 0;
+  const FieldKey<sizeof(UniqueRecord::latin)> key(word);
+  auto it = std::partition_point(uniq.begin(), uniq.end(),
+                                 [&](const UniqueRecord& r) { return key.field_less(r.latin); });
   int added = 0;
-  for (; it != uniq.end() && it->latin_text() == word; ++it) {
+  for (; it != uniq.end() && key.field_equals(it->latin); ++it) {
     const UniqueRecord& u = *it;
     if (u.age > options_.age_value()) continue;
     DictEntry e{};
@@ -478,12 +486,13 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
     // A unique of two parts (necesse est) shows them joined by a stop.
     const bool two_parts =
         !u.second_text().empty() && u.latin_text().size() + u.second_text().size() < 22;
-    std::string stem(u.latin_text());
+    FieldText<sizeof(e.stem)> stem;
+    stem.append(u.latin_text());
     if (two_parts) {
-      stem += '\t';
-      stem += u.second_text();
+      stem.append("\t");
+      stem.append(u.second_text());
     }
-    set_field(e.stem, stem);
+    set_field(e.stem, stem.view());
     // A unique's bytes 3-8 are an inflection's, layout for layout.
     InflectionRecord r{};
     r.speech = u.speech;
@@ -499,12 +508,13 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
     Origin o;
     o.table = Origin::Table::unique;
     o.index = static_cast<int>(it - uniq.begin());
-    build_analysis(e, r, Split{std::string(u.latin_text()), ""}, Source::core, o, out, ctx);
+    build_analysis(e, r, Split{u.latin_text(), {}}, Source::core, std::move(o), out, ctx);
     if (two_parts) {
-      std::string shown(u.latin_text());
-      shown += '.';
-      shown += u.second_text();
-      set_field(out.back().analysis.latin, shown);
+      FieldText<sizeof(WordAnalysis::latin)> shown;
+      shown.append(u.latin_text());
+      shown.append(".");
+      shown.append(u.second_text());
+      set_field(out.back().analysis.latin, shown.view());
     }
     ++added;
   }

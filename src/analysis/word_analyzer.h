@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/fixed_list.h"
 #include "base/host.h"
 #include "base/options.h"
 #include "base/parse_log.h"
@@ -53,10 +54,16 @@ inline constexpr int kMaxEndingLength = 7;
 inline constexpr const char* kTooManyStems = "Too many tempstems fields.\n";
 inline constexpr const char* kTooManyInflections = "Too many tempinflects fields.\n";
 
+// One division of a word: views into the word (or the stem "." for the
+// whole word as ending), valid while the word is.
 struct Split {
-  std::string stem;
-  std::string ending;
+  std::string_view stem;
+  std::string_view ending;
 };
+
+// Stems of n down to n-7 characters, then the whole word as ending.
+inline constexpr std::size_t kMaxSplits = kMaxEndingLength + 2;
+using SplitList = FixedList<Split, kMaxSplits>;
 
 // Per-call context: where messages go and which word position is analysed.
 struct AnalysisContext {
@@ -89,13 +96,12 @@ class WordAnalyzer {
   // Every division of the word (cut to 31 characters): stems of n down to
   // n-7 characters (down to 1 for short words), then the whole word as ending
   // with the stem ".".
-  static std::vector<Split> split_word(std::string_view word);
+  static SplitList split_word(std::string_view word);
 
   // Dictionary entries with exactly this stem whose age fits, appended to `out`
-  // (at most 50 in all). The second form searches the user dictionary.
+  // (at most kMaxCandidateEntries in all).
   int find_stems(std::string_view stem, std::vector<grammar::DictEntry>& out,
                  AnalysisContext& ctx) const;
-  int find_user_stems(std::string_view stem, std::vector<grammar::DictEntry>& out) const;
 
   // Inflections of `ending` that fit the entry, with which, variant and stem
   // key resolved; -1 when the ending is not in the table at all.
@@ -127,15 +133,23 @@ class WordAnalyzer {
 
  private:
   Origin origin_of(const grammar::DictEntry& e, Source source) const;
-  std::string meaning_text(const grammar::DictEntry& e) const;
+
+  // The dictionary entries whose stem is exactly `stem` (one run, as the
+  // table is sorted by stem).
+  std::span<const grammar::DictEntry> stem_run(std::string_view stem) const;
+  // The work of find_stems and match_inflections, into a vector or into the
+  // in-place lists of analyse_core.
+  template <typename List>
+  int add_stems(std::string_view stem, List& out, AnalysisContext& ctx) const;
+  template <typename List>
+  int add_user_stems(std::string_view stem, List& out) const;
+  template <typename List>
+  int add_inflections(std::span<const grammar::InflectionRecord> run, std::string_view ending,
+                      const grammar::DictEntry& entry, List& out, AnalysisContext& ctx) const;
 
   const grammar::Lexicon& lexicon_;
-  // Whether any inflection has this ending (the table is sorted by ending).
-  bool ending_known(std::string_view ending) const;
-
   const userdata::UserDictionary* user_;
   TranslationOptions options_;
-  std::vector<std::string_view> endings_;  // distinct endings, sorted
 };
 
 }  // namespace kelvo::analysis

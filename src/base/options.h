@@ -46,6 +46,7 @@ struct TranslationOptions {
   bool spellcheck_mode = false;
 
   int age_value() const { return static_cast<int>(age); }
+  bool operator==(const TranslationOptions&) const = default;
 };
 
 }  // namespace kelvo

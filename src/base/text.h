@@ -1,6 +1,8 @@
 // Small text helpers for 8-bit Latin and fixed-width record fields.
 #pragma once
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -14,6 +16,93 @@ std::string_view field_view(const char (&f)[N]) {
   return std::string_view(f, z ? static_cast<std::size_t>(static_cast<const char*>(z) - f) : N);
 }
 
+// Zero-ended fields of N bytes (N a multiple of 8) against one key, for the
+// searches of sorted tables: no search for a field's end, and eight bytes
+// compared at a time. The key is read into words once; a field's bytes past
+// the key's length are masked off, so the answers are those of comparing the
+// field's text with the key. The key must hold no zero byte (a word's letters
+// never do); a key longer than N is not supported (no field can equal it).
+template <std::size_t N>
+class FieldKey {
+  static_assert(N % 8 == 0);
+
+ public:
+  explicit FieldKey(std::string_view key) : size_(key.size() < N ? key.size() : N) {
+    unsigned char bytes[N] = {};
+    if (size_) std::memcpy(bytes, key.data(), size_);
+    for (std::size_t w = 0; w < N / 8; ++w) words_[w] = load(bytes + 8 * w);
+    used_ = (size_ + 7) / 8;
+    const std::size_t tail = size_ % 8;
+    last_mask_ = tail ? ~std::uint64_t{0} << (8 * (8 - tail)) : ~std::uint64_t{0};
+  }
+
+  bool field_less(const char (&f)[N]) const {
+    for (std::size_t w = 0; w < used_; ++w) {
+      const std::uint64_t v = load(f + 8 * w) & mask(w);
+      if (v != words_[w]) return v < words_[w];
+    }
+    return false;
+  }
+
+  bool field_equals(const char (&f)[N]) const {
+    for (std::size_t w = 0; w < used_; ++w)
+      if ((load(f + 8 * w) & mask(w)) != words_[w]) return false;
+    return size_ == N || f[size_] == '\0';
+  }
+
+ private:
+  std::uint64_t mask(std::size_t w) const {
+    return w + 1 == used_ ? last_mask_ : ~std::uint64_t{0};
+  }
+  // Eight bytes as a number in their byte order, the first the most significant.
+  static std::uint64_t load(const void* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, 8);
+    if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+    return v;
+  }
+
+  std::uint64_t words_[N / 8];
+  std::size_t size_;
+  std::size_t used_;
+  std::uint64_t last_mask_;
+};
+
+// Two zero-ended fields of one size in the order of their texts (as
+// compare_bytes orders them), in one pass that stops at the first difference
+// or at the end of both, without looking for either field's end first.
+template <std::size_t N>
+int compare_fields(const char (&a)[N], const char (&b)[N]) {
+  std::size_t i = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    // Eight bytes at a time: the first differing byte decides, unless a
+    // zero (the same in both up to there) ends the texts before it.
+    for (; i + 8 <= N; i += 8) {
+      std::uint64_t x, y;
+      std::memcpy(&x, a + i, 8);
+      std::memcpy(&y, b + i, 8);
+      // The lowest bit set marks x's first zero byte (the ones above may be false).
+      const std::uint64_t zero = (x - 0x0101010101010101ull) & ~x & 0x8080808080808080ull;
+      const std::uint64_t diff = x ^ y;
+      if (diff == 0) {
+        if (zero) return 0;
+        continue;
+      }
+      const int d = __builtin_ctzll(diff) / 8;
+      if (zero && __builtin_ctzll(zero) / 8 < d) return 0;
+      const auto xa = static_cast<unsigned char>(a[i + static_cast<std::size_t>(d)]);
+      const auto yb = static_cast<unsigned char>(b[i + static_cast<std::size_t>(d)]);
+      return xa < yb ? -1 : 1;
+    }
+  }
+  for (; i < N; ++i) {
+    const auto x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+    if (x == 0) return 0;
+  }
+  return 0;
+}
+
 // Bounded copy into a fixed field: at most N-1 bytes, the rest zero-filled.
 template <std::size_t N>
 void set_field(char (&f)[N], std::string_view s) {
@@ -21,6 +110,24 @@ void set_field(char (&f)[N], std::string_view s) {
   std::memcpy(f, s.data(), n);
   std::memset(f + n, 0, N - n);
 }
+
+// Text put together in place for a fixed field: it keeps the first N bytes of
+// what is appended, as much as the field takes (or one byte more, to tell
+// that the text is longer), and never allocates.
+template <std::size_t N>
+class FieldText {
+ public:
+  void append(std::string_view s) {
+    const std::size_t n = s.size() < N - size_ ? s.size() : N - size_;
+    if (n) std::memcpy(data_ + size_, s.data(), n);
+    size_ += n;
+  }
+  std::string_view view() const { return std::string_view(data_, size_); }
+
+ private:
+  char data_[N];
+  std::size_t size_ = 0;
+};
 
 inline char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 inline char ascii_upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }

@@ -326,6 +326,7 @@ int cmd_analyze(const Arguments& args) {
         const WrittenText written(u.text);
         if (lines) r.gathered_text = written.text(0, u.text.size());
         RunOutputs o;
+        o.senses = false;  // the formats print the meaning whole
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
             // The sentences of one line make one text.

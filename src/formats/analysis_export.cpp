@@ -182,11 +182,12 @@ std::string ud_upos(const Reading& r) {
 
 std::string ud_feats(const Reading& r) {
   std::vector<std::string> f;
-  // Each feature table is indexed by the reading's code; 0 and codes past the
-  // table give no feature.
+  // Each feature table is indexed by the reading's code; 0, an empty name and
+  // codes past the table give no feature.
   auto feat = [&](const char* name, auto value, std::initializer_list<const char*> names) {
     const auto c = static_cast<std::size_t>(code(value));
-    if (c >= 1 && c < names.size()) f.push_back(std::string(name) + "=" + names.begin()[c]);
+    if (c >= 1 && c < names.size() && *names.begin()[c] != '\0')
+      f.push_back(std::string(name) + "=" + names.begin()[c]);
   };
   auto gcase = [&] {
     feat("Case", r.grammatical_case, {"", "Nom", "Voc", "Gen", "Loc", "Dat", "Abl", "Acc"});
@@ -197,7 +198,12 @@ std::string ud_feats(const Reading& r) {
     feat("Gender", r.gender, {"", "Masc", "Fem", "Neut", "Fem,Masc", "Masc,Neut"});
   };
   auto degree = [&] { feat("Degree", r.comparison, {"", "Pos", "Cmp", "Sup"}); };
-  auto tense = [&] { feat("Tense", r.tense, {"", "Pres", "Past", "Fut", "Past", "Pqp", "Fut"}); };
+  // The tense as UD writes it for Latin: Tense with Aspect (the imperfect is a
+  // past of imperfect aspect, the perfect tenses have perfect aspect).
+  auto tense = [&] {
+    feat("Tense", r.tense, {"", "Pres", "Past", "Fut", "Past", "Pqp", "Fut"});
+    feat("Aspect", r.tense, {"", "Imp", "Imp", "", "Perf", "Perf", "Perf"});
+  };
   auto voice = [&] { feat("Voice", r.voice, {"", "Act", "Pass"}); };
   using P = PartOfSpeech;
   switch (r.part_of_speech) {
@@ -259,7 +265,7 @@ namespace {
 
 // One reading as a JSON object: its identity in every format, so that two
 // readings that would show the same are one.
-std::string reading_json(const Reading& r) {
+std::string reading_json(const Reading& r, bool chosen) {
   std::string out = "{\"lemma\":";
   append_json_string(out, r.lemma);
   out += ",\"pos\":";
@@ -278,6 +284,7 @@ std::string reading_json(const Reading& r) {
   out += source_name(r.source);
   out += "\"";
   if (r.entry == EntrySource::user_dictionary) out += ",\"user_dictionary\":true";
+  if (chosen) out += ",\"chosen\":true";
   out += ",\"rarity\":\"";
   out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
   out += "\",\"age\":" + std::to_string(r.age) + "}";
@@ -291,17 +298,23 @@ std::string reading_json(const Reading& r) {
 // parts or their variant).
 struct Shown {
   const Reading* reading;
-  std::string json;
+  std::string json;     // without the choice
+  bool chosen = false;  // the sentence analysis chose it, or a reading just like it
 };
 std::vector<Shown> shown_readings(const Token& t, bool with_struck_out) {
   std::vector<Shown> out;
-  for (const Reading& r : t.readings) {
+  for (std::size_t i = 0; i < t.readings.size(); ++i) {
+    const Reading& r = t.readings[i];
     if (r.part_of_speech == PartOfSpeech::punctuation) continue;
     if (!with_struck_out && struck_out(r)) continue;
-    std::string json = reading_json(r);
-    bool seen = false;
-    for (const auto& earlier : out) seen = seen || earlier.json == json;
-    if (!seen) out.push_back({&r, std::move(json)});
+    const bool chosen = static_cast<int>(i) == t.chosen;
+    std::string json = reading_json(r, false);
+    auto same = std::find_if(out.begin(), out.end(),
+                             [&](const Shown& earlier) { return earlier.json == json; });
+    if (same == out.end())
+      out.push_back({&r, std::move(json), chosen});
+    else
+      same->chosen = same->chosen || chosen;
   }
   return out;
 }
@@ -327,12 +340,21 @@ std::string sentence_to_json(const Sentence& s, std::string_view text) {
     out += "{\"form\":";
     append_json_string(out, t.text);
     if (t.punctuation) out += ",\"punctuation\":true";
+    if (!t.links.empty()) {
+      // The tokens the chosen reading agrees with or governs, counted from 0.
+      out += ",\"links\":[";
+      for (std::size_t k = 0; k < t.links.size(); ++k) {
+        if (k) out += ',';
+        out += std::to_string(t.links[k]);
+      }
+      out += ']';
+    }
     out += ",\"analyses\":[";
     bool first = true;
     for (const auto& shown : shown_readings(t, true)) {
       if (!first) out += ',';
       first = false;
-      out += shown.json;
+      out += shown.chosen ? reading_json(*shown.reading, true) : shown.json;
     }
     out += "]}";
   }
@@ -361,6 +383,10 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
       if (!best || plausibility(r) < plausibility(*best)) best = &r;
       ++count;
     }
+    // The sentence analysis's choice, when it made one.
+    if (t.chosen >= 0 && t.chosen < static_cast<int>(t.readings.size()) &&
+        !struck_out(t.readings[static_cast<std::size_t>(t.chosen)]))
+      best = &t.readings[static_cast<std::size_t>(t.chosen)];
     // A punctuation token's own reading names its mark.
     if (!best && t.punctuation)
       for (const Reading& r : t.readings)
@@ -395,6 +421,14 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
         misc += '|';
       }
       misc += "Analyses=" + std::to_string(count);
+      if (!t.links.empty()) {
+        // The tokens it agrees with or governs, by their ID in this block.
+        misc += "|Links=";
+        for (std::size_t k = 0; k < t.links.size(); ++k) {
+          if (k) misc += ',';
+          misc += std::to_string(t.links[k] + 1);
+        }
+      }
       if (r.source != ReadingSource::dictionary) {
         misc += "|Source=";
         misc += source_name(r.source);

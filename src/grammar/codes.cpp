@@ -206,9 +206,5 @@ Code read_comparison_keyword(std::string_view text, ParseLog* log) {
   return 255;
 }
 
-bool is_nominal(Code s) {
-  return s == pos::noun || s == pos::pron || s == pos::adj || s == pos::num ||
-         s == pos::vpar || s == pos::supine || s == pos::sadj;
-}
 
 }  // namespace kelvo::grammar

@@ -113,6 +113,10 @@ int read_verb_kind_keyword(std::string_view text, ParseLog* log = nullptr);  // 
 Code read_comparison_keyword(std::string_view text, ParseLog* log = nullptr);  // 255 when unknown
 
 // Whether the part of speech is one of the nominal forms (case/number/gender).
-bool is_nominal(Code speech);
+// Inline: the sentence passes ask it for every analysis many times over.
+inline bool is_nominal(Code s) {
+  return s == pos::noun || s == pos::pron || s == pos::adj || s == pos::num ||
+         s == pos::vpar || s == pos::supine || s == pos::sadj;
+}
 
 }  // namespace kelvo::grammar

@@ -63,10 +63,24 @@ Status read_records(const std::string& path, const char* name, std::size_t limit
   return Status::ok();
 }
 
-template <typename T, typename Key>
-bool is_sorted_by(std::span<const T> v, Key key) {
+// An ending of up to eight bytes (never a zero byte) as one number.
+bool ending_key(std::string_view ending, std::uint64_t& key) {
+  if (ending.size() > 8) return false;
+  key = 0;
+  for (std::size_t i = 0; i < ending.size(); ++i)
+    key |= static_cast<std::uint64_t>(static_cast<unsigned char>(ending[i])) << (8 * i);
+  return true;
+}
+
+std::size_t ending_slot(std::uint64_t key, std::size_t mask) {
+  return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 40) & mask;
+}
+
+// Whether the records are in the byte order of one of their text fields.
+template <typename T, typename Field>
+bool is_sorted_by(std::span<const T> v, Field field) {
   for (std::size_t i = 1; i < v.size(); ++i)
-    if (compare_bytes(key(v[i - 1]), key(v[i])) > 0) return false;
+    if (compare_fields(field(v[i - 1]), field(v[i])) > 0) return false;
   return true;
 }
 
@@ -107,13 +121,15 @@ class LexiconLoader {
                            "Cannot open addons.dat file.\n");
         !s)
       return s.error();
-    if (!is_sorted_by(lex_.addons_, [](const AddonRecord& r) { return r.text_view(); }))
+    if (!is_sorted_by(lex_.addons_,
+                      [](const AddonRecord& r) -> const auto& { return r.text; }))
       return refuse(kAddonsFile, "records are not sorted by their text");
     if (auto s = essential(kUniquesFile, "Loading uniques...", kMaxUniques, lex_.uniques_,
                            "Cannot open uniques.dat file.\n");
         !s)
       return s.error();
-    if (!is_sorted_by(lex_.uniques_, [](const UniqueRecord& r) { return r.latin_text(); }))
+    if (!is_sorted_by(lex_.uniques_,
+                      [](const UniqueRecord& r) -> const auto& { return r.latin; }))
       return refuse(kUniquesFile, "records are not sorted by their Latin form");
     lex_.load_ms_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
@@ -176,10 +192,38 @@ class LexiconLoader {
                            lex_.inflections_, "Cannot open inflects.dat file.\n");
         !s)
       return s;
-    if (!is_sorted_by(lex_.inflections_,
-                      [](const InflectionRecord& r) { return r.ending_text(); }))
-      return refuse(kInflectsFile, "records are not sorted by their ending");
+    // The matching of an ending's records reads them by part of speech.
+    const auto& infl = lex_.inflections_;
+    for (std::size_t i = 1; i < infl.size(); ++i) {
+      const int c = compare_fields(infl[i - 1].ending, infl[i].ending);
+      if (c > 0 || (c == 0 && infl[i - 1].speech > infl[i].speech))
+        return refuse(kInflectsFile, "records are not sorted by ending and part of speech");
+    }
+    index_endings();
     return Status::ok();
+  }
+
+  void index_endings() {
+    const auto& infl = lex_.inflections_;
+    std::vector<Lexicon::EndingRun> runs;
+    for (std::size_t i = 0; i < infl.size(); ++i) {
+      std::uint64_t key = 0;
+      ending_key(infl[i].ending_text(), key);  // a field holds at most eight bytes
+      if (!runs.empty() && runs.back().key == key) {
+        ++runs.back().count;
+      } else {
+        runs.push_back(Lexicon::EndingRun{key, static_cast<std::uint32_t>(i), 1});
+      }
+    }
+    std::size_t size = 16;
+    while (size < 2 * runs.size()) size *= 2;
+    auto& slots = lex_.ending_slots_;
+    slots.assign(size, Lexicon::EndingRun{});
+    for (const auto& run : runs) {
+      std::size_t k = ending_slot(run.key, size - 1);
+      while (slots[k].count != 0) k = (k + 1) & (size - 1);
+      slots[k] = run;
+    }
   }
 
   Status load_dictionary() {
@@ -206,7 +250,7 @@ class LexiconLoader {
     if (prev != n)
       return refuse(kDictFile, "letter index does not end at the entry count " +
                                    std::to_string(n));
-    if (!is_sorted_by(lex_.entries_, [](const DictEntry& e) { return e.stem_text(); }))
+    if (!is_sorted_by(lex_.entries_, [](const DictEntry& e) -> const auto& { return e.stem; }))
       return refuse(kDictFile, "entries are not sorted by stem");
     for (int k = 0; k < 26; ++k) {
       auto [first, last] = lex_.letter_range(static_cast<char>('a' + k));
@@ -279,7 +323,7 @@ class LexiconLoader {
         log_.printf("%s\n", text);
         lex_.phonetics_ = {};
       } else if (!is_sorted_by(lex_.phonetics_,
-                               [](const PhoneticRecord& r) { return r.key_text(); })) {
+                               [](const PhoneticRecord& r) -> const auto& { return r.key; })) {
         log_.write("phoneticuk.dat: keys are not sorted.\n");
         lex_.phonetics_ = {};
       } else {
@@ -321,6 +365,17 @@ std::pair<int, int> Lexicon::letter_range(char c) const {
   if (u > 'z') return {0, 0};
   int k = u - 'a';
   return {at(k), at(k + 1)};
+}
+
+std::span<const InflectionRecord> Lexicon::inflections_ending(std::string_view ending) const {
+  std::uint64_t key = 0;
+  if (ending_slots_.empty() || !ending_key(ending, key)) return {};
+  const std::size_t mask = ending_slots_.size() - 1;
+  for (std::size_t k = ending_slot(key, mask);; k = (k + 1) & mask) {
+    const EndingRun& r = ending_slots_[k];
+    if (r.count == 0) return {};
+    if (r.key == key) return inflections_.subspan(r.first, r.count);
+  }
 }
 
 Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log) {

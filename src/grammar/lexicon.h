@@ -2,8 +2,10 @@
 // Several translators may read one Lexicon from several threads.
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -79,6 +81,12 @@ class Lexicon {
   // above 'z' finds nothing.
   std::pair<int, int> letter_range(char c) const;
 
+  // The inflection records of one ending (the table is sorted by ending, then
+  // by part of speech, so they are one run); empty when no record has it.
+  // Found through a table of the distinct endings made at load, so no
+  // record's field is scanned.
+  std::span<const InflectionRecord> inflections_ending(std::string_view ending) const;
+
   bool has_botany() const { return !botany_meanings_.empty(); }
   bool has_phonetics() const { return !phonetics_.empty(); }
   bool has_hash() const { return !hash_words_.empty(); }
@@ -99,6 +107,14 @@ class Lexicon {
   std::span<const DictEntry> entries_;
   std::span<const LetterIndexRecord> letter_index_;
   std::span<const InflectionRecord> inflections_;
+  // One run per distinct ending, by the ending packed into a number, in an
+  // open-addressed table of a power-of-two size (an empty slot counts 0).
+  struct EndingRun {
+    std::uint64_t key = 0;
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
+  };
+  std::vector<EndingRun> ending_slots_;
   std::span<const MeaningLine> meanings_;
   std::span<const MeaningLine> botany_meanings_;
   std::span<const PolishRecord> polish_;

@@ -1,5 +1,6 @@
 #include "grammar/records.h"
 
+#include <cstring>
 #include <string>
 
 namespace kelvo::grammar {
@@ -9,9 +10,10 @@ void set_analysis_meaning(WordAnalysis& a, std::string_view text) {
     set_field(a.meaning, text);
     return;
   }
-  std::string cut(text.substr(0, 24));
-  cut.push_back('*');
-  set_field(a.meaning, cut);
+  char cut[25];
+  std::memcpy(cut, text.data(), 24);
+  cut[24] = '*';
+  set_field(a.meaning, std::string_view(cut, sizeof cut));
 }
 
 char area_letter(int code) {
@@ -106,17 +108,6 @@ bool tackon_tense(const WordAnalysis& a) {
 
 }  // namespace
 
-Code WordAnalysis::grammatical_case() const {
-  if (is_nominal(speech)) return b3;
-  if (speech == pos::prep) return b1;
-  if (speech == pos::tackon && !tackon_tense(*this)) return b3;
-  return 0;
-}
-Code WordAnalysis::number() const {
-  if (is_nominal(speech)) return b4;
-  return speech == pos::verb ? b7 : 0;
-}
-Code WordAnalysis::gender() const { return is_nominal(speech) ? b5 : 0; }
 Code WordAnalysis::comparison() const {
   if (adjective_like(speech)) return b6;
   return adverb(speech) ? stem_key : 0;
@@ -151,6 +142,35 @@ Code WordAnalysis::complement() const {
 Code WordAnalysis::punctuation() const { return speech == pos::punct ? b1 : 0; }
 bool WordAnalysis::quis_clause() const { return speech == pos::pron && b8 == 8; }
 bool WordAnalysis::conjunction_like() const { return adverb(speech) && b7 == 1; }
+
+Code WordAnalysis::joining_mark() const {
+  return adverb(speech) || speech == pos::conj || speech == pos::tackon ? b7 : 0;
+}
+void WordAnalysis::set_conjunction_like(bool on) {
+  if (adverb(speech)) b7 = on ? 1 : 0;
+}
+void WordAnalysis::make_coordination_marker(Code conjunct_case) {
+  if (coordination_marker()) return;
+  if (adverb(speech)) b8 = b7;  // kept for the undo
+  b6 = speech;
+  b7 = 2;
+  b3 = conjunct_case;
+  speech = pos::tackon;
+}
+void WordAnalysis::undo_coordination_marker() {
+  if (!coordination_marker()) return;
+  speech = b6;
+  b6 = 0;
+  b7 = adverb(speech) ? b8 : 0;
+  set_link(0, -1);
+  set_link(1, -1);
+}
+void WordAnalysis::set_numeral_before_date(bool before) {
+  if (speech == pos::num) b7 = before ? 1 : 0;
+}
+void WordAnalysis::clear_quis_clause() {
+  if (quis_clause()) b8 = 0;
+}
 
 void WordAnalysis::set_grammatical_case(Code c) {
   if (is_nominal(speech) || (speech == pos::tackon && !tackon_tense(*this)))

@@ -2,8 +2,11 @@
 // Every field is a byte, a byte array or a little-endian integer, so the
 // structs have alignment 1, no padding, and the same bytes on any host.
 #pragma once
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <string_view>
 
 #include "base/le.h"
@@ -36,6 +39,22 @@ struct DictEntry {
   }
   int verb_kind() const { return kind & 0x0F; }
 };
+
+// The entries of a table sorted by stem whose stem is exactly `stem`: one run,
+// found without looking for the end of any stem field.
+inline std::span<const DictEntry> entries_with_stem(std::span<const DictEntry> sorted,
+                                                    std::string_view stem) {
+  // A zero byte or more than the field holds: no stem can be equal.
+  if (stem.size() > sizeof(DictEntry::stem) ||
+      (!stem.empty() && std::memchr(stem.data(), 0, stem.size())))
+    return {};
+  const FieldKey<sizeof(DictEntry::stem)> key(stem);
+  auto lo = std::partition_point(sorted.begin(), sorted.end(),
+                                 [&](const DictEntry& e) { return key.field_less(e.stem); });
+  auto hi = lo;
+  while (hi != sorted.end() && key.field_equals(hi->stem)) ++hi;
+  return {lo, hi};
+}
 
 // One record of the letter index that follows the entries in dictUK.dat.
 struct LetterIndexRecord {
@@ -206,6 +225,10 @@ struct WordAnalysis {
   Code pronoun_kind() const;      // PRON, PACK
   Code verb_kind() const;         // VERB, VPAR
   Code numeral_sort() const;      // NUM
+  // The entry's kind byte whatever the part of speech: noun, pronoun or verb
+  // kind, numeral sort, or an adjective's complement.
+  Code entry_kind() const { return b2; }
+  void set_entry_kind(Code c) { b2 = c; }
   Code complement() const;        // VERB, VPAR, ADJ, SADJ, ADV, CONJ
   Code punctuation() const;       // PUNCT: code 0..10
   bool quis_clause() const;       // PRON introducing a quis-clause
@@ -223,6 +246,31 @@ struct WordAnalysis {
   void set_numeral_sort(Code c);
   void set_punctuation(Code c);
 
+  // What the sentence passes keep in an analysis.
+  // The role in its clause (0 none, 1 noun-like, 4 adjective-like, 6 adverb,
+  // 7 verb plus 32 transitive or 64 intransitive/passive, 10 preposition); word
+  // analysis leaves the entry's extra codes here until the clause pass sets it.
+  int role_code() const { return extra.get(); }
+  void set_role_code(int r) { extra.set(static_cast<std::int16_t>(r)); }
+  // Byte 7 of a joining word (ADV, CONJ, TACKON): 1 conjunction-like, 2 a
+  // coordination marker; 0 elsewhere.
+  Code joining_mark() const;
+  void set_conjunction_like(bool on);  // ADV only
+  // A coordinating word recognised between two conjuncts becomes a TACKON that
+  // remembers its own part of speech; the conjuncts' case is kept with it.
+  // (A tackon that carries a verb's tense has bytes 6/7 = 7/2 and is no marker:
+  // a verb never becomes one.)
+  bool coordination_marker() const {
+    return speech == pos::tackon && b7 == 2 && b6 != pos::verb;
+  }
+  Code marked_speech() const { return coordination_marker() ? b6 : 0; }
+  void make_coordination_marker(Code conjunct_case);
+  // Back to the part of speech it had, links and marker bytes cleared.
+  void undo_coordination_marker();
+  // A cardinal numeral placed before its date noun (1) or after it (0).
+  void set_numeral_before_date(bool before);
+  void clear_quis_clause();
+
   // The declension pair: which and variant.
   int which() const { return (declension.get() >> 4) & 0x0F; }
   int variant() const { return declension.get() & 0x0F; }
@@ -232,6 +280,20 @@ struct WordAnalysis {
     (k == 0 ? link1 : k == 1 ? link2 : link3).set(static_cast<std::int16_t>(index));
   }
 };
+
+// The accessors the sentence passes call most, inline.
+inline Code WordAnalysis::grammatical_case() const {
+  if (is_nominal(speech)) return b3;
+  if (speech == pos::prep) return b1;
+  // A tackon that carries a verb's tense (bytes 6/7 = 7/2) has no case.
+  if (speech == pos::tackon && !(b7 == 2 && b6 == pos::verb)) return b3;
+  return 0;
+}
+inline Code WordAnalysis::number() const {
+  if (is_nominal(speech)) return b4;
+  return speech == pos::verb ? b7 : 0;
+}
+inline Code WordAnalysis::gender() const { return is_nominal(speech) ? b5 : 0; }
 
 // Writes a meaning into an analysis: at most 24 characters; a longer text is cut
 // and "*" put in its 25th place.

@@ -29,6 +29,7 @@ Engine::~Engine() = default;
 
 bool Engine::has_botany() const { return data_->lexicon.has_botany(); }
 const std::string& Engine::rejected_user_lines() const { return data_->rejected; }
+const std::vector<std::string>& Engine::load_messages() const { return data_->load_messages; }
 
 Result<std::shared_ptr<const Engine>> Engine::load(const EngineConfig& config) {
   auto d = std::make_unique<EngineData>();

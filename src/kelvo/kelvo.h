@@ -29,6 +29,10 @@ struct Token {
   bool punctuation = false;
   int enclitic_of = -1;   // an enclitic or tackon split off a word: the index of that word
   std::vector<Reading> readings;
+  // What the sentence analysis made of the word: the reading it chose (-1
+  // when none) and the tokens that reading agrees with or governs.
+  int chosen = -1;
+  std::vector<int> links;
 };
 
 struct Sentence {
@@ -65,7 +69,8 @@ struct TextAnalysis {
 // What a run writes beside the analysis; both off by default.
 struct RunOutputs {
   bool sentences = true;  // off: only the listing or the log is wanted
-  bool listing = false;
+  bool senses = true;     // off: each reading's meaning is not split into senses
+  bool listing = false;   // on: the sentences come without the sentence analysis's choice
   bool log = false;
   std::string log_banner;  // the opening lines of the parse log
   // For long texts: each sentence, and each sentence's listing, handed over as
@@ -97,6 +102,8 @@ class Engine {
   bool has_botany() const;
   // Lines of the user files that were refused, "file:line: rejected '...' (reason)".
   const std::string& rejected_user_lines() const;
+  // What the load would tell the user, in order (a box each in a window).
+  const std::vector<std::string>& load_messages() const;
 
   explicit Engine(std::unique_ptr<EngineData> data);
 

@@ -8,6 +8,8 @@
 #include "kelvo/kelvo.h"
 #include "kelvo/text_alignment.h"
 #include "shell/option_rules.h"
+#include "syntax/sentence_analysis.h"
+#include "syntax/sentence_analyzer.h"
 #include "text/translation_run.h"
 
 namespace kelvo {
@@ -41,13 +43,31 @@ struct Translator::Impl {
                  else
                    current->listing += listing;
                }),
+        sentences(analyzer, syntax::Passes::choice,
+                  [this](const analysis::AnalysedSentence& s, text::SentenceWords& words,
+                         syntax::SyntaxScratch& scratch) { keep_sentence(s, &words, &scratch); }),
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
     tokens.set_listing(false);
+    sentences.token_pass().set_listing(false);
   }
 
-  void keep_sentence(const analysis::AnalysedSentence& s) {
-    Sentence out = analysis::to_public_sentence(s, analyzer);
+  // The public sentence, with the sentence analysis's choice when it ran.
+  void keep_sentence(const analysis::AnalysedSentence& s, const text::SentenceWords* words = nullptr,
+                     const syntax::SyntaxScratch* scratch = nullptr) {
+    Sentence out = analysis::to_public_sentence(s, analyzer, outputs.senses);
+    if (words && scratch) {
+      choices.assign(out.tokens.size(), {});
+      const int n = syntax::word_choices(*words, *scratch, choices);
+      for (int i = 0; i < n; ++i) {
+        Token& t = out.tokens[static_cast<std::size_t>(i)];
+        const syntax::WordChoice& c = choices[static_cast<std::size_t>(i)];
+        if (c.chosen_candidate >= 0 && c.chosen_candidate < static_cast<int>(t.readings.size()))
+          t.chosen = c.chosen_candidate;
+        for (int p : c.linked_positions)
+          if (p >= 0 && p < static_cast<int>(out.tokens.size()) && p != i) t.links.push_back(p);
+      }
+    }
     aligner->align(out);
     if (outputs.on_sentence)
       outputs.on_sentence(std::move(out));
@@ -64,8 +84,17 @@ struct Translator::Impl {
   ParseLog log;
   RunOutputs outputs;
   analysis::WordAnalyzer analyzer;
-  analysis::TokenAnalyzer tokens;
+  analysis::TokenAnalyzer tokens;         // words alone: the listing and the log
+  syntax::SentenceAnalyzer sentences;     // words, then the sentence passes
+  std::vector<syntax::WordChoice> choices;
   text::TranslationRun run;
+
+  // Sentences for the caller go through the sentence passes; a run that
+  // writes the word-by-word listing reads the words alone.
+  text::SentenceHandler& handler() {
+    if (outputs.sentences && !outputs.listing) return sentences;
+    return tokens;
+  }
   TextAnalysis* current = nullptr;
   TokenAligner* aligner = nullptr;
 };
@@ -87,6 +116,7 @@ void Translator::set_options(const TranslationOptions& options) {
 void Translator::set_outputs(RunOutputs outputs) {
   impl_->outputs = std::move(outputs);
   impl_->tokens.set_listing(impl_->outputs.listing || impl_->outputs.log);
+  impl_->sentences.token_pass().set_listing(impl_->outputs.log);
 }
 
 TextAnalysis Translator::analyse(std::string_view text) {
@@ -106,7 +136,7 @@ TextAnalysis Translator::analyse(std::string_view text) {
     m.log.open_memory();
     m.log.write(m.outputs.log_banner);
   }
-  auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), m.tokens);
+  auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), m.handler());
   if (m.outputs.log) {
     result.log = m.log.text();
     m.log.close();

@@ -38,6 +38,21 @@ bool value_is(std::string_view value, std::string_view word) {
   return starts_with_nocase(value, word);
 }
 
+// Writes the whole text and flushes it to the disk; a failed write leaves no file.
+bool write_synced(const std::string& path, const std::string& text) {
+  std::FILE* f = std::fopen(path.c_str(), "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  ok = std::fflush(f) == 0 && ok;
+  ok = ::fsync(fileno(f)) == 0 && ok;
+  ok = std::fclose(f) == 0 && ok;
+  if (!ok) {
+    std::error_code ec;
+    fs::remove(path, ec);
+  }
+  return ok;
+}
+
 const char* flag_text(bool on) { return on ? "TRUE" : "FALSE"; }
 
 int font_size_in_range(long v) { return (v < 8 || v > 14) ? 9 : static_cast<int>(v); }
@@ -176,27 +191,30 @@ Status write_settings_backup(const std::string& dir, const UserSettings& setting
     text += '\n';
   }
   std::string bak = (fs::path(dir) / kSettingsBackupFile).string();
-  std::FILE* f = std::fopen(bak.c_str(), "wb");
-  if (!f) return not_saved();
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = ::fsync(fileno(f)) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  if (!ok) {
-    std::error_code ec;
-    fs::remove(bak, ec);
-    return not_saved();
-  }
-  return Status::ok();
+  return write_synced(bak, text) ? Status::ok() : not_saved();
 }
 
+// The settings file rewritten from the backup, which stays as the copy of the
+// saved settings: the new text goes to a temporary name first and replaces the
+// file by a rename, so the file is always whole.
 Status replace_settings_with_backup(const std::string& dir) {
   std::string path = find_file_nocase(dir, kSettingsFile);
   if (path.empty()) path = (fs::path(dir) / kSettingsFile).string();
   std::string bak = (fs::path(dir) / kSettingsBackupFile).string();
+  std::ifstream in(bak, std::ios::binary);
+  if (!in) return not_saved();
+  std::ostringstream text;
+  text << in.rdbuf();
+  if (in.bad()) return not_saved();
+  const std::string staging = path + ".tmp";
+  if (!write_synced(staging, text.str())) return not_saved();
   std::error_code ec;
-  fs::rename(bak, path, ec);
-  return ec ? not_saved() : Status::ok();
+  fs::rename(staging, path, ec);
+  if (ec) {
+    fs::remove(staging, ec);
+    return not_saved();
+  }
+  return Status::ok();
 }
 
 Status save_settings(const std::string& dir, const UserSettings& settings) {

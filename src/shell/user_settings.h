@@ -39,9 +39,10 @@ inline constexpr const char* kSettingsNotSaved = "Error - Settings not saved.";
 Status load_settings(const std::string& path, UserSettings& settings);
 
 // Saves into the UserSettings.txt found in `dir` (any case of the name): the
-// new contents go to UserSettings_bak.txt, which then replaces the settings
-// file by a rename, so an interrupted save leaves the old file whole. Errors
-// carry kSettingsNotSaved.
+// new contents go to UserSettings_bak.txt, then the settings file is rewritten
+// from it through a temporary name and a rename, so an interrupted save leaves
+// the old file whole and the backup stays as a copy. Errors carry
+// kSettingsNotSaved.
 Status save_settings(const std::string& dir, const UserSettings& settings);
 
 // The two steps of save_settings, on their own.

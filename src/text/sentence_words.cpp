@@ -8,7 +8,7 @@
 namespace kelvo::text {
 
 int word_hash_slot(std::string_view word) {
-  // Unsigned arithmetic wraps as the 32-bit signed original did.
+  // The sum wraps at 32 bits: unsigned arithmetic makes that defined.
   std::uint32_t h = 0;
   std::size_t n = word.size() < 12 ? word.size() : 12;
   for (std::size_t i = 0; i < n; ++i) {

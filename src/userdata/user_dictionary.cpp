@@ -260,13 +260,7 @@ int UserDictionary::load(const std::string& folder, ParseLog& log, WarningGate& 
 }
 
 std::span<const g::DictEntry> UserDictionary::find(std::string_view stem) const {
-  auto first = std::partition_point(stems_.begin(), stems_.end(), [&](const g::DictEntry& e) {
-    return compare_bytes(e.stem_text(), stem) < 0;
-  });
-  auto last = std::partition_point(first, stems_.end(), [&](const g::DictEntry& e) {
-    return compare_bytes(e.stem_text(), stem) == 0;
-  });
-  return {first, last};
+  return g::entries_with_stem(stems_, stem);
 }
 
 const g::MeaningLine* UserDictionary::meaning(int index) const {

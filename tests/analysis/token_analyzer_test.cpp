@@ -64,3 +64,34 @@ TEST(SentenceAnalysis, ListingInTheParseLogAndTheProperNameMemo) {
   EXPECT_NE(r.log.find("(Hash #", first), std::string::npos);
   EXPECT_NE(r.log.find("Done. No. of words translated in file = 4.\n"), std::string::npos);
 }
+
+// A repeat of a sentence after automatic area selection reads the meanings of
+// the chosen area: the word analysis sees the run's area, not its own copy.
+TEST(SentenceAnalysis, ARepeatAfterTheAreaTallyUsesTheChosenArea) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  opts.translate = true;
+  opts.auto_adjusting = true;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  struct Handler : TokenAnalyzer {
+    using TokenAnalyzer::TokenAnalyzer;
+    std::vector<char> areas_seen;
+    const WordAnalyzer* wa = nullptr;
+    void analyse(text::SentenceWords& w, text::RunContext& run) override {
+      TokenAnalyzer::analyse(w, run);
+      areas_seen.push_back(wa->options().area);
+    }
+    void translate(text::SentenceWords&, text::RunContext& run) override {
+      if (run.rerun) return;
+      run.area.current_area = 'L';
+      run.rerun_requested = true;
+    }
+  } handler(wa);
+  handler.wa = &wa;
+  RecordingHost host;
+  WarningGate gate(host);
+  ParseLog log;
+  text::TranslationRun run(lex, opts, gate, log);
+  run.run("Miles in castra uenit.\n", 0, handler);
+  EXPECT_EQ(handler.areas_seen, (std::vector<char>{0, 'L'}));
+}

@@ -87,7 +87,7 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
   // lower case gets nothing.
   auto name = analyse(wa, "Orgetorigis");
   ASSERT_FALSE(name.empty());
-  EXPECT_EQ(name[0].analysis.b2, g::noun_kind::proper);
+  EXPECT_EQ(name[0].analysis.noun_kind(), g::noun_kind::proper);
   EXPECT_TRUE(analyse(wa, "orgetorigis").empty());
 
   // A capital at the start of a sentence is tried in lower case too.
@@ -97,6 +97,17 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
   ASSERT_FALSE(ordinal.empty());
   EXPECT_EQ(ordinal[0].analysis.speech, g::pos::num);
   EXPECT_EQ(ordinal[0].analysis.meaning_text(), "~13th");
+
+  // The joined expressions the tokeniser makes: "opus est" is the adverb the
+  // sentence passes look for as "opus_est.", "una cum" a preposition.
+  auto opus = analyse(wa, "opus_est");
+  ASSERT_EQ(opus.size(), 1u);
+  EXPECT_EQ(opus[0].analysis.speech, g::pos::adv);
+  EXPECT_EQ(opus[0].analysis.latin_text(), "opus_est.");
+  auto una = analyse(wa, "una_cum");
+  ASSERT_EQ(una.size(), 1u);
+  EXPECT_EQ(una[0].analysis.speech, g::pos::prep);
+  EXPECT_EQ(una[0].analysis.grammatical_case(), g::gcase::abl);
 }
 
 TEST(WordAnalysis, SplitsAndAgeLimit) {
@@ -134,6 +145,23 @@ TEST(WordAnalysis, ImpersonalVerbsHaveNoFirstOrSecondPerson) {
   EXPECT_TRUE(has(wa, analyse(wa, "oportet"), "oportet", g::pos::verb, "3   SING"));
   for (const auto& c : analyse(wa, "oportes"))
     if (lemma(wa, c) == "oportet") ADD_FAILURE() << kelvo::testing::report_of(c.analysis);
+}
+
+// The stems of idem stand only with their -dem: "eius" is a form of is, ea,
+// id and never "the same"; "eiusdem" still is.
+TEST(WordAnalysis, IdemOnlyWithItsDem) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  auto eius = analyse(wa, "eius");
+  ASSERT_FALSE(eius.empty());
+  for (const auto& c : eius) EXPECT_NE(c.analysis.declension.get(), 0x42) << c.analysis.latin_text();
+  std::vector<Candidate> out;
+  AnalysisContext ctx;
+  analyse_word(wa, "eiusdem", false, false, out, ctx);
+  bool same = false;
+  for (const auto& c : out) same = same || c.analysis.declension.get() == 0x42;
+  EXPECT_TRUE(same);
 }
 
 // Every principal part of every dictionary entry analyses back to its entry.

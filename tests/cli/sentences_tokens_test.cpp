@@ -202,20 +202,29 @@ TEST(KelvoInfoParseAnalyze, RealDataEndToEnd) {
   EXPECT_NE(missing.err.find("inflects.dat"), std::string::npos);
 }
 
-TEST(KelvoAnalyze, ConlluShowsTheLikeliestReadingFirst) {
+// The CoNLL-U line is the reading the sentence analysis chose, with the words
+// it agrees with or governs; JSON marks the same reading.
+TEST(KelvoAnalyze, ConlluShowsTheChosenReadingAndItsLinks) {
   kelvo::testing::TempDir home;
   Ran r = run_on_text(home, "analyze --format conllu", "Gallia est omnis divisa in partes tres.\n");
   ASSERT_EQ(r.status, 0) << r.err;
   // ID FORM LEMMA UPOS XPOS FEATS HEAD DEPREL DEPS MISC
   EXPECT_NE(r.out.find("1\tGallia\tGallia\tPROPN\tNOUN,1,1\tCase=Nom|Gender=Fem|Number=Sing\t_\t_\t_\t"
-                       "Gloss=Gaul|Analyses="),
+                       "Gloss=Gaul|Analyses=3|Links=2"),
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("2\test\tsum\tVERB\tVERB,5,1\t"
-                       "Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act\t_\t_\t_\t"
-                       "Gloss=be|"),
+                       "Aspect=Imp|Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act"
+                       "\t_\t_\t_\tGloss=be|"),
             std::string::npos);
+  // "in" with the accusative: partes is read as the accusative it governs.
   EXPECT_NE(r.out.find("\tin\tin\tADP\t"), std::string::npos);
+  EXPECT_NE(r.out.find("6\tpartes\tpars\tNOUN\tNOUN,3,3\tCase=Acc|"), std::string::npos) << r.out;
+  Ran json = run_on_text(home, "analyze --format json", "Gallia est omnis divisa in partes tres.\n");
+  ASSERT_EQ(json.status, 0) << json.err;
+  EXPECT_NE(json.out.find("\"form\":\"partes\",\"links\":["), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find(",\"chosen\":true"), std::string::npos);
+  EXPECT_NE(json.out.find("\"links\":["), std::string::npos);
 }
 
 // The relative pronouns come from several entries of the dictionary that
@@ -244,7 +253,7 @@ TEST(KelvoAnalyze, NoReadingTwice) {
   Ran parse = run_on_text(home, "parse", text);
   const std::string& listing = parse.out;
   const std::string block = "qu.i - qui\nwho/that/which/what/of which kind/of which degree/person "
-                            "that/thing that\nPRON 1 1  REL    NOM    SING    MASC    A:0 \n\n";
+                            "that/thing that\nPRON 1 1  REL    NOM    SING    MASC    quis-clause A:0 \n\n";
   const auto first = listing.find(block);
   ASSERT_NE(first, std::string::npos) << listing.substr(0, 2000);
   EXPECT_EQ(listing.find(block, first + 1), std::string::npos);
@@ -280,7 +289,9 @@ TEST(KelvoAnalyze, ThreadsGiveTheSameOutputInInputOrder) {
   std::string data = std::string("--data '") + KELVO_TEST_DATA_DIR + "'";
   std::string files;
   for (int i = 0; i < 6; ++i) {
-    std::string name = home.file(std::to_string(i) + ".txt");
+    std::string name = home.path() + "/t";
+    name += std::to_string(i);
+    name += ".txt";
     std::string text;
     for (int k = 0; k <= i; ++k) text += "Caesar " + std::to_string(k) + " legiones in Galliam duxit.\n";
     write_file(name, text + "Marcus Tullius consul erat.\n");

@@ -47,12 +47,19 @@ Sentence sample() {
   verb.source = ReadingSource::prefix;
   verb.entry = EntrySource::user_dictionary;
 
+  auto make_token = [](std::string text, bool punct, std::vector<Reading> readings) {
+    Token t;
+    t.text = std::move(text);
+    t.punctuation = punct;
+    t.readings = std::move(readings);
+    return t;
+  };
   Sentence s;
   s.text = "Amice, uenit Zqx \xE6.";
-  s.tokens.push_back(Token{"amice", 0, 0, false, -1, {voc, adv}});
-  s.tokens.push_back(Token{",", 0, 0, true, -1, {comma}});
-  s.tokens.push_back(Token{"uenit", 0, 0, false, -1, {verb}});
-  s.tokens.push_back(Token{"Zqx", 0, 0, false, -1, {}});
+  s.tokens.push_back(make_token("amice", false, {voc, adv}));
+  s.tokens.push_back(make_token(",", true, {comma}));
+  s.tokens.push_back(make_token("uenit", false, {verb}));
+  s.tokens.push_back(make_token("Zqx", false, {}));
   return s;
 }
 
@@ -86,14 +93,15 @@ TEST(AnalysisExport, ConlluBlockOfASentence) {
             "Gloss=in_a_\"friendly\"_manner|Analyses=2\n"
             "2\t,\t,\tPUNCT\tPUNCT\t_\t_\t_\t_\t_\n"
             "3\tuenit\tuenio\tVERB\tVERB,3,4\t"
-            "Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act\t_\t_\t_\t"
+            "Aspect=Imp|Mood=Ind|Number=Sing|Person=3|Tense=Pres|VerbForm=Fin|Voice=Act\t_\t_\t_\t"
             "Gloss=come|Analyses=1|Source=prefix\n"
             "4\tZqx\t_\tX\t_\t_\t_\t_\t_\tAnalyses=0\n"
             "\n");
 }
 
 // Two readings that differ only where no export looks (principal parts, the
-// variant) are one reading in every export; the text given is the text shown.
+// variant) are one reading in every export, chosen when either was; the text
+// given is the text shown.
 TEST(AnalysisExport, EachReadingOnceAndTheTextAsWritten) {
   Reading rel = reading(PartOfSpeech::pronoun, "qu.i", "qui", "who/that/which");
   rel.pronoun_kind = PronounKind::relative;
@@ -107,9 +115,13 @@ TEST(AnalysisExport, EachReadingOnceAndTheTextAsWritten) {
   plural.number = Number::plural;
   Sentence s;
   s.text = "Qui uenit .";
-  s.tokens.push_back(Token{"Qui", 0, 3, false, -1, {rel, same, plural, rel}});
+  // The sentence analysis chose the last reading: the first, just like it, is shown chosen.
+  s.tokens.push_back(Token{"Qui", 0, 3, false, -1, {rel, same, plural, rel}, 3, {}});
   const std::string json = formats::sentence_to_json(s, "Qui v\xC4\x93nit");
   EXPECT_EQ(json.find("\"text\":\"Qui v\xC4\x93nit\""), 1u) << json;
+  const auto chosen = json.find("\"chosen\":true");
+  EXPECT_LT(chosen, json.find("\"number\":\"PLUR\"")) << json;
+  EXPECT_EQ(json.find("\"chosen\":true", chosen + 1), std::string::npos) << json;
   std::size_t readings = 0;
   for (auto at = json.find("\"lemma\""); at != std::string::npos; at = json.find("\"lemma\"", at + 1))
     ++readings;
@@ -151,7 +163,7 @@ TEST(AnalysisExport, UniversalPartsOfSpeechAndFeatures) {
            Row{gerundive, "VERB", "Case=Nom|Gender=Masc|Number=Sing|Tense=Fut|VerbForm=Gdv|Voice=Pass"},
            Row{gerund, "NOUN", "Case=Gen|VerbForm=Ger"},
            Row{place, "PROPN", "Gender=Fem,Masc"},
-           Row{infinitive, "VERB", "Tense=Past|VerbForm=Inf"},
+           Row{infinitive, "VERB", "Aspect=Perf|Tense=Past|VerbForm=Inf"},
            Row{pronoun, "PRON", "PronType=Int"},
            Row{supine, "VERB", "Case=Acc|VerbForm=Sup"},
            Row{reading(PartOfSpeech::interjection, "o.", "o", "oh"), "INTJ", "_"},

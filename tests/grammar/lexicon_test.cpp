@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -47,6 +48,46 @@ TEST_F(LoaderTest, LetterRanges) {
   EXPECT_EQ(lex->letter_range('R'), std::make_pair(0, 1));  // below 'a'
   EXPECT_EQ(lex->letter_range('z'), std::make_pair(3, 4));  // records 25 and 26
   EXPECT_EQ(lex->letter_range('{'), std::make_pair(0, 0));  // above 'z': never found
+}
+
+// Each ending's records are found as one run, whatever follows the zero that
+// ends a field, for the empty ending and for one that fills all eight bytes.
+TEST_F(LoaderTest, InflectionsOfOneEndingAreOneRun) {
+  std::vector<grammar::InflectionRecord> infl(7);
+  const char* endings[] = {"", "", "a", "a", "a", nullptr, "ae"};
+  for (std::size_t i = 0; i < infl.size(); ++i) {
+    infl[i].speech = static_cast<grammar::Code>(i + 1);
+    if (endings[i]) set_field(infl[i].ending, endings[i]);
+  }
+  std::memcpy(infl[5].ending, "abcdefgh", 8);
+  infl[3].ending[4] = 'x';  // left after the zero
+  kelvo::testing::write_records(dir / grammar::kInflectsFile, infl);
+  auto lex = load();
+  ASSERT_TRUE(lex) << lex.error().message;
+  struct Case {
+    std::string_view ending;
+    std::size_t first, count;
+  };
+  for (const Case& c : {Case{"", 0, 2}, Case{"a", 2, 3}, Case{"abcdefgh", 5, 1}, Case{"ae", 6, 1},
+                        Case{"ab", 0, 0}, Case{"b", 0, 0}, Case{"abcdefghi", 0, 0}}) {
+    auto run = lex->inflections_ending(c.ending);
+    EXPECT_EQ(run.size(), c.count) << c.ending;
+    if (c.count && run.size() == c.count) {
+      EXPECT_EQ(run.data(), &lex->inflections()[c.first]) << c.ending;
+    }
+  }
+  // The matching reads an ending's records by part of speech, so the table
+  // must be in that order too.
+  for (std::size_t swap : {std::size_t{1}, std::size_t{6}}) {
+    auto bad = infl;
+    std::swap(bad[swap - 1], bad[swap]);
+    kelvo::testing::write_records(dir / grammar::kInflectsFile, bad);
+    auto refused = load();
+    ASSERT_FALSE(refused) << swap;
+    EXPECT_NE(refused.error().message.find("inflects.dat: records are not sorted by ending"),
+              std::string::npos)
+        << refused.error().message;
+  }
 }
 
 TEST_F(LoaderTest, MissingEssentialFileFailsWithItsMessage) {

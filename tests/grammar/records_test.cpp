@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace g = kelvo::grammar;
 
@@ -37,6 +39,73 @@ TEST(Records, AnalysisMeaningIsCutWithStar) {
   EXPECT_EQ(a.meaning_text(), "a meaning that is much l*");
   g::set_analysis_meaning(a, "love");
   EXPECT_EQ(a.meaning_text(), "love");
+  g::set_analysis_meaning(a, "exactly twenty-four char");
+  EXPECT_EQ(a.meaning_text(), "exactly twenty-four char");
+  g::set_analysis_meaning(a, "exactly twenty-four chars");
+  EXPECT_EQ(a.meaning_text(), "exactly twenty-four char*");
+}
+
+namespace {
+
+// Every field against every key must order and match as its text does.
+template <std::size_t N>
+void check_field_comparisons(const std::vector<std::string>& field_bytes,
+                             const std::vector<std::string>& keys) {
+  for (const auto& bytes : field_bytes) {
+    char f[N] = {};
+    std::memcpy(f, bytes.data(), std::min(bytes.size(), N));
+    const std::string_view text = kelvo::field_view(f);
+    for (const auto& k : keys) {
+      if (k.size() > N) continue;
+      const kelvo::FieldKey<N> key(k);
+      EXPECT_EQ(key.field_less(f), kelvo::compare_bytes(text, k) < 0)
+          << N << "-byte field \"" << text << "\" key \"" << k << "\"";
+      EXPECT_EQ(key.field_equals(f), text == k)
+          << N << "-byte field \"" << text << "\" key \"" << k << "\"";
+    }
+    for (const auto& other_bytes : field_bytes) {
+      char o[N] = {};
+      std::memcpy(o, other_bytes.data(), std::min(other_bytes.size(), N));
+      const int want = kelvo::compare_bytes(text, kelvo::field_view(o));
+      const int got = kelvo::compare_fields(f, o);
+      EXPECT_EQ((got > 0) - (got < 0), (want > 0) - (want < 0))
+          << "fields \"" << text << "\" and \"" << kelvo::field_view(o) << "\"";
+    }
+  }
+}
+
+}  // namespace
+
+// The searches compare fixed fields without finding their end: fields short,
+// full to the last byte, with bytes left after their zero or with high bytes,
+// against keys of every length around the eight-byte words.
+TEST(Records, FieldComparisonsAgreeWithTheFieldText) {
+  using namespace std::string_literals;
+  const std::vector<std::string> eight{"ab",         "abc",      "abcdefgh", "ab\0zzzzz"s,
+                                       "a\0c\0"s,  "",         "\xe9t",    "b",
+                                       "abb",        "abcdefg",  "abcdefgi", "abcdefg\0"s};
+  const std::vector<std::string> keys8{"",        "a",        "ab",        "abc",  "abcd",
+                                       "abd",     "b",        "\xe9t",     "zz",   "abcdefg",
+                                       "abcdefgh", "abcdefgi", "abcdefghi", "abcdefgg"};
+  check_field_comparisons<8>(eight, keys8);
+  const std::vector<std::string> long_fields{
+      "amicus", "abcdefghijklmnop", "abcdefghijklmnopqrstuvwx", "abcdefghijklmnoq",
+      "abcdefghijklmnop\0junk"s, "abcdefghi", "abcdefgh", "abcdefghijklmnopqrstuvw"};
+  const std::vector<std::string> long_keys{"amicus", "abcdefgh", "abcdefghi", "abcdefghijklmnop",
+                                           "abcdefghijklmnopq", "abcdefghijklmnopqrstuvwx",
+                                           "abcdefghijklmnopqrstuvwy", "abcdefghijklmnoo",
+                                           "abcdefghijklmnopqrstuvwxy", "b", ""};
+  check_field_comparisons<24>(long_fields, long_keys);
+}
+
+TEST(Records, FieldTextKeepsWhatTheFieldTakes) {
+  kelvo::FieldText<5> t;
+  t.append("ab");
+  t.append("");
+  t.append("cdefg");
+  EXPECT_EQ(t.view(), "abcde");
+  t.append("h");
+  EXPECT_EQ(t.view(), "abcde");
 }
 
 TEST(AreaSection, PreferredAreaSectionReplacesMeaning) {
@@ -107,6 +176,30 @@ TEST(WordAnalysisFields, NamedAccessorsFollowThePartOfSpeech) {
   noun.set_link(1, 42);
   EXPECT_EQ(noun.link(1), 42);
   EXPECT_EQ(noun.link2.get(), 42);
+}
+
+// A joining word made a coordination marker remembers what it was and gives
+// it back whole: an adverb its conjunction-like flag too.
+TEST(WordAnalysisFields, CoordinationMarkerRoundTrip) {
+  g::WordAnalysis adv{};
+  adv.speech = g::pos::adv;
+  adv.set_conjunction_like(true);
+  adv.make_coordination_marker(g::gcase::acc);
+  EXPECT_TRUE(adv.coordination_marker());
+  EXPECT_EQ(adv.speech, g::pos::tackon);
+  EXPECT_EQ(adv.marked_speech(), g::pos::adv);
+  EXPECT_EQ(adv.grammatical_case(), g::gcase::acc);
+  adv.set_link(0, 3);
+  adv.undo_coordination_marker();
+  EXPECT_EQ(adv.speech, g::pos::adv);
+  EXPECT_TRUE(adv.conjunction_like());
+  EXPECT_EQ(adv.link(0), -1);
+  // A tackon that carries a verb's tense has the marker's byte 7 and is none.
+  g::WordAnalysis tense{};
+  tense.speech = g::pos::tackon;
+  tense.b6 = g::pos::verb;
+  tense.b7 = 2;
+  EXPECT_FALSE(tense.coordination_marker());
 }
 
 // An inflection keeps its properties where the data builder lays them out:

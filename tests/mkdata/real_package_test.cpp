@@ -160,5 +160,21 @@ TEST_F(RealPackage, CitationsOfOtherShapes) {
   }
 }
 
+// Relative and interrogative pronouns carry the mark of a word that opens a
+// clause; personal and demonstrative ones do not.
+TEST_F(RealPackage, RelativeAndInterrogativePronounsOpenAClause) {
+  int relatives = 0;
+  for (const char* stem : {"qu", "cu", "e", "h"}) {
+    for (const DictEntry* e : with_stem(stem)) {
+      if (e->speech != grammar::pos::pron) continue;
+      const bool opens = e->kind == grammar::pronoun_kind::rel ||
+                         e->kind == grammar::pronoun_kind::interr;
+      EXPECT_EQ(e->extra, opens ? 8 : 0) << stem << " kind " << int(e->kind);
+      relatives += opens;
+    }
+  }
+  EXPECT_GT(relatives, 0);
+}
+
 }  // namespace
 }  // namespace kelvo::mkdata

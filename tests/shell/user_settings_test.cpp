@@ -68,7 +68,9 @@ TEST(UserSettings, SavingRewritesOnlyTheKeysInTheFile) {
   EXPECT_EQ(read_file(dir.file("usersettings.TXT")),
             "-- my settings\nage=ALLAGES\nBESTORDER=NOMVERB\nFONTSIZE=12\nPLAUTUS=TRUE\n"
             "SOMETHING=else\n" + std::string(400, 'x') + "\n");
-  EXPECT_FALSE(std::filesystem::exists(dir.file("UserSettings_bak.txt")));
+  // The backup stays: a copy of the settings just saved.
+  EXPECT_EQ(read_file(dir.file("UserSettings_bak.txt")), read_file(dir.file("usersettings.TXT")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("usersettings.TXT.tmp")));
   o.options.best_order = kelvo::WordOrder::none;
   ASSERT_TRUE(sh::save_settings(dir.path(), o).is_ok());
   EXPECT_NE(read_file(dir.file("usersettings.TXT")).find("BESTORDER=NONE\n"), std::string::npos);

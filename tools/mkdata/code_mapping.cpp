@@ -72,6 +72,10 @@ int rarity_increment(int frequency) {
   return frequency > 6 ? 5 : frequency - 1;
 }
 
+Code quis_clause_flag(Code kind) {
+  return kind == grammar::pronoun_kind::rel || kind == grammar::pronoun_kind::interr ? 8 : 0;
+}
+
 Code noun_number_flag(int whitaker_kind) {
   if (whitaker_kind == 1) return 1;
   if (whitaker_kind == 2) return 2;

@@ -24,6 +24,9 @@ int rarity_from_frequency(int frequency);
 int rarity_increment(int frequency);
 // Noun extra flag: 1 singular only (kind S), 2 plural only (kind M), else 0.
 Code noun_number_flag(int whitaker_kind);
+// A relative or interrogative pronoun opens a clause of its own (qui, quis):
+// the entry's extra byte marks it for the sentence passes.
+Code quis_clause_flag(Code kind);
 
 // Latin spelling as the tokeniser writes it: j->i, v->u (either case).
 std::string normalise_latin(std::string_view text);

@@ -40,6 +40,7 @@ void set_grammar(const WhitakerEntry& w, grammar::DictEntry& d) {
       d.which = u8(w.which);
       d.variant = u8(w.variant);
       d.kind = u8(w.attribute);
+      if (w.speech == pos::pron) d.extra = quis_clause_flag(d.kind);
       break;
     case pos::adj:
       d.which = u8(w.which);

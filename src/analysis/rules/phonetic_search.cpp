@@ -49,11 +49,12 @@ std::vector<std::string> from_table(const WordAnalyzer& wa, const std::string& w
       if (stem == split.stem) continue;  // the word's own spelling found nothing
       // Fewer letter changes first; among equals the longer stem.
       const int score = spelling_distance(split.stem, stem) * 64 - static_cast<int>(stem.size());
-      add(found, std::string(stem) + split.ending, score, word);
+      add(found, std::string(stem).append(split.ending), score, word);
       // The ending may carry the same medieval e for ae (philosophie).
-      const std::string& e = split.ending;
+      const std::string_view e = split.ending;
       if (!e.empty() && e.back() == 'e' && (e.size() == 1 || e[e.size() - 2] != 'a'))
-        add(found, std::string(stem) + e.substr(0, e.size() - 1) + "ae", score + 1, word);
+        add(found, std::string(stem).append(e.substr(0, e.size() - 1)).append("ae"), score + 1,
+            word);
     }
   }
   std::stable_sort(found.begin(), found.end(),

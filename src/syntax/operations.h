@@ -1,0 +1,48 @@
+// The small operations the sentence passes are built from: settle a word on
+// one analysis, drop one candidate, test agreement, rate an analysis by its
+// rarity for the user's area and age, and the person tests. Plain functions
+// over one sentence; none allocates.
+#pragma once
+#include "syntax/sentence_view.h"
+
+namespace kelvo::syntax {
+
+// Personal pronoun codes of a nominative personal pronoun.
+inline constexpr int kEgo = 1, kTu = 2, kNos = 17, kVos = 18;
+// Declension codes of the personal pronouns.
+inline constexpr int kDeclEgo = 0x51, kDeclTu = 0x52, kDeclPlural = 0x53;
+
+// Settles i's word on i: the word's other analyses are struck out, except
+// those the context still needs (an adjective reading beside a noun, a
+// preposition reading, a linked reading of the same form, one held in a role
+// slot). A negative i strikes nothing and warns.
+void keep_one(SentenceView& s, int i);
+
+// Strikes i unless it is its word's last live analysis or is held in a role
+// slot. Returns true when it struck i.
+bool drop_candidate(SentenceView& s, int i);
+
+// Whether a and b can stand together: case, gender and number compatible and
+// neither already bound elsewhere to the other's word.
+bool agree(const SentenceView& s, int a, int b);
+
+// Rarity of i for this user: 0 in the preferred area, otherwise its grade.
+int effective_rarity(const SentenceView& s, int i);
+
+// The area letter of an analysis, 0 for general.
+char analysis_area_letter(const grammar::WordAnalysis& a);
+
+// True when every other live analysis of i's word is a verb of i's person and number.
+bool same_person(const SentenceView& s, int i);
+
+// kEgo, kTu, kNos or kVos for a nominative personal pronoun; `code` otherwise.
+int personal_pronoun_code(const SentenceView& s, int i, int code);
+
+// Whether a verb meaning is the verb "be" (exactly, or as its first word).
+bool is_be(const grammar::WordAnalysis& a);
+bool means_exactly(const grammar::WordAnalysis& a, std::string_view text);
+
+// A finite verb: indicative, subjunctive or imperative.
+bool is_finite(const grammar::WordAnalysis& a);
+
+}  // namespace kelvo::syntax

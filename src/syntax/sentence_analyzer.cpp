@@ -1,0 +1,24 @@
+#include "syntax/sentence_analyzer.h"
+
+namespace kelvo::syntax {
+
+SentenceAnalyzer::SentenceAnalyzer(analysis::WordAnalyzer& analyzer, Passes passes,
+                                   Sink sink)
+    : tokens_(analyzer),
+      passes_(passes),
+      sink_(std::move(sink)),
+      scratch_(std::make_unique<SyntaxScratch>()) {}
+
+void SentenceAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
+  tokens_.analyse(words, run);
+  words.set_token_count(run.token_count);
+  SyntaxEnv env;
+  env.log = &run.log;
+  env.warnings = &run.warnings;
+  env.persons = &run.persons;
+  env.passes = passes_;
+  analyse_sentence(words, run.options, *scratch_, env);
+  if (sink_) sink_(tokens_.last_sentence(), words, *scratch_);
+}
+
+}  // namespace kelvo::syntax
