@@ -7,7 +7,7 @@ PACKAGES := g++ cmake ninja-build make libgtest-dev libgmock-dev googletest libb
             qt6-base-dev libgl-dev libegl-dev libxkbcommon-dev fonts-dejavu-core
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps build data run gui test bench install asan tsan clean
+.PHONY: deps programs build data run gui test bench install asan tsan clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -21,6 +21,12 @@ deps:
 $(BUILD)/build.ninja:
 	cmake --preset release -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 
+# The programs and the data only: what `make run` needs.
+PROGRAMS := kelvo kelvo-mkdata kelvo_data
+programs: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target $(PROGRAMS)
+
+# Everything, the tests and benchmarks included.
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
@@ -28,7 +34,7 @@ build: deps $(BUILD)/build.ninja
 data: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target kelvo_data
 
-run: build data
+run: programs
 	$(BUILD)/kelvo info
 	$(BUILD)/kelvo parse examples/caesar.txt
 

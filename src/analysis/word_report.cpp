@@ -1,6 +1,8 @@
 #include "analysis/word_report.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "grammar/codes.h"
 
@@ -137,18 +139,22 @@ std::string describe_reading(const Reading& r, bool easy_latin) {
 
 std::string list_readings(std::span<const Reading> readings, bool easy_latin) {
   std::string out;
+  std::vector<std::string> listed;  // a reading that would list as one before it is left out
   for (const Reading& r : readings) {
     if (r.part_of_speech == PartOfSpeech::punctuation) continue;
-    out += r.form;
-    out += " - ";
+    std::string block = r.form;
+    block += " - ";
     // A reading made by rule has no principal parts: its meaning stands there.
     const bool no_parts = r.citation.empty() && r.entry == EntrySource::built_in;
-    out += no_parts ? r.meaning : r.citation;
-    out += '\n';
-    out += r.meaning;
-    out += '\n';
-    out += describe_reading(r, easy_latin);
-    out += "\n\n";
+    block += no_parts ? r.meaning : r.citation;
+    block += '\n';
+    block += r.meaning;
+    block += '\n';
+    block += describe_reading(r, easy_latin);
+    block += "\n\n";
+    if (std::find(listed.begin(), listed.end(), block) != listed.end()) continue;
+    out += block;
+    listed.push_back(std::move(block));
   }
   return out;
 }

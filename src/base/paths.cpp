@@ -28,22 +28,33 @@ std::vector<std::string> data_dir_candidates(const std::string& explicit_dir) {
   return out;
 }
 
+namespace {
+
+// Messages name files by their full paths, whatever folder the user gave.
+std::string full_path(const fs::path& p) {
+  std::error_code ec;
+  fs::path full = fs::absolute(p, ec);
+  return ec ? p.string() : full.lexically_normal().string();
+}
+
+}  // namespace
+
 std::string find_data_dir(const std::string& explicit_dir) {
   auto cands = data_dir_candidates(explicit_dir);
   for (const auto& d : cands) {
     std::error_code ec;
-    if (fs::exists(fs::path(d) / "dictUK.dat", ec)) return d;
+    if (fs::exists(fs::path(d) / "dictUK.dat", ec)) return full_path(d);
   }
-  return cands.empty() ? std::string(".") : cands.front();
+  return full_path(cands.empty() ? std::string(".") : cands.front());
 }
 
 std::string user_home_dir(const std::string& explicit_dir) {
-  if (!explicit_dir.empty()) return explicit_dir;
-  if (const char* env = std::getenv("KELVO_HOME"); env && *env) return env;
+  if (!explicit_dir.empty()) return full_path(explicit_dir);
+  if (const char* env = std::getenv("KELVO_HOME"); env && *env) return full_path(env);
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-    return (fs::path(xdg) / "kelvo").string();
+    return full_path(fs::path(xdg) / "kelvo");
   const char* home = std::getenv("HOME");
-  return (fs::path(home && *home ? home : ".") / ".local" / "share" / "kelvo").string();
+  return full_path(fs::path(home && *home ? home : ".") / ".local" / "share" / "kelvo");
 }
 
 std::vector<std::string> starter_file_dirs() {

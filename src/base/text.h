@@ -162,4 +162,26 @@ inline int compare_bytes(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
+// How much of a bad line or word a message quotes.
+inline constexpr std::size_t kQuoteLimit = 80;
+
+// At most `limit` bytes of `text` for a message: control bytes shown as '?',
+// no UTF-8 sequence cut in two, "..." when something was left off.
+inline std::string excerpt(std::string_view text, std::size_t limit = kQuoteLimit) {
+  std::size_t n = text.size();
+  if (n > limit) {
+    n = limit;
+    // A UTF-8 sequence has at most three continuation bytes.
+    while (n + 3 > limit && n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+  }
+  std::string out;
+  out.reserve(n + 3);
+  for (char c : text.substr(0, n)) {
+    const auto u = static_cast<unsigned char>(c);
+    out.push_back(u < 32 || u == 127 ? '?' : c);
+  }
+  if (n < text.size()) out += "...";
+  return out;
+}
+
 }  // namespace kelvo

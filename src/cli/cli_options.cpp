@@ -1,7 +1,5 @@
 #include "cli/cli_options.h"
 
-#include <string_view>
-
 #include "base/paths.h"
 #include "base/text.h"
 #include "shell/option_rules.h"
@@ -11,72 +9,62 @@ namespace kelvo::cli {
 
 namespace {
 
+using K = ValueKind;
+
+constexpr OptionSpec kTextOptions[] = {
+    {"--age", "", "classical|medieval|all", K::choice,
+     "the Latin to expect: classical, medieval (the usual setting) or all ages"},
+    {"--area", "", "LETTER|general", K::choice,
+     "prefer the meanings of one subject area (B H E G L W M Z S D), or of none",
+     "B H E G L W M Z S D general"},
+    {"--tricks", "", "", K::none, "try medieval spellings of a word that is not found"},
+    {"--no-tricks", "", "", K::none, "no medieval spellings (and no --phonetics)"},
+    {"--phonetics", "", "", K::none, "also try medieval spellings by sound (needs the tricks)"},
+    {"--plautus", "", "", K::none, "early Latin: contractions such as 'bonast', apostrophes"},
+    {"--abbreviations", "", "", K::none, "expand the abbreviations of UserAbbreviations.txt"},
+    {"--inscriptions", "", "", K::none, "inscriptions: brackets inside words are part of them"},
+    {"--easy-latin", "", "", K::none, "teaching mode: classical Latin only, no medieval tricks"},
+};
+
+constexpr OptionSpec kFolderOptions[] = {
+    {"--home", "", "DIR", K::folder,
+     "your own files (Userfile.txt, userphrases.txt, UserAbbreviations.txt, UserSettings.txt); "
+     "default $KELVO_HOME, else $XDG_DATA_HOME/kelvo, else ~/.local/share/kelvo"},
+    {"--data", "", "DIR", K::folder,
+     "the data files; default $KELVO_DATA_DIR, else the installed share/kelvo, else the build "
+     "tree's data folder"},
+    {"--pliny", "", "", K::none, "also load PlinyUserfile.txt from your folder"},
+};
+
+constexpr OptionSpec kHelpOptions[] = {
+    {"--help", "-h", "", K::none, "show this help"},
+};
+
 Error usage(std::string m) { return make_error(ErrorKind::usage, std::move(m)); }
 
-// Splits "--flag=value" and "--flag value"; true when `name` matched.
-bool take_value(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
-                std::string& value, bool& missing) {
-  std::string_view a = args[i];
-  if (a == name) {
-    if (i + 1 >= args.size()) {
-      missing = true;
-      return true;
-    }
-    value = args[++i];
-    return true;
-  }
-  if (a.size() > name.size() && a.substr(0, name.size()) == name && a[name.size()] == '=') {
-    value = std::string(a.substr(name.size() + 1));
-    return true;
-  }
-  return false;
+const OptionSpec* find_spec(std::span<const std::span<const OptionSpec>> groups,
+                            std::string_view name) {
+  for (auto group : groups)
+    for (const auto& spec : group)
+      if (spec.name == name || (!spec.short_name.empty() && spec.short_name == name)) return &spec;
+  return nullptr;
 }
 
 }  // namespace
 
-bool take_command_flag(std::vector<std::string>& args, std::string_view name,
-                       std::string* value) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--") return false;
-    std::size_t at = i;
-    std::string v;
-    bool missing = false;
-    bool found = value ? take_value(args, i, name, v, missing) : args[i] == name;
-    if (!found) continue;
-    args.erase(args.begin() + static_cast<long>(at), args.begin() + static_cast<long>(i) + 1);
-    if (value) *value = missing ? std::string() : v;
-    return true;
-  }
-  return false;
+std::span<const OptionSpec> text_options() { return kTextOptions; }
+std::span<const OptionSpec> folder_options() { return kFolderOptions; }
+std::span<const OptionSpec> help_options() { return kHelpOptions; }
+
+const std::string* Arguments::value(std::string_view name) const {
+  for (auto it = options.rbegin(); it != options.rend(); ++it)
+    if (it->spec->name == name) return &it->value;
+  return nullptr;
 }
 
-const char* option_flags_help() {
-  return "  --age classical|medieval|all   --area LETTER|general   --order none|nomverb|auto|svoe\n"
-         "  --tricks | --no-tricks   --phonetics   --plautus   --abbreviations   --inscriptions\n"
-         "  --easy-latin   --details   --joint   --home DIR   --data DIR   --pliny\n";
-}
-
-Result<CliOptions> parse_cli_options(const std::vector<std::string>& args) {
-  CliOptions out;
-  // The home folder first: its settings file comes before the other flags.
-  std::string home;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string v;
-    bool missing = false;
-    if (take_value(args, i, "--home", v, missing)) {
-      if (missing) return usage("--home needs a folder");
-      home = v;
-    }
-  }
-  out.home_dir = user_home_dir(home);
-  std::string settings = find_file_nocase(out.home_dir, shell::kSettingsFile);
-  if (!settings.empty()) {
-    shell::UserSettings loaded{out.options, {}};
-    (void)shell::load_settings(settings, loaded);
-    out.options = loaded.options;
-  }
-
-  TranslationOptions& o = out.options;
+Result<Arguments> read_arguments(const std::vector<std::string>& args,
+                                 std::span<const std::span<const OptionSpec>> groups) {
+  Arguments out;
   bool files_only = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
@@ -88,18 +76,68 @@ Result<CliOptions> parse_cli_options(const std::vector<std::string>& args) {
       files_only = true;
       continue;
     }
-    std::string v;
-    bool missing = false;
-    if (take_value(args, i, "--home", v, missing)) continue;
-    if (take_value(args, i, "--data", v, missing)) {
-      if (missing) return usage("--data needs a folder");
+    // "--name=value", "-jN" (a short name with its value attached), or the name alone.
+    std::string_view name = a;
+    std::string value;
+    bool attached = false;
+    if (auto eq = name.find('='); name.starts_with("--") && eq != std::string_view::npos) {
+      value = std::string(name.substr(eq + 1));
+      name = name.substr(0, eq);
+      attached = true;
+    } else if (!name.starts_with("--") && name.size() > 2) {
+      value = std::string(name.substr(2));
+      name = name.substr(0, 2);
+      attached = true;
+    }
+    const OptionSpec* spec = find_spec(groups, name);
+    if (!spec) return usage("unknown option '" + a + "'");
+    if (spec->value.empty()) {
+      if (attached) return usage(std::string(spec->name) + " takes no value");
+    } else if (!attached) {
+      if (i + 1 >= args.size())
+        return usage(std::string(name) + " needs a value (" + std::string(spec->value) + ")");
+      value = args[++i];
+    }
+    if (spec->name == "--help") {
+      out.help = true;
+      continue;
+    }
+    out.options.push_back({spec, std::move(value)});
+  }
+  return out;
+}
+
+Result<CliOptions> cli_options(const Arguments& args) {
+  CliOptions out;
+  // The home folder first: its settings file comes before the other flags.
+  const std::string* home = args.value("--home");
+  if (home && home->empty()) return usage("--home needs a folder");
+  out.home_dir = user_home_dir(home ? *home : std::string());
+  std::string settings = find_file_nocase(out.home_dir, shell::kSettingsFile);
+  if (!settings.empty()) {
+    shell::UserSettings loaded{out.options, {}};
+    (void)shell::load_settings(settings, loaded);
+    out.options = loaded.options;
+  }
+  out.files = args.files;
+
+  TranslationOptions& o = out.options;
+  for (const auto& given : args.options) {
+    const std::string_view a = given.spec->name;
+    const std::string& v = given.value;
+    if (a == "--home") {
+      continue;
+    } else if (a == "--data") {
+      if (v.empty()) return usage("--data needs a folder");
       out.data_dir = v;
-    } else if (take_value(args, i, "--age", v, missing)) {
+    } else if (a == "--pliny") {
+      out.pliny = true;
+    } else if (a == "--age") {
       if (v == "classical") shell::set_age(o, Age::classical);
       else if (v == "medieval") shell::set_age(o, Age::medieval);
       else if (v == "all") shell::set_age(o, Age::all);
       else return usage("--age takes classical, medieval or all");
-    } else if (take_value(args, i, "--area", v, missing)) {
+    } else if (a == "--area") {
       char letter = 0;
       if (v == "general" || v == "0" || v == "-") letter = 0;
       else if (v.size() == 1) letter = ascii_upper(v[0]);
@@ -111,12 +149,6 @@ Result<CliOptions> parse_cli_options(const std::vector<std::string>& args) {
                      : letter == 'Z' ? "--area Z needs --age all"
                                      : "--area H needs the Botany data");
       }
-    } else if (take_value(args, i, "--order", v, missing)) {
-      if (v == "none") o.best_order = WordOrder::none;
-      else if (v == "nomverb") o.best_order = WordOrder::nomverb;
-      else if (v == "auto") o.best_order = WordOrder::automatic;
-      else if (v == "svoe") o.best_order = WordOrder::svoe;
-      else return usage("--order takes none, nomverb, auto or svoe");
     } else if (a == "--tricks") {
       o.medieval_tricks = true;
     } else if (a == "--no-tricks") {
@@ -133,16 +165,8 @@ Result<CliOptions> parse_cli_options(const std::vector<std::string>& args) {
       o.inscriptions = true;
     } else if (a == "--easy-latin") {
       (void)shell::set_easy_latin(o, true);
-    } else if (a == "--details") {
-      o.details = true;
-    } else if (a == "--joint") {
-      o.joint = true;
-    } else if (a == "--pliny") {
-      out.pliny = true;
-    } else {
-      return usage("unknown option '" + a + "'");
     }
-    if (missing) return usage(a + " needs a value");
+    // The command's own options are the command's to read.
   }
   return out;
 }

@@ -11,10 +11,11 @@
 #include <vector>
 
 #include "base/paths.h"
+#include "cli/cli_help.h"
 #include "cli/cli_host.h"
-#include "cli/analysis_run.h"
 #include "cli/cli_run.h"
 #include "cli/commands.h"
+#include "cli/written_text.h"
 #include "formats/analysis_export.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
@@ -26,6 +27,61 @@ namespace kelvo::cli {
 
 namespace {
 
+// One host and one warning limit for the command's start-up.
+struct Loaded {
+  CliOptions cli;
+  CliHost host;
+  std::shared_ptr<const Engine> engine;
+  TranslationOptions options;
+};
+
+void write_out(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
+
+// Each line of `text` on standard error as a message of the program.
+void print_prefixed_lines(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    std::fprintf(stderr, "kelvo: %.*s\n", static_cast<int>(line.size()), line.data());
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+}
+
+// Parses the shared flags and loads the engine; prints the error and gives
+// the exit status when that fails.
+int load(const char* command, const Arguments& args, Loaded& out) {
+  auto cli = cli_options(args);
+  if (!cli) return usage_error(command, cli.error().message);
+  out.cli = *cli;
+  out.host.yes_to_pliny = out.cli.pliny;
+  EngineConfig config;
+  config.data_dir = out.cli.data_dir;
+  config.home_dir = usable_home(out.cli.home_dir);
+  config.pliny = out.cli.pliny;
+  config.high_speed_hash = out.cli.options.allow_hash;
+  auto engine = Engine::load(config);
+  if (!engine) {
+    std::fprintf(stderr, "kelvo: %s\n", engine.error().message.c_str());
+    return 2;
+  }
+  out.engine = *engine;
+  // Every one, each once: a line of standard error interrupts nobody, as a
+  // message box would.
+  for (const auto& m : out.engine->data().load_messages) out.host.warning(m);
+  print_prefixed_lines(out.engine->rejected_user_lines());
+  out.options = out.cli.options;
+  apply_load_choices(*out.engine, out.options, out.host);
+  return 0;
+}
+
+// A piece of work: one input, or one line of it with --lines.
+struct Unit {
+  std::string input;  // the input's name, for messages
+  std::string text;
+  bool blank_line = false;
+  std::uint32_t first_line = 1;  // the input's line the text begins on
+};
+
 // What a unit leaves for printing. Sentences are turned into text as they
 // come, so that a unit waiting for its turn holds text, not readings.
 struct UnitResult {
@@ -33,15 +89,122 @@ struct UnitResult {
   std::string output;               // what the command prints for the unit
   std::vector<std::string> blocks;  // CoNLL-U sentences, numbered when printed
   Sentence gathered;                // with --lines: the line's sentences as one
+  std::string gathered_text;        // and the line as the user wrote it
 };
+
+// -j N: false (with the message printed) when N is not a number of threads.
+bool read_jobs(const Arguments& args, unsigned& jobs, const char* command) {
+  const std::string* value = args.value("--jobs");
+  if (!value) return true;
+  char* end = nullptr;
+  unsigned long n = std::strtoul(value->c_str(), &end, 10);
+  if (value->empty() || *end != '\0' || n == 0 || n > 256) {
+    usage_error(command, "-j takes a number from 1 to 256");
+    return false;
+  }
+  jobs = static_cast<unsigned>(n);
+  return true;
+}
+
+unsigned effective_jobs(unsigned jobs, const std::vector<Unit>& units) {
+  return std::max(1u, std::min<unsigned>(jobs, static_cast<unsigned>(units.size())));
+}
+
+unsigned default_jobs() {
+  unsigned n = std::thread::hardware_concurrency();
+  return n == 0 ? 1 : n;
+}
+
+// Runs `work` over the units with `jobs` translators and hands each result to
+// `emit` in input order. Units go in batches so that memory stays bounded.
+template <typename Work, typename Emit>
+void run_units(const Loaded& l, const TranslationOptions& options, const RunOutputs& outputs,
+               std::vector<Unit>& units, unsigned jobs, Work work, Emit emit) {
+  jobs = effective_jobs(jobs, units);
+  std::vector<Translator> translators;
+  std::vector<CliHost> hosts(jobs);
+  translators.reserve(jobs);
+  for (unsigned k = 0; k < jobs; ++k) {
+    translators.emplace_back(l.engine, options, &hosts[k]);
+    translators.back().set_outputs(outputs);
+  }
+  const std::size_t batch = std::max<std::size_t>(64, std::size_t{jobs} * 16);
+  for (std::size_t first = 0; first < units.size(); first += batch) {
+    const std::size_t last = std::min(units.size(), first + batch);
+    std::vector<UnitResult> results(last - first);
+    auto worker = [&](unsigned k) {
+      for (std::size_t i = first + k; i < last; i += jobs)
+        work(translators[k], units[i], results[i - first]);
+    };
+    if (jobs == 1) {
+      worker(0);
+    } else {
+      std::vector<std::thread> threads;
+      for (unsigned k = 0; k < jobs; ++k) threads.emplace_back(worker, k);
+      for (auto& t : threads) t.join();
+    }
+    for (std::size_t i = first; i < last; ++i) {
+      units[i].text.clear();
+      units[i].text.shrink_to_fit();
+      if (!emit(units[i], results[i - first])) return;
+    }
+  }
+}
+
+// What went wrong with a unit, on standard error; false when the run was
+// interrupted and no more units should be printed.
+bool report_unit(const Unit& u, const TextAnalysis& a, int& status) {
+  if (!a.ok()) {
+    CliHost().warning(not_text_message(u.input));
+    status = kExitIncomplete;
+    return true;
+  }
+  if (!a.cuts.empty()) {
+    report_cuts(u.input, a.cuts, u.first_line);
+    status = kExitIncomplete;
+  }
+  if (a.status == RunStatus::cancelled) {
+    report_interrupted(u.input);
+    status = kExitIncomplete;
+    return false;
+  }
+  return true;
+}
+
+// The inputs read whole; with `by_line` each line is a unit of its own.
+int read_units(const CliOptions& cli, bool by_line, std::vector<Unit>& units) {
+  int status = 0;
+  for (const auto& input : input_names(cli)) {
+    auto raw = read_input(input);
+    if (!raw) {
+      CliHost().warning(raw.error().message);
+      status = 1;
+      continue;
+    }
+    if (!by_line) {
+      units.push_back({input, std::move(*raw), false, 1});
+      continue;
+    }
+    std::string_view text = *raw;
+    std::uint32_t line_number = 0;
+    while (!text.empty()) {
+      std::size_t nl = text.find('\n');
+      std::string_view line = text.substr(0, nl);
+      text.remove_prefix(nl == std::string_view::npos ? text.size() : nl + 1);
+      bool blank = line.find_first_not_of(" \t\r") == std::string_view::npos;
+      units.push_back({input, std::string(line) + "\n", blank, ++line_number});
+    }
+  }
+  return status;
+}
 
 }  // namespace
 
-int cmd_info(const std::vector<std::string>& args) {
+int cmd_info(const Arguments& args) {
   Loaded l;
   if (int rc = load("info", args, l)) return rc;
   const auto& lex = l.engine->data().lexicon;
-  std::printf("kelvo %s\n", version_text().c_str());
+  std::printf("%s\n", version_line().c_str());
   std::printf("data folder: %s\n", lex.data_dir().c_str());
   std::printf("%-20s %10s %12s\n", "table", "records", "bytes");
   for (const auto& t : lex.tables())
@@ -57,31 +220,43 @@ int cmd_info(const std::vector<std::string>& args) {
     std::printf("features off:\n");
     for (const auto& f : lex.features_off()) std::printf("  %s\n", f.c_str());
   }
-  write_out(l.engine->data().user.summary());
+  if (l.engine->data().home_dir.empty())
+    std::printf("user folder: none (your own files are not read)\n");
+  else
+    write_out(l.engine->data().user.summary());
   return 0;
 }
 
-int cmd_parse(const std::vector<std::string>& in_args) {
-  std::vector<std::string> args = in_args;
-  std::string log_path;
-  if (!take_log_flag(args, "parse", log_path)) return 2;
+int cmd_parse(const Arguments& args) {
+  const std::string* log_value = args.value("--log");
+  const bool want_log = log_value != nullptr;
+  const std::string log_path = want_log ? *log_value : std::string();
+  if (want_log && log_path.empty()) return usage_error("parse", "--log needs a file");
   unsigned jobs = default_jobs();
-  if (!take_jobs(args, jobs, "parse")) return 2;
+  if (!read_jobs(args, jobs, "parse")) return kExitUsage;
   Loaded l;
   if (int rc = load("parse", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = false;
+  // No questions and no boxes: what a limit cut is reported with its line.
+  options.batch_mode = true;
   RunOutputs outputs;
   outputs.sentences = false;
   outputs.listing = true;
-  want_log(outputs, options, log_path);
+  outputs.log = want_log;
+  if (want_log) {
+    ParseLog banner;
+    banner.open_memory();
+    shell::write_parse_log_banner(banner, options, std::time(nullptr));
+    outputs.log_banner = banner.text();
+  }
   std::vector<Unit> units;
   int status = read_units(l.cli, false, units);
   std::string log_text;
   // One thread prints as it goes; several keep each input's output until its turn.
   const bool streaming = effective_jobs(jobs, units) == 1;
   install_interrupt_handler();
-  run_units<UnitResult>(l, options, outputs, units, jobs,
+  run_units(l, options, outputs, units, jobs,
             [&](Translator& tr, const Unit& u, UnitResult& r) {
               RunOutputs o = outputs;
               o.on_listing = [&r, streaming](std::string_view s) {
@@ -94,21 +269,33 @@ int cmd_parse(const std::vector<std::string>& in_args) {
               r.analysis = tr.analyse(u.text);
             },
             [&](const Unit& u, UnitResult& r) {
-              return print_unit(u, r.analysis, r.output, {}, status, log_text);
+              write_out(r.output);
+              log_text += r.analysis.log;
+              std::fflush(stdout);
+              return report_unit(u, r.analysis, status);
             });
-  return save_log("parse", log_path, log_text) ? status : 1;
+  if (want_log) {
+    std::string staging = log_path + ".tmp";
+    std::FILE* f = std::fopen(staging.c_str(), "wb");
+    bool ok = f && std::fwrite(log_text.data(), 1, log_text.size(), f) == log_text.size();
+    ok = f && std::fclose(f) == 0 && ok;
+    if (ok) ok = std::rename(staging.c_str(), log_path.c_str()) == 0;
+    if (!ok) {
+      std::remove(staging.c_str());
+      std::fprintf(stderr, "kelvo parse: cannot write %s\n", input_label(log_path).c_str());
+      return 1;
+    }
+  }
+  return status;
 }
 
-int cmd_analyze(const std::vector<std::string>& in_args) {
-  std::vector<std::string> args = in_args;
-  std::string format = "json";
-  if (take_command_flag(args, "--format", &format) && format != "json" && format != "conllu") {
-    std::fprintf(stderr, "kelvo analyze: --format takes json or conllu\n");
-    return 2;
-  }
-  bool lines = take_command_flag(args, "--lines", nullptr);
+int cmd_analyze(const Arguments& args) {
+  const std::string format = args.has("--format") ? *args.value("--format") : "json";
+  if (format != "json" && format != "conllu")
+    return usage_error("analyze", "--format takes json or conllu");
+  const bool lines = args.has("--lines");
   unsigned jobs = default_jobs();
-  if (!take_jobs(args, jobs, "analyze")) return 2;
+  if (!read_jobs(args, jobs, "analyze")) return kExitUsage;
   Loaded l;
   if (int rc = load("analyze", args, l)) return rc;
   TranslationOptions options = l.options;
@@ -120,9 +307,9 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
   int number = 0;
   // A CoNLL-U block is made with a placeholder number, put right when printed.
   const std::string placeholder = "# sent_id = 0\n";
-  auto to_text = [&](const Sentence& s) {
-    return conllu ? formats::sentence_to_conllu(s, 0).substr(placeholder.size())
-                  : formats::sentence_to_json(s) + "\n";
+  auto to_text = [&](const Sentence& s, const std::string& text) {
+    return conllu ? formats::sentence_to_conllu(s, 0, text).substr(placeholder.size())
+                  : formats::sentence_to_json(s, text) + "\n";
   };
   auto print_block = [&](const std::string& block) {
     ++number;
@@ -131,37 +318,140 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
   };
   const bool streaming = !lines && effective_jobs(jobs, units) == 1;
   install_interrupt_handler();
-  run_units<UnitResult>(
+  run_units(
       l, options, RunOutputs{}, units, jobs,
       [&](Translator& tr, const Unit& u, UnitResult& r) {
         if (u.blank_line) return;
+        // Each sentence's text as the user wrote it, found by its tokens.
+        const WrittenText written(u.text);
+        if (lines) r.gathered_text = written.text(0, u.text.size());
         RunOutputs o;
         o.senses = false;  // the formats print the meaning whole
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
             // The sentences of one line make one text.
-            if (!r.gathered.text.empty()) r.gathered.text += ' ';
-            r.gathered.text += s.text;
             for (auto& t : s.tokens) r.gathered.tokens.push_back(std::move(t));
           } else if (streaming) {
-            print_block(to_text(s));
+            print_block(to_text(s, written.sentence(s)));
           } else {
-            r.blocks.push_back(to_text(s));
+            r.blocks.push_back(to_text(s, written.sentence(s)));
           }
         };
         tr.set_outputs(std::move(o));
         r.analysis = tr.analyse(u.text);
       },
       [&](const Unit& u, UnitResult& r) {
-        if (!r.analysis.ok()) {
-          CliHost().warning(not_text_message(u.input));
-          status = 1;
-          return true;
+        if (r.analysis.ok()) {
+          if (lines) print_block(to_text(r.gathered, r.gathered_text));
+          for (const auto& block : r.blocks) print_block(block);
         }
-        if (lines) print_block(to_text(r.gathered));
-        for (const auto& block : r.blocks) print_block(block);
-        return r.analysis.status != RunStatus::cancelled;
+        return report_unit(u, r.analysis, status);
       });
+  return status;
+}
+
+}  // namespace kelvo::cli
+
+namespace kelvo::cli {
+
+// `kelvo translate`: the English of each sentence, one a line (with --lines,
+// one line of English per line of input, for line-aligned evaluation), or
+// with --format json each sentence's English word by word with the Latin word
+// each renders and the reading chosen for every Latin word.
+int cmd_translate(const Arguments& args) {
+  const std::string* log_value = args.value("--log");
+  const bool want_log = log_value != nullptr;
+  const std::string log_path = want_log ? *log_value : std::string();
+  if (want_log && log_path.empty()) return usage_error("translate", "--log needs a file");
+  const std::string format = args.has("--format") ? *args.value("--format") : "text";
+  if (format != "text" && format != "json")
+    return usage_error("translate", "--format takes text or json");
+  const bool json = format == "json";
+  const bool lines = args.has("--lines");
+  unsigned jobs = default_jobs();
+  if (!read_jobs(args, jobs, "translate")) return kExitUsage;
+  Loaded l;
+  if (int rc = load("translate", args, l)) return rc;
+  TranslationOptions options = l.options;
+  options.translate = true;
+  options.batch_mode = true;
+  RunOutputs outputs;
+  outputs.senses = false;    // the JSON prints each meaning whole
+  outputs.sentences = json;  // the text needs only the English
+  outputs.log = want_log;
+  if (want_log) {
+    ParseLog banner;
+    banner.open_memory();
+    shell::write_parse_log_banner(banner, options, std::time(nullptr));
+    outputs.log_banner = banner.text();
+  }
+  std::vector<Unit> units;
+  int status = read_units(l.cli, lines, units);
+  std::string log_text;
+  const bool streaming = !lines && effective_jobs(jobs, units) == 1;
+  install_interrupt_handler();
+  run_units(
+      l, options, outputs, units, jobs,
+      [&](Translator& tr, const Unit& u, UnitResult& r) {
+        if (u.blank_line) {
+          r.output = json ? "{\"sentences\":[]}\n" : "\n";
+          return;
+        }
+        RunOutputs o = outputs;
+        // With --lines the sentences of one input line make one line.
+        bool first = true;
+        if (lines) r.output = json ? "{\"sentences\":[" : "";
+        o.on_translation = [&](TranslatedSentence&& t) {
+          std::string piece;
+          if (json) {
+            if (lines && !first) piece.push_back(',');
+            piece.append(formats::translation_to_json(t));
+            if (!lines) piece.push_back('\n');
+          } else if (lines) {
+            if (t.english.empty()) return;
+            if (!first) piece.push_back(' ');
+            piece.append(t.english);
+          } else {
+            piece.append(t.english);
+            piece.push_back('\n');
+          }
+          first = false;
+          if (streaming)
+            write_out(piece);
+          else
+            r.output += piece;
+        };
+        tr.set_outputs(std::move(o));
+        Translation translation = tr.translate(u.text);
+        if (lines) r.output += json ? "]}\n" : "\n";
+        // What report_unit reads of a run.
+        r.analysis.error = std::move(translation.error);
+        r.analysis.status = translation.status;
+        r.analysis.cuts = std::move(translation.cuts);
+        r.analysis.log = std::move(translation.log);
+      },
+      [&](const Unit& u, UnitResult& r) {
+        // With --lines a line that was not text still gives its (empty) line.
+        if (r.analysis.ok())
+          write_out(r.output);
+        else if (lines)
+          write_out(json ? "{\"sentences\":[]}\n" : "\n");
+        log_text += r.analysis.log;
+        std::fflush(stdout);
+        return report_unit(u, r.analysis, status);
+      });
+  if (want_log) {
+    std::string staging = log_path + ".tmp";
+    std::FILE* f = std::fopen(staging.c_str(), "wb");
+    bool ok = f && std::fwrite(log_text.data(), 1, log_text.size(), f) == log_text.size();
+    ok = f && std::fclose(f) == 0 && ok;
+    if (ok) ok = std::rename(staging.c_str(), log_path.c_str()) == 0;
+    if (!ok) {
+      std::remove(staging.c_str());
+      std::fprintf(stderr, "kelvo translate: cannot write %s\n", input_label(log_path).c_str());
+      return 1;
+    }
+  }
   return status;
 }
 

@@ -5,54 +5,153 @@
 #include <string_view>
 #include <vector>
 
-#include "base/paths.h"
+#include "cli/cli_help.h"
 
 namespace kelvo::cli {
 
 namespace {
 
-struct Command {
-  std::string_view name;
-  std::string_view help;
-  int (*fn)(const std::vector<std::string>& args);
+using K = ValueKind;
+
+constexpr OptionSpec kTextViewOptions[] = {
+    {"--details", "", "", K::none,
+     "the text as the analysis reads it: joined words, marks by their codes"},
 };
 
-const Command kCommands[] = {
-    {"info", "show the data folder, each table loaded and the features switched off", cmd_info},
-    {"sentences", "print the prepared sentences of FILE... (or standard input), one a line",
-     cmd_sentences},
-    {"tokens", "print the tokens of each sentence of FILE... (or standard input)", cmd_tokens},
-    {"parse", "analyse every word of FILE... and list the analyses (--log FILE: the parse log)",
-     cmd_parse},
-    {"analyze", "the analyses for programs: --format json|conllu, --lines (a text a line)",
-     cmd_analyze},
-    {"translate", "the English of each sentence (--lines: a line for a line; --format json; --log FILE)", cmd_translate},
+constexpr OptionSpec kParseOptions[] = {
+    {"--log", "", "FILE", K::file,
+     "also write the whole parse log (banner, word count, time taken) to FILE"},
+    {"--jobs", "-j", "N", K::number,
+     "share the files among N threads, one dictionary for all; the output keeps the input "
+     "order (default: one thread a core)"},
 };
 
-void print_help() {
-  std::printf("Usage: kelvo COMMAND [OPTIONS] [FILE...]\n\nCommands:\n");
-  for (const auto& c : kCommands)
-    std::printf("  %-12s %.*s\n", std::string(c.name).c_str(), static_cast<int>(c.help.size()),
-                c.help.data());
+constexpr OptionSpec kAnalyzeOptions[] = {
+    {"--format", "", "json|conllu", K::choice,
+     "JSON Lines, every reading of every word (the default), or CoNLL-U, the likeliest reading"},
+    {"--lines", "", "", K::none, "each line of the input is a text of its own: one JSON object "
+                                 "or one CoNLL-U sentence a line"},
+    {"--jobs", "-j", "N", K::number,
+     "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
+     "output keeps the input order (default: one thread a core)"},
+};
+
+constexpr OptionSpec kTranslateOptions[] = {
+    {"--format", "", "text|json", K::choice,
+     "the English, one sentence a line (the default), or JSON Lines: each sentence's English "
+     "word by word with the Latin word each renders and the reading chosen for every word"},
+    {"--lines", "", "", K::none, "each line of the input is a text of its own: one line of "
+                                 "English (or one JSON object) a line"},
+    {"--log", "", "FILE", K::file,
+     "also write the whole parse log (banner, English, word count, time taken) to FILE"},
+    {"--jobs", "-j", "N", K::number,
+     "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
+     "output keeps the input order (default: one thread a core)"},
+};
+
+const CommandSpec kCommands[] = {
+    {"info", "", "the data folder, each table loaded, and your own files",
+     "Shows the Kelvo version, the data folder in use, each table loaded with its records and "
+     "size, the load time, the features that are off because their file is absent or refused, "
+     "and what was read from your folder.",
+     {}, false, cmd_info},
+    {"sentences", "[FILE...]", "the text split into sentences, one a line",
+     "Prints each sentence as you wrote it, one a line; line ends and runs of blanks inside a "
+     "sentence become one blank. With --details, the sentences as the analysis reads them: "
+     "abbreviations expanded, a stop that ends no sentence joined to its word (M_Tullius).",
+     kTextViewOptions, true, cmd_sentences},
+    {"tokens", "[FILE...]", "the words and punctuation of each sentence",
+     "Prints the tokens of each sentence as you wrote them, separated by blanks, one sentence a "
+     "line. With --details, the tokens as the analysis reads them: j and v as i and u, joined "
+     "expressions (opus_est), each punctuation mark by its code (PUNCTA for a comma).",
+     kTextViewOptions, true, cmd_tokens},
+    {"parse", "[FILE...]", "every word analysed: its forms, meaning and grammar",
+     "Lists every reading of every word: the analysed form (stem and ending joined by '.'), "
+     "the dictionary form, the meaning, and a line of grammar ending in the rarity letter and "
+     "the age.",
+     kParseOptions, true, cmd_parse},
+    {"analyze", "[FILE...]", "the analyses for other programs: JSON Lines or CoNLL-U",
+     "Writes the analyses in a form for other programs: JSON Lines (one object a sentence with "
+     "its text and every reading of every word) or CoNLL-U (one line a word with its likeliest "
+     "reading; MISC holds its gloss and the number of readings).",
+     kAnalyzeOptions, true, cmd_analyze},
+    {"translate", "[FILE...]", "the English of each sentence",
+     "Translates each sentence into English: every word analysed, the sentence analysed to "
+     "choose one reading per word, and the English composed from the choices.",
+     kTranslateOptions, true, cmd_translate},
+};
+
+void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+int help_command(const std::vector<std::string>& args) {
+  if (args.empty()) {
+    print(program_help());
+    return kExitSuccess;
+  }
+  const CommandSpec* c = find_command(args[0]);
+  if (!c || args.size() > 1)
+    return usage_error("", "no command '" + args[0] + "'; the commands: " + command_names());
+  print(command_help(*c));
+  return kExitSuccess;
 }
 
 }  // namespace
 
+int usage_error(std::string_view command, const std::string& message) {
+  const CommandSpec* c = find_command(command);
+  if (!c) {
+    std::fprintf(stderr, "kelvo: %s\nUsage: kelvo COMMAND [OPTIONS] [FILE...]; 'kelvo --help' "
+                 "lists the commands and options.\n", message.c_str());
+    return kExitUsage;
+  }
+  std::fprintf(stderr, "kelvo %s: %s\nUsage: %s; 'kelvo help %s' lists every option.\n",
+               std::string(c->name).c_str(), message.c_str(), usage_line(*c).c_str(),
+               std::string(c->name).c_str());
+  return kExitUsage;
+}
+
+std::span<const CommandSpec> commands() { return kCommands; }
+
+const CommandSpec* find_command(std::string_view name) {
+  for (const auto& c : kCommands)
+    if (c.name == name) return &c;
+  return nullptr;
+}
+
+std::vector<std::span<const OptionSpec>> option_groups(const CommandSpec& command) {
+  std::vector<std::span<const OptionSpec>> groups;
+  if (!command.own.empty()) groups.push_back(command.own);
+  if (command.reads_text) groups.push_back(text_options());
+  groups.push_back(folder_options());
+  groups.push_back(help_options());
+  return groups;
+}
+
 int run(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-    print_help();
-    return args.empty() ? 2 : 0;
+  if (args.empty()) {
+    std::fputs(program_help().c_str(), stderr);
+    return kExitUsage;
   }
-  if (args[0] == "--version") {
-    std::printf("kelvo %s\n", version_text().c_str());
-    return 0;
+  const std::string& first = args[0];
+  if (first == "--help" || first == "-h") return help_command({});
+  if (first == "help") return help_command({args.begin() + 1, args.end()});
+  if (first == "--version") {
+    print(version_line() + "\n");
+    return kExitSuccess;
   }
-  for (const auto& c : kCommands) {
-    if (args[0] == c.name) return c.fn(std::vector<std::string>(args.begin() + 1, args.end()));
+  const CommandSpec* c = find_command(first);
+  if (!c) return usage_error("", "unknown command '" + first + "'; the commands: " + command_names());
+  auto groups = option_groups(*c);
+  auto parsed = read_arguments({args.begin() + 1, args.end()}, groups);
+  if (!parsed) return usage_error(c->name, parsed.error().message);
+  if (parsed->help) {
+    print(command_help(*c));
+    return kExitSuccess;
   }
-  std::fprintf(stderr, "kelvo: unknown command '%s'; see 'kelvo --help'\n", args[0].c_str());
-  return 2;
+  if (!c->reads_text && !parsed->files.empty())
+    return usage_error(c->name, "takes no FILE ('" + parsed->files[0] + "')");
+  return c->run(*parsed);
 }
 
 }  // namespace kelvo::cli

@@ -7,6 +7,7 @@
 
 #include "base/text.h"
 #include "grammar/codes.h"
+#include "text/input_text.h"
 
 namespace kelvo::formats {
 
@@ -16,20 +17,12 @@ namespace {
 
 // Internal text is 8-bit (Windows-1252 for the few non-ASCII letters left).
 void append_utf8(std::string& out, std::string_view text) {
-  for (unsigned char c : text) {
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-  }
+  text::append_windows1252_as_utf8(text, out);
 }
 
-void append_json_string(std::string& out, std::string_view text) {
+// `text` already UTF-8, as a JSON string.
+void append_json_string_utf8(std::string& out, std::string_view utf8) {
   out.push_back('"');
-  std::string utf8;
-  append_utf8(utf8, text);
   for (char c : utf8) {
     switch (c) {
       case '"': out += "\\\""; break;
@@ -48,6 +41,12 @@ void append_json_string(std::string& out, std::string_view text) {
     }
   }
   out.push_back('"');
+}
+
+void append_json_string(std::string& out, std::string_view text) {
+  std::string utf8;
+  append_utf8(utf8, text);
+  append_json_string_utf8(out, utf8);
 }
 
 // The public enumerators keep the values of the codes the name tables use.
@@ -264,9 +263,10 @@ std::string ud_feats(const Reading& r) {
 
 namespace {
 
-// One reading as a JSON object.
-void append_reading_json(std::string& out, const Reading& r, bool chosen) {
-  out += "{\"lemma\":";
+// One reading as a JSON object: its identity in every format, so that two
+// readings that would show the same are one.
+std::string reading_json(const Reading& r, bool chosen) {
+  std::string out = "{\"lemma\":";
   append_json_string(out, r.lemma);
   out += ",\"pos\":";
   append_json_string(out, speech_name(code(r.part_of_speech)));
@@ -288,13 +288,50 @@ void append_reading_json(std::string& out, const Reading& r, bool chosen) {
   out += ",\"rarity\":\"";
   out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
   out += "\",\"age\":" + std::to_string(r.age) + "}";
+  return out;
+}
+
+// The readings of a token that the exports show, each once: punctuation
+// readings aside (and, for the likeliest reading, struck-out ones), a reading
+// the same as one before it in all that the JSON shows left out (the same form
+// from two entries of the dictionary that differ only in their principal
+// parts or their variant).
+struct Shown {
+  const Reading* reading;
+  std::string json;     // without the choice
+  bool chosen = false;  // the sentence analysis chose it, or a reading just like it
+};
+std::vector<Shown> shown_readings(const Token& t, bool with_struck_out) {
+  std::vector<Shown> out;
+  for (std::size_t i = 0; i < t.readings.size(); ++i) {
+    const Reading& r = t.readings[i];
+    if (r.part_of_speech == PartOfSpeech::punctuation) continue;
+    if (!with_struck_out && struck_out(r)) continue;
+    const bool chosen = static_cast<int>(i) == t.chosen;
+    std::string json = reading_json(r, false);
+    auto same = std::find_if(out.begin(), out.end(),
+                             [&](const Shown& earlier) { return earlier.json == json; });
+    if (same == out.end())
+      out.push_back({&r, std::move(json), chosen});
+    else
+      same->chosen = same->chosen || chosen;
+  }
+  return out;
+}
+
+std::string utf8_of(std::string_view internal) {
+  std::string out;
+  append_utf8(out, internal);
+  return out;
 }
 
 }  // namespace
 
-std::string sentence_to_json(const Sentence& s) {
+std::string sentence_to_json(const Sentence& s) { return sentence_to_json(s, utf8_of(s.text)); }
+
+std::string sentence_to_json(const Sentence& s, std::string_view text) {
   std::string out = "{\"text\":";
-  append_json_string(out, s.text);
+  append_json_string_utf8(out, text);
   out += ",\"tokens\":[";
   bool first_token = true;
   for (const Token& t : s.tokens) {
@@ -314,12 +351,10 @@ std::string sentence_to_json(const Sentence& s) {
     }
     out += ",\"analyses\":[";
     bool first = true;
-    for (std::size_t i = 0; i < t.readings.size(); ++i) {
-      const Reading& r = t.readings[i];
-      if (r.part_of_speech == PartOfSpeech::punctuation) continue;
+    for (const auto& shown : shown_readings(t, true)) {
       if (!first) out += ',';
       first = false;
-      append_reading_json(out, r, static_cast<int>(i) == t.chosen);
+      out += shown.chosen ? reading_json(*shown.reading, true) : shown.json;
     }
     out += "]}";
   }
@@ -350,7 +385,7 @@ std::string translation_to_json(const TranslatedSentence& t) {
     const int c = i < t.chosen.size() ? t.chosen[i] : -1;
     out += ",\"chosen\":";
     if (!tok.punctuation && c >= 0 && static_cast<std::size_t>(c) < tok.readings.size())
-      append_reading_json(out, tok.readings[static_cast<std::size_t>(c)], false);
+      out += reading_json(tok.readings[static_cast<std::size_t>(c)], false);
     else
       out += "null";
     out += "}";
@@ -360,8 +395,12 @@ std::string translation_to_json(const TranslatedSentence& t) {
 }
 
 std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
+  return sentence_to_conllu(s, sentence_number, utf8_of(s.text));
+}
+
+std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::string_view text) {
   std::string out = "# sent_id = " + std::to_string(sentence_number) + "\n# text = ";
-  append_utf8(out, s.text);
+  out += text;
   out += '\n';
   int id = 0;
   for (const Token& t : s.tokens) {
@@ -371,8 +410,8 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
     line += '\t';
     const Reading* best = nullptr;
     int count = 0;
-    for (const Reading& r : t.readings) {
-      if (struck_out(r)) continue;
+    for (const auto& shown : shown_readings(t, false)) {
+      const Reading& r = *shown.reading;
       if (!best || plausibility(r) < plausibility(*best)) best = &r;
       ++count;
     }
@@ -380,6 +419,10 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
     if (t.chosen >= 0 && t.chosen < static_cast<int>(t.readings.size()) &&
         !struck_out(t.readings[static_cast<std::size_t>(t.chosen)]))
       best = &t.readings[static_cast<std::size_t>(t.chosen)];
+    // A punctuation token's own reading names its mark.
+    if (!best && t.punctuation)
+      for (const Reading& r : t.readings)
+        if (!struck_out(r) && !best) best = &r;
     if (!best) {
       line += "_\tX\t_\t_\t_\t_\t_\tAnalyses=0\n";
       out += line;

@@ -10,6 +10,7 @@
 #include <type_traits>
 
 #include "base/text.h"
+#include "grammar/table_checks.h"
 
 namespace kelvo::grammar {
 
@@ -24,8 +25,8 @@ bool file_exists(const std::string& path) {
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-Error corrupt(const char* file, const std::string& fault) {
-  return make_error(ErrorKind::corrupt, std::string(file) + ": " + fault);
+Error corrupt(const std::string& file, const std::string& fault) {
+  return make_error(ErrorKind::corrupt, file + ": " + fault);
 }
 
 // Maps a whole file of fixed-size records (optionally followed by a trailer
@@ -44,7 +45,7 @@ Status read_records(const std::string& path, const char* name, std::size_t limit
   }
   const std::size_t size = mapped->size();
   if (size < trailer_bytes || (size - trailer_bytes) % sizeof(T) != 0) {
-    return corrupt(name, "size " + std::to_string(size) + " bytes is not a whole number of " +
+    return corrupt(path, "size " + std::to_string(size) + " bytes is not a whole number of " +
                              std::to_string(sizeof(T)) + "-byte records" +
                              (trailer_bytes ? " plus the " + std::to_string(trailer_bytes) +
                                                   "-byte index"
@@ -52,7 +53,7 @@ Status read_records(const std::string& path, const char* name, std::size_t limit
   }
   std::size_t n = (size - trailer_bytes) / sizeof(T);
   if (n > limit) {
-    return corrupt(name, "holds " + std::to_string(n) + " records, more than the limit of " +
+    return corrupt(path, "holds " + std::to_string(n) + " records, more than the limit of " +
                              std::to_string(limit));
   }
   auto bytes = mapped->bytes();
@@ -154,7 +155,7 @@ class LexiconLoader {
   }
 
   Error refuse(const char* name, const std::string& fault) {
-    auto e = corrupt(name, fault);
+    auto e = corrupt(path_in(dir_, name), fault);
     log_.printf("%s\n", e.message.c_str());
     return e;
   }
@@ -167,6 +168,9 @@ class LexiconLoader {
     log_.write(progress);
     auto s = read_records(path_in(dir_, name), name, limit, lex_.files_, v);
     if (!s) return failed(s, missing_text, box);
+    // An empty or damaged table would only make every word unknown.
+    if (v.empty()) return refuse(name, "holds no records");
+    if (auto fault = record_fault(v); !fault.empty()) return refuse(name, fault);
     log_.write("Done.\n");
     note_table(name, v.size(), v.size() * sizeof(T), true);
     return Status::ok();
@@ -232,6 +236,8 @@ class LexiconLoader {
     if (!s) return failed(s, "Cannot open dictUK.dat file.\n", true);
     lex_.letter_index_ = std::span<const LetterIndexRecord>(
         reinterpret_cast<const LetterIndexRecord*>(trailer.data()), kLetterIndexCount);
+    if (lex_.entries_.empty()) return refuse(kDictFile, "holds no records");
+    if (auto fault = record_fault(lex_.entries_); !fault.empty()) return refuse(kDictFile, fault);
     const auto n = static_cast<std::int64_t>(lex_.entries_.size());
     std::int64_t prev = 0;
     for (int k = 0; k < kLetterIndexCount; ++k) {
@@ -286,8 +292,10 @@ class LexiconLoader {
     log_.write("Loading botany database...");
     auto s = read_records(path, kBotanyFile, kMaxBotanyMeanings, lex_.files_,
                           lex_.botany_meanings_);
+    if (s && lex_.botany_meanings_.empty()) s = corrupt(path, "holds no records");
     if (!s) {
       log_.printf("%s\n", s.message().c_str());
+      lex_.load_warnings_.push_back(s.message() + "; Botany mode is off.");
       lex_.botany_meanings_ = {};
       lex_.features_off_.push_back("Botany mode (Botanytransl.dat refused)");
       return;
@@ -317,6 +325,7 @@ class LexiconLoader {
 
   void load_phonetics() {
     std::string path = path_in(dir_, kPhoneticFile);
+    const std::size_t warnings_before = lex_.load_warnings_.size();
     if (file_exists(path)) {
       auto s = read_records(path, kPhoneticFile, kMaxPhonetics, lex_.files_, lex_.phonetics_);
       if (!s) {
@@ -349,6 +358,11 @@ class LexiconLoader {
       log_.write("Loading phonetics...Done.\n");
     }
     if (lex_.phonetics_.empty()) {
+      // A file that is there but refused is said once, with its path.
+      if (file_exists(path) && lex_.load_warnings_.size() == warnings_before)
+        lex_.load_warnings_.push_back(path + ": refused (no records, keys out of order, or a "
+                                             "record past the dictionary); the coded phonetic "
+                                             "search is used instead.");
       log_.write("File phoneticuk.dat not available. Using coded phonetics search.\n");
       lex_.features_off_.push_back("phonetic table (coded phonetics used instead)");
     } else {

@@ -62,7 +62,8 @@ Result<std::shared_ptr<const Engine>> Engine::load(const EngineConfig& config) {
     } else {
       d->user.abbreviations = 0;
     }
-    d->rejected = d->user.rejected_report();
+    d->rejected =
+        d->user.rejected_report() + userdata::format_rejected(d->abbreviations.rejected);
   }
   grammar::load_high_speed_hash(d->lexicon, config.high_speed_hash, log);
   return std::shared_ptr<const Engine>(std::make_shared<Engine>(std::move(d)));

@@ -48,9 +48,16 @@ enum class RunStatus : std::uint8_t {
   limit_reached,  // text was cut at a limit; messages say where
 };
 
+// A place where a limit cut the text: the output lacks what was there.
+struct TextCut {
+  std::uint32_t line = 0;  // the line of the text (from 1) on which the cut sentence begins
+  std::string message;     // what was left out, quoting at most 80 characters of it
+};
+
 struct TextAnalysis {
   std::vector<Sentence> sentences;
   RunStatus status = RunStatus::complete;
+  std::vector<TextCut> cuts;  // with limit_reached: every place, in order
   std::vector<std::string> messages;  // warnings met on the way, in order
   int word_count = 0;                 // words analysed (punctuation aside)
   Error error;                        // why nothing was read, when the text is not text
@@ -84,6 +91,7 @@ struct Translation {
   Error error;
   bool ok() const { return error.message.empty(); }
   std::string log;  // the parse log, when asked for (RunOutputs::log)
+  std::vector<TextCut> cuts;  // with limit_reached: every place, in order
 };
 
 // What a run writes beside the analysis; both off by default.

@@ -179,6 +179,8 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
     case text::RunStatus::limit_reached: result.status = RunStatus::limit_reached; break;
   }
   result.word_count = outcome.file_word_count;
+  result.cuts.reserve(outcome.cuts.size());
+  for (auto& c : outcome.cuts) result.cuts.push_back({c.line, std::move(c.message)});
 }
 
 TextAnalysis Translator::analyse(std::string_view text) {

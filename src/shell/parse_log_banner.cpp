@@ -3,8 +3,9 @@
 namespace kelvo::shell {
 
 void write_parse_log_banner(ParseLog& log, const TranslationOptions& options, std::time_t now) {
-  log.write("Kelvo Latin-English translator, version 2.30A (Public edition)\n");
-  log.write("Latin dictionary and inflections from William Whitaker's WORDS, version 1.97F\n");
+  log.printf("Kelvo Latin-English translator, version %s (Public edition)\n", kBannerVersion);
+  log.printf("Latin dictionary and inflections from William Whitaker's WORDS, version %s\n",
+             kWordsVersion);
   if (options.area == 'Z') log.write("NeoLatin meanings from the supplementary medieval dictionary\n");
   if (options.botany) log.write("Using Botanical Latin Add-on.\n");
   log.write("\n");

@@ -126,6 +126,22 @@ void InputPreparation::reset() {
   in_quotes_ = false;
   sentence_ended_ = false;
   word_seen_ = false;
+  line_number_ = 0;
+  next_line_ = 1;
+  open_line_ = 0;
+  sentence_lines_.clear();
+}
+
+// A piece of a sentence is about to be written: the first one says where the
+// sentence begins.
+void InputPreparation::open_sentence() {
+  if (open_line_ == 0) open_line_ = line_number_;
+}
+
+void InputPreparation::close_sentence(std::string& out, std::string_view closing) {
+  out.append(closing);
+  sentence_lines_.push_back(open_line_ != 0 ? open_line_ : line_number_);
+  open_line_ = 0;
 }
 
 void InputPreparation::count_persons(std::string_view line) {
@@ -321,6 +337,7 @@ void InputPreparation::split(std::string& line, std::string& out) {
     if (j < line.size() && line[j] == ')') continue;
     sentence_ended_ = true;
     if (word_seen_) {
+      open_sentence();
       append_piece(std::string_view(line).substr(start, i - start), out);
       // The closing quote stays with its sentence.
       if (in_quotes_ && j < line.size() && is_quote(line[j])) {
@@ -328,17 +345,23 @@ void InputPreparation::split(std::string& line, std::string& out) {
         line[j] = ' ';
         in_quotes_ = false;
       }
-      out.push_back(c);
-      out.push_back('\n');
+      const char closing[] = {c, '\n'};
+      close_sentence(out, std::string_view(closing, 2));
       word_seen_ = false;
     }
     start = i + 1;
   }
   std::string_view rest = std::string_view(line).substr(start < line.size() ? start : line.size());
-  if (rest.find_first_not_of(' ') != std::string_view::npos) append_piece(rest, out);
+  if (rest.find_first_not_of(' ') != std::string_view::npos) {
+    open_sentence();
+    append_piece(rest, out);
+  }
 }
 
 void InputPreparation::add_line(std::string_view line, std::string& out) {
+  // A long line comes in pieces: only the piece with its line end ends it.
+  line_number_ = next_line_;
+  if (!line.empty() && line.back() == '\n') ++next_line_;
   if (line.empty()) return;
   if (line.substr(0, 5).find("--") != std::string_view::npos) return;  // comment line
   count_persons(line);
@@ -354,8 +377,10 @@ void InputPreparation::add_line(std::string_view line, std::string& out) {
   split(line_, out);
 }
 
+// The last sentence gets its closing stop. A text with neither a word nor a
+// stop gets one only when it wrote something: an empty text is no sentence.
 void InputPreparation::finish(std::string& out) {
-  if (word_seen_ || !sentence_ended_) out.append(".\n");
+  if (word_seen_ || (!sentence_ended_ && open_line_ != 0)) close_sentence(out, ".\n");
 }
 
 std::string InputPreparation::prepare_text(std::string_view text) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/options.h"
 #include "base/status.h"
@@ -55,6 +56,10 @@ class InputPreparation {
   std::string prepare_text(std::string_view text);
 
   const PersonCounts& person_counts() const { return persons_; }
+  // The input line (from 1) on which each prepared sentence begins, so that a
+  // message about a sentence can name its line.
+  const std::vector<std::uint32_t>& sentence_lines() const { return sentence_lines_; }
+  std::vector<std::uint32_t> take_sentence_lines() { return std::move(sentence_lines_); }
 
  private:
   template <typename Flush>
@@ -65,6 +70,8 @@ class InputPreparation {
   void hide_non_final_stops(std::string& line) const;
   void hide_botany_stops(std::string& line) const;
   void split(std::string& line, std::string& out);
+  void open_sentence();
+  void close_sentence(std::string& out, std::string_view closing);
 
   TranslationOptions options_;
   const userdata::AbbreviationTable* abbreviations_;
@@ -72,6 +79,10 @@ class InputPreparation {
   bool in_quotes_ = false;
   bool sentence_ended_ = false;
   bool word_seen_ = false;
+  std::uint32_t line_number_ = 0;  // the input line being prepared
+  std::uint32_t next_line_ = 1;
+  std::uint32_t open_line_ = 0;    // where the unfinished sentence began; 0: none
+  std::vector<std::uint32_t> sentence_lines_;
   // Working copies of the current line, kept between lines so that their
   // memory is reused.
   std::string line_;

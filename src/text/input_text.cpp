@@ -218,6 +218,36 @@ void decode_append(std::string_view raw, TextEncoding encoding, std::string& out
   }
 }
 
+void append_windows1252_as_utf8(std::string_view text, std::string& out) {
+  // Code points of 0x80-0x9F; 0 where the code page defines none.
+  static constexpr char16_t kC1[32] = {
+      0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    char32_t cp = c;
+    if (c >= 0x80 && c < 0xA0) cp = kC1[c - 0x80] ? kC1[c - 0x80] : U'?';
+    if (cp < 0x80) {
+      out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+  }
+}
+
+std::string windows1252_to_utf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  append_windows1252_as_utf8(text, out);
+  return out;
+}
+
 Result<std::string> decode_text(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   EncodingDetector d;

@@ -42,6 +42,11 @@ Result<TextEncoding> detect_file_encoding(const std::string& path);
 // when they have one and are dropped otherwise.
 void decode_append(std::string_view raw, TextEncoding encoding, std::string& out);
 
+// The 8-bit text that the system reads, written as UTF-8 for output (bytes
+// that Windows-1252 leaves undefined become '?').
+std::string windows1252_to_utf8(std::string_view text);
+void append_windows1252_as_utf8(std::string_view text, std::string& out);
+
 // Decides the encoding of a whole text in memory and decodes it (a leading
 // byte-order mark is dropped). An error when the text holds NUL bytes.
 Result<std::string> decode_text(std::string_view bytes);

@@ -293,6 +293,8 @@ class Tokeniser {
   ParseLog& log_;
   bool overflow_ = false;  // a push found the table full
   bool truncated_ = false; // text was cut at a limit
+  TokenLimit limit_ = TokenLimit::none;
+  std::string cut_word_;   // the word at the cut
   WordBuffer word_;        // the word being finished
   std::string spelling_;   // a word off the small-letter path, while its rules run
 };
@@ -301,6 +303,7 @@ Tokeniser::Step Tokeniser::too_many(std::size_t) {
   char msg[128];
   std::snprintf(msg, sizeof msg, kTooManyTokensFormat, words_.token_count());
   truncated_ = true;
+  limit_ = TokenLimit::sentence_tokens;
   bool ok = quiet() ? true : warnings_.ok_cancel(msg);
   log_.write(msg);
   words_.set_token_count(words_.token_count() - 1);
@@ -314,6 +317,7 @@ void Tokeniser::word_too_long(std::string_view word) {
   if (options_.inscriptions) map_inscription_brackets(shown);
   shown += "...";
   truncated_ = true;
+  limit_ = TokenLimit::word_length;
   char msg[256];
   std::snprintf(msg, sizeof msg, kWordTooLongFormat, static_cast<int>(kMaxWordLength),
                 shown.c_str());
@@ -399,6 +403,7 @@ Tokeniser::Step Tokeniser::finish_word(WordBuffer& word, const TrailingMarks& tr
 Tokeniser::Step Tokeniser::take_word(std::string_view raw) {
   if (raw.size() >= kMaxWordLength) {
     word_too_long(raw);
+    cut_word_.assign(raw.substr(0, kMaxWordLength));
     return Step::stop;
   }
   TrailingMarks trailing;
@@ -410,7 +415,9 @@ Tokeniser::Step Tokeniser::take_word(std::string_view raw) {
     normalise_word(spelling_, trailing);
     word_.assign(spelling_);
   }
-  return finish_word(word_, trailing);
+  const Step step = finish_word(word_, trailing);
+  if (step != Step::go_on) cut_word_.assign(raw.substr(0, kMaxWordLength));
+  return step;
 }
 
 // The words of a stretch of the line in which only blanks separate them.
@@ -464,13 +471,13 @@ Tokenised Tokeniser::run(std::string_view line) {
   }
   if (s == Step::cancel) {
     words_.clear_unused_tokens();
-    return {words_.token_count(), TokeniseStatus::cancelled};
+    return {words_.token_count(), TokeniseStatus::cancelled, limit_, std::move(cut_word_)};
   }
   if (options_.translate) reorder_in_hoc();
   words_.clear_unused_tokens();
   if (options_.auto_adjusting) words_.save_tokens();
-  return {words_.token_count(),
-          truncated_ ? TokeniseStatus::truncated : TokeniseStatus::complete};
+  return {words_.token_count(), truncated_ ? TokeniseStatus::truncated : TokeniseStatus::complete,
+          limit_, std::move(cut_word_)};
 }
 
 }  // namespace

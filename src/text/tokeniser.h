@@ -1,6 +1,7 @@
 // The tokeniser: one temp.lat line into the token table of SentenceWords.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "text/sentence_words.h"
@@ -22,9 +23,16 @@ enum class TokeniseStatus : std::uint8_t {
   cancelled,  // the user chose Cancel at the too-many-words question
 };
 
+// The limit at which a sentence was cut.
+enum class TokenLimit : std::uint8_t { none, word_length, sentence_tokens };
+
 struct Tokenised {
   int tokens = 0;
   TokeniseStatus status = TokeniseStatus::complete;
+  // With `truncated` (or `cancelled` at the question): the limit, and the word
+  // at which the sentence was cut, from where the rest is left out.
+  TokenLimit limit = TokenLimit::none;
+  std::string cut_word;
 };
 
 // Fills the token table from one sentence line.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "base/text.h"
 #include "text/tokeniser.h"
 
 namespace kelvo::text {
@@ -14,6 +15,24 @@ std::string elapsed_time_text(std::int64_t elapsed_ms) {
   char buf[64];
   std::snprintf(buf, sizeof buf, "%2.2d:%2.2d:%05.2f", m / 60, m % 60, x - 60.0 * m);
   return buf;
+}
+
+std::string cut_message(const Tokenised& cut) {
+  std::string m;
+  if (cut.limit == TokenLimit::word_length) {
+    m = "A word of ";
+    m += std::to_string(kMaxWordLength);
+    m += " characters or more ('";
+    m += excerpt(cut.cut_word);
+    m += "') is left out, with the rest of its sentence.";
+  } else {
+    m = "A sentence of more than ";
+    m += std::to_string(kTokenLimit - 1);
+    m += " words and marks is cut: the rest, from '";
+    m += excerpt(cut.cut_word);
+    m += "', is left out.";
+  }
+  return m;
 }
 
 std::int64_t TranslationRun::steady_clock_ms() {
@@ -32,7 +51,8 @@ TranslationRun::TranslationRun(const grammar::Lexicon* lexicon, TranslationOptio
 
 // One prepared line (at most kSentenceBuffer - 1 bytes; a longer line is cut
 // at a blank so that no word is split) tokenised into the sentence words.
-Tokenised TranslationRun::read_sentence(LineReader& reader, std::string& sentence) {
+Tokenised TranslationRun::read_sentence(LineReader& reader, std::string& sentence,
+                                        std::uint32_t& line) {
   sentence.swap(carry_);
   carry_.clear();
   if (sentence.size() < kSentenceBuffer - 1 &&
@@ -45,7 +65,14 @@ Tokenised TranslationRun::read_sentence(LineReader& reader, std::string& sentenc
       sentence.resize(blank + 1);
     }
   }
-  if (sentence.empty()) return {-1, TokeniseStatus::complete};
+  if (sentence.empty()) {
+    Tokenised end;
+    end.tokens = -1;
+    return end;
+  }
+  // A prepared line cut at the buffer goes on in the next read.
+  if (prepared_line_ < sentence_lines_.size()) line = sentence_lines_[prepared_line_];
+  if (sentence.back() == '\n') ++prepared_line_;
   if (!latin_overflow_) {
     if (latin_text_.size() + sentence.size() >= kLatinTextBufferSize)
       latin_overflow_ = true;
@@ -69,6 +96,8 @@ RunOutcome TranslationRun::run(std::string_view raw_text, std::int64_t start_ms,
     return outcome;
   }
   persons_ = prep.person_counts();
+  sentence_lines_ = prep.take_sentence_lines();
+  prepared_line_ = 0;
 
   if (banner_) banner_(log_, options_);
   Host& host = warnings_.host();
@@ -89,16 +118,25 @@ RunOutcome TranslationRun::run(std::string_view raw_text, std::int64_t start_ms,
   while (ctx.token_count != 0) {
     total_tokens += ctx.sentence_length;
     words_->reset_cursors();
-    Tokenised line = read_sentence(reader, sentence);
-    if (line.tokens == 0 && line.status != TokeniseStatus::cancelled) break;
+    Tokenised line = read_sentence(reader, sentence, ctx.input_line);
+    if (line.tokens == -1) break;
+    outcome.last_line = ctx.input_line;
     if (host.escape_pressed() || line.status == TokeniseStatus::cancelled) {
       if (!options_.batch_mode) host.warning(kEscapeMessage);
       log_.write(kEscapeMessage);
       outcome.status = RunStatus::cancelled;
       break;
     }
-    if (line.tokens == -1) break;
-    if (line.status == TokeniseStatus::truncated) outcome.status = RunStatus::limit_reached;
+    if (line.status == TokeniseStatus::truncated) {
+      outcome.status = RunStatus::limit_reached;
+      outcome.cuts.push_back({ctx.input_line, cut_message(line)});
+    }
+    // A sentence left with no token (cut to nothing at a limit) is passed
+    // over: the sentences after it are still read.
+    if (line.tokens == 0) {
+      ctx.sentence_length = 0;
+      continue;
+    }
     ctx.token_count = line.tokens;
     const int kept_count = line.tokens;
     ctx.rerun = false;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "text/input_preparation.h"
 #include "text/input_text.h"
@@ -61,6 +62,7 @@ struct RunContext {
   int token_count = 0;          // may be changed by the word analysis
   int sentence_length = 0;      // token count after word analysis
   int file_word_count = 0;
+  std::uint32_t input_line = 0; // the input line on which the sentence begins
   bool rerun = false;           // a repeated analysis of the sentence is in progress
   bool rerun_requested = false; // set by the area tally to ask for a repeat
   AreaState area;
@@ -91,12 +93,24 @@ enum class RunStatus : std::uint8_t {
   limit_reached,  // text was cut at a limit; the parse log says where
 };
 
+// A place where a limit cut the text: what was left out, quoting at most
+// kQuoteLimit characters of it, and the input line its sentence begins on.
+struct TextCut {
+  std::uint32_t line = 0;
+  std::string message;
+};
+
 struct RunOutcome {
   RunStatus status = RunStatus::complete;
   Error error;  // with bad_input
   int file_word_count = 0;
   int total_tokens = 0;
+  std::vector<TextCut> cuts;    // every one, in order (the warnings only show two)
+  std::uint32_t last_line = 0;  // the input line of the last sentence read
 };
+
+// The message of a cut for one who reads the input, not the tokens.
+std::string cut_message(const Tokenised& cut);
 
 class TranslationRun {
  public:
@@ -127,7 +141,7 @@ class TranslationRun {
   static std::int64_t steady_clock_ms();
 
  private:
-  Tokenised read_sentence(LineReader& reader, std::string& sentence);
+  Tokenised read_sentence(LineReader& reader, std::string& sentence, std::uint32_t& line);
 
   const grammar::Lexicon* lexicon_;
   TranslationOptions options_;
@@ -143,6 +157,8 @@ class TranslationRun {
   std::string latin_text_;
   std::string carry_;  // the rest of a temp.lat line cut at the sentence buffer
   std::string piece_;  // what one read of temp.lat brought
+  std::vector<std::uint32_t> sentence_lines_;  // input line of each prepared line
+  std::size_t prepared_line_ = 0;               // the prepared line being read
   bool latin_overflow_ = false;
 };
 

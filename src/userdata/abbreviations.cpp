@@ -19,7 +19,9 @@ AbbreviationTable parse_abbreviations(std::string_view text, ParseLog& log,
   AbbreviationTable table;
   log.write(kAbbreviationsLoading);
   std::size_t pos = 0;
+  int line_number = 0;
   while (pos < text.size()) {
+    ++line_number;
     std::size_t end = text.find('\n', pos);
     std::string_view line = text.substr(pos, end == std::string_view::npos ? text.npos : end - pos);
     pos = end == std::string_view::npos ? text.size() : end + 1;
@@ -30,6 +32,13 @@ AbbreviationTable parse_abbreviations(std::string_view text, ParseLog& log,
     if (tab == std::string_view::npos || tab > kMaxAbbreviationLength ||
         line.size() - tab - 1 > kMaxExpansionLength) {
       log.printf(kAbbreviationRejectedFormat, std::string(line).c_str());
+      table.rejected.push_back(
+          {"", line_number, std::string(line),
+           tab == std::string_view::npos
+               ? "no tab between the abbreviation and its expansion"
+               : "an abbreviation of more than " + std::to_string(kMaxAbbreviationLength) +
+                     " or an expansion of more than " + std::to_string(kMaxExpansionLength) +
+                     " characters"});
       continue;
     }
     AbbreviationRecord r{};
@@ -59,7 +68,9 @@ AbbreviationTable load_abbreviations(const std::string& path, ParseLog& log,
     log.write("FGETS error.\n");
     return {};
   }
-  return parse_abbreviations(ss.str(), log, warnings);
+  AbbreviationTable table = parse_abbreviations(ss.str(), log, warnings);
+  for (auto& r : table.rejected) r.file = path;
+  return table;
 }
 
 void expand_abbreviations(std::string& line, const AbbreviationTable& table) {

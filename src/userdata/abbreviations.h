@@ -7,6 +7,7 @@
 
 #include "base/host.h"
 #include "base/parse_log.h"
+#include "userdata/rejected_line.h"
 
 namespace kelvo::userdata {
 
@@ -31,6 +32,7 @@ struct AbbreviationRecord {
 
 struct AbbreviationTable {
   std::vector<AbbreviationRecord> records;  // file order, at most kMaxAbbreviations
+  std::vector<RejectedLine> rejected;       // the bad lines, for the user to see
   bool empty() const { return records.empty(); }
 };
 

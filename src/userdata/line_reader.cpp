@@ -48,4 +48,19 @@ LineReader::Next LineReader::next(std::string& piece) {
   return Next::piece;
 }
 
+bool LongLines::skip(const LineReader& reader, const std::string& piece, const std::string& path,
+                     std::size_t piece_limit, std::vector<RejectedLine>& rejected) {
+  const bool rest = continuing_;
+  continuing_ = !reader.ended_line();
+  if (!rest) return false;
+  if (!said_ && piece.find_first_not_of(" \t\r") != std::string::npos) {
+    rejected.push_back({path, reader.line_number(), piece,
+                        "the line is longer than " + std::to_string(piece_limit) +
+                            " characters: the rest of it is not read"});
+    said_ = true;
+  }
+  if (!continuing_) said_ = false;
+  return true;
+}
+
 }  // namespace kelvo::userdata

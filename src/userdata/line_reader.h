@@ -4,6 +4,9 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "userdata/rejected_line.h"
 
 namespace kelvo::userdata {
 
@@ -32,6 +35,19 @@ class LineReader {
   int piece_line_ = 0;
   bool ended_line_ = false;
   bool bom_checked_ = false;
+};
+
+// A line longer than the reader's piece is read as its first piece; the rest
+// is left out, said once as a rejected line, and never read as lines of its own.
+class LongLines {
+ public:
+  // True when `piece` (just read) is the rest of a line already begun.
+  bool skip(const LineReader& reader, const std::string& piece, const std::string& path,
+            std::size_t piece_limit, std::vector<RejectedLine>& rejected);
+
+ private:
+  bool continuing_ = false;
+  bool said_ = false;
 };
 
 }  // namespace kelvo::userdata

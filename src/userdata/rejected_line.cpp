@@ -1,17 +1,10 @@
 #include "userdata/rejected_line.h"
 
+#include "base/text.h"
+
 namespace kelvo::userdata {
 
 namespace {
-std::string printable(const std::string& s) {
-  std::string out;
-  out.reserve(s.size());
-  for (char c : s) {
-    auto u = static_cast<unsigned char>(c);
-    out.push_back(u < 32 || u == 127 ? '?' : c);
-  }
-  return out;
-}
 std::string one_line(std::string s) {
   while (!s.empty() && (s.back() == '\n' || s.back() == ' ')) s.pop_back();
   for (char& c : s)
@@ -21,7 +14,7 @@ std::string one_line(std::string s) {
 }  // namespace
 
 std::string format_rejected(const RejectedLine& r) {
-  return r.file + ":" + std::to_string(r.line_number) + ": rejected '" + printable(r.text) +
+  return r.file + ":" + std::to_string(r.line_number) + ": rejected '" + excerpt(r.text) +
          "' (" + one_line(r.reason) + ")";
 }
 

@@ -12,7 +12,8 @@ struct RejectedLine {
   std::string reason;  // the message that refused it
 };
 
-// "FILE:LINE: rejected 'TEXT' (REASON)" with control bytes shown as '?'.
+// "FILE:LINE: rejected 'TEXT' (REASON)", quoting at most kQuoteLimit
+// characters of the text, control bytes shown as '?'.
 std::string format_rejected(const RejectedLine& r);
 std::string format_rejected(const std::vector<RejectedLine>& lines);
 

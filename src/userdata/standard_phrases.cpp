@@ -1,6 +1,7 @@
 #include "userdata/standard_phrases.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <new>
 
 #include "base/paths.h"
@@ -28,7 +29,8 @@ long atoi_at(std::string_view s, std::size_t pos) {
   return negative ? -v : v;
 }
 
-constexpr std::string_view kCannotOpen = "Cannot open 'userphrases.txt'.\n";
+// The file named by its full path (where it was looked for when absent).
+std::string cannot_open(const std::string& path) { return "Cannot open '" + path + "'.\n"; }
 
 }  // namespace
 
@@ -173,7 +175,9 @@ int StandardPhrases::load(const std::string& folder, TranslationOptions& options
   path_ = find_file_nocase(folder, kPhrasesFile);
   std::FILE* file = path_.empty() ? nullptr : std::fopen(path_.c_str(), "rb");
   if (!file) {
-    show(gate, log, kCannotOpen);
+    show(gate, log,
+         cannot_open(path_.empty() ? (std::filesystem::path(folder) / kPhrasesFile).string()
+                                   : path_));
     return 0;
   }
 
@@ -206,10 +210,11 @@ int StandardPhrases::load(const std::string& folder, TranslationOptions& options
   // Second pass: parse.
   std::FILE* again = std::fopen(path_.c_str(), "rb");
   if (!again) {
-    show(gate, log, kCannotOpen);
+    show(gate, log, cannot_open(path_));
     return 0;
   }
   LineReader reader(again, kPhraseReadPiece);
+  LongLines long_lines;
   log.write("Loading Latin Standard Phrases...");
   while (true) {
     auto next = reader.next(piece);
@@ -219,6 +224,7 @@ int StandardPhrases::load(const std::string& folder, TranslationOptions& options
       entries_.clear();
       return 0;
     }
+    if (long_lines.skip(reader, piece, path_, kPhraseReadPiece, rejected_)) continue;
     if (piece.starts_with("--")) continue;
     if (piece.empty() || static_cast<unsigned char>(piece[0]) <= 31) continue;
     // Encoded "*" lines have no published table: they are skipped, as are

@@ -186,6 +186,7 @@ UserDictionary::FileEnd UserDictionary::read_file(const std::string& path, UserS
   LineReader reader(std::fopen(path.c_str(), "rb"), kUserLinePiece);
   log.write("Loading user-defined dictionary " + path + "...");
   std::string piece;
+  LongLines long_lines;
   while (true) {
     auto next = reader.next(piece);
     if (next == LineReader::Next::end) return FileEnd::done;
@@ -193,6 +194,7 @@ UserDictionary::FileEnd UserDictionary::read_file(const std::string& path, UserS
       show(gate, log, "FGETS error (Error in loading a line of user text).\n");
       return FileEnd::error;
     }
+    if (long_lines.skip(reader, piece, path, kUserLinePiece, rejected_)) continue;
     if (piece.starts_with("--")) continue;
     if (piece.empty() || (static_cast<unsigned char>(piece[0]) & 0x40) == 0) continue;
 

@@ -85,8 +85,15 @@ TEST(WordReport, ListingOfReadings) {
   Reading stop;
   stop.part_of_speech = PartOfSpeech::punctuation;
   stop.punctuation = '.';
-  const Reading readings[] = {entry, stop, name};
+  // A reading that lists as one before it (the same entry met twice) once;
+  // one with other principal parts is another reading.
+  Reading again = entry;
+  again.gloss = "friend";
+  Reading other_parts = entry;
+  other_parts.citation = "amicus";
+  const Reading readings[] = {entry, stop, name, again, other_parts};
   EXPECT_EQ(analysis::list_readings(readings, false),
             "amic.us - amicus amici\nfriend/ally\nNOUN 2 1  NOM    A:0 \n\n"
-            "Orgetori.x - Orgetorix\nOrgetorix\nNOUN 2 1  NOM    A:0 \n\n");
+            "Orgetori.x - Orgetorix\nOrgetorix\nNOUN 2 1  NOM    A:0 \n\n"
+            "amic.us - amicus\nfriend/ally\nNOUN 2 1  NOM    A:0 \n\n");
 }

@@ -10,6 +10,8 @@
 namespace fs = std::filesystem;
 using kelvo::testing::read_file;
 using kelvo::testing::write_file;
+using kelvo::testing::Ran;
+using kelvo::testing::run_kelvo;
 
 namespace {
 

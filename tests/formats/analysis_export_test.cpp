@@ -99,6 +99,38 @@ TEST(AnalysisExport, ConlluBlockOfASentence) {
             "\n");
 }
 
+// Two readings that differ only where no export looks (principal parts, the
+// variant) are one reading in every export, chosen when either was; the text
+// given is the text shown.
+TEST(AnalysisExport, EachReadingOnceAndTheTextAsWritten) {
+  Reading rel = reading(PartOfSpeech::pronoun, "qu.i", "qui", "who/that/which");
+  rel.pronoun_kind = PronounKind::relative;
+  rel.grammatical_case = Case::nominative;
+  rel.citation = "qui quae quod";
+  rel.variant = 1;
+  Reading same = rel;
+  same.citation = "qui";
+  same.variant = 0;
+  Reading plural = rel;
+  plural.number = Number::plural;
+  Sentence s;
+  s.text = "Qui uenit .";
+  // The sentence analysis chose the last reading: the first, just like it, is shown chosen.
+  s.tokens.push_back(Token{"Qui", 0, 3, false, -1, {rel, same, plural, rel}, 3, {}});
+  const std::string json = formats::sentence_to_json(s, "Qui v\xC4\x93nit");
+  EXPECT_EQ(json.find("\"text\":\"Qui v\xC4\x93nit\""), 1u) << json;
+  const auto chosen = json.find("\"chosen\":true");
+  EXPECT_LT(chosen, json.find("\"number\":\"PLUR\"")) << json;
+  EXPECT_EQ(json.find("\"chosen\":true", chosen + 1), std::string::npos) << json;
+  std::size_t readings = 0;
+  for (auto at = json.find("\"lemma\""); at != std::string::npos; at = json.find("\"lemma\"", at + 1))
+    ++readings;
+  EXPECT_EQ(readings, 2u) << json;
+  const std::string conllu = formats::sentence_to_conllu(s, 1, "Qui v\xC4\x93nit");
+  EXPECT_NE(conllu.find("# text = Qui v\xC4\x93nit\n"), std::string::npos) << conllu;
+  EXPECT_NE(conllu.find("Analyses=2"), std::string::npos) << conllu;
+}
+
 TEST(AnalysisExport, UniversalPartsOfSpeechAndFeatures) {
   struct Row {
     Reading r;

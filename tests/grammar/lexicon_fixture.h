@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include "grammar/lexicon.h"
 
 namespace kelvo::testing {
@@ -55,12 +58,33 @@ inline void write_minimal_data(const std::filesystem::path& dir) {
   write_records(dir / kPhraseRepairFile, std::vector<PhraseRepairRecord>(1));
   write_records(dir / kFinalPolishFile, std::vector<FinalPolishRecord>(1));
   std::vector<AddonRecord> addons(2);
+  for (auto& a : addons) a.addon_kind = pos::tackon;
   set_field(addons[0].text, "ne");
   set_field(addons[1].text, "que");
   write_records(dir / kAddonsFile, addons);
   std::vector<UniqueRecord> uniques(1);
+  uniques[0].speech = pos::verb;
   set_field(uniques[0].latin, "est");
   write_records(dir / kUniquesFile, uniques);
 }
+
+// A test with a minimal data folder of its own and a parse log in memory.
+class DataFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() /
+          ("kelvo_lex_" + std::to_string(::getpid()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    std::filesystem::remove_all(dir);
+    write_minimal_data(dir);
+    log.open_memory();
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  Result<grammar::Lexicon> load() { return grammar::load_lexicon(dir.string(), log); }
+  std::string path(const char* name) const { return (dir / name).string(); }
+
+  std::filesystem::path dir;
+  ParseLog log;
+};
 
 }  // namespace kelvo::testing

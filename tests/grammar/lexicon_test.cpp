@@ -14,25 +14,13 @@ using kelvo::testing::write_minimal_data;
 
 namespace {
 
-class LoaderTest : public ::testing::Test {
+class LoaderTest : public kelvo::testing::DataFolderTest {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("kelvo_lex_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    write_minimal_data(dir);
-    log.open_memory();
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  Result<grammar::Lexicon> load() { return grammar::load_lexicon(dir.string(), log); }
   void truncate(const char* name, std::uintmax_t by) {
     fs::resize_file(dir / name, fs::file_size(dir / name) - by);
   }
 
-  fs::path dir;
   TranslationOptions opts;
-  ParseLog log;
   RecordingHost host;
   WarningGate gate{host};
 };

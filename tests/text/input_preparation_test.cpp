@@ -44,10 +44,29 @@ TEST(InputPreparation, SentencesOfThePart) {
       {"\"Veni.\" Abiit.\n", "\"Veni\".\n  Abiit.\n"},
       {"R\xE6tia et \x9C" "conomia.\n", "Raetia et oeconomia.\n"},
       {"caf\xE9 \x93" "dixit\x94.\n", "cafe \"dixit\".\n"},
-      {"", ".\n"},
       {"Veni.\n\n\n", "Veni.\n"},
+      // An empty text is no sentence; marks without a word still get their stop.
+      {"", ""},
+      {"  \n\n", ""},
+      {",\n", ",  .\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(prepare(c.in), c.out) << c.in;
+}
+
+// Each sentence knows the input line it begins on, across comment lines,
+// sentences that run over lines and a last line without its stop.
+TEST(InputPreparation, SentencesKnowTheirFirstLine) {
+  TranslationOptions o;
+  a::InputPreparation p(o, nullptr);
+  EXPECT_EQ(p.prepare_text("Veni\n-- a comment.\nvidi. Vici\n\nnunc. Abii"),
+            "Veni vidi.\n Vici nunc.\n Abii.\n");
+  EXPECT_EQ(p.sentence_lines(), (std::vector<std::uint32_t>{1, 3, 5}));
+  // A line longer than the line buffer is one line.
+  std::string lines = std::string(2 * a::kPreparationLineBuffer, 'a') + "\nEt b.\n";
+  p.prepare_text(lines);
+  EXPECT_EQ(p.sentence_lines(), (std::vector<std::uint32_t>{1}));
+  p.prepare_text("Et b.\n" + lines);
+  EXPECT_EQ(p.sentence_lines(), (std::vector<std::uint32_t>{1, 2}));
 }
 
 TEST(InputPreparation, BotanyKeepsDecimalStops) {

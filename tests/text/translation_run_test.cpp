@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/text.h"
 #include "grammar/codes.h"
 #include "common/test_files.h"
 
@@ -147,6 +148,22 @@ TEST(TranslationRun, BadInputAndCutWordsAreStatuses) {
   EXPECT_EQ(f.outcome.status, a::RunStatus::limit_reached);
   f.run("Veni vidi vici.\n");
   EXPECT_EQ(f.outcome.status, a::RunStatus::complete);
+}
+
+// A word past its limit costs the rest of its sentence, never the sentences
+// after it; each cut is kept with the input line its sentence begins on.
+TEST(TranslationRun, CutsNameTheirLineAndTheRunGoesOn) {
+  RunFixture f;
+  f.run("Veni.\n" + std::string(150, 'x') + " vidi.\n" + std::string(3000, 'z') + ".\nVici.\n");
+  EXPECT_EQ(f.outcome.status, a::RunStatus::limit_reached);
+  EXPECT_EQ(f.handler.analysed, (std::vector<std::string>{"Veni.\n", "Vici.\n"}));
+  std::vector<std::uint32_t> lines;
+  for (const auto& c : f.outcome.cuts) lines.push_back(c.line);
+  EXPECT_EQ(lines, (std::vector<std::uint32_t>{2, 3, 3}));
+  ASSERT_FALSE(f.outcome.cuts.empty());
+  const std::string& m = f.outcome.cuts[0].message;
+  EXPECT_NE(m.find("'" + std::string(kelvo::kQuoteLimit, 'x') + "...'"), std::string::npos) << m;
+  EXPECT_NE(m.find("left out"), std::string::npos) << m;
 }
 
 TEST(TranslationRun, LongSentenceLinesAreCutAtABlank) {

@@ -38,6 +38,13 @@ TEST(Abbreviations, LoadingChecksEveryLine) {
             "Rejected user line 'x.\t" + std::string(24, 'e') + "' owing to error.\n"
             "Rejected user line 'notab' owing to error.\n"
             "Done. Added 2 abbreviations.\n");
+  // The bad lines are kept for the user, by file and line.
+  std::vector<int> lines;
+  for (const auto& r : l.table.rejected) lines.push_back(r.line_number);
+  EXPECT_EQ(lines, (std::vector<int>{5, 6, 7}));
+  ASSERT_EQ(l.table.rejected.size(), 3u);
+  EXPECT_TRUE(l.table.rejected[2].file.ends_with("UserAbbreviations.txt"));
+  EXPECT_NE(l.table.rejected[2].reason.find("no tab"), std::string::npos);
 }
 
 TEST(Abbreviations, MissingFileIsQuietAndAFullTableStops) {

@@ -150,7 +150,8 @@ TEST(PhrasesLoad, CommentsOnlyOrMissingGiveNoPhrases) {
     Fixture f;
     EXPECT_EQ(f.load(dir.path()), 0);
     ASSERT_EQ(f.host.warnings.size(), 1u);
-    EXPECT_EQ(f.host.warnings[0], "Cannot open 'userphrases.txt'.\n");
+    // Named by its full path, where it was looked for.
+    EXPECT_EQ(f.host.warnings[0], "Cannot open '" + dir.file("userphrases.txt") + "'.\n");
     EXPECT_EQ(f.phrases.index()[26].first, 0);
   }
 }
@@ -170,17 +171,23 @@ TEST(PhrasesLoad, TooManyLinesTurnsThePhrasesOff) {
 }
 
 TEST(PhrasesLoad, LongLinesAreCountedAndCutInPieces) {
-  // A 566-character line counts as five pieces of 119 but reads as two of
-  // 497; the second piece is parsed on its own.
+  // A 566-character line counts as five pieces of 119 but reads as one piece
+  // of 497; the rest of the line is not read as a phrase of its own, and is
+  // said once, quoting a little of it.
   TempFolder dir;
   dir.write("userphrases.txt", "ad hoc/" + std::string(490, 'x') + "tail/end " +
-                                   std::string(60, 'y') + "\n");
+                                   std::string(60, 'y') + "\nsine dubio/without doubt\n");
   Fixture f;
   f.load(dir.path());
-  EXPECT_EQ(f.phrases.capacity(), 7u);
-  EXPECT_EQ(f.phrases.rejected().size(), 1u);  // English of the first piece too long
+  EXPECT_EQ(f.phrases.capacity(), 8u);
+  ASSERT_EQ(f.phrases.rejected().size(), 2u);  // English of the first piece too long
+  EXPECT_EQ(f.phrases.rejected()[1].line_number, 1);
+  EXPECT_EQ(f.phrases.rejected()[1].text.substr(0, 8), "tail/end");
+  const std::string said = u::format_rejected(f.phrases.rejected()[1]);
+  EXPECT_NE(said.find("longer than 497 characters"), std::string::npos) << said;
+  EXPECT_LT(said.size(), 200u) << said;
   ASSERT_EQ(f.phrases.count(), 1);
-  EXPECT_EQ(f.phrases.entries()[0].word(0), "tail");
+  EXPECT_EQ(f.phrases.entries()[0].word(0), "sine");
 }
 
 TEST(PhrasesLoad, RandomBytesLoadHarmlessly) {

@@ -217,6 +217,26 @@ TEST(UserDictionaryLoad, ReadsSortsLogsAndFinds) {
   EXPECT_EQ(d.meaning(-1), nullptr);
 }
 
+// A line longer than a read is one line: its rest is never read as a line of
+// its own (it could be taken for an entry), and is said once, briefly.
+TEST(UserDictionaryLoad, TheRestOfALongLineIsNotALine) {
+  TempFolder dir;
+  const std::string rest = "amic / N 2 1 M P / friend " + std::string(5'000'000, 'z');
+  dir.write("Userfile.txt", "uill / N 1 1 F T / villa " + std::string(150, 'v') + rest +
+                                "\nzyth / N 2 2 N T / beer\n");
+  Fixture f;
+  u::UserDictionary d;
+  d.load(dir.path(), f.log, f.gate);
+  EXPECT_TRUE(d.find("amic").empty());
+  EXPECT_EQ(d.find("uill").size(), 1u);
+  EXPECT_EQ(d.find("zyth").size(), 1u);
+  ASSERT_EQ(d.rejected().size(), 1u);
+  EXPECT_EQ(d.rejected()[0].line_number, 1);
+  const std::string said = u::format_rejected(d.rejected());
+  EXPECT_NE(said.find("longer than 175 characters"), std::string::npos) << said;
+  EXPECT_LT(said.size(), 250u);
+}
+
 TEST(UserDictionaryLoad, MissingFileGoesThroughTheGate) {
   TempFolder dir;
   dir.write("PlinyUserfile.txt", "amic / N 2 1 M P / friend\n");

@@ -79,12 +79,23 @@ std::string with_links(const std::string& block, const std::vector<std::string>&
   return out;
 }
 
+constexpr cli::OptionSpec kChooseOptions[] = {
+    {"--passes", "", "order|clauses|choice", cli::ValueKind::choice,
+     "the sentence passes to run (default: all of them, up to the choice)"},
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  std::string passes_name = "choice";
-  cli::take_command_flag(args, "--passes", &passes_name);
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::span<const cli::OptionSpec> groups[] = {kChooseOptions, cli::text_options(),
+                                                     cli::folder_options()};
+  auto given = cli::read_arguments(args, groups);
+  if (!given) {
+    std::fprintf(stderr, "kelvo-choose: %s\n", given.error().message.c_str());
+    return 2;
+  }
+  const std::string passes_name = given->has("--passes") ? *given->value("--passes") : "choice";
   syntax::Passes passes = syntax::Passes::choice;
   if (passes_name == "order") {
     passes = syntax::Passes::order;
@@ -94,10 +105,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "kelvo-choose: --passes takes order, clauses or choice\n");
     return 2;
   }
-  auto cli_opts = cli::parse_cli_options(args);
+  auto cli_opts = cli::cli_options(*given);
   if (!cli_opts) {
-    std::fprintf(stderr, "kelvo-choose: %s\n%s", cli_opts.error().message.c_str(),
-                 cli::option_flags_help());
+    std::fprintf(stderr, "kelvo-choose: %s\n", cli_opts.error().message.c_str());
     return 2;
   }
   cli::CliHost host;
