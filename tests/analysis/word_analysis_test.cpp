@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -85,13 +86,30 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
 
   // Found nowhere: a capitalised word becomes a proper name, the same word in
   // lower case gets nothing.
-  auto name = analyse(wa, "Orgetorigis");
+  auto name = analyse(wa, "Xyzzorigis");
   ASSERT_FALSE(name.empty());
   EXPECT_EQ(name[0].analysis.noun_kind(), g::noun_kind::proper);
-  EXPECT_TRUE(analyse(wa, "orgetorigis").empty());
+  EXPECT_TRUE(analyse(wa, "xyzzorigis").empty());
 
-  // A capital at the start of a sentence is tried in lower case too.
+  // A capital at the start of a sentence is tried in lower case too, through
+  // the spelling rules, and keeps the readings of capitalised entries.
   EXPECT_TRUE(has(wa, analyse(wa, "Hi"), "hic", g::pos::pron, "NOM    PLUR"));
+  auto non = analyse(wa, "Non");
+  EXPECT_TRUE(has(wa, non, "non", g::pos::adv, ""));
+  EXPECT_TRUE(std::any_of(non.begin(), non.end(),
+                          [](const Candidate& c) { return c.origin.capitalised_entry; }));
+  EXPECT_TRUE(has(wa, analyse(wa, "Gratie"), "gratia", g::pos::noun, ""));
+
+  // A lower-case word finds entries whose stem has a capital, but only when
+  // no lower-case entry fits it.
+  for (const char* w : {"dei", "deo", "orgetorigis"}) {
+    auto v = analyse(wa, w);
+    EXPECT_FALSE(v.empty()) << w;
+  }
+  EXPECT_TRUE(has(wa, analyse(wa, "dei"), "Deus", g::pos::noun, ""));
+  for (const char* w : {"non", "hercule"}) {
+    for (const auto& c : analyse(wa, w)) EXPECT_FALSE(c.origin.capitalised_entry) << w;
+  }
 
   auto ordinal = analyse(wa, "tertiusdecimus");
   ASSERT_FALSE(ordinal.empty());
