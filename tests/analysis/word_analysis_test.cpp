@@ -167,6 +167,25 @@ TEST(WordAnalysis, ImpersonalVerbsHaveNoFirstOrSecondPerson) {
 
 // The stems of idem stand only with their -dem: "eius" is a form of is, ea,
 // id and never "the same"; "eiusdem" still is.
+// The builder supplies comparative and superlative stems to adjectives given
+// in the positive only, but never to the pronominal adjectives, which have no
+// degrees: alterius is a genitive, never a made-up comparative.
+TEST(WordAnalysis, PronominalAdjectivesHaveNoDegrees) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  auto has_degree = [&](std::string_view w) {
+    for (const auto& c : analyse(wa, w))
+      if (c.analysis.speech == g::pos::adj && c.analysis.comparison() != g::comparison::pos)
+        return true;
+    return false;
+  };
+  for (const char* w : {"alterius", "nullius", "solius", "totius", "ullius", "unius", "neutrius",
+                        "utrius", "aliorum"})
+    EXPECT_FALSE(has_degree(w)) << w;
+  for (const char* w : {"fortius", "longior", "utilissimus"}) EXPECT_TRUE(has_degree(w)) << w;
+}
+
 TEST(WordAnalysis, IdemOnlyWithItsDem) {
   REQUIRE_REAL_LEXICON(lex);
   TranslationOptions opts;
