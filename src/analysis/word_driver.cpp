@@ -120,7 +120,7 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
     if (formed.empty()) {
       if (auto t = try_tackons(wa, w, ctx)) {
         formed = std::move(t->host);
-        r.split_off = std::move(t->tackon);
+        if (!t->tackon.text.empty()) r.split_off = std::move(t->tackon);
       }
     }
     if (derive && (formed.empty() || w.ends_with("issime")))

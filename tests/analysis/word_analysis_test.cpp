@@ -199,6 +199,19 @@ TEST(WordAnalysis, IdemOnlyWithItsDem) {
   bool same = false;
   for (const auto& c : out) same = same || c.analysis.declension.get() == 0x42;
   EXPECT_TRUE(same);
+
+  // The pronoun with its -dem is one word cited as idem, never "i" + "dem".
+  for (const char* w : {"idem", "easdem", "eiusdem"}) {
+    std::vector<Candidate> v;
+    AnalysisContext c2;
+    WordResult r = analyse_word(wa, w, false, false, v, c2);
+    EXPECT_FALSE(r.split_off.has_value()) << w;
+    ASSERT_FALSE(v.empty()) << w;
+    for (const auto& c : v) {
+      EXPECT_EQ(lemma(wa, c), "idem") << w;
+      EXPECT_TRUE(c.analysis.latin_text().ends_with("dem")) << w;
+    }
+  }
 }
 
 // Every principal part of every dictionary entry analyses back to its entry.
