@@ -80,18 +80,30 @@ std::span<const DictEntry> WordAnalyzer::stem_run(std::string_view stem) const {
                            stem);
 }
 
+std::span<const DictEntry> WordAnalyzer::capitalised_stem_run(std::string_view stem) const {
+  // Capitalised stems (Deus, Iudaeus) sort below "a": a lower-case word's stem
+  // also finds them, so dei is read as Deus; the entry keeps its capital.
+  if (stem.empty() || !is_ascii_lower(stem[0]) || stem.size() > sizeof(DictEntry::stem)) return {};
+  char buf[sizeof(DictEntry::stem)];
+  std::memcpy(buf, stem.data(), stem.size());
+  buf[0] = static_cast<char>(buf[0] - 'a' + 'A');
+  return stem_run(std::string_view(buf, stem.size()));
+}
+
 template <typename List>
 int WordAnalyzer::add_stems(std::string_view stem, List& out, AnalysisContext& ctx) const {
   int added = 0;
   const int limit = age_limit();
-  for (const DictEntry& e : stem_run(stem)) {
-    if (e.age > limit) continue;
-    if (out.size() >= static_cast<std::size_t>(kMaxCandidateEntries)) {
-      note(ctx, kTooManyStems);
-      break;
+  for (auto run : {stem_run(stem), capitalised_stem_run(stem)}) {
+    for (const DictEntry& e : run) {
+      if (e.age > limit) continue;
+      if (out.size() >= static_cast<std::size_t>(kMaxCandidateEntries)) {
+        note(ctx, kTooManyStems);
+        return added;
+      }
+      out.push_back(e);
+      ++added;
     }
-    out.push_back(e);
-    ++added;
   }
   return added;
 }
@@ -203,6 +215,7 @@ Origin WordAnalyzer::origin_of(const DictEntry& e, Source source) const {
     o.table = Origin::Table::dictionary;
   }
   o.index = m;
+  o.capitalised_entry = is_ascii_upper(e.stem[0]);
   return o;
 }
 

@@ -36,6 +36,7 @@ struct Origin {
   Table table = Table::none;
   int index = -1;        // meaning line, or unique record
   Source source = Source::core;
+  bool capitalised_entry = false;  // the entry's stem has a capital (Deus, Nonae)
   std::string builtin_meaning;  // for Table::builtin
 };
 
@@ -137,6 +138,7 @@ class WordAnalyzer {
   // The dictionary entries whose stem is exactly `stem` (one run, as the
   // table is sorted by stem).
   std::span<const grammar::DictEntry> stem_run(std::string_view stem) const;
+  std::span<const grammar::DictEntry> capitalised_stem_run(std::string_view stem) const;
   // The work of find_stems and match_inflections, into a vector or into the
   // in-place lists of analyse_core.
   template <typename List>

@@ -1,5 +1,6 @@
 #include "analysis/word_driver.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -42,6 +43,24 @@ void drop_repeats(std::vector<Candidate>& out, std::size_t from) {
   out.resize(kept);
 }
 
+bool from_capitalised_entry(const Candidate& c) {
+  return c.origin.capitalised_entry;
+}
+
+// The case of the written word chooses among entries that differ only in the
+// capital of their stem: a lower-case word reads a capitalised entry (dei as
+// Deus) only when no lower-case entry fits it (non is not Nonae, hercule not
+// Hercules); a capitalised word keeps both, its capitalised entries first.
+void weigh_entry_capitals(std::vector<Candidate>& out, std::size_t from, bool capitalised) {
+  auto first = out.begin() + static_cast<std::ptrdiff_t>(from);
+  if (capitalised) {
+    std::stable_partition(first, out.end(), from_capitalised_entry);
+    return;
+  }
+  if (std::all_of(first, out.end(), from_capitalised_entry)) return;
+  out.erase(std::remove_if(first, out.end(), from_capitalised_entry), out.end());
+}
+
 }  // namespace
 
 WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool first_in_sentence,
@@ -59,57 +78,59 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
     return r;
   }
 
-  if (word.find('_') != std::string_view::npos &&
-      analyse_joined_expression(wa, word, out, ctx) > 0) {
+  // A capital may only mark the start of a sentence or a heading: the word is
+  // read in lower case through every rule, and capitalised entries are still
+  // found by the stem search (sentence-initial Non is the adverb and Nonae).
+  std::string lowered;
+  if (capitalised && !roman) lowered = to_lower(word);
+  const std::string_view w = lowered.empty() ? word : std::string_view(lowered);
+
+  if (w.find('_') != std::string_view::npos &&
+      analyse_joined_expression(wa, w, out, ctx) > 0) {
     r.added = static_cast<int>(out.size() - before);
     return r;
   }
   if (roman) {
     analyse_roman_numeral(wa, word, text::roman_numeral_value(word), out, ctx);
   } else {
-    wa.analyse_core(word, Source::core, out, ctx);
-    wa.analyse_uniques(word, out, ctx);
-    if (out.size() == before && capitalised) {
-      // A capital may only mark the start of a sentence or a heading.
-      std::string lower = to_lower(word);
-      wa.analyse_core(lower, Source::core, out, ctx);
-      wa.analyse_uniques(lower, out, ctx);
-    }
+    wa.analyse_core(w, Source::core, out, ctx);
+    wa.analyse_uniques(w, out, ctx);
     if (out.size() == before &&
-        (word.find("decim") != std::string_view::npos ||
-         word.find("uicesim") != std::string_view::npos ||
-         word.find("uigesim") != std::string_view::npos))
-      analyse_compound_ordinal(wa, to_lower(word), out, ctx);
+        (w.find("decim") != std::string_view::npos ||
+         w.find("uicesim") != std::string_view::npos ||
+         w.find("uigesim") != std::string_view::npos))
+      analyse_compound_ordinal(wa, w, out, ctx);
   }
 
   // Compound pronouns (quidam, quisque) are read after the core, whatever it found.
   const bool rules = ctx.formation_rules;
-  if (rules && !roman && may_be_indefinite_pronoun(word)) {
-    PronounResult p = analyse_indefinite_pronoun(wa, word, ctx);
+  if (rules && !roman && may_be_indefinite_pronoun(w)) {
+    PronounResult p = analyse_indefinite_pronoun(wa, w, ctx);
     if (!p.readings.empty()) {
       for (auto& c : p.readings) out.push_back(std::move(c));
       r.split_off = std::move(p.enclitic);
     }
   }
-  const bool lower_word = is_ascii_lower(word[0]);
+  const bool lower_word = is_ascii_lower(w[0]);
   if (rules && out.size() == before && !roman) {
     // Word formation, first rule that yields: prefix, tackon, derived word.
     std::vector<Candidate> formed;
-    if (lower_word && word.size() > 4) try_prefixes(wa, word, formed, ctx);
-    const bool derive = derived_word_rule_applies(word, formed);
+    if (lower_word && w.size() > 4) try_prefixes(wa, w, formed, ctx);
+    const bool derive = derived_word_rule_applies(w, formed);
     if (formed.empty()) {
-      if (auto t = try_tackons(wa, word, ctx)) {
+      if (auto t = try_tackons(wa, w, ctx)) {
         formed = std::move(t->host);
-        r.split_off = std::move(t->tackon);
+        if (!t->tackon.text.empty()) r.split_off = std::move(t->tackon);
       }
     }
-    if (derive && (formed.empty() || word.ends_with("issime")))
-      try_derived_words(wa, word, formed, ctx);
+    if (derive && (formed.empty() || w.ends_with("issime")))
+      try_derived_words(wa, w, formed, ctx);
     for (auto& c : formed) out.push_back(std::move(c));
   }
-  if (rules && out.size() == before && lower_word) try_syncope(wa, word, out, ctx);
+  if (rules && out.size() == before && lower_word) try_syncope(wa, w, out, ctx);
   if (rules && out.size() == before && lower_word && wa.options().medieval_tricks)
-    try_medieval_spellings(wa, word, out, ctx);
+    try_medieval_spellings(wa, w, out, ctx);
+  if (!roman) weigh_entry_capitals(out, before, capitalised);
 
   if (out.size() == before && capitalised && word.size() > 1) {
     if (auto e = rules ? split_name_enclitic(word, question, ctx) : std::nullopt) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -85,13 +86,30 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
 
   // Found nowhere: a capitalised word becomes a proper name, the same word in
   // lower case gets nothing.
-  auto name = analyse(wa, "Orgetorigis");
+  auto name = analyse(wa, "Xyzzorigis");
   ASSERT_FALSE(name.empty());
   EXPECT_EQ(name[0].analysis.noun_kind(), g::noun_kind::proper);
-  EXPECT_TRUE(analyse(wa, "orgetorigis").empty());
+  EXPECT_TRUE(analyse(wa, "xyzzorigis").empty());
 
-  // A capital at the start of a sentence is tried in lower case too.
+  // A capital at the start of a sentence is tried in lower case too, through
+  // the spelling rules, and keeps the readings of capitalised entries.
   EXPECT_TRUE(has(wa, analyse(wa, "Hi"), "hic", g::pos::pron, "NOM    PLUR"));
+  auto non = analyse(wa, "Non");
+  EXPECT_TRUE(has(wa, non, "non", g::pos::adv, ""));
+  EXPECT_TRUE(std::any_of(non.begin(), non.end(),
+                          [](const Candidate& c) { return c.origin.capitalised_entry; }));
+  EXPECT_TRUE(has(wa, analyse(wa, "Gratie"), "gratia", g::pos::noun, ""));
+
+  // A lower-case word finds entries whose stem has a capital, but only when
+  // no lower-case entry fits it.
+  for (const char* w : {"dei", "deo", "orgetorigis"}) {
+    auto v = analyse(wa, w);
+    EXPECT_FALSE(v.empty()) << w;
+  }
+  EXPECT_TRUE(has(wa, analyse(wa, "dei"), "Deus", g::pos::noun, ""));
+  for (const char* w : {"non", "hercule"}) {
+    for (const auto& c : analyse(wa, w)) EXPECT_FALSE(c.origin.capitalised_entry) << w;
+  }
 
   auto ordinal = analyse(wa, "tertiusdecimus");
   ASSERT_FALSE(ordinal.empty());
@@ -149,6 +167,25 @@ TEST(WordAnalysis, ImpersonalVerbsHaveNoFirstOrSecondPerson) {
 
 // The stems of idem stand only with their -dem: "eius" is a form of is, ea,
 // id and never "the same"; "eiusdem" still is.
+// The builder supplies comparative and superlative stems to adjectives given
+// in the positive only, but never to the pronominal adjectives, which have no
+// degrees: alterius is a genitive, never a made-up comparative.
+TEST(WordAnalysis, PronominalAdjectivesHaveNoDegrees) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  auto has_degree = [&](std::string_view w) {
+    for (const auto& c : analyse(wa, w))
+      if (c.analysis.speech == g::pos::adj && c.analysis.comparison() != g::comparison::pos)
+        return true;
+    return false;
+  };
+  for (const char* w : {"alterius", "nullius", "solius", "totius", "ullius", "unius", "neutrius",
+                        "utrius", "aliorum"})
+    EXPECT_FALSE(has_degree(w)) << w;
+  for (const char* w : {"fortius", "longior", "utilissimus"}) EXPECT_TRUE(has_degree(w)) << w;
+}
+
 TEST(WordAnalysis, IdemOnlyWithItsDem) {
   REQUIRE_REAL_LEXICON(lex);
   TranslationOptions opts;
@@ -162,6 +199,19 @@ TEST(WordAnalysis, IdemOnlyWithItsDem) {
   bool same = false;
   for (const auto& c : out) same = same || c.analysis.declension.get() == 0x42;
   EXPECT_TRUE(same);
+
+  // The pronoun with its -dem is one word cited as idem, never "i" + "dem".
+  for (const char* w : {"idem", "easdem", "eiusdem"}) {
+    std::vector<Candidate> v;
+    AnalysisContext c2;
+    WordResult r = analyse_word(wa, w, false, false, v, c2);
+    EXPECT_FALSE(r.split_off.has_value()) << w;
+    ASSERT_FALSE(v.empty()) << w;
+    for (const auto& c : v) {
+      EXPECT_EQ(lemma(wa, c), "idem") << w;
+      EXPECT_TRUE(c.analysis.latin_text().ends_with("dem")) << w;
+    }
+  }
 }
 
 // Every principal part of every dictionary entry analyses back to its entry.

@@ -219,6 +219,15 @@ std::string build_citation(const CitationEntry& e, const InflectionIndex& ix) {
     case pos::verb: verb_parts(e, ix, words); break;
     default: keyed_parts(e, speech, ix, words); break;
   }
+  // The pronoun that always takes -dem (is + dem) is cited as idem, eadem,
+  // idem: its forms join the tackon, id- losing its d, -m becoming -n.
+  if (speech == pos::pron && e.which == 4 && e.variant == 2) {
+    for (std::string& word : words) {
+      if (word.ends_with('d')) word.pop_back();
+      if (word.ends_with('m')) word.back() = 'n';
+      word += "dem";
+    }
+  }
   if (words.empty()) {
     // Nothing of the usual shape: any form the entry has, its first stem first.
     add_word(words, best_form(e, ix, Want{speech, 1, [](const InflectionRecord&) { return true; },

@@ -165,7 +165,11 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
     // Most adjectives come with their positive stems only; their comparative
     // and superlative are regular, so supply the stems the table's endings
     // attach to (stem 3 + -or, stem 4 + -mus): nigri- nigerri-, utili- utilissi-.
+    // The pronominal adjectives (genitive in -ius: 1 3 nullus/solus/totus/
+    // ullus/unus, 1 4 alter/neuter/uter, 1 5 alius) have no degrees in Latin.
+    const bool pronominal = w.which == 1 && w.variant >= 3 && w.variant <= 5;
     if (w.speech == pos::adj && w.attribute == 1 && (w.which == 1 || w.which == 3) &&
+        !pronominal &&
         !stems[0].empty() && !stems[1].empty() && stems[2].empty() && stems[3].empty() &&
         w.stems[2] != "zzz" && w.stems[3] != "zzz") {
       stems[2] = stems[1] + "i";

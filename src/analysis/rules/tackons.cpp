@@ -82,6 +82,24 @@ Candidate tackon_candidate(std::string_view text, const AddonRecord& addon,
   return c;
 }
 
+// idem, eadem, easdem: the pronoun that takes -dem is one word, never the
+// host "i" and a token "dem": its readings cover the whole form, and no
+// tackon is split off.
+void join_same_pronoun(TackonResult& r) {
+  const bool all_same = std::all_of(r.host.begin(), r.host.end(), [](const Candidate& c) {
+    return c.analysis.speech == pos::pron && c.analysis.which() == 4 && c.analysis.variant() == 2;
+  });
+  if (r.host.empty() || !all_same) return;
+  for (Candidate& c : r.host) {
+    FieldText<sizeof(c.analysis.latin)> latin;
+    latin.append(c.analysis.latin_text());
+    latin.append("dem");
+    set_field(c.analysis.latin, latin.view());
+  }
+  r.tackon.candidates.clear();
+  r.tackon.text.clear();
+}
+
 }  // namespace
 
 bool tackon_reads_first(std::string_view text, const AddonRecord& addon) {
@@ -122,7 +140,10 @@ std::optional<TackonResult> try_tackons(const WordAnalyzer& wa, std::string_view
       result.tackon.candidates.push_back(tackon_candidate(text, *it, ctx));
       if (tackon_reads_first(text, *it)) result.tackon.before_host = true;
     }
-    if (!result.tackon.candidates.empty()) return result;
+    if (!result.tackon.candidates.empty()) {
+      if (text == "dem") join_same_pronoun(result);
+      return result;
+    }
   }
   return {};
 }

@@ -19,7 +19,7 @@ inline constexpr int kTackonSplits = 8;
 
 struct TackonResult {
   std::vector<Candidate> host;  // the host word's analyses
-  SplitOffToken tackon;         // the tackon's own token
+  SplitOffToken tackon;         // the tackon's own token; empty text: none (idem)
 };
 
 // Analyses the word as a host plus a tackon of the addon table. The first
