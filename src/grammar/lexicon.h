@@ -28,6 +28,7 @@ inline constexpr std::size_t kMaxPhonetics = 400'000;
 inline constexpr std::size_t kMaxAddons = 1'000;
 inline constexpr std::size_t kMaxUniques = 4'000;
 inline constexpr std::size_t kHashRecords = 1'172;
+inline constexpr std::size_t kMaxEnglishIndex = 1'000'000;
 inline constexpr std::size_t kHashWords = 326;
 
 // Data file names (lower case, as written by the builder).
@@ -43,6 +44,7 @@ inline constexpr const char* kAddonsFile = "addons.dat";
 inline constexpr const char* kUniquesFile = "uniques.dat";
 inline constexpr const char* kHashFile = "fixedhashfile.dat";
 inline constexpr const char* kMedievalDictFile = "meddict.dat";
+inline constexpr const char* kEnglishIndexFile = "english.dat";
 
 struct TableInfo {
   std::string file;
@@ -71,6 +73,8 @@ class Lexicon {
   std::span<const AddonRecord> addons() const { return addons_; }
   std::span<const UniqueRecord> uniques() const { return uniques_; }
   std::span<const HashRecord> hash_records() const { return hash_records_; }
+  // The English-to-Latin index; empty when english.dat is absent or refused.
+  std::span<const EnglishIndexRecord> english_index() const { return english_index_; }
   // Slot 0 is the sentinel "-1"; slots 1..326 the words in ascending order.
   const std::vector<HashWord>& hash_words() const { return hash_words_; }
 
@@ -107,6 +111,7 @@ class Lexicon {
   std::span<const PhoneticRecord> phonetics_;
   std::span<const AddonRecord> addons_;
   std::span<const UniqueRecord> uniques_;
+  std::span<const EnglishIndexRecord> english_index_;
   std::vector<HashRecord> hash_records_;
   std::vector<HashWord> hash_words_;
   std::string data_dir_;

@@ -6,6 +6,7 @@
 
 #include "grammar/lexicon.h"
 #include "mkdata/atomic_file.h"
+#include "mkdata/english_index.h"
 #include "mkdata/english_tables.h"
 #include "mkdata/lexical_tables.h"
 #include "mkdata/phonetic_table.h"
@@ -77,6 +78,8 @@ Result<BuildReport> build_data(const BuildOptions& options) {
   DictionaryTables tables = build_dictionary(dict->entries, inflections);
   std::vector<grammar::UniqueRecord> uniques = build_uniques(*uniq_raw);
   std::vector<grammar::AddonRecord> addons = build_addons(*tackons);
+  std::vector<grammar::EnglishIndexRecord> english =
+      build_english_index(tables.entries, tables.meanings);
   report.dictionary_records = dict->records;
   report.continuations = dict->continuations;
   report.citations_missing = tables.citations_missing;
@@ -93,7 +96,8 @@ Result<BuildReport> build_data(const BuildOptions& options) {
                          Limit{grammar::kAddonsFile, addons.size(), grammar::kMaxAddons},
                          Limit{grammar::kPolishFile, polish->size(), grammar::kMaxPolish},
                          Limit{grammar::kPhraseRepairFile, phrases->size(), grammar::kMaxPhraseRepairs},
-                         Limit{grammar::kFinalPolishFile, finals->size(), grammar::kMaxFinalPolish}})
+                         Limit{grammar::kFinalPolishFile, finals->size(), grammar::kMaxFinalPolish},
+                         Limit{grammar::kEnglishIndexFile, english.size(), grammar::kMaxEnglishIndex}})
     if (l.count > l.max)
       return make_error(ErrorKind::limit, std::string(l.name) + ": " + std::to_string(l.count) +
                                               " records exceed the limit of " +
@@ -115,6 +119,7 @@ Result<BuildReport> build_data(const BuildOptions& options) {
                                             " records exceed the limit of " +
                                             std::to_string(grammar::kMaxPhonetics));
   files.push_back(pending<grammar::PhoneticRecord>(grammar::kPhoneticFile, phonetics));
+  files.push_back(pending<grammar::EnglishIndexRecord>(grammar::kEnglishIndexFile, english));
   files.push_back(pending<grammar::UniqueRecord>(grammar::kUniquesFile, uniques));
   files.push_back(pending<grammar::AddonRecord>(grammar::kAddonsFile, addons));
   files.push_back(pending<grammar::PolishRecord>(grammar::kPolishFile, *polish));
