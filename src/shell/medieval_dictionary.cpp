@@ -5,6 +5,7 @@
 
 #include "base/paths.h"
 #include "base/text.h"
+#include "shell/folder_walk.h"
 #include "shell/whole_file.h"
 
 namespace fs = std::filesystem;
@@ -16,40 +17,6 @@ namespace {
 constexpr std::size_t kTableBytes = kMedievalRecordBytes * kMedievalRecords;
 // A meddict.dat bigger than this is not one.
 constexpr std::size_t kMaxMedievalBytes = 64 << 20;
-
-struct Walk {
-  const std::function<bool()>& keep_going;
-  MedievalSearch& out;
-
-  // False once the file is found or the user stopped the walk.
-  bool folder(const fs::path& dir, int depth) {
-    if (!keep_going()) {
-      out.cancelled = true;
-      return false;
-    }
-    ++out.folders;
-    std::error_code ec;
-    fs::directory_iterator it(dir, fs::directory_options::skip_permission_denied, ec);
-    if (ec) return true;
-    std::vector<fs::path> subfolders;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-      if (ec) break;
-      const fs::directory_entry& e = *it;
-      std::error_code st;
-      if (e.is_symlink(st)) continue;
-      if (e.is_directory(st)) {
-        subfolders.push_back(e.path());
-      } else if (equals_nocase(e.path().filename().string(), kMedievalFile)) {
-        out.found = e.path().string();
-        return false;
-      }
-    }
-    if (depth >= kMedievalSearchDepth) return true;
-    for (const auto& sub : subfolders)
-      if (!folder(sub, depth + 1)) return false;
-    return true;
-  }
-};
 
 }  // namespace
 
@@ -84,10 +51,19 @@ std::string medieval_missing_message(const std::string& user_folder) {
 MedievalSearch find_medieval_dictionary(const std::vector<std::string>& roots,
                                         const std::function<bool()>& keep_going) {
   MedievalSearch out;
-  Walk walk{keep_going, out};
+  FolderWalkHooks hooks;
+  hooks.keep_going = keep_going;
+  hooks.file = [&out](const fs::path& file) {
+    if (!equals_nocase(file.filename().string(), kMedievalFile)) return true;
+    out.found = file.string();
+    return false;
+  };
   for (const auto& root : roots) {
     if (root.empty()) continue;
-    if (!walk.folder(root, 0)) break;
+    const FolderWalk walk = walk_folders(root, kMedievalSearchDepth, hooks);
+    out.folders += walk.folders;
+    out.cancelled = walk.cancelled;
+    if (walk.cancelled || walk.ended) break;
   }
   return out;
 }

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "shell/folder_tree.h"
 #include "userdata/temp_folder.h"
 
 namespace kelvo::shell {
@@ -42,13 +43,7 @@ TEST(MedievalDictionary, TheMarkerSaysItIsLoaded) {
 
 TEST(MedievalDictionary, TheWalkGoesTenLevelsDownAndNoFurther) {
   TempFolder root;
-  fs::path deep(root.path());
-  for (int level = 1; level <= 11; ++level) {
-    char name[8];
-    std::snprintf(name, sizeof name, "d%d", level);
-    deep /= name;
-  }
-  fs::create_directories(deep);
+  const fs::path deep = testing::nested_folders(root.path(), 11);
   std::ofstream(deep / "meddict.dat") << "x";  // eleven levels down
   const auto keep_going = [] { return true; };
   auto search = find_medieval_dictionary({root.path()}, keep_going);
