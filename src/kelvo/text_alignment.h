@@ -1,11 +1,14 @@
 // Where each token of an analysed text stands in the text as the caller gave
-// it: the clean-up rewrites the text (marks folded, abbreviations expanded,
-// words joined), so tokens are found again by a forward search that ignores
-// case, i/j, u/v and the marks that the clean-up folds.
+// it. The clean-up rewrites the text (marks folded, abbreviations expanded,
+// words joined, enclitics split off), so tokens are found again by reading
+// the input forward, letters folded as the clean-up folds them (case, i/j,
+// u/v, accents, ligatures). A token is only looked for near the place the
+// last one was found: one that the clean-up made and the input lacks stays
+// unplaced (begin == end) instead of pulling the rest of the text out of
+// place.
 #pragma once
-#include <memory>
+#include <string>
 #include <string_view>
-#include <vector>
 
 #include "kelvo/kelvo.h"
 
@@ -15,16 +18,17 @@ namespace kelvo {
 class TokenAligner {
  public:
   explicit TokenAligner(std::string_view input);
-  ~TokenAligner();
   void align(Sentence& sentence);
 
-  struct Folded;
+  // Input positions of folded characters, read forward (text_alignment.cpp).
+  class Reader;
 
  private:
+  bool place(Token& token, std::size_t from);
+
   std::string_view input_;
-  std::unique_ptr<Folded> folded_;
-  std::size_t cursor_ = 0;       // folded position after the last token found
-  std::size_t before_last_ = 0;  // the cursor before the last token was found
+  bool utf8_ = false;
+  std::size_t cursor_ = 0;  // input byte after the last token placed
 };
 
 }  // namespace kelvo

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -141,6 +143,43 @@ TEST(Facade, EightThreadsOverOneEngineGiveTheSerialResult) {
     });
   for (auto& t : threads) t.join();
   EXPECT_EQ(parallel, serial);
+}
+
+// Over a long text every token is found where it stands, enclitics inside
+// their words: one token the input lacks (an expanded abbreviation, the stop
+// added to a last sentence) is left unplaced instead of drawing the tokens
+// after it out of place.
+TEST(Facade, TokensOfALongTextStayInTheirPlaces) {
+  REQUIRE_ENGINE(engine);
+  std::string text;
+  for (int i = 0; i < 40; ++i)
+    text += "Arma virumque cano, qui primus ab oris venit. Senatus populusque Romanus "
+            "legiones Galliamque misit; Marcus Tulliusque consul erat.\n";
+  text += "Caesar exercitum duxit";  // no stop: the analysis adds one
+  Translator tr(engine, {});
+  TextAnalysis a = tr.analyse(text);
+  ASSERT_TRUE(a.ok());
+  auto fold = [](std::string w) {
+    for (char& c : w) {
+      c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+      if (c == 'v') c = 'u';
+    }
+    return w;
+  };
+  int unplaced = 0;
+  std::size_t last_end = 0;
+  for (const auto& s : a.sentences)
+    for (const auto& t : s.tokens) {
+      if (t.begin == t.end) {
+        ++unplaced;
+        continue;
+      }
+      EXPECT_EQ(fold(text.substr(t.begin, t.end - t.begin)), fold(t.text)) << t.begin;
+      EXPECT_LT(t.begin, last_end + 40) << "a token far from the one before: " << t.text;
+      last_end = std::max(last_end, t.end);
+    }
+  EXPECT_EQ(unplaced, 1);  // the stop of the last sentence
+  EXPECT_EQ(last_end, text.size());
 }
 
 // Loading asks nothing; the program asks about Botany mode afterwards and the
