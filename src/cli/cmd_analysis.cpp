@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/paths.h"
+#include "cli/cli_engine.h"
 #include "cli/cli_host.h"
 #include "cli/cli_run.h"
 #include "cli/commands.h"
@@ -24,50 +25,6 @@
 namespace kelvo::cli {
 
 namespace {
-
-// One host and one warning limit for the command's start-up.
-struct Loaded {
-  CliOptions cli;
-  CliHost host;
-  std::shared_ptr<const Engine> engine;
-  TranslationOptions options;
-};
-
-// Parses the shared flags and loads the engine; prints the error and gives
-// the exit status when that fails.
-int load(const char* command, std::vector<std::string> args, Loaded& out) {
-  auto cli = parse_cli_options(args);
-  if (!cli) {
-    std::fprintf(stderr, "kelvo %s: %s\n%s", command, cli.error().message.c_str(),
-                 option_flags_help());
-    return 2;
-  }
-  out.cli = *cli;
-  out.host.yes_to_pliny = out.cli.pliny;
-  auto folder = shell::ensure_user_folder(out.cli.home_dir);
-  if (!folder) {
-    std::fprintf(stderr, "kelvo: %s\n", folder.error().message.c_str());
-    return 2;
-  }
-  EngineConfig config;
-  config.data_dir = out.cli.data_dir;
-  config.home_dir = *folder;
-  config.pliny = out.cli.pliny;
-  config.high_speed_hash = out.cli.options.allow_hash;
-  auto engine = Engine::load(config);
-  if (!engine) {
-    std::fprintf(stderr, "kelvo: %s\n", engine.error().message.c_str());
-    return 2;
-  }
-  out.engine = *engine;
-  WarningGate gate(out.host);
-  for (const auto& m : out.engine->data().load_messages) gate.warn(m);
-  const std::string& rejected = out.engine->rejected_user_lines();
-  if (!rejected.empty()) std::fputs(rejected.c_str(), stderr);
-  out.options = out.cli.options;
-  apply_load_choices(*out.engine, out.options, out.host);
-  return 0;
-}
 
 void write_out(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
 
@@ -194,7 +151,7 @@ int read_units(const CliOptions& cli, bool by_line, std::vector<Unit>& units) {
 
 int cmd_info(const std::vector<std::string>& args) {
   Loaded l;
-  if (int rc = load("info", args, l)) return rc;
+  if (int rc = load_engine("info", args, l)) return rc;
   const auto& lex = l.engine->data().lexicon;
   std::printf("kelvo %s\n", version_text().c_str());
   std::printf("data folder: %s\n", lex.data_dir().c_str());
@@ -227,7 +184,7 @@ int cmd_parse(const std::vector<std::string>& in_args) {
   unsigned jobs = default_jobs();
   if (!take_jobs(args, jobs, "parse")) return 2;
   Loaded l;
-  if (int rc = load("parse", args, l)) return rc;
+  if (int rc = load_engine("parse", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = false;
   RunOutputs outputs;
@@ -295,7 +252,7 @@ int cmd_analyze(const std::vector<std::string>& in_args) {
   unsigned jobs = default_jobs();
   if (!take_jobs(args, jobs, "analyze")) return 2;
   Loaded l;
-  if (int rc = load("analyze", args, l)) return rc;
+  if (int rc = load_engine("analyze", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = false;
   options.batch_mode = true;

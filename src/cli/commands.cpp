@@ -26,6 +26,12 @@ const Command kCommands[] = {
      cmd_parse},
     {"analyze", "the analyses for programs: --format json|conllu, --lines (a text a line)",
      cmd_analyze},
+    {"spell", "print FILE:LINE:COL: WORD for each word the analysis cannot read (exit 1 when any)",
+     cmd_spell},
+    {"lookup", "the dictionary by the start of a stem, or --english WORD: the Latin for it",
+     cmd_lookup},
+    {"search", "--forms WORD FILE...: each line holding a form of the word's lemmas",
+     cmd_search},
 };
 
 void print_help() {

@@ -13,5 +13,8 @@ int cmd_tokens(const std::vector<std::string>& args);
 int cmd_info(const std::vector<std::string>& args);
 int cmd_parse(const std::vector<std::string>& args);
 int cmd_analyze(const std::vector<std::string>& args);
+int cmd_spell(const std::vector<std::string>& args);
+int cmd_lookup(const std::vector<std::string>& args);
+int cmd_search(const std::vector<std::string>& args);
 
 }  // namespace kelvo::cli

@@ -11,31 +11,14 @@
 
 #include "common/requirements.h"
 #include "common/test_files.h"
+#include "cli/run_kelvo.h"
 
 namespace fs = std::filesystem;
 using kelvo::testing::read_file;
 using kelvo::testing::write_file;
 
-namespace {
-
-struct Ran {
-  int status = -1;
-  std::string out, err;
-};
-
-Ran run_kelvo(const std::string& home, const std::string& args, const std::string& stdin_file = "") {
-  std::string outf = home + "/.out", errf = home + "/.err";
-  std::string cmd = std::string(KELVO_EXE) + " " + args + " --home '" + home + "' >'" + outf +
-                    "' 2>'" + errf + "'" + (stdin_file.empty() ? " </dev/null" : " <'" + stdin_file + "'");
-  Ran r;
-  int w = std::system(cmd.c_str());
-  r.status = WIFEXITED(w) ? WEXITSTATUS(w) : -1;
-  r.out = read_file(outf);
-  r.err = read_file(errf);
-  return r;
-}
-
-}  // namespace
+using kelvo::testing::Ran;
+using kelvo::testing::run_kelvo;
 
 TEST(KelvoSentences, FilesStandardInputAndEncodings) {
   kelvo::testing::TempDir home;
