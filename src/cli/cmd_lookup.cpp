@@ -9,7 +9,6 @@
 #include "cli/cli_engine.h"
 #include "cli/commands.h"
 #include "grammar/codes.h"
-#include "kelvo/engine_data.h"
 #include "shell/dictionary_search.h"
 
 namespace kelvo::cli {
@@ -19,10 +18,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: kelvo lookup [OPTIONS] STEM...\n       kelvo lookup --english [OPTIONS] WORD...\n";
 
-bool print_stems(const EngineData& data, const TranslationOptions& options,
+bool print_stems(const Engine& engine, const TranslationOptions& options,
                  const std::string& stem) {
-  const auto search = shell::search_stems(
-      data.lexicon, stem, {.medieval_dictionary = data.medieval_dictionary, .botany = options.botany});
+  const auto search = shell::search_stems(engine, stem, options.botany);
   if (search.hits.empty()) {
     std::fprintf(stderr, "kelvo lookup: %s: %s\n", stem.c_str(), shell::kNoStemsFound);
     return false;
@@ -38,8 +36,8 @@ bool print_stems(const EngineData& data, const TranslationOptions& options,
   return true;
 }
 
-bool print_english(const EngineData& data, const std::string& word) {
-  const auto hits = shell::search_english(data.lexicon, word);
+bool print_english(const Engine& engine, const std::string& word) {
+  const auto hits = shell::search_english(engine, word);
   if (hits.empty()) {
     std::fprintf(stderr, "kelvo lookup: no Latin entry means '%s'\n", word.c_str());
     return false;
@@ -63,18 +61,18 @@ int cmd_lookup(const std::vector<std::string>& in_args) {
                  english ? "English word" : "stem", kUsage);
     return 2;
   }
-  const EngineData& data = loaded.engine->data();
-  if (english && data.lexicon.english_index().empty()) {
-    std::fprintf(stderr, "kelvo lookup: the English index (%s) is not in the data folder %s; "
+  const Engine& engine = *loaded.engine;
+  if (english && !shell::has_english_index(engine)) {
+    std::fprintf(stderr, "kelvo lookup: the English index (%s) is not in the data folder; "
                  "rebuild the data with kelvo-mkdata\n",
-                 grammar::kEnglishIndexFile, data.data_dir.c_str());
+                 grammar::kEnglishIndexFile);
     return 2;
   }
   bool all_found = true;
   for (std::size_t i = 0; i < words.size(); ++i) {
     if (i > 0) std::printf("\n");
-    const bool found = english ? print_english(data, words[i])
-                               : print_stems(data, loaded.options, words[i]);
+    const bool found = english ? print_english(engine, words[i])
+                               : print_stems(engine, loaded.options, words[i]);
     all_found = all_found && found;
   }
   return all_found ? 0 : 1;

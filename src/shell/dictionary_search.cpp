@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/text.h"
+#include "kelvo/engine_data.h"
 
 namespace kelvo::shell {
 
@@ -172,5 +173,22 @@ std::vector<EnglishHit> search_english(const grammar::Lexicon& lexicon, std::str
   });
   return hits;
 }
+
+StemSearch search_stems(const Engine& engine, std::string_view stem, bool botany,
+                        bool medieval_found) {
+  return search_stems(engine.data().lexicon, stem,
+                      {.medieval_dictionary = medieval_found || has_medieval_dictionary(engine),
+                       .botany = botany});
+}
+
+std::vector<EnglishHit> search_english(const Engine& engine, std::string_view word) {
+  return search_english(engine.data().lexicon, word);
+}
+
+bool has_english_index(const Engine& engine) {
+  return !engine.data().lexicon.english_index().empty();
+}
+
+bool has_medieval_dictionary(const Engine& engine) { return engine.data().medieval_dictionary; }
 
 }  // namespace kelvo::shell

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "grammar/lexicon.h"
+#include "kelvo/kelvo.h"
 
 namespace kelvo::shell {
 
@@ -71,5 +72,14 @@ struct EnglishHit {
 // then rarity, then citation. A plural also finds its singular ("kings",
 // "cities"). Empty when the index is not loaded.
 std::vector<EnglishHit> search_english(const grammar::Lexicon& lexicon, std::string_view word);
+
+// The same searches of an engine's dictionary, for callers that hold only
+// the engine (the window, the command line). `medieval_found` adds a medieval
+// dictionary put in place after the engine was loaded.
+StemSearch search_stems(const Engine& engine, std::string_view stem, bool botany,
+                        bool medieval_found = false);
+std::vector<EnglishHit> search_english(const Engine& engine, std::string_view word);
+bool has_english_index(const Engine& engine);
+bool has_medieval_dictionary(const Engine& engine);
 
 }  // namespace kelvo::shell

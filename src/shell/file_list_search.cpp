@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "shell/whole_file.h"
+#include "text/input_preparation.h"
 #include "text/translation_run.h"
 
 namespace kelvo::shell {
@@ -73,6 +74,13 @@ std::string without_dot(std::string_view form) {
 }
 
 }  // namespace
+
+std::string prepared_sentences(std::string_view text) {
+  text::InputPreparation preparation(TranslationOptions{}, nullptr);
+  std::string out;
+  if (!preparation.prepare_memory(text, out)) return {};
+  return out;
+}
 
 std::span<const NamedCode> speech_filters() { return kSpeechFilters; }
 std::span<const NamedCode> case_filters() { return kCaseFilters; }
@@ -171,7 +179,8 @@ FileListOutcome search_file_list(const SearchSettings& settings, const Directory
       continue;
     }
     if (s.kind == SearchKind::text) {
-      search.search_text(path, hooks.prepare(*raw), outcome.fails);
+      search.search_text(path, hooks.prepare ? hooks.prepare(*raw) : prepared_sentences(*raw),
+                         outcome.fails);
     } else {
       const TextAnalysis analysis = hooks.analyse(*raw);
       for (const Sentence& sentence : analysis.sentences) search.search_sentence(sentence, outcome.fails);

@@ -83,8 +83,12 @@ struct FileListOutcome {
   bool cancelled = false;
 };
 
+// The sentences of a text, one a line, as the analysis reads them ("" for a
+// text that is not text).
+std::string prepared_sentences(std::string_view text);
+
 struct FileSearchHooks {
-  // The prepared sentences of a text, one a line (text search).
+  // The prepared sentences of a text (text search); null: prepared_sentences.
   std::function<std::string(std::string_view text)> prepare;
   // The analysis of a text (word search).
   std::function<TextAnalysis(std::string_view text)> analyse;
