@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "shell/forms_search.h"
+#include "userdata/temp_folder.h"
 
 namespace kelvo::shell {
 namespace {
@@ -133,6 +134,19 @@ TEST(FileListSearch, ATextSearchReadsEachSentenceLine) {
   jv.search_text("b", "uiuit\nvivit\n", out);
   EXPECT_EQ(jv.hits(), 2u);
   EXPECT_TRUE(out.ends_with("2***vivit\n"));
+}
+
+// Without a hook of its own, a text search reads each file's sentences as
+// the analysis would: one a line, whatever the file's own lines.
+TEST(FileListSearch, ATextSearchReadsSentencesNotLines) {
+  EXPECT_EQ(prepared_sentences("Rex venit. Rex\nabiit.\n"), "Rex venit.\n Rex abiit.\n");
+  testing::TempFolder dir;
+  dir.write("a.txt", "Rex venit. Regina\nabiit. Rex dormit.\n");
+  const DirectoryList list{dir.path(), {dir.file("a.txt")}, 1};
+  const auto outcome = search_file_list({"Rex", "", "", SearchKind::text, 0, 0}, list, {});
+  EXPECT_EQ(outcome.hits, 2u);
+  EXPECT_NE(outcome.fails.find("1***Rex venit.\n"), std::string::npos) << outcome.fails;
+  EXPECT_EQ(prepared_sentences(std::string("a\0b", 3)), "");  // not text
 }
 
 TEST(FileListSearch, TheLoopOverTheListAndItsReport) {
