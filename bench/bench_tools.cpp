@@ -11,6 +11,7 @@
 
 #include <unistd.h>
 
+#include "bench_engine.h"
 #include "kelvo/kelvo.h"
 #include "shell/dictionary_search.h"
 #include "shell/directory_list.h"
@@ -22,15 +23,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::shared_ptr<const kelvo::Engine> engine() {
-  static std::shared_ptr<const kelvo::Engine> e = [] {
-    kelvo::EngineConfig config;
-    config.data_dir = KELVO_BENCH_DATA_DIR;
-    auto r = kelvo::Engine::load(config);
-    return r ? *r : nullptr;
-  }();
-  return e;
-}
+using kelvo::bench::engine;
 
 // 10,000 short Latin texts in folders of 100, made once and removed at exit.
 struct Tree {
