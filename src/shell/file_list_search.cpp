@@ -173,11 +173,15 @@ FileListOutcome search_file_list(const SearchSettings& settings, const Directory
       break;
     }
     const std::string& path = list.files[n];
-    auto raw = read_whole_file(path, text::kLatinTextBufferSize);
+    bool longer = false;
+    auto raw = read_whole_file(path, kSearchedFileLimit, &longer);
     if (!raw) {
       outcome.fails += "Cannot open file " + path + ".\n";
       continue;
     }
+    if (longer)
+      outcome.fails += "File " + path + " is longer than " + std::to_string(kSearchedFileLimit) +
+                       " bytes: only its start was searched.\n";
     if (s.kind == SearchKind::text) {
       search.search_text(path, hooks.prepare ? hooks.prepare(*raw) : prepared_sentences(*raw),
                          outcome.fails);

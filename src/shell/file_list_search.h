@@ -29,6 +29,8 @@ inline constexpr int kUnknownCase = 8;
 inline constexpr int kVerbSpeech = 7;
 inline constexpr int kAccusativeCase = 7;
 inline constexpr int kPerfectTense = 4;
+// A listed file longer than this is searched only so far, and fails.txt says so.
+inline constexpr std::size_t kSearchedFileLimit = 64u << 20;
 
 // The search settings, kept by the window between searches.
 struct SearchSettings {

@@ -75,9 +75,13 @@ std::string checked_form(std::string_view word) {
   return w;
 }
 
-std::vector<SpellLine> mark_words(std::string_view text, const std::vector<UnreadWord>& unread) {
+std::vector<SpellLine> mark_words(std::string_view text, const std::vector<UnreadWord>& unread_words) {
+  // An enclitic read before its word is placed after it: order by place.
+  std::vector<UnreadWord> unread = unread_words;
+  std::stable_sort(unread.begin(), unread.end(),
+                   [](const UnreadWord& a, const UnreadWord& b) { return a.begin < b.begin; });
   std::vector<SpellLine> lines(1);
-  auto next_unread = unread.begin();
+  auto next_unread = unread.cbegin();
   std::size_t i = 0;
   while (i < text.size()) {
     if (text[i] == '\n') {
@@ -95,8 +99,8 @@ std::vector<SpellLine> mark_words(std::string_view text, const std::vector<Unrea
     w.end = i;
     const std::string checked = checked_form(text.substr(w.begin, w.end - w.begin));
     // Words the clean-up made sit at or before the word that follows them.
-    while (next_unread != unread.end() && next_unread->begin < w.begin) ++next_unread;
-    const bool holds_unread = next_unread != unread.end() && next_unread->begin < w.end;
+    while (next_unread != unread.cend() && next_unread->begin < w.begin) ++next_unread;
+    const bool holds_unread = next_unread != unread.cend() && next_unread->begin < w.end;
     if (checked.empty() || static_cast<unsigned char>(checked[0]) < 'A') {
       w.mark = SpellMark::not_a_word;
     } else if (holds_unread) {

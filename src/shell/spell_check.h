@@ -52,7 +52,7 @@ using SpellLine = std::vector<SpellWord>;
 std::string checked_form(std::string_view word);
 
 // Every line of `text` (split at line feeds; a carriage return separates
-// words), every word of it marked. `unread` is in text order.
+// words), every word of it marked. `unread` may be in any order.
 std::vector<SpellLine> mark_words(std::string_view text, const std::vector<UnreadWord>& unread);
 
 // fails.txt: rich text with the words of each line, the underlined ones in

@@ -80,7 +80,7 @@ TEST_F(SmallDictionary, AgeLimitAndBotanyRecords) {
 TEST_F(SmallDictionary, TheListHoldsFiftyAndSaysSoOnlyWhenThereWereMore) {
   std::vector<DictEntry> entries;
   for (int i = 0; i < 51; ++i) {
-    char stem[8];
+    char stem[16];
     std::snprintf(stem, sizeof stem, "ab%02d", i);
     entries.push_back(testing::dict_entry(stem, 0));
   }

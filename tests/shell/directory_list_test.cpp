@@ -60,7 +60,7 @@ TEST(DirectoryList, TenLevelsDownSortedWithoutTheProgramsFolders) {
 TEST(DirectoryList, ALongListStaysUnsorted) {
   TempFolder root;
   for (int i = 0; i < 1000; ++i) {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "f%d.txt", 999 - i);
     std::ofstream(root.file(name));
   }

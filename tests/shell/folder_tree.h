@@ -12,7 +12,7 @@ inline std::filesystem::path nested_folders(
     const std::function<void(const std::filesystem::path&, int)>& at_level = {}) {
   std::filesystem::path deep = root;
   for (int level = 1; level <= levels; ++level) {
-    char name[8];
+    char name[16];
     std::snprintf(name, sizeof name, "d%d", level);
     deep /= name;
     std::filesystem::create_directories(deep);
