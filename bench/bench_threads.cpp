@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_engine.h"
 #include "kelvo/kelvo.h"
 
 namespace fs = std::filesystem;
@@ -43,15 +44,7 @@ const std::vector<std::string>& texts() {
   return v;
 }
 
-std::shared_ptr<const kelvo::Engine> engine() {
-  static std::shared_ptr<const kelvo::Engine> e = [] {
-    kelvo::EngineConfig config;
-    config.data_dir = KELVO_BENCH_DATA_DIR;
-    auto r = kelvo::Engine::load(config);
-    return r ? *r : nullptr;
-  }();
-  return e;
-}
+using kelvo::bench::engine;
 
 void BM_AnalyseCorpusThreads(benchmark::State& state) {
   const auto& all = texts();

@@ -19,4 +19,9 @@ QString DialogFileChooser::choose_save(QWidget* parent, const QString& start_dir
   return QFileDialog::getSaveFileName(parent, "Save result as what file?", start_dir, kFilters);
 }
 
+QString DialogFileChooser::choose_folder(QWidget* parent, const QString& title,
+                                         const QString& start_dir) {
+  return QFileDialog::getExistingDirectory(parent, title, start_dir);
+}
+
 }  // namespace kelvo::app

@@ -48,6 +48,11 @@ MainWindow::MainWindow(AppConfig config, QWidget* parent)
   connect(run_host_, &RunHost::status_text, this,
           [this](const QString& t) { status_label_->setText(t); });
   connect(run_host_, &RunHost::progress, this, [this](int done) {
+    // A count without a known end shows as text beside a busy bar.
+    if (progress_->maximum() == 0) {
+      progress_label_->setText(progress_format_.arg(done));
+      return;
+    }
     if (done > progress_->maximum()) progress_->setMaximum(done);
     progress_->setValue(done);
   });
@@ -131,6 +136,10 @@ void MainWindow::build_view() {
   stop_button_->setToolTip("Ends the translation after the current sentence (Escape)");
   stop_button_->hide();
   connect(stop_button_, &QPushButton::clicked, this, [this] { stop_run(); });
+  progress_label_ = new QLabel(this);
+  progress_label_->setObjectName("progress_count");
+  progress_label_->hide();
+  statusBar()->addPermanentWidget(progress_label_);
   statusBar()->addPermanentWidget(progress_);
   statusBar()->addPermanentWidget(stop_button_);
 }

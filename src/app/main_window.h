@@ -6,8 +6,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPrinter>
+#include <QStringList>
 #include <QThread>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -17,6 +19,7 @@
 #include "app/prompter.h"
 #include "app/token_index.h"
 #include "kelvo/kelvo.h"
+#include "shell/file_list_search.h"
 #include "shell/single_word.h"
 #include "shell/user_settings.h"
 
@@ -44,6 +47,8 @@ struct AppConfig {
   std::string data_dir;  // empty: the usual search (KELVO_DATA_DIR, installed, build tree)
   std::string home_dir;  // empty: the usual user folder (KELVO_HOME, XDG)
   QString open_file;     // a Latin file named on the command line
+  // Where Find Medieval Dictionary looks; empty: the user's folder, then home.
+  QStringList medieval_roots;
 };
 
 class MainWindow : public QMainWindow {
@@ -91,6 +96,14 @@ class MainWindow : public QMainWindow {
   void apply_window_settings(const shell::WindowSettings& window);
   void translate_word(const QString& word, bool click);
   void click_at(QPlainTextEdit* pane, int position);
+  // The Dictionary and Search menus' tools (main_window_tools.cpp); the long
+  // ones run on the worker thread with progress and Escape.
+  void search_dictionary();
+  void spell_check();
+  void create_file_list();
+  void search_file_list();
+  void find_medieval_dictionary();
+  const QString& list_folder() const { return list_folder_; }
   // Prints the parse log on `device` (a printer or a PDF); returns the pages.
   int print_parse_log(QPagedPaintDevice* device);
   QString tooltip_at(int latin_position) const;
@@ -146,6 +159,12 @@ class MainWindow : public QMainWindow {
   void show_about();
   void choose_font();
   void choose_single_word_mode();
+  // Runs `work` on the worker thread as a run would (progress, Escape, the
+  // stall meter); the function it returns then runs on this thread.
+  void run_tool(const QString& status, const QString& progress_format, int total,
+                std::function<std::function<void()>()> work);
+  void build_file_list(const QString& folder);
+  std::vector<std::string> program_folders() const;
 
   AppConfig config_;
   std::unique_ptr<Prompter> prompter_;
@@ -169,6 +188,8 @@ class MainWindow : public QMainWindow {
   QToolBar* tool_bar_ = nullptr;
   QLabel* status_label_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QLabel* progress_label_ = nullptr;
+  QString progress_format_;
   QPushButton* stop_button_ = nullptr;
   QMenu* recent_menu_ = nullptr;
   QPointer<GlossaryWindow> glossary_;
@@ -188,6 +209,12 @@ class MainWindow : public QMainWindow {
   int longest_stall_ms_ = 0;
   std::int64_t last_run_worker_ms_ = 0;
   QShortcut* escape_ = nullptr;
+  // The tools' state, kept between uses as the dialogs show it.
+  QString dictionary_stem_, dictionary_results_;
+  shell::SearchSettings search_settings_;
+  QString list_folder_;           // the folder of the last directory list
+  QString list_folder_this_run_;  // the folder chosen during this program run
+  bool medieval_found_ = false;   // copied into place since the start
   class StallMeter* stall_meter_ = nullptr;
 };
 

@@ -320,21 +320,24 @@ void MainWindow::build_other_menus() {
              "Force all words with initial capital letter to be proper names.",
              &TranslationOptions::force_proper);
   dict->addSeparator();
-  // The searches and the spell-check come with their own dialogs; until then
-  // their items stay greyed.
-  add_command(dict, "search_dictionary", "&Search Dictionary", "Search for stems in the dictionary.",
-              QKeySequence("Ctrl+S"))
-      ->setEnabled(false);
-  add_command(dict, "spell_check", "Spell &Check", "Spell checks a user input file.")
-      ->setEnabled(false);
+  connect(add_command(dict, "search_dictionary", "&Search Dictionary",
+                      "Search for stems in the dictionary.", QKeySequence("Ctrl+S")),
+          &QAction::triggered, this, [this] { search_dictionary(); });
+  QAction* spell = add_command(dict, "spell_check", "Spell &Check", "Spell checks a user input file.");
+  spell->setCheckable(true);  // checked while the check runs
+  connect(spell, &QAction::triggered, this, [this] { spell_check(); });
+  connect(add_command(dict, "find_medieval", "Find &Medieval Dictionary...",
+                      "Search your folders for meddict.dat and copy it into place."),
+          &QAction::triggered, this, [this] { find_medieval_dictionary(); });
 
   QMenu* search = menuBar()->addMenu("&Search");
   search->setObjectName("menu_search");
-  add_command(search, "create_file_list", "&Create File List...",
-              "Create a list of all files in a sub-directory.")
-      ->setEnabled(false);
-  add_command(search, "search_file_list", "&Search File List...", "Search list of text files.")
-      ->setEnabled(false);
+  connect(add_command(search, "create_file_list", "&Create File List...",
+                      "Create a list of all files in a sub-directory."),
+          &QAction::triggered, this, [this] { create_file_list(); });
+  connect(add_command(search, "search_file_list", "&Search File List...",
+                      "Search list of text files."),
+          &QAction::triggered, this, [this] { search_file_list(); });
   connect(add_command(search, "save_search_results", "Save Search &Results...",
                       "Save your search results."),
           &QAction::triggered, this, [this] { save_search_results(); });
@@ -396,8 +399,12 @@ void MainWindow::refresh_actions() {
   command("allow_hash")->setEnabled(hash_loaded_);
   command("neural")->setEnabled(true);
   // A run in progress: nothing may start another or replace the panes.
-  for (const char* name : {"open", "reload_translation", "empty_latin", "rename_file"})
+  for (const char* name : {"open", "reload_translation", "empty_latin", "rename_file",
+                           "search_dictionary", "create_file_list", "search_file_list",
+                           "find_medieval"})
     command(name)->setEnabled(!running_);
+  // Checked while it runs, so it stays enabled then; another tool's run greys it.
+  command("spell_check")->setEnabled(!running_ || command("spell_check")->isChecked());
   recent_menu_->setEnabled(!running_ && !recent_menu_->isEmpty());
   translate_button_->setEnabled(!running_ && engine_ != nullptr);
 }

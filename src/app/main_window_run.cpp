@@ -124,6 +124,9 @@ void MainWindow::set_running(bool on) {
   running_ = on;
   progress_->setMaximum(sentences_expected_);
   progress_->setValue(0);
+  progress_->setFormat("%v sentences");
+  progress_label_->clear();
+  progress_label_->hide();
   progress_->setVisible(on);
   stop_button_->setVisible(on);
   // The token offsets will point into the text as it was sent; the

@@ -62,13 +62,16 @@ bool RunHost::ask_ok_cancel(std::string_view text) {
 void RunHost::status(std::string_view text) { emit status_text(qtext(text)); }
 
 bool RunHost::escape_pressed() {
-  const int done = ++polls_;
+  report_progress(++polls_);
+  return stop_.load();
+}
+
+void RunHost::report_progress(int done) {
   auto now = std::chrono::steady_clock::now();
   if (now - last_progress_ >= kProgressInterval) {
     last_progress_ = now;
     emit progress(done);
   }
-  return stop_.load();
 }
 
 void RunHost::begin_run() {

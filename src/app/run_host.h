@@ -36,6 +36,10 @@ class RunHost : public QObject, public Host {
   // Called once a sentence: counts the sentences done for the progress bar.
   bool escape_pressed() override;
 
+  // Long work other than a run (walks, searches) counts its own steps: sent
+  // at most as often as a run's sentences.
+  void report_progress(int done);
+
   // Before a run: no stop asked, no sentences done.
   void begin_run();
   void request_stop() { stop_.store(true); }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvo::app {
 
@@ -15,6 +16,9 @@ inline QString decode_text(const QByteArray& bytes) {
 }
 // The same text as UTF-8 bytes (what the core and the token offsets use).
 std::string to_utf8(const QString& text);
+// The UTF-16 position (as a pane counts) of every byte offset of a UTF-8
+// text, the offset size() included.
+std::vector<int> utf16_positions(std::string_view utf8);
 // Windows-1252 bytes of a word, for the word's own analysis; letters outside
 // it (after folding marks) are kept as they are.
 std::string to_latin_8bit(const QString& word);

@@ -2,25 +2,9 @@
 
 #include <algorithm>
 
+#include "app/text_codec.h"
+
 namespace kelvo::app {
-
-namespace {
-
-// UTF-16 position of every byte offset of a UTF-8 text (offset size() too).
-std::vector<int> utf16_positions(std::string_view text) {
-  std::vector<int> pos(text.size() + 1);
-  int units = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    pos[i] = units;
-    auto c = static_cast<unsigned char>(text[i]);
-    if ((c & 0xC0) == 0x80) continue;  // inside a letter: same position as its lead byte
-    units += c >= 0xF0 ? 2 : 1;        // four-byte letters take two UTF-16 units
-  }
-  pos[text.size()] = units;
-  return pos;
-}
-
-}  // namespace
 
 TokenIndex::TokenIndex(std::shared_ptr<const TextAnalysis> analysis, std::string_view text,
                        int pane_offset)

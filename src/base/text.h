@@ -136,6 +136,22 @@ inline bool is_ascii_upper(char c) { return c >= 'A' && c <= 'Z'; }
 inline bool is_ascii_lower(char c) { return c >= 'a' && c <= 'z'; }
 inline bool is_ascii_digit(char c) { return c >= '0' && c <= '9'; }
 
+// Latin as the dictionary writes it: j and v as i and u, in either case.
+inline char latin_letter(char c) {
+  switch (c) {
+    case 'j': return 'i';
+    case 'J': return 'I';
+    case 'v': return 'u';
+    case 'V': return 'U';
+    default: return c;
+  }
+}
+inline std::string latin_spelling(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = latin_letter(c);
+  return r;
+}
+
 inline std::string to_lower(std::string_view s) {
   std::string r(s);
   for (char& c : r) c = ascii_lower(c);

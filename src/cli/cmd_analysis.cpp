@@ -12,6 +12,7 @@
 
 #include "base/paths.h"
 #include "cli/cli_help.h"
+#include "cli/cli_engine.h"
 #include "cli/cli_host.h"
 #include "cli/cli_run.h"
 #include "cli/commands.h"
@@ -27,52 +28,7 @@ namespace kelvo::cli {
 
 namespace {
 
-// One host and one warning limit for the command's start-up.
-struct Loaded {
-  CliOptions cli;
-  CliHost host;
-  std::shared_ptr<const Engine> engine;
-  TranslationOptions options;
-};
-
 void write_out(const std::string& s) { std::fwrite(s.data(), 1, s.size(), stdout); }
-
-// Each line of `text` on standard error as a message of the program.
-void print_prefixed_lines(std::string_view text) {
-  while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    std::fprintf(stderr, "kelvo: %.*s\n", static_cast<int>(line.size()), line.data());
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-  }
-}
-
-// Parses the shared flags and loads the engine; prints the error and gives
-// the exit status when that fails.
-int load(const char* command, const Arguments& args, Loaded& out) {
-  auto cli = cli_options(args);
-  if (!cli) return usage_error(command, cli.error().message);
-  out.cli = *cli;
-  out.host.yes_to_pliny = out.cli.pliny;
-  EngineConfig config;
-  config.data_dir = out.cli.data_dir;
-  config.home_dir = usable_home(out.cli.home_dir);
-  config.pliny = out.cli.pliny;
-  config.high_speed_hash = out.cli.options.allow_hash;
-  auto engine = Engine::load(config);
-  if (!engine) {
-    std::fprintf(stderr, "kelvo: %s\n", engine.error().message.c_str());
-    return 2;
-  }
-  out.engine = *engine;
-  // Every one, each once: a line of standard error interrupts nobody, as a
-  // message box would.
-  for (const auto& m : out.engine->data().load_messages) out.host.warning(m);
-  print_prefixed_lines(out.engine->rejected_user_lines());
-  out.options = out.cli.options;
-  apply_load_choices(*out.engine, out.options, out.host);
-  return 0;
-}
 
 // A piece of work: one input, or one line of it with --lines.
 struct Unit {
@@ -202,7 +158,7 @@ int read_units(const CliOptions& cli, bool by_line, std::vector<Unit>& units) {
 
 int cmd_info(const Arguments& args) {
   Loaded l;
-  if (int rc = load("info", args, l)) return rc;
+  if (int rc = load_engine("info", args, l)) return rc;
   const auto& lex = l.engine->data().lexicon;
   std::printf("%s\n", version_line().c_str());
   std::printf("data folder: %s\n", lex.data_dir().c_str());
@@ -235,7 +191,7 @@ int cmd_parse(const Arguments& args) {
   unsigned jobs = default_jobs();
   if (!read_jobs(args, jobs, "parse")) return kExitUsage;
   Loaded l;
-  if (int rc = load("parse", args, l)) return rc;
+  if (int rc = load_engine("parse", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = false;
   // No questions and no boxes: what a limit cut is reported with its line.
@@ -297,7 +253,7 @@ int cmd_analyze(const Arguments& args) {
   unsigned jobs = default_jobs();
   if (!read_jobs(args, jobs, "analyze")) return kExitUsage;
   Loaded l;
-  if (int rc = load("analyze", args, l)) return rc;
+  if (int rc = load_engine("analyze", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = false;
   options.batch_mode = true;
@@ -371,7 +327,7 @@ int cmd_translate(const Arguments& args) {
   unsigned jobs = default_jobs();
   if (!read_jobs(args, jobs, "translate")) return kExitUsage;
   Loaded l;
-  if (int rc = load("translate", args, l)) return rc;
+  if (int rc = load_engine("translate", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = true;
   options.batch_mode = true;

@@ -49,6 +49,16 @@ constexpr OptionSpec kTranslateOptions[] = {
      "output keeps the input order (default: one thread a core)"},
 };
 
+constexpr OptionSpec kLookupOptions[] = {
+    {"--english", "", "", K::none,
+     "look the words up in English: the Latin entries whose meanings hold them"},
+};
+
+constexpr OptionSpec kSearchOptions[] = {
+    {"--forms", "", "WORD", K::word,
+     "print each line of the files that holds a form of WORD's lemmas, found by analysis"},
+};
+
 const CommandSpec kCommands[] = {
     {"info", "", "the data folder, each table loaded, and your own files",
      "Shows the Kelvo version, the data folder in use, each table loaded with its records and "
@@ -79,6 +89,19 @@ const CommandSpec kCommands[] = {
      "Translates each sentence into English: every word analysed, the sentence analysed to "
      "choose one reading per word, and the English composed from the choices.",
      kTranslateOptions, true, cmd_translate},
+    {"spell", "[FILE...]", "every word the analysis cannot read, as FILE:LINE:COL: WORD",
+     "Prints each word of the text that no reading fits, one a line as FILE:LINE:COL: WORD, the "
+     "form that editors jump to; exit status 1 when there is any.",
+     {}, true, cmd_spell},
+    {"lookup", "STEM...", "the dictionary by the start of a stem, or the Latin for English words",
+     "Lists the dictionary entries whose stem begins with STEM, with their principal parts, part "
+     "of speech and meaning; with --english, the Latin entries whose meanings hold the English "
+     "word.",
+     kLookupOptions, true, cmd_lookup},
+    {"search", "--forms WORD FILE...", "each line holding a form of a word's lemmas",
+     "Prints every line of the files in which a form of WORD's lemmas occurs, found through word "
+     "analysis rather than by matching text; exit status 1 when there is none.",
+     kSearchOptions, true, cmd_search},
 };
 
 void print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }

@@ -44,5 +44,8 @@ int cmd_info(const Arguments& args);
 int cmd_parse(const Arguments& args);
 int cmd_analyze(const Arguments& args);
 int cmd_translate(const Arguments& args);
+int cmd_spell(const Arguments& args);
+int cmd_lookup(const Arguments& args);
+int cmd_search(const Arguments& args);
 
 }  // namespace kelvo::cli

@@ -132,6 +132,7 @@ class LexiconLoader {
                       [](const UniqueRecord& r) -> const auto& { return r.latin; }))
       return refuse(kUniquesFile, "records are not sorted by their Latin form");
     load_senses();
+    load_english_index();
     lex_.load_ms_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
     return std::move(lex_);
@@ -369,6 +370,33 @@ class LexiconLoader {
       note_table(kPhoneticFile, lex_.phonetics_.size(),
                  lex_.phonetics_.size() * sizeof(PhoneticRecord), true);
     }
+  }
+
+  // Optional: without it only the English-to-Latin lookup is missing.
+  void load_english_index() {
+    std::string path = path_in(dir_, kEnglishIndexFile);
+    auto& index = lex_.english_index_;
+    std::string fault;
+    if (!file_exists(path)) {
+      fault = "absent";
+    } else if (auto s = read_records(path, kEnglishIndexFile, kMaxEnglishIndex, lex_.files_, index);
+               !s) {
+      log_.printf("%s\n", s.message().c_str());
+      fault = "refused";
+    } else if (!is_sorted_by(index, [](const EnglishIndexRecord& r) -> const auto& { return r.word; })) {
+      fault = "refused: words not sorted";
+    } else {
+      for (const auto& r : index)
+        if (r.meaning.get() < 0 || static_cast<std::size_t>(r.meaning.get()) >= lex_.meanings_.size() ||
+            r.entry.get() < 0 || static_cast<std::size_t>(r.entry.get()) >= lex_.entries_.size())
+          fault = "refused: a record points past the dictionary";
+    }
+    if (fault.empty()) {
+      note_table(kEnglishIndexFile, index.size(), index.size_bytes(), true);
+      return;
+    }
+    index = {};
+    lex_.features_off_.push_back(std::string("English lookup (english.dat ") + fault + ")");
   }
 
   std::string dir_;

@@ -31,6 +31,7 @@ inline constexpr std::size_t kMaxAddons = 1'000;
 inline constexpr std::size_t kMaxUniques = 4'000;
 inline constexpr std::size_t kMaxSenses = kMaxMeanings + kMaxUniques;
 inline constexpr std::size_t kHashRecords = 1'172;
+inline constexpr std::size_t kMaxEnglishIndex = 1'000'000;
 inline constexpr std::size_t kHashWords = 326;
 
 // Data file names (lower case, as written by the builder).
@@ -47,6 +48,7 @@ inline constexpr const char* kUniquesFile = "uniques.dat";
 inline constexpr const char* kHashFile = "fixedhashfile.dat";
 inline constexpr const char* kMedievalDictFile = "meddict.dat";
 inline constexpr const char* kSensesFile = "senses.dat";
+inline constexpr const char* kEnglishIndexFile = "english.dat";
 
 struct TableInfo {
   std::string file;
@@ -83,6 +85,8 @@ class Lexicon {
   const SenseRecord* unique_sense(std::size_t u) const {
     return u < uniques_.size() && !senses_.empty() ? &senses_[meanings_.size() + u] : nullptr;
   }
+  // The English-to-Latin index; empty when english.dat is absent or refused.
+  std::span<const EnglishIndexRecord> english_index() const { return english_index_; }
   // Slot 0 is the sentinel "-1"; slots 1..326 the words in ascending order.
   const std::vector<HashWord>& hash_words() const { return hash_words_; }
 
@@ -134,6 +138,7 @@ class Lexicon {
   std::span<const AddonRecord> addons_;
   std::span<const UniqueRecord> uniques_;
   std::span<const SenseRecord> senses_;
+  std::span<const EnglishIndexRecord> english_index_;
   std::vector<HashRecord> hash_records_;
   std::vector<HashWord> hash_words_;
   std::string data_dir_;

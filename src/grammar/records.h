@@ -156,6 +156,16 @@ struct PhoneticRecord {
   std::string_view key_text() const { return field_view(key); }
 };
 
+// One word of the English-to-Latin index (english.dat): an English word of a
+// meaning line and the entry that carries it, sorted by word, then meaning.
+struct EnglishIndexRecord {
+  char word[24];   // lower case, NUL-padded
+  LeI32 meaning;   // index of the MeaningLine
+  LeI32 entry;     // the entry's first stem: its part of speech and rarity
+
+  std::string_view word_text() const { return field_view(word); }
+};
+
 // Precomputed translation of a word form (fixedhashfile.dat).
 struct HashRecord {
   char text[100];
@@ -345,6 +355,7 @@ KELVO_CHECK_LAYOUT(MeaningLine, 160);
 KELVO_CHECK_LAYOUT(UniqueRecord, 140);
 KELVO_CHECK_LAYOUT(AddonRecord, 108);
 KELVO_CHECK_LAYOUT(PhoneticRecord, 32);
+KELVO_CHECK_LAYOUT(EnglishIndexRecord, 32);
 KELVO_CHECK_LAYOUT(HashRecord, 102);
 KELVO_CHECK_LAYOUT(PolishRecord, 40);
 KELVO_CHECK_LAYOUT(PhraseRepairRecord, 62);

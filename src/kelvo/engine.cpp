@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
+#include "shell/medieval_dictionary.h"
 
 namespace kelvo {
 
@@ -45,6 +46,7 @@ Result<std::shared_ptr<const Engine>> Engine::load(const EngineConfig& config) {
     return e;
   }
   d->lexicon = std::move(*lex);
+  d->medieval_dictionary = shell::medieval_dictionary_present({d->data_dir, config.home_dir});
   d->load_messages = d->lexicon.load_warnings();
   if (!config.home_dir.empty()) {
     d->home_dir = config.home_dir;

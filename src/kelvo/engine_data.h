@@ -24,6 +24,9 @@ struct EngineData {
   // The standard phrases could not be used (their file is missing or bad).
   bool user_phrases_refused = false;
   std::string rejected;  // the refused user lines, one a line
+  // A meddict.dat with its marker lies in the data folder or the user's: the
+  // dictionary search then shows the records of every age.
+  bool medieval_dictionary = false;
 };
 
 }  // namespace kelvo

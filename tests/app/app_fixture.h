@@ -42,9 +42,10 @@ class RecordingPrompter : public app::Prompter {
 
 class GivenFiles : public app::FileChooser {
  public:
-  QString open_path, save_path;
+  QString open_path, save_path, folder_path;
   QString choose_open(QWidget*, const QString&) override { return open_path; }
   QString choose_save(QWidget*, const QString&) override { return save_path; }
+  QString choose_folder(QWidget*, const QString&, const QString&) override { return folder_path; }
 };
 
 // A window over the built data and a fresh user folder, started.
@@ -56,7 +57,8 @@ struct TestWindow {
   std::unique_ptr<app::MainWindow> window;
   bool started = false;
 
-  explicit TestWindow(const QString& home_dir = {}, const std::string& data_dir = KELVO_TEST_DATA_DIR);
+  explicit TestWindow(const QString& home_dir = {}, const std::string& data_dir = KELVO_TEST_DATA_DIR,
+                      const QStringList& medieval_roots = {});
   app::MainWindow* operator->() const { return window.get(); }
   // Waits for the run in progress to end.
   bool wait_for_run(int timeout_ms = 120'000) const;

@@ -18,9 +18,11 @@ std::map<std::string, Factory>& registry() {
   return r;
 }
 
-TestWindow::TestWindow(const QString& home_dir, const std::string& data_dir) {
+TestWindow::TestWindow(const QString& home_dir, const std::string& data_dir,
+                       const QStringList& medieval_roots) {
   app::AppConfig config;
   config.data_dir = data_dir;
+  config.medieval_roots = medieval_roots;
   config.home_dir = (home_dir.isEmpty() ? home.path() : home_dir).toStdString();
   window = std::make_unique<app::MainWindow>(config);
   auto p = std::make_unique<RecordingPrompter>(&messages);

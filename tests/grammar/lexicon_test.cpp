@@ -207,4 +207,50 @@ TEST_F(LoaderTest, HighSpeedHash) {
             std::string::npos);
 }
 
+// The English index is optional: absent or damaged, only its feature is off.
+TEST_F(LoaderTest, EnglishIndexIsOptionalAndCheckedAgainstTheDictionary) {
+  auto record = [](const char* word, int meaning, int entry) {
+    grammar::EnglishIndexRecord r{};
+    set_field(r.word, word);
+    r.meaning.set(meaning);
+    r.entry.set(entry);
+    return r;
+  };
+  auto features = [](const grammar::Lexicon& lex) {
+    std::string all;
+    for (const auto& f : lex.features_off()) all += f + ";";
+    return all;
+  };
+  {
+    auto lex = load();
+    ASSERT_TRUE(lex);
+    EXPECT_TRUE(lex->english_index().empty());
+    EXPECT_NE(features(*lex).find("English lookup (english.dat absent)"), std::string::npos);
+  }
+  kelvo::testing::write_records(dir / grammar::kEnglishIndexFile,
+                                std::vector{record("king", 3, 3), record("water", 1, 1)});
+  {
+    auto lex = load();
+    ASSERT_TRUE(lex);
+    ASSERT_EQ(lex->english_index().size(), 2u);
+    EXPECT_EQ(lex->english_index()[1].word_text(), "water");
+  }
+  const std::vector<std::vector<grammar::EnglishIndexRecord>> bad = {
+      {record("water", 1, 1), record("king", 3, 3)},  // not sorted
+      {record("king", 4, 3)},                          // past the four meaning lines
+      {record("king", 3, 4)},                          // past the four entries
+  };
+  for (const auto& records : bad) {
+    kelvo::testing::write_records(dir / grammar::kEnglishIndexFile, records);
+    auto lex = load();
+    ASSERT_TRUE(lex) << lex.error().message;
+    EXPECT_TRUE(lex->english_index().empty());
+    EXPECT_NE(features(*lex).find("English lookup (english.dat refused"), std::string::npos);
+  }
+  fs::resize_file(dir / grammar::kEnglishIndexFile, 33);  // not whole records
+  auto lex = load();
+  ASSERT_TRUE(lex);
+  EXPECT_TRUE(lex->english_index().empty());
+}
+
 }  // namespace

@@ -82,16 +82,7 @@ Code noun_number_flag(int whitaker_kind) {
   return 0;
 }
 
-std::string normalise_latin(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c == 'j') c = 'i';
-    else if (c == 'v') c = 'u';
-    else if (c == 'J') c = 'I';
-    else if (c == 'V') c = 'U';
-  }
-  return out;
-}
+std::string normalise_latin(std::string_view text) { return latin_spelling(text); }
 
 std::optional<int> whitaker_speech(std::string_view w) { return position_of(kSpeech, w); }
 std::optional<int> whitaker_case(std::string_view w) { return position_of(kCase, w); }

@@ -6,6 +6,7 @@
 
 #include "grammar/lexicon.h"
 #include "mkdata/atomic_file.h"
+#include "mkdata/english_index.h"
 #include "mkdata/english_tables.h"
 #include "mkdata/lexical_tables.h"
 #include "mkdata/phonetic_table.h"
@@ -89,6 +90,8 @@ Result<BuildReport> build_data(const BuildOptions& options) {
   report.verbs_without_head = std::move(tables.verbs_without_head);
   report.nouns_without_head = std::move(tables.nouns_without_head);
   std::vector<grammar::AddonRecord> addons = build_addons(*tackons);
+  std::vector<grammar::EnglishIndexRecord> english =
+      build_english_index(tables.entries, tables.meanings);
   report.dictionary_records = dict->records;
   report.continuations = dict->continuations;
   report.citations_missing = tables.citations_missing;
@@ -106,7 +109,8 @@ Result<BuildReport> build_data(const BuildOptions& options) {
                          Limit{grammar::kAddonsFile, addons.size(), grammar::kMaxAddons},
                          Limit{grammar::kPolishFile, polish->size(), grammar::kMaxPolish},
                          Limit{grammar::kPhraseRepairFile, phrases->size(), grammar::kMaxPhraseRepairs},
-                         Limit{grammar::kFinalPolishFile, finals->size(), grammar::kMaxFinalPolish}})
+                         Limit{grammar::kFinalPolishFile, finals->size(), grammar::kMaxFinalPolish},
+                         Limit{grammar::kEnglishIndexFile, english.size(), grammar::kMaxEnglishIndex}})
     if (l.count > l.max)
       return make_error(ErrorKind::limit, std::string(l.name) + ": " + std::to_string(l.count) +
                                               " records exceed the limit of " +
@@ -128,6 +132,7 @@ Result<BuildReport> build_data(const BuildOptions& options) {
                                             " records exceed the limit of " +
                                             std::to_string(grammar::kMaxPhonetics));
   files.push_back(pending<grammar::PhoneticRecord>(grammar::kPhoneticFile, phonetics));
+  files.push_back(pending<grammar::EnglishIndexRecord>(grammar::kEnglishIndexFile, english));
   files.push_back(pending<grammar::UniqueRecord>(grammar::kUniquesFile, uniques));
   files.push_back(pending<grammar::AddonRecord>(grammar::kAddonsFile, addons));
   files.push_back(pending<grammar::PolishRecord>(grammar::kPolishFile, *polish));
