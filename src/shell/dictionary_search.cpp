@@ -49,9 +49,15 @@ bool collect(const grammar::Lexicon& lex, std::string_view prefix, const StemSea
   for (; it != entries.end() && it->stem_text().starts_with(prefix); ++it) {
     if (it->age > age_limit) continue;
     if (it->area() == grammar::kBotanyAreaCode && !o.botany) continue;
+    // One entry's stems are often the same (amic- of amica, amicae): one line.
+    if (!hits.empty() && hits.back().stem == it->stem_text() &&
+        hits.back().meaning_line == it->meaning_index.get() && hits.back().speech == it->speech &&
+        hits.back().grammar_word == grammar_word(*it))
+      continue;
     if (hits.size() == kMaxStemHits) return false;
     const grammar::MeaningLine* line = meaning_of(lex, *it);
     StemHit h;
+    h.meaning_line = it->meaning_index.get();
     h.stem = std::string(it->stem_text());
     h.speech = it->speech;
     h.which = it->which;
@@ -83,17 +89,18 @@ bool holds_word(std::string_view text, std::string_view word) {
 int rank_of(std::string_view meaning, std::string_view word) {
   const std::string lower = to_lower(meaning);
   std::string_view rest = lower;
+  int best = 3;
   for (bool first = true; !rest.empty(); first = false) {
     const std::size_t slash = rest.find('/');
     std::string_view sense = rest.substr(0, slash);
     while (!sense.empty() && sense.front() == ' ') sense.remove_prefix(1);
     while (!sense.empty() && sense.back() == ' ') sense.remove_suffix(1);
-    if (sense == word) return 0;
-    if (first && holds_word(sense, word)) return 1;
+    if (sense == word) return first ? 0 : 1;
+    if (first && holds_word(sense, word)) best = 2;
     if (slash == std::string_view::npos) break;
     rest.remove_prefix(slash + 1);
   }
-  return 2;
+  return best;
 }
 
 // Words to try for an English query: the word, then its singular.

@@ -31,6 +31,7 @@ struct StemHit {
   std::string citation;      // the principal parts
   std::string meaning;
   std::size_t entry = 0;     // index in the dictionary
+  int meaning_line = 0;      // index of its meaning line
 };
 
 struct StemSearch {
@@ -45,7 +46,8 @@ struct StemSearchOptions {
 
 // Every record whose stem begins with `stem` (j and v read as i and u): first with
 // its first letter in lower case, then in upper case, so that common words
-// and proper names are both found.
+// and proper names are both found. An entry's records with the same stem and
+// grammar give one hit.
 StemSearch search_stems(const grammar::Lexicon& lexicon, std::string_view stem,
                         const StemSearchOptions& options);
 
@@ -65,7 +67,9 @@ struct EnglishHit {
   int rarity = 0;
   std::size_t entry = 0;
   int meaning_line = 0;  // index in transl.dat: one hit each
-  int rank = 0;  // 0: a whole sense is the word; 1: the first sense has it; 2: a later one
+  // 0: the first sense is the word; 1: a later sense is; 2: the first sense
+  // has it among other words; 3: a later one has.
+  int rank = 0;
 };
 
 // The entries whose meaning holds `word` (any case), best first: by rank,

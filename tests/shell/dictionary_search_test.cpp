@@ -17,10 +17,11 @@ namespace {
 using grammar::DictEntry;
 
 // A data folder whose dictionary holds `entries` (sorted here) with one
-// meaning line each, and a Botany table of one line.
+// meaning line each (or, without `own_meanings`, the lines they name), and a
+// Botany table of one line.
 class SmallDictionary : public ::testing::Test {
  protected:
-  grammar::Lexicon load(std::vector<DictEntry> entries) {
+  grammar::Lexicon load(std::vector<DictEntry> entries, bool own_meanings = true) {
     std::sort(entries.begin(), entries.end(), [](const DictEntry& a, const DictEntry& b) {
       return compare_bytes(a.stem_text(), b.stem_text()) < 0;
     });
@@ -37,7 +38,7 @@ class SmallDictionary : public ::testing::Test {
     for (std::size_t i = 0; i < entries.size(); ++i) {
       set_field(meanings[i].latin, std::string(entries[i].stem_text()) + "us");
       set_field(meanings[i].english, "meaning of " + std::string(entries[i].stem_text()));
-      if (entries[i].area() != grammar::kBotanyAreaCode)
+      if (own_meanings && entries[i].area() != grammar::kBotanyAreaCode)
         entries[i].meaning_index.set(static_cast<std::int32_t>(i));
     }
     std::filesystem::path d(dir.path());
@@ -75,6 +76,18 @@ TEST_F(SmallDictionary, AgeLimitAndBotanyRecords) {
   EXPECT_EQ(all.hits[2].meaning, "a plant");
   EXPECT_EQ(stem_hit_line(all.hits[1]),
             "amb                  NOUN  1 1           A:6 meaning of amb");
+}
+
+TEST_F(SmallDictionary, AnEntrysRecordsWithOneStemGiveOneLine) {
+  DictEntry first = testing::dict_entry("amic", 0);
+  DictEntry second = first;
+  second.stem_key = 2;  // the same stem again for the other cases
+  DictEntry other = testing::dict_entry("amic", 0, grammar::pos::adj);
+  const auto lex = load({first, second, other}, false);
+  const auto found = search_stems(lex, "amic", {});
+  ASSERT_EQ(found.hits.size(), 2u);
+  EXPECT_EQ(found.hits[0].speech, grammar::pos::noun);
+  EXPECT_EQ(found.hits[1].speech, grammar::pos::adj);
 }
 
 TEST_F(SmallDictionary, TheListHoldsFiftyAndSaysSoOnlyWhenThereWereMore) {
@@ -136,6 +149,11 @@ TEST(EnglishSearch, BestMatchesFirstAndPluralsFindTheirSingular) {
   EXPECT_EQ(king.front().rank, 0);
   for (const auto& h : king) EXPECT_NE(to_lower(h.meaning).find("king"), std::string::npos);
   for (std::size_t i = 1; i < king.size(); ++i) EXPECT_LE(king[i - 1].rank, king[i].rank);
+  // A word that is a later sense of many entries: the entry whose first
+  // sense it is comes first.
+  const auto love = search_english(*lex, "love");
+  ASSERT_FALSE(love.empty());
+  EXPECT_EQ(love.front().citation, "amo amare amaui amatus");
   const auto kings = search_english(*lex, "kings");
   ASSERT_GE(kings.size(), king.size());
   EXPECT_EQ(kings.front().citation, "rex regis");
