@@ -183,6 +183,32 @@ int cmd_info(const Arguments& args) {
   return 0;
 }
 
+namespace {
+
+// The opening lines of a parse log kept with --log.
+std::string log_banner(const TranslationOptions& options) {
+  ParseLog banner;
+  banner.open_memory();
+  shell::write_parse_log_banner(banner, options, std::time(nullptr));
+  return banner.text();
+}
+
+// The parse log of a run written to `path` through a temporary name.
+bool save_log(const char* command, const std::string& path, const std::string& text) {
+  const std::string staging = path + ".tmp";
+  std::FILE* f = std::fopen(staging.c_str(), "wb");
+  bool ok = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
+  ok = f && std::fclose(f) == 0 && ok;
+  if (ok) ok = std::rename(staging.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    std::remove(staging.c_str());
+    std::fprintf(stderr, "kelvo %s: cannot write %s\n", command, input_label(path).c_str());
+  }
+  return ok;
+}
+
+}  // namespace
+
 int cmd_parse(const Arguments& args) {
   const std::string* log_value = args.value("--log");
   const bool want_log = log_value != nullptr;
@@ -200,12 +226,7 @@ int cmd_parse(const Arguments& args) {
   outputs.sentences = false;
   outputs.listing = true;
   outputs.log = want_log;
-  if (want_log) {
-    ParseLog banner;
-    banner.open_memory();
-    shell::write_parse_log_banner(banner, options, std::time(nullptr));
-    outputs.log_banner = banner.text();
-  }
+  if (want_log) outputs.log_banner = log_banner(options);
   std::vector<Unit> units;
   int status = read_units(l.cli, false, units);
   std::string log_text;
@@ -230,18 +251,7 @@ int cmd_parse(const Arguments& args) {
               std::fflush(stdout);
               return report_unit(u, r.analysis, status);
             });
-  if (want_log) {
-    std::string staging = log_path + ".tmp";
-    std::FILE* f = std::fopen(staging.c_str(), "wb");
-    bool ok = f && std::fwrite(log_text.data(), 1, log_text.size(), f) == log_text.size();
-    ok = f && std::fclose(f) == 0 && ok;
-    if (ok) ok = std::rename(staging.c_str(), log_path.c_str()) == 0;
-    if (!ok) {
-      std::remove(staging.c_str());
-      std::fprintf(stderr, "kelvo parse: cannot write %s\n", input_label(log_path).c_str());
-      return 1;
-    }
-  }
+  if (want_log && !save_log("parse", log_path, log_text)) return 1;
   return status;
 }
 
@@ -335,12 +345,7 @@ int cmd_translate(const Arguments& args) {
   outputs.senses = false;    // the JSON prints each meaning whole
   outputs.sentences = json;  // the text needs only the English
   outputs.log = want_log;
-  if (want_log) {
-    ParseLog banner;
-    banner.open_memory();
-    shell::write_parse_log_banner(banner, options, std::time(nullptr));
-    outputs.log_banner = banner.text();
-  }
+  if (want_log) outputs.log_banner = log_banner(options);
   std::vector<Unit> units;
   int status = read_units(l.cli, lines, units);
   std::string log_text;
@@ -396,18 +401,7 @@ int cmd_translate(const Arguments& args) {
         std::fflush(stdout);
         return report_unit(u, r.analysis, status);
       });
-  if (want_log) {
-    std::string staging = log_path + ".tmp";
-    std::FILE* f = std::fopen(staging.c_str(), "wb");
-    bool ok = f && std::fwrite(log_text.data(), 1, log_text.size(), f) == log_text.size();
-    ok = f && std::fclose(f) == 0 && ok;
-    if (ok) ok = std::rename(staging.c_str(), log_path.c_str()) == 0;
-    if (!ok) {
-      std::remove(staging.c_str());
-      std::fprintf(stderr, "kelvo translate: cannot write %s\n", input_label(log_path).c_str());
-      return 1;
-    }
-  }
+  if (want_log && !save_log("translate", log_path, log_text)) return 1;
   return status;
 }
 
