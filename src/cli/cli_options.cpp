@@ -42,11 +42,12 @@ constexpr OptionSpec kHelpOptions[] = {
 
 Error usage(std::string m) { return make_error(ErrorKind::usage, std::move(m)); }
 
-const OptionSpec* find_spec(std::span<const std::span<const OptionSpec>> groups,
-                            std::string_view name) {
+const OptionSpec* find_option(std::span<const std::span<const OptionSpec>> groups,
+                              std::string_view name) {
   for (auto group : groups)
-    for (const auto& spec : group)
-      if (spec.name == name || (!spec.short_name.empty() && spec.short_name == name)) return &spec;
+    for (const auto& option : group)
+      if (option.name == name || (!option.short_name.empty() && option.short_name == name))
+        return &option;
   return nullptr;
 }
 
@@ -58,7 +59,7 @@ std::span<const OptionSpec> help_options() { return kHelpOptions; }
 
 const std::string* Arguments::value(std::string_view name) const {
   for (auto it = options.rbegin(); it != options.rend(); ++it)
-    if (it->spec->name == name) return &it->value;
+    if (it->option->name == name) return &it->value;
   return nullptr;
 }
 
@@ -89,20 +90,20 @@ Result<Arguments> read_arguments(const std::vector<std::string>& args,
       name = name.substr(0, 2);
       attached = true;
     }
-    const OptionSpec* spec = find_spec(groups, name);
-    if (!spec) return usage("unknown option '" + a + "'");
-    if (spec->value.empty()) {
-      if (attached) return usage(std::string(spec->name) + " takes no value");
+    const OptionSpec* option = find_option(groups, name);
+    if (!option) return usage("unknown option '" + a + "'");
+    if (option->value.empty()) {
+      if (attached) return usage(std::string(option->name) + " takes no value");
     } else if (!attached) {
       if (i + 1 >= args.size())
-        return usage(std::string(name) + " needs a value (" + std::string(spec->value) + ")");
+        return usage(std::string(name) + " needs a value (" + std::string(option->value) + ")");
       value = args[++i];
     }
-    if (spec->name == "--help") {
+    if (option->name == "--help") {
       out.help = true;
       continue;
     }
-    out.options.push_back({spec, std::move(value)});
+    out.options.push_back({option, std::move(value)});
   }
   return out;
 }
@@ -123,7 +124,7 @@ Result<CliOptions> cli_options(const Arguments& args) {
 
   TranslationOptions& o = out.options;
   for (const auto& given : args.options) {
-    const std::string_view a = given.spec->name;
+    const std::string_view a = given.option->name;
     const std::string& v = given.value;
     if (a == "--home") {
       continue;

@@ -34,7 +34,7 @@ std::span<const OptionSpec> folder_options();  // where the data and the user's 
 std::span<const OptionSpec> help_options();    // -h, --help
 
 struct GivenOption {
-  const OptionSpec* spec = nullptr;
+  const OptionSpec* option = nullptr;
   std::string value;
 };
 
