@@ -122,6 +122,7 @@ void MainWindow::build_view() {
   // The token index maps positions of the text that was analysed; an edit
   // of the Latin pane ends it.
   connect(latin_, &QPlainTextEdit::textChanged, this, [this] { drop_tokens(); });
+  connect(translation_, &QPlainTextEdit::textChanged, this, [this] { drop_english(); });
   view_->installEventFilter(this);
 
   status_label_ = new QLabel(kReady, this);

@@ -17,6 +17,7 @@
 #include "app/glossary_window.h"
 #include "app/help_window.h"
 #include "app/prompter.h"
+#include "app/english_index.h"
 #include "app/token_index.h"
 #include "kelvo/kelvo.h"
 #include "shell/file_list_search.h"
@@ -79,6 +80,7 @@ class MainWindow : public QMainWindow {
   QString parse_log_path() const;
   bool run_in_progress() const { return running_; }
   const TokenIndex& token_index() const { return tokens_; }
+  const EnglishIndex& english_index() const { return english_; }
   // The longest time the interface thread went without handling events
   // during the last run, in milliseconds (measured by a 1 ms timer).
   int longest_stall_ms() const { return longest_stall_ms_; }
@@ -141,6 +143,9 @@ class MainWindow : public QMainWindow {
   void install_document(QPlainTextEdit* pane, std::unique_ptr<QTextDocument> document);
   void release_on_worker(std::shared_ptr<void> object);
   void drop_tokens();
+  void drop_english();
+  // Marks a Latin word in its pane (the word an English word renders).
+  void highlight_latin(const TokenIndex::Span& span);
   void finish_run(std::shared_ptr<RunResult> result);
   void fill_translation(std::shared_ptr<RunResult> result, qsizetype from);
   void complete_run(std::shared_ptr<RunResult> result);
@@ -206,6 +211,7 @@ class MainWindow : public QMainWindow {
   bool close_after_run_ = false;
   int sentences_expected_ = 1;
   TokenIndex tokens_;  // valid while the Latin pane keeps the analysed text
+  EnglishIndex english_;  // valid while the Translation pane keeps the run's English
   int longest_stall_ms_ = 0;
   std::int64_t last_run_worker_ms_ = 0;
   QShortcut* escape_ = nullptr;

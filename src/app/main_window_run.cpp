@@ -198,6 +198,7 @@ void MainWindow::complete_run(std::shared_ptr<RunResult> result) {
   translation_->setReadOnly(truncated || !settings_.options.translate);
   drop_tokens();
   tokens_ = std::move(result->tokens);
+  english_ = std::move(result->english);
   lower_->clear();
   latin_->setFocus();
   last_run_worker_ms_ = result->worker_ms;
@@ -216,9 +217,17 @@ void MainWindow::release_on_worker(std::shared_ptr<void> object) {
 }
 
 void MainWindow::drop_tokens() {
+  latin_->setExtraSelections({});
+  drop_english();
   if (tokens_.empty()) return;
   release_on_worker(std::make_shared<TokenIndex>(std::move(tokens_)));
   tokens_ = TokenIndex();
+}
+
+void MainWindow::drop_english() {
+  if (english_.empty()) return;
+  release_on_worker(std::make_shared<EnglishIndex>(std::move(english_)));
+  english_ = EnglishIndex();
 }
 
 // Puts a document built on the worker into a pane; the pane's old document

@@ -1,4 +1,5 @@
 // A word on its own: the click on a word, a one-word selection, the tooltip.
+#include <QColor>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
@@ -31,6 +32,12 @@ void MainWindow::click_at(QPlainTextEdit* pane, int position) {
   int begin = 0;
   const std::vector<Reading>* readings = nullptr;
   const TokenIndex::Span* span = pane == latin_ ? tokens_.span_at(position) : nullptr;
+  if (pane == translation_) {
+    // An English word of the run: its Latin word is marked and read.
+    const EnglishIndex::Span* english = english_.span_at(position);
+    span = english ? tokens_.span_of(english->token) : nullptr;
+    if (span) highlight_latin(*span);
+  }
   if (span) {
     // The run's own readings of the word, found through its offsets.
     begin = span->begin;
@@ -82,6 +89,19 @@ void MainWindow::show_word(const std::string& word, const std::vector<Reading>& 
   QTextCursor c = latin_->textCursor();
   c.clearSelection();
   latin_->setTextCursor(c);
+}
+
+void MainWindow::highlight_latin(const TokenIndex::Span& span) {
+  QTextEdit::ExtraSelection mark;
+  mark.cursor = QTextCursor(latin_->document());
+  mark.cursor.setPosition(span.begin);
+  mark.cursor.setPosition(span.end, QTextCursor::KeepAnchor);
+  mark.format.setBackground(QColor(255, 230, 120));
+  latin_->setExtraSelections({mark});
+  QTextCursor at(latin_->document());
+  at.setPosition(span.begin);
+  latin_->setTextCursor(at);
+  latin_->ensureCursorVisible();
 }
 
 QString MainWindow::tooltip_at(int latin_position) const {

@@ -41,7 +41,8 @@ std::unique_ptr<QTextDocument> make_pane_document(const QString& text, const QFo
 RunResult::RunResult() = default;
 RunResult::~RunResult() = default;
 
-TextAnalysis run_text(Translator& translator, const RunRequest& request) {
+TextAnalysis run_text(Translator& translator, const RunRequest& request,
+                      std::vector<EnglishLine>* english) {
   TranslationOptions options = request.options;
   translator.set_options(options);
   RunOutputs outputs;
@@ -54,7 +55,11 @@ TextAnalysis run_text(Translator& translator, const RunRequest& request) {
   Translation translation = translator.translate(request.text);
   TextAnalysis result;
   result.sentences.reserve(translation.sentences.size());
-  for (auto& s : translation.sentences) result.sentences.push_back(std::move(s.latin));
+  if (english) english->reserve(translation.sentences.size());
+  for (auto& s : translation.sentences) {
+    result.sentences.push_back(std::move(s.latin));
+    if (english) english->push_back({std::move(s.english), std::move(s.words)});
+  }
   result.status = translation.status;
   result.messages = std::move(translation.messages);
   result.word_count = translation.word_count;
@@ -95,7 +100,8 @@ void RunWorker::run(std::shared_ptr<RunRequest> request, QObject* receiver, Lati
     QMetaObject::invokeMethod(
         receiver, [latin = std::move(latin), doc] { latin(*doc); }, Qt::QueuedConnection);
   }
-  auto analysis = std::make_shared<TextAnalysis>(run_text(translator_, *request));
+  std::vector<EnglishLine> english;
+  auto analysis = std::make_shared<TextAnalysis>(run_text(translator_, *request, &english));
   std::string log = std::move(analysis->log);
   analysis->log.clear();
   if (!analysis->ok()) log += analysis->error.message + "\n";
@@ -107,6 +113,8 @@ void RunWorker::run(std::shared_ptr<RunRequest> request, QObject* receiver, Lati
   result->truncated = pane.truncated;
   if (request->pane_offset >= 0)
     result->tokens = TokenIndex(analysis, request->text, request->pane_offset);
+  if (request->pane_offset >= 0 && !english.empty())
+    result->english = EnglishIndex(analysis, english, result->pane_text);
   result->analysis = std::move(analysis);
   result->worker_ms = timer.elapsed();
   QMetaObject::invokeMethod(

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "app/english_index.h"
 #include "app/token_index.h"
 #include "kelvo/kelvo.h"
 
@@ -47,12 +48,15 @@ struct RunResult {
   QString file_path;
   bool log_written = true;
   TokenIndex tokens;
+  EnglishIndex english;  // with Translate on: the English words' Latin tokens
   std::int64_t worker_ms = 0;  // time spent on the worker thread
 };
 
 // What the run produces, whether or not sentences are translated yet: with
 // Translate on, a later sentence translation replaces the word listing here.
-TextAnalysis run_text(Translator& translator, const RunRequest& request);
+// With Translate on, `english` (when given) receives each sentence's English.
+TextAnalysis run_text(Translator& translator, const RunRequest& request,
+                      std::vector<EnglishLine>* english = nullptr);
 
 class RunWorker : public QObject {
   Q_OBJECT

@@ -37,6 +37,12 @@ const TokenIndex::Span* TokenIndex::span_at(int pane_position) const {
   return found;
 }
 
+const TokenIndex::Span* TokenIndex::span_of(const Token* token) const {
+  for (const Span& s : spans_)
+    if (s.token == token) return &s;
+  return nullptr;
+}
+
 const Token* TokenIndex::token_at(int pane_position) const {
   const Span* s = span_at(pane_position);
   return s ? s->token : nullptr;

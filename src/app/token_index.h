@@ -27,6 +27,8 @@ class TokenIndex {
     const Token* token = nullptr;
   };
   const Span* span_at(int pane_position) const;
+  // The span of one of the run's tokens, or null (punctuation, a cut text).
+  const Span* span_of(const Token* token) const;
   bool empty() const { return spans_.empty(); }
   std::size_t size() const { return spans_.size(); }
 

@@ -53,6 +53,40 @@ class TranslateTest : public QObject {
     QVERIFY(!w->token_index().empty());
   }
 
+  // A click on an English word marks the Latin word it renders and shows
+  // that word's readings; an edit of the English ends the link.
+  void a_click_on_the_english_marks_its_latin_word() {
+    TestWindow w;
+    w->command("translate_option")->trigger();
+    const QString latin = QString::fromUtf8("Rōma magna est. Puella rosam amat.");
+    w->latin_pane()->setPlainText(latin);
+    w->translate();
+    QVERIFY(w.wait_for_run());
+    QVERIFY(!w->english_index().empty());
+    const QString shown = w->translation_pane()->toPlainText();
+    const int loves = static_cast<int>(shown.indexOf("loves"));
+    QVERIFY2(loves >= 0, qPrintable(shown));
+    w->click_at(w->translation_pane(), loves + 2);
+    const auto marks = w->latin_pane()->extraSelections();
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(marks[0].cursor.selectedText(), QString("amat"));
+    QVERIFY2(w->lower_pane()->toPlainText().startsWith("'amat': "),
+             qPrintable(w->lower_pane()->toPlainText()));
+    // A word of the first sentence, found past the macron's two bytes.
+    int great = static_cast<int>(shown.indexOf("great"));
+    if (great < 0) great = static_cast<int>(shown.indexOf("large"));
+    QVERIFY2(great >= 0, qPrintable(shown));
+    w->click_at(w->translation_pane(), great);
+    QCOMPARE(w->latin_pane()->extraSelections().value(0).cursor.selectedText(), QString("magna"));
+    // The run's closing lines render no Latin word: no mark is made for them.
+    w->click_at(w->translation_pane(), static_cast<int>(shown.indexOf("Done.")) + 1);
+    QCOMPARE(w->latin_pane()->extraSelections().value(0).cursor.selectedText(), QString("magna"));
+    w->translation_pane()->appendPlainText("more");
+    QVERIFY(w->english_index().empty());
+    w->latin_pane()->appendPlainText("amo");
+    QVERIFY(w->latin_pane()->extraSelections().isEmpty());
+  }
+
   void a_word_is_found_by_its_offsets_after_a_run() {
     TestWindow w;
     // Macrons take two bytes each: the pane's positions are not byte offsets.
