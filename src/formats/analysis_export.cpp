@@ -1,6 +1,8 @@
 #include "formats/analysis_export.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -385,7 +387,30 @@ std::string reading_json(const Reading& r, bool chosen) {
 struct Shown {
   const Reading* reading;
   bool chosen = false;  // the sentence analysis chose it, or a reading just like it
+  std::uint64_t key = 0;  // equal for readings shown alike (and rarely for others)
 };
+
+// A hash of what a reading's JSON shows, with every byte written as '?' taken
+// as '?', so that readings shown alike have the same key.
+std::uint64_t shown_key(const Reading& r) {
+  std::uint64_t h = 1469598103934665603ull;
+  auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+  auto text = [&](std::string_view t) {
+    for (char c : t) {
+      const auto u = static_cast<unsigned char>(c);
+      const bool question = u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
+      mix(question ? '?' : u);
+    }
+    mix(0x100);
+  };
+  mix(static_cast<std::uint64_t>(r.age));
+  mix(static_cast<std::uint64_t>(std::clamp(r.rarity, 1, 26)));
+  text(speech_name(code(r.part_of_speech)));
+  text(r.form);
+  text(r.lemma);
+  text(r.meaning);
+  return h;
+}
 
 // Whether two readings have the same JSON (without the choice), told from
 // their fields without writing it: the cheap differences first.
@@ -406,10 +431,12 @@ void shown_readings(const Token& t, bool with_struck_out, std::vector<Shown>& ou
     if (r.part_of_speech == PartOfSpeech::punctuation) continue;
     if (!with_struck_out && struck_out(r)) continue;
     const bool chosen = static_cast<int>(i) == t.chosen;
-    auto same = std::find_if(out.begin(), out.end(),
-                             [&](const Shown& earlier) { return shown_alike(*earlier.reading, r); });
+    const std::uint64_t key = shown_key(r);
+    auto same = std::find_if(out.begin(), out.end(), [&](const Shown& earlier) {
+      return earlier.key == key && shown_alike(*earlier.reading, r);
+    });
     if (same == out.end())
-      out.push_back({&r, chosen});
+      out.push_back({&r, chosen, key});
     else
       same->chosen = same->chosen || chosen;
   }
@@ -504,7 +531,8 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
   thread_local std::vector<Shown> shown;
   char number[24];
   auto append_number = [&](long long n) {
-    out.append(number, static_cast<std::size_t>(std::snprintf(number, sizeof number, "%lld", n)));
+    out.append(number, static_cast<std::size_t>(
+                           std::to_chars(number, number + sizeof number, n).ptr - number));
   };
   int id = 0;
   for (const Token& t : s.tokens) {
