@@ -274,21 +274,22 @@ void vouch_for_folder(const fs::path& dir, int version = grammar::kTableSumsVers
   std::ofstream(dir / grammar::kTableSumsFile, std::ios::binary) << text;
 }
 
-// Swaps the dictionary's first two entries in place: the file keeps its size.
-void unsort_dictionary(const fs::path& dir) {
-  std::fstream f(dir / grammar::kDictFile, std::ios::in | std::ios::out | std::ios::binary);
-  char a[40], b[40];
-  f.read(a, 40);
-  f.read(b, 40);
+// Swaps the two tackons in place: the file keeps its size.
+void unsort_addons(const fs::path& dir) {
+  constexpr std::size_t n = sizeof(grammar::AddonRecord);
+  std::fstream f(dir / grammar::kAddonsFile, std::ios::in | std::ios::out | std::ios::binary);
+  char a[n], b[n];
+  f.read(a, n);
+  f.read(b, n);
   f.seekp(0);
-  f.write(b, 40);
-  f.write(a, 40);
+  f.write(b, n);
+  f.write(a, n);
 }
 
 }  // namespace
 
 // The builder's sums spare the load the checks of a table only while the file
-// is byte for byte what they were made from: an unsorted dictionary that they
+// is byte for byte what they were made from: an unsorted table that they
 // vouch for loads unchecked (the builder's checks are the ones that count),
 // the same fault made after the sums is refused as without them, and sums of
 // another version or a damaged sums file vouch for nothing.
@@ -300,10 +301,10 @@ TEST_F(LoaderTest, BuilderSumsSkipChecksOnlyForTheFilesTheyWereMadeFrom) {
             (std::vector<std::string>{grammar::kInflectsFile, grammar::kDictFile,
                                       grammar::kAddonsFile, grammar::kUniquesFile}));
 
-  unsort_dictionary(dir);
+  unsort_addons(dir);
   lex = load();
   ASSERT_FALSE(lex);
-  EXPECT_NE(lex.error().message.find("dictUK.dat: entries are not sorted by stem"),
+  EXPECT_NE(lex.error().message.find("addons.dat: records are not sorted by their text"),
             std::string::npos);
 
   vouch_for_folder(dir);
@@ -318,7 +319,7 @@ TEST_F(LoaderTest, BuilderSumsSkipChecksOnlyForTheFilesTheyWereMadeFrom) {
       vouch_for_folder(dir, grammar::kTableSumsVersion + 1);
     lex = load();
     ASSERT_FALSE(lex) << sums;
-    EXPECT_NE(lex.error().message.find("not sorted by stem"), std::string::npos);
+    EXPECT_NE(lex.error().message.find("not sorted by their text"), std::string::npos);
   }
 }
 
