@@ -388,6 +388,7 @@ struct Shown {
   const Reading* reading;
   bool chosen = false;  // the sentence analysis chose it, or a reading just like it
   std::uint64_t key = 0;  // equal for readings shown alike (and rarely for others)
+  Attrs attrs;            // its attributes, made once
 };
 
 // A hash of part of what a reading's JSON shows, with every byte written as
@@ -415,13 +416,14 @@ std::uint64_t shown_key(const Reading& r) {
 
 // Whether two readings have the same JSON (without the choice), told from
 // their fields without writing it: the cheap differences first.
-bool shown_alike(const Reading& a, const Reading& b) {
+bool shown_alike(const Shown& earlier, const Reading& b, const Attrs& b_attrs) {
+  const Reading& a = *earlier.reading;
   return a.age == b.age && std::clamp(a.rarity, 1, 26) == std::clamp(b.rarity, 1, 26) &&
          (a.entry == EntrySource::user_dictionary) == (b.entry == EntrySource::user_dictionary) &&
          std::string_view(source_name(a.source)) == source_name(b.source) &&
          shows_as(speech_name(code(a.part_of_speech)), speech_name(code(b.part_of_speech))) &&
          shows_as(a.form, b.form) && shows_as(a.lemma, b.lemma) &&
-         shows_as(a.meaning, b.meaning) && attributes(a) == attributes(b);
+         shows_as(a.meaning, b.meaning) && earlier.attrs == b_attrs;
 }
 
 // Fills `out` (reused by the caller, so no allocation per token).
@@ -433,11 +435,12 @@ void shown_readings(const Token& t, bool with_struck_out, std::vector<Shown>& ou
     if (!with_struck_out && struck_out(r)) continue;
     const bool chosen = static_cast<int>(i) == t.chosen;
     const std::uint64_t key = shown_key(r);
+    const Attrs attrs = attributes(r);
     auto same = std::find_if(out.begin(), out.end(), [&](const Shown& earlier) {
-      return earlier.key == key && shown_alike(*earlier.reading, r);
+      return earlier.key == key && shown_alike(earlier, r, attrs);
     });
     if (same == out.end())
-      out.push_back({&r, chosen, key});
+      out.push_back({&r, chosen, key, attrs});
     else
       same->chosen = same->chosen || chosen;
   }
