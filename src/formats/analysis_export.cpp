@@ -392,25 +392,25 @@ struct Shown {
 };
 
 // A hash of part of what a reading's JSON shows, with every byte written as
-// '?' taken as '?', so that readings shown alike have the same key: the
-// meaning, long and mostly shared by a word's readings, only by its length.
-std::uint64_t shown_key(const Reading& r) {
+// '?' taken as '?', so that readings shown alike have the same key: the form
+// in full, the rest by sizes and first letters (the comparison does the rest).
+std::uint64_t shown_key(const Reading& r, const Attrs& attrs) {
   std::uint64_t h = 1469598103934665603ull;
   auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
-  auto text = [&](std::string_view t) {
-    for (char c : t) {
-      const auto u = static_cast<unsigned char>(c);
-      const bool question = u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
-      mix(question ? '?' : u);
-    }
-    mix(0x100);
+  auto shown_byte = [](char c) -> std::uint64_t {
+    const auto u = static_cast<unsigned char>(c);
+    const bool question = u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
+    return question ? '?' : u;
   };
   mix(static_cast<std::uint64_t>(r.age));
   mix(static_cast<std::uint64_t>(std::clamp(r.rarity, 1, 26)));
-  text(speech_name(code(r.part_of_speech)));
-  text(r.form);
-  text(r.lemma);
+  mix(speech_name(code(r.part_of_speech)).size());
+  for (char c : r.form) mix(shown_byte(c));
+  mix(r.lemma.size());
   mix(r.meaning.size());
+  for (const Attr& a : attrs)
+    mix(a.value.size() | (a.value.empty() ? 0 : shown_byte(a.value[0]) << 8) |
+        static_cast<std::uint64_t>(static_cast<unsigned>(a.number)) << 16);
   return h;
 }
 
@@ -434,8 +434,8 @@ void shown_readings(const Token& t, bool with_struck_out, std::vector<Shown>& ou
     if (r.part_of_speech == PartOfSpeech::punctuation) continue;
     if (!with_struck_out && struck_out(r)) continue;
     const bool chosen = static_cast<int>(i) == t.chosen;
-    const std::uint64_t key = shown_key(r);
     const Attrs attrs = attributes(r);
+    const std::uint64_t key = shown_key(r, attrs);
     auto same = std::find_if(out.begin(), out.end(), [&](const Shown& earlier) {
       return earlier.key == key && shown_alike(earlier, r, attrs);
     });
