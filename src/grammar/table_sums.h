@@ -28,7 +28,7 @@ struct TableSum {
 };
 
 // An order-sensitive checksum of a file's bytes, fast enough to run on every
-// table at every start (several bytes a cycle): four running sums and four
+// table at every start (about ten bytes a cycle): four running sums and four
 // sums of those, so a moved or changed record changes it.
 std::uint64_t table_checksum(std::span<const std::byte> bytes);
 
