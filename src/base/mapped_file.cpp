@@ -43,8 +43,9 @@ Result<MappedFile> MappedFile::open(const std::string& path) {
   MappedFile m;
   m.size_ = static_cast<std::size_t>(st.st_size);
   if (m.size_ > 0) {
-    // Populated at once: one call instead of a fault per page.
-    void* p = ::mmap(nullptr, m.size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    // Not populated: a run touches only parts of the larger tables, and the
+    // pages it reads are mapped many at a time as it faults on them.
+    void* p = ::mmap(nullptr, m.size_, PROT_READ, MAP_PRIVATE, fd, 0);
     if (p == MAP_FAILED) {
       int e = errno;
       ::close(fd);

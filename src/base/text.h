@@ -9,11 +9,27 @@
 
 namespace kelvo {
 
-// Text of a NUL-terminated fixed field (never reads past the field).
+// Text of a NUL-terminated fixed field (never reads past the field). Asked
+// for every analysis many times over, so a short field is read eight bytes at
+// a time in line rather than through a library call: the lowest byte that the
+// zero-byte test marks is the first zero (a false mark only follows a zero).
 template <std::size_t N>
 std::string_view field_view(const char (&f)[N]) {
-  const void* z = std::memchr(f, 0, N);
-  return std::string_view(f, z ? static_cast<std::size_t>(static_cast<const char*>(z) - f) : N);
+  if constexpr (N <= 64 && std::endian::native == std::endian::little) {
+    std::size_t i = 0;
+    for (; i + 8 <= N; i += 8) {
+      std::uint64_t w;
+      std::memcpy(&w, f + i, sizeof w);
+      const std::uint64_t zero = (w - 0x0101010101010101ull) & ~w & 0x8080808080808080ull;
+      if (zero) return std::string_view(f, i + static_cast<std::size_t>(std::countr_zero(zero) / 8));
+    }
+    for (; i < N; ++i)
+      if (f[i] == '\0') return std::string_view(f, i);
+    return std::string_view(f, N);
+  } else {
+    const void* z = std::memchr(f, 0, N);
+    return std::string_view(f, z ? static_cast<std::size_t>(static_cast<const char*>(z) - f) : N);
+  }
 }
 
 // Zero-ended fields of N bytes (N a multiple of 8) against one key, for the

@@ -1,6 +1,8 @@
 #include "formats/analysis_export.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -23,7 +25,16 @@ void append_utf8(std::string& out, std::string_view text) {
 // `text` already UTF-8, as a JSON string.
 void append_json_string_utf8(std::string& out, std::string_view utf8) {
   out.push_back('"');
-  for (char c : utf8) {
+  auto plain = [](char c) { return c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20; };
+  for (std::size_t i = 0; i < utf8.size(); ++i) {
+    std::size_t run = i;
+    while (run < utf8.size() && plain(utf8[run])) ++run;
+    if (run > i) {
+      out.append(utf8.data() + i, run - i);
+      i = run;
+      if (i == utf8.size()) break;
+    }
+    const char c = utf8[i];
     switch (c) {
       case '"': out += "\\\""; break;
       case '\\': out += "\\\\"; break;
@@ -44,9 +55,25 @@ void append_json_string_utf8(std::string& out, std::string_view utf8) {
 }
 
 void append_json_string(std::string& out, std::string_view text) {
-  std::string utf8;
+  thread_local std::string utf8;  // reused: no allocation per string
+  utf8.clear();
   append_utf8(utf8, text);
   append_json_string_utf8(out, utf8);
+}
+
+// Whether two 8-bit texts show the same once written as UTF-8: equal, or
+// differing only where each has a byte written as '?' (a literal one, or a
+// byte Windows-1252 leaves undefined).
+bool shows_as(std::string_view a, std::string_view b) {
+  if (a == b) return true;
+  if (a.size() != b.size()) return false;
+  auto question = [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return c == '?' || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
+  };
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i] && !(question(a[i]) && question(b[i]))) return false;
+  return true;
 }
 
 // The public enumerators keep the values of the codes the name tables use.
@@ -85,15 +112,30 @@ int plausibility(const Reading& r) {
   return rank;
 }
 
+// An attribute as the JSON shows it: a code's name, or the person's number.
 struct Attr {
-  const char* key;
-  std::string value;
+  const char* key = nullptr;
+  std::string_view value;
+  int number = 0;
+  bool operator==(const Attr& o) const {
+    return std::string_view(key) == o.key && shows_as(value, o.value) && number == o.number;
+  }
 };
 
-std::vector<Attr> attributes(const Reading& r) {
-  std::vector<Attr> v;
+// At most six attributes a reading (a verb's).
+struct Attrs {
+  Attr v[8];
+  int n = 0;
+  void push_back(Attr a) { v[n++] = a; }
+  const Attr* begin() const { return v; }
+  const Attr* end() const { return v + n; }
+  bool operator==(const Attrs& o) const { return std::equal(begin(), end(), o.begin(), o.end()); }
+};
+
+Attrs attributes(const Reading& r) {
+  Attrs v;
   auto add = [&](const char* key, Code c, std::string_view (*name)(Code)) {
-    if (c != 0) v.push_back({key, std::string(name(c))});
+    if (c != 0) v.push_back({key, name(c), 0});
   };
   auto nominal = [&] {
     add("case", code(r.grammatical_case), case_name);
@@ -128,7 +170,7 @@ std::vector<Attr> attributes(const Reading& r) {
       add("tense", code(r.tense), tense_name);
       add("voice", code(r.voice), voice_name);
       add("mood", code(r.mood), mood_name);
-      if (r.person) v.push_back({"person", std::to_string(r.person)});
+      if (r.person) v.push_back({"person", {}, r.person});
       add("number", code(r.number), number_name);
       add("verb_kind", code(r.verb_kind), verb_kind_name);
       break;
@@ -153,7 +195,9 @@ std::vector<Attr> attributes(const Reading& r) {
 
 }  // namespace
 
-std::string ud_upos(const Reading& r) {
+namespace {
+
+const char* upos_name(const Reading& r) {
   using P = PartOfSpeech;
   switch (r.part_of_speech) {
     case P::noun:
@@ -180,14 +224,36 @@ std::string ud_upos(const Reading& r) {
   }
 }
 
-std::string ud_feats(const Reading& r) {
-  std::vector<std::string> f;
+// One feature, "Name=Value", in a fixed buffer: a reading has at most seven.
+struct Feat {
+  char text[32];
+  std::size_t size = 0;
+  std::string_view view() const { return {text, size}; }
+};
+
+struct Feats {
+  Feat v[12];
+  std::size_t n = 0;
+  void push_back(std::string_view name, std::string_view value) {
+    Feat& f = v[n++];
+    f.size = std::min(name.size() + 1 + value.size(), sizeof f.text);
+    std::string_view whole[3] = {name, "=", value};
+    std::size_t at = 0;
+    for (std::string_view part : whole)
+      for (char c : part)
+        if (at < sizeof f.text) f.text[at++] = c;
+  }
+};
+
+// The features in the order UD writes them: by name, ignoring case.
+void append_feats(std::string& out, const Reading& r) {
+  Feats f;
   // Each feature table is indexed by the reading's code; 0, an empty name and
   // codes past the table give no feature.
   auto feat = [&](const char* name, auto value, std::initializer_list<const char*> names) {
     const auto c = static_cast<std::size_t>(code(value));
     if (c >= 1 && c < names.size() && *names.begin()[c] != '\0')
-      f.push_back(std::string(name) + "=" + names.begin()[c]);
+      f.push_back(name, names.begin()[c]);
   };
   auto gcase = [&] {
     feat("Case", r.grammatical_case, {"", "Nom", "Voc", "Gen", "Loc", "Dat", "Abl", "Acc"});
@@ -209,7 +275,7 @@ std::string ud_feats(const Reading& r) {
   switch (r.part_of_speech) {
     case P::noun:
       nominal();
-      if (r.noun_kind == NounKind::gerund) f.push_back("VerbForm=Ger");
+      if (r.noun_kind == NounKind::gerund) f.push_back("VerbForm", "Ger");
       break;
     case P::pronoun:
       nominal();
@@ -232,32 +298,51 @@ std::string ud_feats(const Reading& r) {
       tense();
       voice();
       feat("Mood", r.mood, {"", "Ind", "Sub", "Imp"});
-      if (r.person >= 1 && r.person <= 3) f.push_back("Person=" + std::to_string(r.person));
+      if (r.person >= 1 && r.person <= 3) {
+        const char digit[1] = {static_cast<char>('0' + r.person)};
+        f.push_back("Person", std::string_view(digit, 1));
+      }
       feat("Number", r.number, {"", "Sing", "Plur"});
-      f.push_back(r.mood == Mood::infinitive ? "VerbForm=Inf" : "VerbForm=Fin");
+      f.push_back("VerbForm", r.mood == Mood::infinitive ? "Inf" : "Fin");
       break;
     case P::participle:
       nominal();
       tense();
       voice();
-      f.push_back(r.mood == Mood::gerundive ? "VerbForm=Gdv" : "VerbForm=Part");
+      f.push_back("VerbForm", r.mood == Mood::gerundive ? "Gdv" : "Part");
       break;
     case P::supine:
       gcase();
-      f.push_back("VerbForm=Sup");
+      f.push_back("VerbForm", "Sup");
       break;
     default:
       break;
   }
-  if (f.empty()) return "_";
-  std::sort(f.begin(), f.end(), [](const std::string& x, const std::string& y) {
-    return to_lower(x) < to_lower(y);
-  });
-  std::string out;
-  for (const auto& s : f) {
-    if (!out.empty()) out += '|';
-    out += s;
+  if (f.n == 0) {
+    out += '_';
+    return;
   }
+  auto before = [](const Feat& x, const Feat& y) {
+    return std::lexicographical_compare(
+        x.text, x.text + x.size, y.text, y.text + y.size,
+        [](char a, char b) { return ascii_lower(a) < ascii_lower(b); });
+  };
+  // A handful: sorted by insertion.
+  for (std::size_t i = 1; i < f.n; ++i)
+    for (std::size_t j = i; j > 0 && before(f.v[j], f.v[j - 1]); --j) std::swap(f.v[j], f.v[j - 1]);
+  for (std::size_t i = 0; i < f.n; ++i) {
+    if (i) out += '|';
+    out += f.v[i].view();
+  }
+}
+
+}  // namespace
+
+std::string ud_upos(const Reading& r) { return upos_name(r); }
+
+std::string ud_feats(const Reading& r) {
+  std::string out;
+  append_feats(out, r);
   return out;
 }
 
@@ -274,7 +359,10 @@ std::string reading_json(const Reading& r, bool chosen) {
     out += ",\"";
     out += attr.key;
     out += "\":";
-    append_json_string(out, attr.value);
+    if (attr.value.empty() && attr.number != 0)
+      append_json_string(out, std::to_string(attr.number));
+    else
+      append_json_string(out, attr.value);
   }
   out += ",\"analysis\":";
   append_json_string(out, r.form);
@@ -298,25 +386,64 @@ std::string reading_json(const Reading& r, bool chosen) {
 // parts or their variant).
 struct Shown {
   const Reading* reading;
-  std::string json;     // without the choice
   bool chosen = false;  // the sentence analysis chose it, or a reading just like it
+  std::uint64_t key = 0;  // equal for readings shown alike (and rarely for others)
+  Attrs attrs;            // its attributes, made once
 };
-std::vector<Shown> shown_readings(const Token& t, bool with_struck_out) {
-  std::vector<Shown> out;
+
+// A hash of part of what a reading's JSON shows, with every byte written as
+// '?' taken as '?', so that readings shown alike have the same key: the form
+// in full, the rest by sizes and first letters (the comparison does the rest).
+std::uint64_t shown_key(const Reading& r, const Attrs& attrs) {
+  std::uint64_t h = 1469598103934665603ull;
+  auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+  auto shown_byte = [](char c) -> std::uint64_t {
+    const auto u = static_cast<unsigned char>(c);
+    const bool question = u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
+    return question ? '?' : u;
+  };
+  mix(static_cast<std::uint64_t>(r.age));
+  mix(static_cast<std::uint64_t>(std::clamp(r.rarity, 1, 26)));
+  mix(speech_name(code(r.part_of_speech)).size());
+  for (char c : r.form) mix(shown_byte(c));
+  mix(r.lemma.size());
+  mix(r.meaning.size());
+  for (const Attr& a : attrs)
+    mix(a.value.size() | (a.value.empty() ? 0 : shown_byte(a.value[0]) << 8) |
+        static_cast<std::uint64_t>(static_cast<unsigned>(a.number)) << 16);
+  return h;
+}
+
+// Whether two readings have the same JSON (without the choice), told from
+// their fields without writing it: the cheap differences first.
+bool shown_alike(const Shown& earlier, const Reading& b, const Attrs& b_attrs) {
+  const Reading& a = *earlier.reading;
+  return a.age == b.age && std::clamp(a.rarity, 1, 26) == std::clamp(b.rarity, 1, 26) &&
+         (a.entry == EntrySource::user_dictionary) == (b.entry == EntrySource::user_dictionary) &&
+         std::string_view(source_name(a.source)) == source_name(b.source) &&
+         shows_as(speech_name(code(a.part_of_speech)), speech_name(code(b.part_of_speech))) &&
+         shows_as(a.form, b.form) && shows_as(a.lemma, b.lemma) &&
+         shows_as(a.meaning, b.meaning) && earlier.attrs == b_attrs;
+}
+
+// Fills `out` (reused by the caller, so no allocation per token).
+void shown_readings(const Token& t, bool with_struck_out, std::vector<Shown>& out) {
+  out.clear();
   for (std::size_t i = 0; i < t.readings.size(); ++i) {
     const Reading& r = t.readings[i];
     if (r.part_of_speech == PartOfSpeech::punctuation) continue;
     if (!with_struck_out && struck_out(r)) continue;
     const bool chosen = static_cast<int>(i) == t.chosen;
-    std::string json = reading_json(r, false);
-    auto same = std::find_if(out.begin(), out.end(),
-                             [&](const Shown& earlier) { return earlier.json == json; });
+    const Attrs attrs = attributes(r);
+    const std::uint64_t key = shown_key(r, attrs);
+    auto same = std::find_if(out.begin(), out.end(), [&](const Shown& earlier) {
+      return earlier.key == key && shown_alike(earlier, r, attrs);
+    });
     if (same == out.end())
-      out.push_back({&r, std::move(json), chosen});
+      out.push_back({&r, chosen, key, attrs});
     else
       same->chosen = same->chosen || chosen;
   }
-  return out;
 }
 
 std::string utf8_of(std::string_view internal) {
@@ -330,6 +457,7 @@ std::string utf8_of(std::string_view internal) {
 std::string sentence_to_json(const Sentence& s) { return sentence_to_json(s, utf8_of(s.text)); }
 
 std::string sentence_to_json(const Sentence& s, std::string_view text) {
+  std::vector<Shown> shown;
   std::string out = "{\"text\":";
   append_json_string_utf8(out, text);
   out += ",\"tokens\":[";
@@ -351,10 +479,11 @@ std::string sentence_to_json(const Sentence& s, std::string_view text) {
     }
     out += ",\"analyses\":[";
     bool first = true;
-    for (const auto& shown : shown_readings(t, true)) {
+    shown_readings(t, true, shown);
+    for (const auto& one : shown) {
       if (!first) out += ',';
       first = false;
-      out += shown.chosen ? reading_json(*shown.reading, true) : shown.json;
+      out += reading_json(*one.reading, one.chosen);
     }
     out += "]}";
   }
@@ -399,22 +528,30 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
 }
 
 std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::string_view text) {
+  // Written straight into one string: no string made per token or column.
   std::string out = "# sent_id = " + std::to_string(sentence_number) + "\n# text = ";
   out += text;
   out += '\n';
+  thread_local std::vector<Shown> shown;
+  char number[24];
+  auto append_number = [&](long long n) {
+    out.append(number, static_cast<std::size_t>(
+                           std::to_chars(number, number + sizeof number, n).ptr - number));
+  };
   int id = 0;
   for (const Token& t : s.tokens) {
     ++id;
-    std::string line = std::to_string(id) + '\t';
-    append_utf8(line, t.text);
-    line += '\t';
+    append_number(id);
+    out += '\t';
+    append_utf8(out, t.text);
+    out += '\t';
     const Reading* best = nullptr;
-    int count = 0;
-    for (const auto& shown : shown_readings(t, false)) {
-      const Reading& r = *shown.reading;
+    shown_readings(t, false, shown);
+    for (const auto& one : shown) {
+      const Reading& r = *one.reading;
       if (!best || plausibility(r) < plausibility(*best)) best = &r;
-      ++count;
     }
+    const std::size_t count = shown.size();
     // The sentence analysis's choice, when it made one.
     if (t.chosen >= 0 && t.chosen < static_cast<int>(t.readings.size()) &&
         !struck_out(t.readings[static_cast<std::size_t>(t.chosen)]))
@@ -424,51 +561,55 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
       for (const Reading& r : t.readings)
         if (!struck_out(r) && !best) best = &r;
     if (!best) {
-      line += "_\tX\t_\t_\t_\t_\t_\tAnalyses=0\n";
-      out += line;
+      out += "_\tX\t_\t_\t_\t_\t_\tAnalyses=0\n";
       continue;
     }
     const Reading& r = *best;
     std::string_view lemma = t.punctuation ? std::string_view(t.text) : std::string_view(r.lemma);
     if (lemma.empty()) lemma = "_";
-    append_utf8(line, lemma);
-    line += '\t' + ud_upos(r) + '\t';
-    std::string xpos(speech_name(code(r.part_of_speech)));
+    append_utf8(out, lemma);
+    out += '\t';
+    out += upos_name(r);
+    out += '\t';
+    out += speech_name(code(r.part_of_speech));
     if (r.declension != 0 || r.variant != 0) {
-      xpos += ',';
-      xpos += std::to_string(r.declension);
-      xpos += ',';
-      xpos += std::to_string(r.variant);
+      out += ',';
+      append_number(r.declension);
+      out += ',';
+      append_number(r.variant);
     }
-    line += xpos + '\t' + ud_feats(r) + "\t_\t_\t_\t";
-    std::string misc;
-    if (!t.punctuation) {
-      // The first sense as the dictionary writes it, blanks and all.
-      std::string gloss = r.meaning.substr(0, r.meaning.find('/'));
-      for (char& ch : gloss)
-        if (ch == ' ' || ch == '|' || ch == '\t') ch = '_';
-      if (!gloss.empty()) {
-        misc += "Gloss=";
-        append_utf8(misc, gloss);
-        misc += '|';
-      }
-      misc += "Analyses=" + std::to_string(count);
-      if (!t.links.empty()) {
-        // The tokens it agrees with or governs, by their ID in this block.
-        misc += "|Links=";
-        for (std::size_t k = 0; k < t.links.size(); ++k) {
-          if (k) misc += ',';
-          misc += std::to_string(t.links[k] + 1);
-        }
-      }
-      if (r.source != ReadingSource::dictionary) {
-        misc += "|Source=";
-        misc += source_name(r.source);
+    out += '\t';
+    append_feats(out, r);
+    out += "\t_\t_\t_\t";
+    if (t.punctuation) {
+      out += "_\n";
+      continue;
+    }
+    // The first sense as the dictionary writes it, blanks and all.
+    const std::string_view gloss = std::string_view(r.meaning).substr(0, r.meaning.find('/'));
+    if (!gloss.empty()) {
+      out += "Gloss=";
+      const std::size_t at = out.size();
+      append_utf8(out, gloss);
+      for (std::size_t i = at; i < out.size(); ++i)
+        if (out[i] == ' ' || out[i] == '|' || out[i] == '\t') out[i] = '_';
+      out += '|';
+    }
+    out += "Analyses=";
+    append_number(static_cast<long long>(count));
+    if (!t.links.empty()) {
+      // The tokens it agrees with or governs, by their ID in this block.
+      out += "|Links=";
+      for (std::size_t k = 0; k < t.links.size(); ++k) {
+        if (k) out += ',';
+        append_number(t.links[k] + 1);
       }
     }
-    line += misc.empty() ? "_" : misc;
-    line += '\n';
-    out += line;
+    if (r.source != ReadingSource::dictionary) {
+      out += "|Source=";
+      out += source_name(r.source);
+    }
+    out += '\n';
   }
   out += '\n';
   return out;

@@ -1,5 +1,6 @@
 #include "grammar/lexicon.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 #include "base/text.h"
 #include "grammar/table_checks.h"
+#include "grammar/table_sums.h"
 
 namespace kelvo::grammar {
 
@@ -88,7 +90,8 @@ bool is_sorted_by(std::span<const T> v, Field field) {
 
 class LexiconLoader {
  public:
-  LexiconLoader(const std::string& dir, ParseLog& log) : dir_(dir), log_(log) {
+  LexiconLoader(const std::string& dir, ParseLog& log)
+      : dir_(dir), log_(log), sums_(TableSums::read(dir)) {
     lex_.data_dir_ = dir;
   }
 
@@ -121,14 +124,14 @@ class LexiconLoader {
                            "Cannot open addons.dat file.\n");
         !s)
       return s.error();
-    if (!is_sorted_by(lex_.addons_,
+    if (!vouched(kAddonsFile) && !is_sorted_by(lex_.addons_,
                       [](const AddonRecord& r) -> const auto& { return r.text; }))
       return refuse(kAddonsFile, "records are not sorted by their text");
     if (auto s = essential(kUniquesFile, "Loading uniques...", kMaxUniques, lex_.uniques_,
                            "Cannot open uniques.dat file.\n");
         !s)
       return s.error();
-    if (!is_sorted_by(lex_.uniques_,
+    if (!vouched(kUniquesFile) && !is_sorted_by(lex_.uniques_,
                       [](const UniqueRecord& r) -> const auto& { return r.latin; }))
       return refuse(kUniquesFile, "records are not sorted by their Latin form");
     load_senses();
@@ -139,6 +142,22 @@ class LexiconLoader {
   }
 
  private:
+  // Whether the file just read is byte for byte the one the data builder
+  // wrote and checked; its checks are then not repeated. Asked once per file.
+  bool vouch_for_last(const char* name) {
+    if (sums_.vouches(name, lex_.files_.back().bytes())) lex_.vouched_tables_.emplace_back(name);
+    return vouched(name);
+  }
+  bool vouched(const char* name) const {
+    const auto& v = lex_.vouched_tables_;
+    return std::find(v.begin(), v.end(), name) != v.end();
+  }
+  // Whether a table has as many records as when the builder checked the
+  // indexes that point into it.
+  bool count_as_built(const char* name, std::size_t bytes) const {
+    return sums_.size_matches(name, bytes);
+  }
+
   void note_table(const char* name, std::size_t records, std::size_t bytes, bool loaded) {
     lex_.tables_.push_back(TableInfo{name, records, bytes, loaded});
   }
@@ -171,7 +190,11 @@ class LexiconLoader {
     if (!s) return failed(s, missing_text, box);
     // An empty or damaged table would only make every word unknown.
     if (v.empty()) return refuse(name, "holds no records");
-    if (auto fault = record_fault(v); !fault.empty()) return refuse(name, fault);
+    // Only the tables whose records have codes to check are worth a checksum.
+    constexpr bool has_checks = std::is_same_v<T, InflectionRecord> ||
+                                std::is_same_v<T, UniqueRecord> || std::is_same_v<T, AddonRecord>;
+    if (!(has_checks && vouch_for_last(name)))
+      if (auto fault = record_fault(v); !fault.empty()) return refuse(name, fault);
     log_.write("Done.\n");
     note_table(name, v.size(), v.size() * sizeof(T), true);
     return Status::ok();
@@ -196,7 +219,7 @@ class LexiconLoader {
       return s;
     // The matching of an ending's records reads them by part of speech.
     const auto& infl = lex_.inflections_;
-    for (std::size_t i = 1; i < infl.size(); ++i) {
+    for (std::size_t i = 1; !vouched(kInflectsFile) && i < infl.size(); ++i) {
       const int c = compare_fields(infl[i - 1].ending, infl[i].ending);
       if (c > 0 || (c == 0 && infl[i - 1].speech > infl[i].speech))
         return refuse(kInflectsFile, "records are not sorted by ending and part of speech");
@@ -235,10 +258,13 @@ class LexiconLoader {
     auto s = read_records(path_in(dir_, kDictFile), kDictFile, kMaxDictEntries, lex_.files_,
                           lex_.entries_, kIndexBytes, &trailer);
     if (!s) return failed(s, "Cannot open dictUK.dat file.\n", true);
+    dict_file_ = lex_.files_.size() - 1;
     lex_.letter_index_ = std::span<const LetterIndexRecord>(
         reinterpret_cast<const LetterIndexRecord*>(trailer.data()), kLetterIndexCount);
     if (lex_.entries_.empty()) return refuse(kDictFile, "holds no records");
-    if (auto fault = record_fault(lex_.entries_); !fault.empty()) return refuse(kDictFile, fault);
+    const bool built = vouch_for_last(kDictFile);
+    if (!built)
+      if (auto fault = record_fault(lex_.entries_); !fault.empty()) return refuse(kDictFile, fault);
     const auto n = static_cast<std::int64_t>(lex_.entries_.size());
     std::int64_t prev = 0;
     for (int k = 0; k < kLetterIndexCount; ++k) {
@@ -252,7 +278,8 @@ class LexiconLoader {
     if (prev != n)
       return refuse(kDictFile, "letter index does not end at the entry count " +
                                    std::to_string(n));
-    if (!is_sorted_by(lex_.entries_, [](const DictEntry& e) -> const auto& { return e.stem; }))
+    if (!built &&
+        !is_sorted_by(lex_.entries_, [](const DictEntry& e) -> const auto& { return e.stem; }))
       return refuse(kDictFile, "entries are not sorted by stem");
     for (int k = 0; k < 26; ++k) {
       auto [first, last] = lex_.letter_range(static_cast<char>('a' + k));
@@ -269,6 +296,8 @@ class LexiconLoader {
   }
 
   Status check_meaning_indexes() {
+    if (vouched(kDictFile) && count_as_built(kMeaningsFile, lex_.meanings_.size_bytes()))
+      return Status::ok();
     const auto meanings = static_cast<std::int64_t>(lex_.meanings_.size());
     for (std::size_t i = 0; i < lex_.entries_.size(); ++i) {
       const auto& e = lex_.entries_[i];
@@ -342,6 +371,9 @@ class LexiconLoader {
         lex_.load_warnings_.emplace_back(text);
         log_.printf("%s\n", text);
         lex_.phonetics_ = {};
+      } else if (vouch_for_last(kPhoneticFile) &&
+                 count_as_built(kDictFile, lex_.files_[dict_file_].size())) {
+        // As the builder wrote and checked it, against this dictionary.
       } else if (!is_sorted_by(lex_.phonetics_,
                                [](const PhoneticRecord& r) -> const auto& { return r.key; })) {
         log_.write("phoneticuk.dat: keys are not sorted.\n");
@@ -383,6 +415,10 @@ class LexiconLoader {
                !s) {
       log_.printf("%s\n", s.message().c_str());
       fault = "refused";
+    } else if (vouch_for_last(kEnglishIndexFile) &&
+               count_as_built(kDictFile, lex_.files_[dict_file_].size()) &&
+               count_as_built(kMeaningsFile, lex_.meanings_.size_bytes())) {
+      // As the builder wrote and checked it, against these tables.
     } else if (!is_sorted_by(index, [](const EnglishIndexRecord& r) -> const auto& { return r.word; })) {
       fault = "refused: words not sorted";
     } else {
@@ -401,6 +437,8 @@ class LexiconLoader {
 
   std::string dir_;
   ParseLog& log_;
+  TableSums sums_;
+  std::size_t dict_file_ = 0;         // the dictionary's place in lex_.files_
   Lexicon lex_;
 };
 

@@ -110,6 +110,8 @@ class Lexicon {
   // Features switched off because an optional file was absent or refused.
   const std::vector<std::string>& features_off() const { return features_off_; }
   double load_ms() const { return load_ms_; }
+  // The tables the data builder's sums vouched for, whose checks the load skipped.
+  const std::vector<std::string>& vouched_tables() const { return vouched_tables_; }
   // Warnings of the load that the user should see (a table partly refused).
   const std::vector<std::string>& load_warnings() const { return load_warnings_; }
 
@@ -145,6 +147,7 @@ class Lexicon {
   std::vector<TableInfo> tables_;
   std::vector<std::string> features_off_;
   std::vector<std::string> load_warnings_;
+  std::vector<std::string> vouched_tables_;
   double load_ms_ = 0;
 };
 

@@ -224,8 +224,16 @@ void append_windows1252_as_utf8(std::string_view text, std::string& out) {
       0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
       0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
       0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-  for (char ch : text) {
-    const auto c = static_cast<unsigned char>(ch);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    // ASCII, nearly all of any Latin text, is copied a run at a time.
+    std::size_t run = i;
+    while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+    if (run > i) {
+      out.append(text.data() + i, run - i);
+      i = run;
+      if (i == text.size()) break;
+    }
+    const auto c = static_cast<unsigned char>(text[i]);
     char32_t cp = c;
     if (c >= 0x80 && c < 0xA0) cp = kC1[c - 0x80] ? kC1[c - 0x80] : U'?';
     if (cp < 0x80) {

@@ -131,6 +131,31 @@ TEST(AnalysisExport, EachReadingOnceAndTheTextAsWritten) {
   EXPECT_NE(conllu.find("Analyses=2"), std::string::npos) << conllu;
 }
 
+// Readings are alike when what the exports write of them is: a byte that
+// Windows-1252 leaves undefined is written '?', so it and a '?' are alike;
+// any attribute, the rarity grade or the age set them apart.
+TEST(AnalysisExport, ReadingsAlikeAsWrittenNotAsStored) {
+  Reading base = reading(PartOfSpeech::noun, "ros.ae", "rosa", "rose?");
+  base.grammatical_case = Case::genitive;
+  base.number = Number::singular;
+  Reading undefined_byte = base;
+  undefined_byte.meaning = "rose\x81";
+  Reading other_case = base;
+  other_case.grammatical_case = Case::dative;
+  Reading older = base;
+  older.age = 3;
+  Reading rarer = base;
+  rarer.rarity = 2;
+  Reading same_grade = base;
+  same_grade.rarity = 0;  // graded as 1, 'A'
+  Sentence s;
+  s.text = "rosae";
+  s.tokens.push_back(
+      Token{"rosae", 0, 5, false, -1, {base, undefined_byte, other_case, older, rarer, same_grade}, -1, {}});
+  const std::string conllu = formats::sentence_to_conllu(s, 1, "rosae");
+  EXPECT_NE(conllu.find("Analyses=4"), std::string::npos) << conllu;
+}
+
 TEST(AnalysisExport, UniversalPartsOfSpeechAndFeatures) {
   struct Row {
     Reading r;

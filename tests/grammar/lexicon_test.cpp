@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "grammar/table_sums.h"
 #include "lexicon_fixture.h"
 
 namespace fs = std::filesystem;
@@ -254,3 +255,80 @@ TEST_F(LoaderTest, EnglishIndexIsOptionalAndCheckedAgainstTheDictionary) {
 }
 
 }  // namespace
+
+namespace {
+
+// Writes the sums the data builder would write for the folder as it is now.
+void vouch_for_folder(const fs::path& dir, int version = grammar::kTableSumsVersion) {
+  std::vector<grammar::TableSum> sums;
+  for (const char* name : {grammar::kInflectsFile, grammar::kDictFile, grammar::kMeaningsFile,
+                           grammar::kUniquesFile, grammar::kAddonsFile}) {
+    std::ifstream in(dir / name, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    sums.push_back({name, bytes.size(),
+                    grammar::table_checksum(std::as_bytes(std::span(bytes.data(), bytes.size())))});
+  }
+  std::string text = grammar::table_sums_text(sums);
+  if (version != grammar::kTableSumsVersion)
+    text = "kelvo-table-sums " + std::to_string(version) + text.substr(text.find('\n'));
+  std::ofstream(dir / grammar::kTableSumsFile, std::ios::binary) << text;
+}
+
+// Swaps the two tackons in place: the file keeps its size.
+void unsort_addons(const fs::path& dir) {
+  constexpr std::size_t n = sizeof(grammar::AddonRecord);
+  std::fstream f(dir / grammar::kAddonsFile, std::ios::in | std::ios::out | std::ios::binary);
+  char a[n], b[n];
+  f.read(a, n);
+  f.read(b, n);
+  f.seekp(0);
+  f.write(b, n);
+  f.write(a, n);
+}
+
+}  // namespace
+
+// The builder's sums spare the load the checks of a table only while the file
+// is byte for byte what they were made from: an unsorted table that they
+// vouch for loads unchecked (the builder's checks are the ones that count),
+// the same fault made after the sums is refused as without them, and sums of
+// another version or a damaged sums file vouch for nothing.
+TEST_F(LoaderTest, BuilderSumsSkipChecksOnlyForTheFilesTheyWereMadeFrom) {
+  vouch_for_folder(dir);
+  auto lex = load();
+  ASSERT_TRUE(lex) << lex.error().message;
+  EXPECT_EQ(lex->vouched_tables(),
+            (std::vector<std::string>{grammar::kInflectsFile, grammar::kDictFile,
+                                      grammar::kAddonsFile, grammar::kUniquesFile}));
+
+  unsort_addons(dir);
+  lex = load();
+  ASSERT_FALSE(lex);
+  EXPECT_NE(lex.error().message.find("addons.dat: records are not sorted by their text"),
+            std::string::npos);
+
+  vouch_for_folder(dir);
+  lex = load();
+  ASSERT_TRUE(lex) << lex.error().message;
+
+  for (const std::string& sums : {std::string("stale"), std::string()}) {
+    if (sums.empty())
+      std::ofstream(dir / grammar::kTableSumsFile, std::ios::binary)
+          << "kelvo-table-sums " << grammar::kTableSumsVersion << "\nx\n";
+    else
+      vouch_for_folder(dir, grammar::kTableSumsVersion + 1);
+    lex = load();
+    ASSERT_FALSE(lex) << sums;
+    EXPECT_NE(lex.error().message.find("not sorted by their text"), std::string::npos);
+  }
+}
+
+// A table with one record more than the builder wrote has another size: the
+// indexes into it are checked again.
+TEST_F(LoaderTest, BuilderSumsOfAnotherMeaningCountLeaveTheIndexesChecked) {
+  vouch_for_folder(dir);
+  kelvo::testing::write_records(dir / grammar::kMeaningsFile, std::vector<grammar::MeaningLine>(3));
+  auto lex = load();
+  ASSERT_FALSE(lex);
+  EXPECT_NE(lex.error().message.find("points at meaning 3"), std::string::npos);
+}

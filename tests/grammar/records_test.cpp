@@ -259,3 +259,29 @@ TEST(WordAnalysisFields, KindAndMarkSettersKeepToTheirPartOfSpeech) {
   a.set_verb_kind(g::verb_kind::trans);
   EXPECT_EQ(a.verb_kind(), g::verb_kind::trans);
 }
+
+namespace {
+
+// A field's text ends at its first zero byte wherever that falls in the
+// eight-byte words read, whatever bytes follow (0x01 and 0x80 after a zero
+// are the ones the zero-byte test can mark falsely), or at the field's end.
+template <std::size_t N>
+void check_field_ends() {
+  for (std::size_t zero = 0; zero <= N; ++zero)
+    for (int after : {0x00, 0x01, 0x80, 0xFF, 0x61}) {
+      char f[N];
+      for (std::size_t i = 0; i < N; ++i)
+        f[i] = static_cast<char>(i < zero ? 'a' + i % 26 : after);
+      if (zero < N) f[zero] = '\0';
+      EXPECT_EQ(kelvo::field_view(f).size(), zero) << N << "-byte field, zero at " << zero;
+    }
+}
+
+}  // namespace
+
+TEST(FieldView, EndsAtTheFirstZeroByte) {
+  check_field_ends<3>();
+  check_field_ends<24>();
+  check_field_ends<26>();
+  check_field_ends<76>();
+}

@@ -224,6 +224,13 @@ TEST_F(FixtureBuild, DictionarySortedWithLetterIndexAndJoinedMeanings) {
             "castra castrorum");
   EXPECT_EQ(meanings[static_cast<std::size_t>(d[13].meaning_index.get())].latin_text(),
             "iuuo iuuare iuui iutus");
+
+  // The builder checked what it wrote with the loader's checks and left sums
+  // that spare the programs those checks at start.
+  ParseLog log;
+  auto lex = grammar::load_lexicon(options_.out_dir, log);
+  ASSERT_TRUE(lex) << lex.error().message;
+  EXPECT_EQ(lex->vouched_tables().size(), 6u);
 }
 
 TEST_F(FixtureBuild, CodesMappedIntoEntryBytes) {

@@ -4,7 +4,9 @@
 #include <span>
 #include <system_error>
 
+#include "base/parse_log.h"
 #include "grammar/lexicon.h"
+#include "grammar/table_sums.h"
 #include "mkdata/atomic_file.h"
 #include "mkdata/english_index.h"
 #include "mkdata/english_tables.h"
@@ -35,6 +37,39 @@ PendingFile pending(const char* name, std::span<const T> records) {
 // Reads one input; the error names the path.
 Result<std::string> input(const std::string& dir, const char* name) {
   return read_whole_file(join(dir, name));
+}
+
+// Loads the new tables with every check of the loader (there are no sums
+// yet) and only then writes their sums, so that the programs that load them
+// need not check them again at every start.
+Result<BuildReport> vouch_for_tables(const std::string& out_dir,
+                                     const std::vector<PendingFile>& files,
+                                     const std::string& sums_path, BuildReport report) {
+  ParseLog quiet;
+  auto checked = grammar::load_lexicon(out_dir, quiet);
+  if (!checked)
+    return make_error(checked.error().kind,
+                      "the tables written fail the loader's checks: " + checked.error().message);
+  // An optional table the loader switched off would only be missing quietly.
+  const std::string failed = "the tables written fail the loader's checks: ";
+  if (!checked->has_phonetics())
+    return make_error(ErrorKind::corrupt, failed + grammar::kPhoneticFile + " refused");
+  for (const std::string& off : checked->features_off())
+    for (const PendingFile& f : files)
+      if (off.find("(" + f.name + " ") != std::string::npos)
+        return make_error(ErrorKind::corrupt, failed + off);
+  std::vector<grammar::TableSum> sums;
+  for (const PendingFile& f : files) {
+    const auto bytes = std::as_bytes(std::span<const unsigned char>(f.bytes));
+    sums.push_back(grammar::TableSum{f.name, bytes.size(), grammar::table_checksum(bytes)});
+  }
+  const std::string text = grammar::table_sums_text(sums);
+  Status s = write_file_atomic(sums_path, std::span<const unsigned char>(
+                                              reinterpret_cast<const unsigned char*>(text.data()),
+                                              text.size()));
+  if (!s) return s.error();
+  report.files.push_back(WrittenFile{grammar::kTableSumsFile, sums.size(), text.size()});
+  return report;
 }
 
 }  // namespace
@@ -153,6 +188,13 @@ Result<BuildReport> build_data(const BuildOptions& options) {
       return s.error();
     }
   }
+  // The old sums go first: until the new ones are written, the loader checks
+  // every table in full.
+  const std::string sums_path = join(options.out_dir, grammar::kTableSumsFile);
+  std::error_code removed;
+  std::filesystem::remove(sums_path, removed);
+  if (removed)
+    return make_error(ErrorKind::io, sums_path + ": cannot remove: " + removed.message());
   for (std::size_t i = 0; i < files.size(); ++i) {
     Status s = commit_staged(join(options.out_dir, files[i].name));
     if (!s) {
@@ -162,7 +204,7 @@ Result<BuildReport> build_data(const BuildOptions& options) {
     }
     report.files.push_back(WrittenFile{files[i].name, files[i].records, files[i].bytes.size()});
   }
-  return report;
+  return vouch_for_tables(options.out_dir, files, sums_path, std::move(report));
 }
 
 }  // namespace kelvo::mkdata
