@@ -57,7 +57,7 @@ bool survives(SentenceView& s, int k_index, int o_index, const WordReadings& rea
     return true;
   }
   if (target != 0 && o.speech == k.speech) {
-    char preferred = s.options.area;
+    char preferred = s.area();
     char ka = analysis_area_letter(k), oa = analysis_area_letter(o);
     if (preferred != 0 && oa == preferred && ka != preferred) return true;
     if (o.latin_text() == k.latin_text() && o.meaning_text() == k.meaning_text() &&
@@ -118,7 +118,7 @@ int effective_rarity(const SentenceView& s, int i) {
   const WordAnalysis& a = s.at(i);
   int g = a.rarity;
   char l = analysis_area_letter(a);
-  char preferred = s.options.area;
+  char preferred = s.area();
   if (preferred != 0 && l == preferred) return 0;
   if (preferred == kBotanyAreaLetter && (l == 'S' || l == 'T' || l == 'Z')) return 0;
   if (s.options.age == Age::all && g == 15) return 3;
