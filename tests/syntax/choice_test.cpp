@@ -68,7 +68,19 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"Hostes oppidum oppugnant.",
                    {{"Hostes", pos::noun, gcase::nom}, {"oppidum", pos::noun, gcase::acc}}},
         // A compound perfect: the participle, not the noun "deed".
-        ChoiceCase{"Hoc factum est.", {{"factum", pos::vpar, gcase::nom}}}));
+        ChoiceCase{"Hoc factum est.", {{"factum", pos::vpar, gcase::nom}}},
+        // quod after a verb of saying, or after eo and propterea, is "that",
+        // "because"; after a neuter word it is that word's relative pronoun.
+        ChoiceCase{"Nuntius dicit quod hostes ueniunt.", {{"quod", pos::conj, 0}}},
+        ChoiceCase{"Milites laeti erant propterea quod hostes fugerant.",
+                   {{"quod", pos::conj, 0}}},
+        ChoiceCase{"Oppidum quod uidimus magnum est.", {{"quod", pos::pron, 0}}},
+        // An -e or -um form with no noun to agree with is the adverb.
+        ChoiceCase{"Puer male scribit.", {{"male", pos::adv, 0}}},
+        ChoiceCase{"Tantum unum uerbum dixit.", {{"Tantum", pos::adv, 0}}},
+        // quam before a superlative and eo before a comparative measure.
+        ChoiceCase{"Venite quam celerrime.", {{"quam", pos::adv, 0}}},
+        ChoiceCase{"Milites eo magis pugnabant.", {{"eo", pos::adv, 0}}}));
 
 TEST(Choice, AVocativeBetweenCommasBringsItsNeighboursTogether) {
   REQUIRE_REAL_LEXICON(lex);
