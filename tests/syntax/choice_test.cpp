@@ -69,6 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Hostes", pos::noun, gcase::nom}, {"oppidum", pos::noun, gcase::acc}}},
         // A compound perfect: the participle, not the noun "deed".
         ChoiceCase{"Hoc factum est.", {{"factum", pos::vpar, gcase::nom}}},
+        // A noun's neighbour that can be its adjective is read as one, not as
+        // a second noun in apposition (sanctus "saint").
+        ChoiceCase{"Homines sancti in templo orabant.",
+                   {{"Homines", pos::noun, gcase::nom}, {"sancti", pos::adj, gcase::nom}}},
         // quod after a verb of saying, or after eo and propterea, is "that",
         // "because"; after a neuter word it is that word's relative pronoun.
         ChoiceCase{"Nuntius dicit quod hostes ueniunt.", {{"quod", pos::conj, 0}}},
