@@ -626,6 +626,7 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
   // The noun reading of an adjective's very form (omnes, suum, boni) is the
   // dictionary's substantive use of the adjective: the adjective is the reading.
   if (a.speech == pos::noun && same_form_reading(s, i, pos::adj)) v -= 30;
+  if (a.speech == pos::noun && adjective_form(s, i, true)) v -= 50;
   // A relative pronoun refers back to a word of its gender and number.
   if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel && !antecedent(s, i)) v -= 12;
   // A perfect participle beside a form of "be" makes a compound tense

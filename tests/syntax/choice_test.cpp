@@ -73,6 +73,12 @@ INSTANTIATE_TEST_SUITE_P(
         // a second noun in apposition (sanctus "saint").
         ChoiceCase{"Homines sancti in templo orabant.",
                    {{"Homines", pos::noun, gcase::nom}, {"sancti", pos::adj, gcase::nom}}},
+        // The substantive use of an adjective (omnes "all men", boni "good
+        // men") gives way to the adjective beside a noun it agrees with.
+        ChoiceCase{"Venerunt omnes feminae flentes.",
+                   {{"omnes", pos::adj, gcase::nom}, {"feminae", pos::noun, gcase::nom}}},
+        ChoiceCase{"Magister bonis discipulis librum dat.",
+                   {{"bonis", pos::adj, gcase::dat}, {"discipulis", pos::noun, gcase::dat}}},
         // quod after a verb of saying, or after eo and propterea, is "that",
         // "because"; after a neuter word it is that word's relative pronoun.
         ChoiceCase{"Nuntius dicit quod hostes ueniunt.", {{"quod", pos::conj, 0}}},
