@@ -44,6 +44,10 @@ constexpr int kQuodConjunctionValue[3] = {0, 12, 150};
 constexpr int kLoneAdjectiveAdverb = 40;
 // What quam or eo gains as an adverb of measure.
 constexpr int kMeasureAdverb = 150;
+// What "cum" gains as a preposition right after its pronoun (me cum).
+constexpr int kPostposedCum = 150;
+// What an interjection loses when its word can be a preposition.
+constexpr int kInterjectionOrPreposition = 40;
 
 // --- The start of the choice -------------------------------------------
 
@@ -557,8 +561,10 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
       if (equals_nocase(a.latin_text(), "quod."))
         v += kQuodConjunctionValue[quod_conjunction_strength(s, a.position.get())];
       return v;
-    case pos::punct:
     case pos::interj:
+      // "a" is the preposition far more often than the cry "ah!".
+      return v - (has_reading(s, a.position.get(), pos::prep) ? kInterjectionOrPreposition : 0);
+    case pos::punct:
     case pos::tackon: return v;
     case pos::adv:
     case pos::adv2:
@@ -566,7 +572,13 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
       // nothing to agree with is the adverb.
       if (unlinked_modifier_word(s, a.position.get())) v += kLoneAdjectiveAdverb;
       return v + function_adverb_value(s, a);
-    case pos::prep: return v + (partner >= 0 ? 10 : -15);
+    case pos::prep:
+      // mecum, secum, quibuscum written apart: cum after the pronoun it governs.
+      if (equals_nocase(a.latin_text(), "cum.") &&
+          word_is_any(s, a.position.get() - 1,
+                      {"m.e", "t.e", "s.e", "n.obis", "u.obis", "qu.ibus", "qu.o", "qu.a"}))
+        v += kPostposedCum;
+      return v + (partner >= 0 ? 10 : -15);
     case pos::verb:
       if (a.mood() == mood::inf) return v + (sv.modal_pos >= 0 ? 8 : 2);
       if ((a.person() == 2 && !sc.addressed) || (a.person() == 1 && !sc.speaker)) v -= 12;
@@ -603,6 +615,8 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
       // A person stands in the ablative with a preposition (a, cum); alone,
       // its -o, -is form is the dative.
       if (person_noun(a) && !governed(s, i)) v -= 6;
+      // The pronoun before a postposed cum is its ablative (me cum, quibus cum).
+      if (a.speech == pos::pron && word_is_any(s, a.position.get() + 1, {"cum."})) v += 40;
       break;
     case gcase::voc: v += comma_or_o_before(s, a.position.get()) ? 0 : -12; break;
     case gcase::loc: {

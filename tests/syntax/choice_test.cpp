@@ -79,6 +79,11 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"omnes", pos::adj, gcase::nom}, {"feminae", pos::noun, gcase::nom}}},
         ChoiceCase{"Magister bonis discipulis librum dat.",
                    {{"bonis", pos::adj, gcase::dat}, {"discipulis", pos::noun, gcase::dat}}},
+        // cum after the pronoun it governs (mecum written apart); "a" before
+        // its ablative is the preposition, not the cry.
+        ChoiceCase{"Puer me cum ambulat.",
+                   {{"me", pos::pron, gcase::abl}, {"cum", pos::prep, gcase::abl}}},
+        ChoiceCase{"Filius a patre uenit.", {{"a", pos::prep, gcase::abl}}},
         // quod after a verb of saying, or after eo and propterea, is "that",
         // "because"; after a neuter word it is that word's relative pronoun.
         ChoiceCase{"Nuntius dicit quod hostes ueniunt.", {{"quod", pos::conj, 0}}},
