@@ -67,6 +67,7 @@ void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext&
   }
   if (o.details) {
     syntax::SyntaxEnv env;
+    env.area = in.area;
     syntax::SentenceView view(words, *scratch_, o, env);
     syntax::write_details(view, run.log);
     run.log.write(kElaboratingMessage);

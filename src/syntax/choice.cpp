@@ -37,6 +37,17 @@ bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
 
 // How far back a relative pronoun's antecedent is looked for.
 constexpr int kAntecedentReach = 8;
+// How far back a neuter word makes "quod" its relative pronoun.
+constexpr int kQuodReach = 3;
+constexpr int kQuodConjunctionValue[3] = {0, 12, 150};
+// What the adverb reading of a lone adjective's form gains.
+constexpr int kLoneAdjectiveAdverb = 40;
+// What quam or eo gains as an adverb of measure.
+constexpr int kMeasureAdverb = 150;
+// What "cum" gains as a preposition right after its pronoun (me cum).
+constexpr int kPostposedCum = 150;
+// What an interjection loses when its word can be a preposition.
+constexpr int kInterjectionOrPreposition = 40;
 
 // --- The start of the choice -------------------------------------------
 
@@ -196,6 +207,94 @@ bool neuter_antecedent(const SentenceView& s, int p) {
       return true;
   }
   return false;
+}
+
+// Verbs of saying, knowing and feeling, which take a "quod" clause of what
+// is said or felt.
+bool reports_or_feels(const WordAnalysis& a) {
+  return begins_with_any(a.meaning_text(),
+                         {"say", "speak", "tell", "declare", "announce", "report", "write",
+                          "know", "think", "believe", "hear", "see", "feel", "perceive",
+                          "understand", "rejoice", "be glad", "grieve", "complain", "thank",
+                          "praise", "accuse", "wonder", "remember", "testify", "confess"});
+}
+
+// How surely "quod" is the conjunction "because"/"that": 2 after a verb
+// (dico quod, gaudeo quod) or a word that announces a reason (eo, propterea,
+// ideo, ita quod); 1 with no neuter singular word in the few words before it
+// to refer to; 0 when there is one (id quod, negotium quod).
+int quod_conjunction_strength(const SentenceView& s, int p) {
+  const int before = p - 1;
+  bool verb_only = s.live_count_of(before) > 0, reports = false;
+  for (int j = s.first_of(before); j < s.end_of(before); ++j) {
+    if (!s.live(j)) continue;
+    const WordAnalysis& w = s.at(j);
+    std::string_view t = w.latin_text();
+    for (std::string_view r : {"eo.", "e.o", "propterea.", "ideo.", "idcirco.", "ita.", "magis."})
+      if (equals_nocase(t, r)) return 2;
+    verb_only = verb_only && w.speech == pos::verb;
+    reports = reports || (w.speech == pos::verb && reports_or_feels(w));
+  }
+  if (verb_only && reports) return 2;
+  for (int q = before; q >= 0 && q >= p - kQuodReach; --q) {
+    const int f = s.first_live_of(q);
+    if (f < 0 || s.at(f).speech == pos::punct) break;
+    if (neuter_antecedent(s, q)) return 0;
+  }
+  return 1;
+}
+
+// Whether word p has a comparative or superlative reading.
+bool graded(const SentenceView& s, int p, Code degree) {
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.live(j) && s.at(j).comparison() == degree) return true;
+  return false;
+}
+
+bool word_is_any(const SentenceView& s, int p, std::initializer_list<std::string_view> forms) {
+  for (int j = s.first_of(p); j < s.end_of(p); ++j) {
+    if (!s.live(j)) continue;
+    for (std::string_view f : forms)
+      if (equals_nocase(s.latin(j), f)) return true;
+  }
+  return false;
+}
+
+// The adverb readings of two function words whose other readings are
+// pronouns: "quam" before a superlative (quam primum, quam maxime) and "eo"
+// before quod or a comparative (eo quod, eo magis) measure, they refer to
+// nothing.
+int function_adverb_value(const SentenceView& s, const WordAnalysis& a) {
+  const int p = a.position.get();
+  std::string_view t = a.latin_text();
+  if (equals_nocase(t, "quam."))
+    return graded(s, p + 1, comparison::super) || word_is_any(s, p + 1, {"primum.", "prim.um"})
+               ? kMeasureAdverb
+               : 0;
+  if (equals_nocase(t, "eo."))
+    return graded(s, p + 1, comparison::comp) ||
+                   word_is_any(s, p + 1, {"quod.", "magis.", "minus.", "plus.", "amplius."})
+               ? kMeasureAdverb
+               : 0;
+  return 0;
+}
+
+bool comma_or_o_before(const SentenceView& s, int p);
+
+// Whether word p can be an adjective or numeral and none of those readings
+// agrees with anything.
+bool unlinked_modifier_word(const SentenceView& s, int p) {
+  bool modifier = false;
+  for (int j = s.first_of(p); j < s.end_of(p); ++j) {
+    if (!s.live(j)) continue;
+    const WordAnalysis& w = s.at(j);
+    if (w.speech != pos::adj && w.speech != pos::num) continue;
+    // A vocative agrees only when it is set off as one (a comma or O before).
+    if (w.link(0) >= 0 && (w.grammatical_case() != gcase::voc || comma_or_o_before(s, p)))
+      return false;
+    modifier = true;
+  }
+  return modifier;
 }
 
 bool person_noun(const WordAnalysis& a) {
@@ -459,14 +558,27 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
     case pos::conj:
       // "quod" without a neuter word before it to refer to is "because" or
       // "that" (dico quod, eo quod), not the relative pronoun.
-      if (a.latin_text() == "quod." && !neuter_antecedent(s, a.position.get() - 1)) v += 12;
+      if (equals_nocase(a.latin_text(), "quod."))
+        v += kQuodConjunctionValue[quod_conjunction_strength(s, a.position.get())];
       return v;
-    case pos::punct:
     case pos::interj:
+      // "a" is the preposition far more often than the cry "ah!".
+      return v - (has_reading(s, a.position.get(), pos::prep) ? kInterjectionOrPreposition : 0);
+    case pos::punct:
     case pos::tackon: return v;
     case pos::adv:
-    case pos::adv2: return v;
-    case pos::prep: return v + (partner >= 0 ? 10 : -15);
+    case pos::adv2:
+      // male, tantum, primum, solum: a form that is also an adjective with
+      // nothing to agree with is the adverb.
+      if (unlinked_modifier_word(s, a.position.get())) v += kLoneAdjectiveAdverb;
+      return v + function_adverb_value(s, a);
+    case pos::prep:
+      // mecum, secum, quibuscum written apart: cum after the pronoun it governs.
+      if (equals_nocase(a.latin_text(), "cum.") &&
+          word_is_any(s, a.position.get() - 1,
+                      {"m.e", "t.e", "s.e", "n.obis", "u.obis", "qu.ibus", "qu.o", "qu.a"}))
+        v += kPostposedCum;
+      return v + (partner >= 0 ? 10 : -15);
     case pos::verb:
       if (a.mood() == mood::inf) return v + (sv.modal_pos >= 0 ? 8 : 2);
       if ((a.person() == 2 && !sc.addressed) || (a.person() == 1 && !sc.speaker)) v -= 12;
@@ -503,6 +615,8 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
       // A person stands in the ablative with a preposition (a, cum); alone,
       // its -o, -is form is the dative.
       if (person_noun(a) && !governed(s, i)) v -= 6;
+      // The pronoun before a postposed cum is its ablative (me cum, quibus cum).
+      if (a.speech == pos::pron && word_is_any(s, a.position.get() + 1, {"cum."})) v += 40;
       break;
     case gcase::voc: v += comma_or_o_before(s, a.position.get()) ? 0 : -12; break;
     case gcase::loc: {
@@ -526,6 +640,7 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
   // The noun reading of an adjective's very form (omnes, suum, boni) is the
   // dictionary's substantive use of the adjective: the adjective is the reading.
   if (a.speech == pos::noun && same_form_reading(s, i, pos::adj)) v -= 30;
+  if (a.speech == pos::noun && adjective_form(s, i, true)) v -= 50;
   // A relative pronoun refers back to a word of its gender and number.
   if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel && !antecedent(s, i)) v -= 12;
   // A perfect participle beside a form of "be" makes a compound tense

@@ -424,8 +424,10 @@ bool same_features(const SentenceView& s, int a, int b) {
 // after its word and then before it, trying the kinds of partner in order.
 void link_neighbours(SentenceView& s) {
   SyntaxScratch& sc = s.scratch;
-  static constexpr Code kForNominal[] = {pos::sadj, pos::noun, pos::pron, pos::num, pos::adj,
-                                         pos::vpar};
+  // A noun agrees with an adjective far more often than it stands in
+  // apposition to another noun: "Spiritu Sancto" is noun and adjective.
+  static constexpr Code kForNominal[] = {pos::sadj, pos::adj, pos::num, pos::vpar, pos::noun,
+                                         pos::pron};
   static constexpr Code kForAdjective[] = {pos::noun, pos::pron, pos::sadj};
   auto try_list = [&](const IndexList<kMaxClauseList>& list, std::span<const Code> kinds) {
     int failed = -1;  // the last reading that found no partner

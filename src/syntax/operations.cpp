@@ -57,7 +57,7 @@ bool survives(SentenceView& s, int k_index, int o_index, const WordReadings& rea
     return true;
   }
   if (target != 0 && o.speech == k.speech) {
-    char preferred = s.options.area;
+    char preferred = s.area();
     char ka = analysis_area_letter(k), oa = analysis_area_letter(o);
     if (preferred != 0 && oa == preferred && ka != preferred) return true;
     if (o.latin_text() == k.latin_text() && o.meaning_text() == k.meaning_text() &&
@@ -118,7 +118,7 @@ int effective_rarity(const SentenceView& s, int i) {
   const WordAnalysis& a = s.at(i);
   int g = a.rarity;
   char l = analysis_area_letter(a);
-  char preferred = s.options.area;
+  char preferred = s.area();
   if (preferred != 0 && l == preferred) return 0;
   if (preferred == kBotanyAreaLetter && (l == 'S' || l == 'T' || l == 'Z')) return 0;
   if (s.options.age == Age::all && g == 15) return 3;
@@ -157,6 +157,19 @@ bool agree(const SentenceView& s, int ai, int bi) {
     return j >= 0 && s.speech(j) == a.speech && s.latin(j) == a.latin_text();
   };
   return !(same_form_as_a(lb) || same_form_as_a(s.linked(bi, 1)));
+}
+
+bool adjective_form(const SentenceView& s, int i, bool commoner) {
+  const WordAnalysis& a = s.at(i);
+  const int p = a.position.get();
+  for (int j = s.first_of(p); j < s.end_of(p); ++j) {
+    if (!s.is(j, pos::adj)) continue;
+    const WordAnalysis& w = s.at(j);
+    if (w.grammatical_case() == a.grammatical_case() && w.number() == a.number() &&
+        w.latin_text() == a.latin_text() && (!commoner || w.rarity <= a.rarity))
+      return true;
+  }
+  return false;
 }
 
 bool same_person(const SentenceView& s, int i) {

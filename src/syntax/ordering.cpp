@@ -89,11 +89,11 @@ int ordering_score(const WordAnalysis& a, const TranslationOptions& options, cha
 }
 
 void order_candidates(text::SentenceWords& words, SyntaxScratch& scratch,
-                      const TranslationOptions& options) {
+                      const TranslationOptions& options, char area) {
   std::array<int, text::kMaxAnalyses> key{};
   const int n = scratch.count;
   for (int i = 0; i < n; ++i)
-    key[static_cast<std::size_t>(i)] = ordering_score(words.analysis(i), options, options.area);
+    key[static_cast<std::size_t>(i)] = ordering_score(words.analysis(i), options, area);
   int start = 0;
   while (start < n) {
     int end = start + 1;

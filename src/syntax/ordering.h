@@ -14,8 +14,8 @@ namespace kelvo::syntax {
 int ordering_score(const grammar::WordAnalysis& a, const TranslationOptions& options, char area);
 
 // Sorts every run of records with the same word position by that key (ties
-// keep their order), moving each record's origin with it.
+// keep their order), moving each record's origin with it. `area` as above.
 void order_candidates(text::SentenceWords& words, SyntaxScratch& scratch,
-                      const TranslationOptions& options);
+                      const TranslationOptions& options, char area);
 
 }  // namespace kelvo::syntax

@@ -81,6 +81,9 @@ bool candidate_fits(const SentenceView& s, int i, int j, Code want, int dir) {
         Code k = c.noun_kind();
         if (k != noun_kind::proper && k != noun_kind::person && k != noun_kind::group)
           return false;
+        // "bonis discipulis": the substantive use of an adjective is no
+        // noun in apposition; its adjective reading takes the link.
+        if (adjective_form(s, i, false) || adjective_form(s, j, false)) return false;
       }
       if (dir > 0 && adjective(cs) &&
           (c.latin_text() == "o." || c.latin_text() == two_links_away(s, i)))

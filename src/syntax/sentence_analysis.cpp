@@ -58,7 +58,7 @@ void analyse_sentence(text::SentenceWords& words, const TranslationOptions& opti
                       SyntaxScratch& scratch, const SyntaxEnv& env) {
   SentenceView s(words, scratch, options, env);
   const bool usable = prepare(s);
-  order_candidates(words, scratch, options);
+  order_candidates(words, scratch, options, s.area());
   s.index_words();
   for (int i = 0; i < scratch.count; ++i) {
     WordAnalysis& a = s.at(i);

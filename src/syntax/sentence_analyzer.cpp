@@ -17,6 +17,9 @@ void SentenceAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run
   env.warnings = &run.warnings;
   env.persons = &run.persons;
   env.passes = passes_;
+  // Automatic area selection: the area the tally has settled on so far (a
+  // repeat of the sentence reads it with the area that sentence moved to).
+  if (run.options.auto_adjusting) env.area = run.area.current_area;
   analyse_sentence(words, run.options, *scratch_, env);
   if (sink_) sink_(tokens_.last_sentence(), words, *scratch_);
 }

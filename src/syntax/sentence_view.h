@@ -20,6 +20,9 @@ struct SyntaxEnv {
   WarningGate* warnings = nullptr;     // message boxes under the run's limit
   const text::PersonCounts* persons = nullptr;  // the document's personal pronouns
   Passes passes = Passes::choice;
+  // The area the run prefers now: automatic area selection moves it from
+  // sentence to sentence. Negative: the options' area.
+  int area = -1;
 };
 
 class SentenceView {
@@ -32,6 +35,9 @@ class SentenceView {
   SyntaxScratch& scratch;
   const TranslationOptions& options;
   const SyntaxEnv& env;
+
+  // The preferred area letter for this sentence, 0 for none.
+  char area() const { return env.area >= 0 ? static_cast<char>(env.area) : options.area; }
 
   int count() const { return scratch.count; }
   int positions() const { return scratch.positions; }

@@ -68,7 +68,34 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"Hostes oppidum oppugnant.",
                    {{"Hostes", pos::noun, gcase::nom}, {"oppidum", pos::noun, gcase::acc}}},
         // A compound perfect: the participle, not the noun "deed".
-        ChoiceCase{"Hoc factum est.", {{"factum", pos::vpar, gcase::nom}}}));
+        ChoiceCase{"Hoc factum est.", {{"factum", pos::vpar, gcase::nom}}},
+        // A noun's neighbour that can be its adjective is read as one, not as
+        // a second noun in apposition (sanctus "saint").
+        ChoiceCase{"Homines sancti in templo orabant.",
+                   {{"Homines", pos::noun, gcase::nom}, {"sancti", pos::adj, gcase::nom}}},
+        // The substantive use of an adjective (omnes "all men", boni "good
+        // men") gives way to the adjective beside a noun it agrees with.
+        ChoiceCase{"Venerunt omnes feminae flentes.",
+                   {{"omnes", pos::adj, gcase::nom}, {"feminae", pos::noun, gcase::nom}}},
+        ChoiceCase{"Magister bonis discipulis librum dat.",
+                   {{"bonis", pos::adj, gcase::dat}, {"discipulis", pos::noun, gcase::dat}}},
+        // cum after the pronoun it governs (mecum written apart); "a" before
+        // its ablative is the preposition, not the cry.
+        ChoiceCase{"Puer me cum ambulat.",
+                   {{"me", pos::pron, gcase::abl}, {"cum", pos::prep, gcase::abl}}},
+        ChoiceCase{"Filius a patre uenit.", {{"a", pos::prep, gcase::abl}}},
+        // quod after a verb of saying, or after eo and propterea, is "that",
+        // "because"; after a neuter word it is that word's relative pronoun.
+        ChoiceCase{"Nuntius dicit quod hostes ueniunt.", {{"quod", pos::conj, 0}}},
+        ChoiceCase{"Milites laeti erant propterea quod hostes fugerant.",
+                   {{"quod", pos::conj, 0}}},
+        ChoiceCase{"Oppidum quod uidimus magnum est.", {{"quod", pos::pron, 0}}},
+        // An -e or -um form with no noun to agree with is the adverb.
+        ChoiceCase{"Puer male scribit.", {{"male", pos::adv, 0}}},
+        ChoiceCase{"Tantum unum uerbum dixit.", {{"Tantum", pos::adv, 0}}},
+        // quam before a superlative and eo before a comparative measure.
+        ChoiceCase{"Venite quam celerrime.", {{"quam", pos::adv, 0}}},
+        ChoiceCase{"Milites eo magis pugnabant.", {{"eo", pos::adv, 0}}}));
 
 TEST(Choice, AVocativeBetweenCommasBringsItsNeighboursTogether) {
   REQUIRE_REAL_LEXICON(lex);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "syntax/operations.h"
+#include "syntax/sentence_analysis.h"
 #include "syntax_fixture.h"
 
 using namespace kelvo;
@@ -70,7 +72,7 @@ TEST(Ordering, EveryRunSortedWithItsOrigins) {
     sc.origin_token[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(t.at(i).position.get());
     sc.origin_candidate[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(i < 2 ? i : i - 2);
   }
-  order_candidates(t.words(), sc, t.options);
+  order_candidates(t.words(), sc, t.options, 0);
   EXPECT_EQ(t.at(0).grammatical_case(), gcase::nom);
   EXPECT_EQ(sc.origin_candidate[0], 1);
   EXPECT_EQ(t.at(2).grammatical_case(), gcase::abl);
@@ -79,6 +81,27 @@ TEST(Ordering, EveryRunSortedWithItsOrigins) {
   EXPECT_EQ(t.at(3).grammatical_case(), gcase::dat);
   EXPECT_EQ(t.at(4).rarity, 4);
   EXPECT_EQ(sc.origin_token[4], 1);
+}
+
+// Automatic area selection hands the passes the run's current area, which
+// outranks the options' (none here): the legal meaning comes first and counts
+// as the commonest.
+TEST(Ordering, TheRunsCurrentAreaOrdersTheSentence) {
+  HandTable t;
+  t.add(0, pos::noun, "ius.", gcase::nom, 1, gender::neuter, 3);
+  const int legal = t.add(0, pos::noun, "ius.", gcase::nom, 1, gender::neuter, 3);
+  t.at(legal).area = 6;  // L
+  t.view();
+  t.words().set_token_count(1);
+  SyntaxEnv env;
+  env.area = 'L';
+  analyse_sentence(t.words(), t.options, t.scratch(), env);
+  EXPECT_EQ(t.at(0).area, 6);
+  EXPECT_EQ(t.scratch().origin_candidate[0], 1);
+  SentenceView s(t.words(), t.scratch(), t.options, env);
+  EXPECT_EQ(effective_rarity(s, 0), 0);
+  env.area = -1;  // the options' area again: none
+  EXPECT_EQ(effective_rarity(s, 0), 3);
 }
 
 }  // namespace
