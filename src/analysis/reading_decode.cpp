@@ -104,6 +104,7 @@ Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, b
     Token token;
     token.text = t.form;
     token.punctuation = t.punctuation;
+    token.enclitic_of = t.enclitic_of;
     token.readings = decode_readings(t.candidates, wa, senses);
     out.tokens.push_back(std::move(token));
   }

@@ -39,6 +39,7 @@ AnalysedToken& TokenAnalyzer::new_token(std::string_view form) {
   AnalysedToken& t = sentence_.tokens.back();
   t.form.assign(form);
   t.punctuation = false;
+  t.enclitic_of = -1;
   t.candidates.clear();
   return t;
 }
@@ -132,9 +133,11 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       host_form.resize(host_form.size() - r.split_off->text.size());
       words.set_token(i, host_form);
     }
+    const int host_token = static_cast<int>(sentence_.tokens.size());
     if (r.split_off && r.split_off->before_host) {
       insert_token(i, r.split_off->text);
       emit(r.split_off->text, r.split_off->candidates, i);
+      sentence_.tokens.back().enclitic_of = host_token + 1;
       ++i;
       emit(host_form, scratch_, i);
     } else {
@@ -143,6 +146,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
         insert_token(i + 1, r.split_off->text);
         ++i;
         emit(r.split_off->text, r.split_off->candidates, i);
+        sentence_.tokens.back().enclitic_of = host_token;
       }
     }
   }
