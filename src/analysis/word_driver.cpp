@@ -130,6 +130,8 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
   if (rules && out.size() == before && lower_word) try_syncope(wa, w, out, ctx);
   if (rules && out.size() == before && lower_word && wa.options().medieval_tricks)
     try_medieval_spellings(wa, w, out, ctx);
+  else if (rules && lower_word && !roman)
+    add_classical_spellings(wa, w, out, before, ctx);
   if (!roman) weigh_entry_capitals(out, before, capitalised);
 
   if (out.size() == before && capitalised && word.size() > 1) {
