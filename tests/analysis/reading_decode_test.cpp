@@ -151,3 +151,30 @@ TEST(ReadingDecode, SensesSplitAtTheDictionarySeparators) {
     EXPECT_EQ(split_senses(c.meaning), c.senses) << c.meaning;
   }
 }
+
+// The lemma is the headword a dictionary gives: a compound pronoun made by
+// rule is cited by its nominative (quendam - quidam), and the entries our
+// table declines in the neuter only by "quis quid", "aliquis aliquid".
+TEST(ReadingDecode, PronounsTakeTheirDictionaryHeadword) {
+  REQUIRE_REAL_LEXICON(lex);
+  WordAnalyzer wa(*lex, nullptr, TranslationOptions{});
+  struct Case {
+    const char* word;
+    PartOfSpeech part;
+    const char* lemma;
+  };
+  for (auto c : {Case{"quendam", PartOfSpeech::substantive_adjective, "quidam"},
+                 Case{"quemquam", PartOfSpeech::substantive_adjective, "quisquam"},
+                 Case{"utraque", PartOfSpeech::substantive_adjective, "uterque"},
+                 Case{"qualicumque", PartOfSpeech::substantive_adjective, "qualiscumque"},
+                 Case{"quoddamne", PartOfSpeech::substantive_adjective, "quidam"},
+                 Case{"quid", PartOfSpeech::pronoun, "quis"},
+                 Case{"aliquid", PartOfSpeech::pronoun, "aliquis"}}) {
+    const Decoded d = decode_word(wa, c.word);
+    const Reading* r = find(d.readings, c.part, c.lemma);
+    ASSERT_NE(r, nullptr) << c.word;
+    EXPECT_EQ(r->citation.substr(0, r->citation.find(' ')), c.lemma) << c.word;
+  }
+  // The relative keeps its own headword.
+  EXPECT_NE(find(decode_word(wa, "quod").readings, PartOfSpeech::pronoun, "qui"), nullptr);
+}
