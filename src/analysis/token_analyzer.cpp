@@ -91,11 +91,17 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       set_field(hs.text, token);
       hs.status = 1;
     }
-    if (r.split_off && !may_add_tackon(run.token_count)) {
-      std::string msg = token_limit_message(true);
-      run.log.write(msg);
-      if (!quiet) run.warnings.warn(msg);
-      r.split_off.reset();
+    // A full sentence takes no more split-off tokens. An enclitic (read
+    // before its word) has its own limit, noted in the log alone; a tackon's
+    // is also shown.
+    if (r.split_off) {
+      const bool enclitic = r.split_off->before_host;
+      if (enclitic ? !may_add_enclitic(run.token_count) : !may_add_tackon(run.token_count)) {
+        std::string msg = token_limit_message(!enclitic);
+        run.log.write(msg);
+        if (!enclitic && !quiet) run.warnings.warn(msg);
+        r.split_off.reset();
+      }
     }
     // Stores one token's analyses at position `at_pos` in the sentence table.
     // The analyses move into the token; `cands` is left with a spare list.
