@@ -83,6 +83,23 @@ TEST(SentenceAnalysis, AFullSentenceTakesNoMoreSplitOffTokens) {
   EXPECT_EQ(late_tackon.warnings[0], tackon_note);
 }
 
+// The lines the word rules write stand in the listing under their own word,
+// not above the sentence's first word; a word read again from the run's
+// memory gets them again.
+TEST(SentenceAnalysis, RuleLinesStandWithTheirWord) {
+  REQUIRE_REAL_LEXICON(lex);
+  Ran r = run_text(*lex, "Amo reamat amandi. Reamat.\n");
+  const auto amo = r.log.find("Amo\n");
+  const auto prefix = r.log.find("reamat\n+PREFIX re = re-.\n");
+  const auto gerund = r.log.find("amandi\n+ Gerund:\n");
+  ASSERT_NE(amo, std::string::npos) << r.log;
+  EXPECT_NE(prefix, std::string::npos) << r.log;
+  EXPECT_NE(gerund, std::string::npos) << r.log;
+  EXPECT_LT(amo, prefix);
+  EXPECT_EQ(r.log.find("+PREFIX"), prefix + 7) << r.log;
+  EXPECT_NE(r.log.find("Reamat\n+PREFIX re = re-.\n"), std::string::npos) << r.log;
+}
+
 TEST(SentenceAnalysis, ListingInTheParseLogAndTheProperNameMemo) {
   REQUIRE_REAL_LEXICON(lex);
   Ran r = run_text(*lex, "Zqxorix uenit. Zqxorix abiit.\n");
