@@ -30,6 +30,21 @@ constexpr NameEnding kNameEndings[] = {
 };
 
 
+// The name as a dictionary would head it, guessed from the ending: the
+// nominative of its declension (Romam: Roma, Marcum: Marcus, Belgarum:
+// Belgae); for the third declension the stem (Simonem: Simon, Caesaris:
+// Caesar), a nominative in -es or -en being the word itself.
+std::string nominative_of(const std::string& name, const std::string& stem, const NameEnding& ne) {
+  if (ne.ending == "ius" || ne.ending == "us" || ne.ending == "es" || ne.ending == "en" ||
+      ne.ending == "a")
+    return name;
+  switch (ne.which) {
+    case 1: return stem + (ne.plural ? "ae" : "a");
+    case 2: return stem + (ne.plural ? "i" : "us");
+    default: return stem;
+  }
+}
+
 }  // namespace
 
 int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
@@ -46,7 +61,10 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     e.variant = ne.variant;
     e.byte3 = ne.gender;
     e.kind = noun_kind::proper;
-    e.stem_key = ne.which == 3 ? 2 : 1;
+    // The stem of a guessed name serves every case: its nominative and its
+    // oblique endings take stem keys 1 and 2 (Roma, Romam), so the entry
+    // accepts both.
+    e.stem_key = 0;
     e.extra = ne.plural ? 2 : 0;
     e.set_rarity_area(1, 0);
     set_field(e.stem, stem);
@@ -55,7 +73,7 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     Origin o;
     o.table = Origin::Table::builtin;
     o.source = Source::addon;
-    o.builtin_meaning = name;
+    o.builtin_meaning = nominative_of(name, stem, ne);
     for (const auto& r : infls) {
       if (ne.plural != (r.number() == number::plur)) continue;
       wa.build_analysis(e, r, Split{stem, ne.ending}, Source::addon, o, out, ctx);

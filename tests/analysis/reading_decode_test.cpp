@@ -153,6 +153,32 @@ TEST(ReadingDecode, SensesSplitAtTheDictionarySeparators) {
   }
 }
 
+// A name found nowhere is read by its ending in every case that ending has,
+// and headed by its nominative: the first and second declensions' oblique
+// endings fit the guessed stem as their nominatives do.
+TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
+  REQUIRE_REAL_LEXICON(lex);
+  WordAnalyzer wa(*lex, nullptr, TranslationOptions{});
+  struct Row {
+    const char* word;
+    const char* lemma;
+    kelvo::Case gcase;
+  };
+  for (auto c : {Row{"Zqxoram", "Zqxora", kelvo::Case::accusative},
+                 Row{"Zqxorae", "Zqxora", kelvo::Case::genitive},
+                 Row{"Zqxarsum", "Zqxarsus", kelvo::Case::accusative},
+                 Row{"Zqxoro", "Zqxorus", kelvo::Case::ablative},
+                 Row{"Zqxonem", "Zqxon", kelvo::Case::accusative},
+                 Row{"Zqxorus", "Zqxorus", kelvo::Case::nominative}}) {
+    const Decoded d = decode_word(wa, c.word);
+    const auto r = std::find_if(d.readings.begin(), d.readings.end(), [&](const Reading& k) {
+      return k.noun_kind == NounKind::proper && k.grammatical_case == c.gcase;
+    });
+    ASSERT_NE(r, d.readings.end()) << c.word;
+    EXPECT_EQ(r->lemma, c.lemma) << c.word;
+  }
+}
+
 // The lemma is the headword a dictionary gives: a compound pronoun made by
 // rule is cited by its nominative (quendam - quidam); the entries our table
 // declines in the neuter only by "quis quid", "aliquis aliquid"; a form of the
