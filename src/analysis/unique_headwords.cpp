@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "analysis/rules/indefinite_pronouns.h"
 #include "base/text.h"
 #include "grammar/codes.h"
 
@@ -62,6 +63,21 @@ bool begins_like_a_part(std::string_view form, std::string_view citation) {
   return false;
 }
 
+// The headword of a compound of qui or quis that the uniques spell as the
+// text does: the d of quid assimilated to the particle (quicquam, quippiam
+// for quidquam, quidpiam) is put back and the compound rule names it
+// (quisquam, quispiam); a doubled form (quidquid, quemquem, quodquod) is
+// quisquis. "" when neither fits (unusquisque keeps its own).
+std::string compound_headword(std::string_view form) {
+  std::string w(form);
+  for (std::string_view assimilated : {"cq", "pp"})
+    if (auto at = w.find(assimilated); at != std::string::npos && at > 0) w[at] = 'd';
+  const std::size_t half = w.size() / 2;
+  if (w.size() % 2 == 0 && w.starts_with("qu") && w.compare(0, half, w, half, half) == 0)
+    return "quisquis";
+  return pronoun_headword(w);
+}
+
 }  // namespace
 
 std::vector<std::string> unique_citations(const Lexicon& lexicon) {
@@ -74,7 +90,11 @@ std::vector<std::string> unique_citations(const Lexicon& lexicon) {
   };
   std::vector<Best> best(uniques.size());
   std::vector<std::vector<std::string>> words(uniques.size());
-  for (std::size_t u = 0; u < uniques.size(); ++u) words[u] = meaning_words(uniques[u].meaning_text());
+  for (std::size_t u = 0; u < uniques.size(); ++u) {
+    words[u] = meaning_words(uniques[u].meaning_text());
+    if (uniques[u].speech == pos::pron && uniques[u].which == 1)
+      out[u] = compound_headword(uniques[u].latin_text());
+  }
   for (const DictEntry& e : lexicon.entries()) {
     const auto m = e.meaning_index.get();
     if (m < 0 || static_cast<std::size_t>(m) >= meanings.size()) continue;
@@ -83,8 +103,8 @@ std::vector<std::string> unique_citations(const Lexicon& lexicon) {
     for (std::size_t u = 0; u < uniques.size(); ++u) {
       const UniqueRecord& r = uniques[u];
       if (entry_speech(e) != r.speech || e.which != r.which) continue;
-      // The compounds of qui and quis (quicquam, quisquis, unusquisque) are
-      // words of their own, not forms of the plain pronoun.
+      // The compounds of qui and quis are words of their own, not forms of
+      // the plain pronoun (see compound_headword).
       if (r.speech == pos::pron && r.which == 1) continue;
       if (e.variant != r.variant && e.variant != 0 && r.variant != 0) continue;
       if (!read) {

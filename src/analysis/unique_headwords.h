@@ -13,7 +13,8 @@ namespace kelvo::analysis {
 
 // For every unique, in table order: the principal parts of its entry, or ""
 // when no entry of its grammar shares most words of its meaning. The
-// compounds of qui and quis (quicquam, unusquisque) keep their own form.
+// compounds of qui and quis are named by the compound rule (quicquam -
+// quisquam, quidquid - quisquis).
 std::vector<std::string> unique_citations(const grammar::Lexicon& lexicon);
 
 }  // namespace kelvo::analysis
