@@ -33,10 +33,11 @@ constexpr NameEnding kNameEndings[] = {
 // The name as a dictionary would head it, guessed from the ending: the
 // nominative of its declension (Romam: Roma, Marcum: Marcus, Belgarum:
 // Belgae); for the third declension the stem (Simonem: Simon, Caesaris:
-// Caesar), a nominative in -es or -en being the word itself.
+// Caesar). A nominative ending (-us, -a, -es, -en) keeps the word, and so does
+// -e, as often a Greek nominative (Ioppe) as an ablative.
 std::string nominative_of(const std::string& name, const std::string& stem, const NameEnding& ne) {
   if (ne.ending == "ius" || ne.ending == "us" || ne.ending == "es" || ne.ending == "en" ||
-      ne.ending == "a")
+      ne.ending == "a" || ne.ending == "e")
     return name;
   switch (ne.which) {
     case 1: return stem + (ne.plural ? "ae" : "a");

@@ -155,7 +155,8 @@ TEST(ReadingDecode, SensesSplitAtTheDictionarySeparators) {
 
 // A name found nowhere is read by its ending in every case that ending has,
 // and headed by its nominative: the first and second declensions' oblique
-// endings fit the guessed stem as their nominatives do.
+// endings fit the guessed stem as their nominatives do; an -e, as often a
+// Greek nominative as an ablative, heads itself.
 TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
   REQUIRE_REAL_LEXICON(lex);
   WordAnalyzer wa(*lex, nullptr, TranslationOptions{});
@@ -169,7 +170,8 @@ TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
                  Row{"Zqxarsum", "Zqxarsus", kelvo::Case::accusative},
                  Row{"Zqxoro", "Zqxorus", kelvo::Case::ablative},
                  Row{"Zqxonem", "Zqxon", kelvo::Case::accusative},
-                 Row{"Zqxorus", "Zqxorus", kelvo::Case::nominative}}) {
+                 Row{"Zqxorus", "Zqxorus", kelvo::Case::nominative},
+                 Row{"Zqxoppe", "Zqxoppe", kelvo::Case::ablative}}) {
     const Decoded d = decode_word(wa, c.word);
     const auto r = std::find_if(d.readings.begin(), d.readings.end(), [&](const Reading& k) {
       return k.noun_kind == NounKind::proper && k.grammatical_case == c.gcase;
