@@ -156,7 +156,8 @@ TEST(ReadingDecode, SensesSplitAtTheDictionarySeparators) {
 // A name found nowhere is read by its ending in every case that ending has,
 // and headed by its nominative: the first and second declensions' oblique
 // endings fit the guessed stem as their nominatives do; an -e, as often a
-// Greek nominative as an ablative, heads itself.
+// Greek nominative as an ablative, heads itself; an -i is a man's genitive
+// (Zqxorici of Zqxoricus) or a people (Zqxorici themselves).
 TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
   REQUIRE_REAL_LEXICON(lex);
   WordAnalyzer wa(*lex, nullptr, TranslationOptions{});
@@ -171,7 +172,8 @@ TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
                  Row{"Zqxoro", "Zqxorus", kelvo::Case::ablative},
                  Row{"Zqxonem", "Zqxon", kelvo::Case::accusative},
                  Row{"Zqxorus", "Zqxorus", kelvo::Case::nominative},
-                 Row{"Zqxoppe", "Zqxoppe", kelvo::Case::ablative}}) {
+                 Row{"Zqxoppe", "Zqxoppe", kelvo::Case::ablative},
+                 Row{"Zqxorici", "Zqxoricus", kelvo::Case::genitive}}) {
     const Decoded d = decode_word(wa, c.word);
     const auto r = std::find_if(d.readings.begin(), d.readings.end(), [&](const Reading& k) {
       return k.noun_kind == NounKind::proper && k.grammatical_case == c.gcase;
@@ -179,6 +181,13 @@ TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
     ASSERT_NE(r, d.readings.end()) << c.word;
     EXPECT_EQ(r->lemma, c.lemma) << c.word;
   }
+  const Decoded people = decode_word(wa, "Zqxorici");
+  EXPECT_NE(std::find_if(people.readings.begin(), people.readings.end(),
+                         [](const Reading& k) {
+                           return k.number == Number::plural && k.lemma == "Zqxorici" &&
+                                  k.grammatical_case == kelvo::Case::nominative;
+                         }),
+            people.readings.end());
 }
 
 // The lemma is the headword a dictionary gives: a compound pronoun made by
