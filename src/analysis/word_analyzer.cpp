@@ -171,7 +171,8 @@ int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::st
           g = entry.byte3;
         if (entry.byte3 != 0 && g != entry.byte3) continue;
         if ((entry.kind == noun_kind::proper || entry.kind == noun_kind::locale) &&
-            r.number() == number::plur && entry.extra != 2)
+            r.number() == number::plur && entry.extra != 2 &&
+            !(ctx.written_lower_case && is_ascii_upper(entry.stem[0])))
           continue;
         if (ending == "e" && entry.which == 1 && entry.variant == 1 &&
             !(options_.medieval_phonetics && options_.age == Age::medieval))

@@ -75,6 +75,10 @@ struct AnalysisContext {
   // Off: only the dictionary, uniques, numerals and names (for measuring
   // what the word-formation and spelling rules cost).
   bool formation_rules = true;
+  // The word is written in lower case (or begins its sentence): a name's
+  // entry that reads it is used as a common noun (deorum, of the gods, by
+  // Deus) and declines in both numbers.
+  bool written_lower_case = false;
 };
 
 // An analysis made by a rule rather than from a dictionary entry: at the

@@ -108,6 +108,17 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
     EXPECT_FALSE(v.empty()) << w;
   }
   EXPECT_TRUE(has(wa, analyse(wa, "dei"), "Deus", g::pos::noun, ""));
+  // Written in lower case a name's entry is a common noun with a plural (the
+  // gods); a capital inside the sentence keeps the name singular.
+  EXPECT_TRUE(has(wa, analyse(wa, "deorum"), "Deus", g::pos::noun, "GEN    PLUR"));
+  auto is_plural = [](const Candidate& c) { return c.analysis.number() == g::number::plur; };
+  auto capital_romae = analyse(wa, "Romae");
+  EXPECT_TRUE(has(wa, capital_romae, "Roma", g::pos::noun, "GEN    SING"));
+  EXPECT_FALSE(std::any_of(capital_romae.begin(), capital_romae.end(), is_plural));
+  std::vector<Candidate> first;
+  AnalysisContext ctx;
+  analyse_word(wa, "Deorum", true, false, first, ctx);
+  EXPECT_TRUE(has(wa, first, "Deus", g::pos::noun, "GEN    PLUR"));
   for (const char* w : {"non", "hercule"}) {
     for (const auto& c : analyse(wa, w)) EXPECT_FALSE(c.origin.capitalised_entry) << w;
   }
