@@ -243,14 +243,17 @@ TEST(MedievalSpellings, AMedievalSpellingThroughTheWholeChain) {
 
 // A word with readings of its own that is also the medieval spelling of a
 // commoner word gets that word's readings after its own, each counted three
-// steps rarer than its entry (quae, the commonest, as D); a word whose own commonest reading is an indeclinable
-// or a commoner word keeps only its own (unde is not undae, esse not essae).
+// steps rarer than its entry (quae, the commonest, as D). A word whose own
+// commonest reading is a commoner word, or an indeclinable the respelling
+// would make another part of speech, keeps only its own (unde is not undae,
+// esse not essae; quanquam is quamquam).
 TEST(MedievalSpellings, AKnownWordAlsoReadInItsClassicalSpelling) {
   REQUIRE_REAL_LEXICON(lex);
   TranslationOptions opts;
   WordAnalyzer wa(*lex, nullptr, opts);
   struct Case { const char* word; const char* classical; };
   for (auto c : {Case{"que", "qu.ae"}, Case{"celum", "cael.um"}, Case{"tanquam", "tamquam."},
+                 Case{"quanquam", "quamquam."},
                  Case{"patrie", "patri.ae"}}) {
     auto r = kelvo::testing::analyse_with_rules(wa, c.word, false, false);
     const auto first = std::find_if(r.word.begin(), r.word.end(), [](const Candidate& k) {

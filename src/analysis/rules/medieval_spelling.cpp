@@ -202,21 +202,23 @@ int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
                             AnalysisContext& ctx) {
   if (!wa.options().medieval_tricks) return 0;
   // The word's own commonest readings: a respelling must be at least as
-  // common, and a tie does not displace an indeclinable word (unde, longe,
-  // ante are not undae, longae, antae). Readings that rules made up (a tackon
-  // standing alone, a prefix guess) give way to any dictionary word.
+  // common, and a tie does not displace an indeclinable word by another part
+  // of speech (unde, longe, ante are not undae, longae, antae; quanquam is
+  // quamquam). Readings that rules made up (a tackon standing alone, a prefix
+  // guess) give way to any dictionary word.
   int own_best = 99;
-  bool own_indeclinable = false, own_from_dictionary = false;
+  std::vector<grammar::Code> own_indeclinable;  // their parts of speech
+  bool own_from_dictionary = false;
   for (std::size_t i = own_from; i < out.size(); ++i) {
     const grammar::WordAnalysis& a = out[i].analysis;
     if (out[i].origin.source != Source::core) continue;
     own_from_dictionary = true;
     const bool indeclinable = a.speech == grammar::pos::adv || a.speech == grammar::pos::prep ||
                               a.speech == grammar::pos::conj || a.speech == grammar::pos::interj;
-    if (a.rarity < own_best) own_indeclinable = false;
+    if (a.rarity < own_best) own_indeclinable.clear();
     if (a.rarity <= own_best) {
       own_best = a.rarity;
-      own_indeclinable = own_indeclinable || indeclinable;
+      if (indeclinable) own_indeclinable.push_back(a.speech);
     }
   }
   const std::size_t before = out.size();
@@ -224,8 +226,13 @@ int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
     if (wa.analyse_core(r.word, Source::variant, out, ctx) == 0) continue;
     int best = 99;
     for (std::size_t i = before; i < out.size(); ++i) best = std::min<int>(best, out[i].analysis.rarity);
+    bool same_part = false;
+    for (std::size_t i = before; i < out.size(); ++i)
+      same_part = same_part || (out[i].analysis.rarity == best &&
+                                std::find(own_indeclinable.begin(), own_indeclinable.end(),
+                                          out[i].analysis.speech) != own_indeclinable.end());
     const bool keep = !own_from_dictionary || best < own_best ||
-                      (best == own_best && !own_indeclinable);
+                      (best == own_best && (own_indeclinable.empty() || same_part));
     if (!keep) {
       out.resize(before);
       break;
