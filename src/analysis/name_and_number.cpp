@@ -11,24 +11,47 @@ using namespace grammar;
 namespace {
 
 // Endings that tell a Latin name's declension, longest first. A plural ending
-// marks the name as plural-only (a people, a town such as Athenae).
+// marks the name as plural-only (a people, a town such as Athenae); -i is
+// either a people (Belgi) or the genitive of a man's name (Marci, Henrici).
+enum class NameNumber : std::uint8_t { singular, plural, either };
 struct NameEnding {
   std::string_view ending;
   Code which, variant, gender;
-  bool plural;
+  NameNumber number;
+  bool fits(Code n) const {
+    return number == NameNumber::either || (number == NameNumber::plural) == (n == number::plur);
+  }
 };
+constexpr NameNumber S = NameNumber::singular, P = NameNumber::plural;
 constexpr NameEnding kNameEndings[] = {
-    {"arum", 1, 1, gender::fem, true},  {"orum", 2, 1, gender::masc, true},
-    {"ibus", 3, 1, gender::masc, true}, {"ius", 2, 1, gender::masc, false},
-    {"us", 2, 1, gender::masc, false},  {"os", 2, 1, gender::masc, true},
-    {"ae", 1, 1, gender::fem, false},   {"am", 1, 1, gender::fem, false},
-    {"um", 2, 1, gender::masc, false},  {"es", 3, 1, gender::masc, false},
-    {"em", 3, 1, gender::masc, false},  {"im", 3, 1, gender::masc, false},
-    {"en", 3, 1, gender::neuter, false}, {"is", 3, 1, gender::masc, false},
-    {"a", 1, 1, gender::fem, false},    {"o", 2, 1, gender::masc, false},
-    {"i", 2, 1, gender::masc, true},    {"e", 3, 1, gender::masc, false},
+    {"arum", 1, 1, gender::fem, P},  {"orum", 2, 1, gender::masc, P},
+    {"ibus", 3, 1, gender::masc, P}, {"ius", 2, 1, gender::masc, S},
+    {"us", 2, 1, gender::masc, S},   {"os", 2, 1, gender::masc, P},
+    {"ae", 1, 1, gender::fem, S},    {"am", 1, 1, gender::fem, S},
+    {"um", 2, 1, gender::masc, S},   {"es", 3, 1, gender::masc, S},
+    {"em", 3, 1, gender::masc, S},   {"im", 3, 1, gender::masc, S},
+    {"en", 3, 1, gender::neuter, S}, {"is", 3, 1, gender::masc, S},
+    {"a", 1, 1, gender::fem, S},     {"o", 2, 1, gender::masc, S},
+    {"i", 2, 1, gender::masc, NameNumber::either}, {"e", 3, 1, gender::masc, S},
 };
 
+
+// The name as a dictionary would head it, guessed from the ending: the
+// nominative of its declension (Romam: Roma, Marcum: Marcus, Belgarum:
+// Belgae); for the third declension the stem (Simonem: Simon, Caesaris:
+// Caesar). A nominative ending (-us, -a, -es, -en) keeps the word, and so does
+// -e, as often a Greek nominative (Ioppe) as an ablative.
+std::string nominative_of(const std::string& name, const std::string& stem, const NameEnding& ne,
+                          bool plural) {
+  if (ne.ending == "ius" || ne.ending == "us" || ne.ending == "es" || ne.ending == "en" ||
+      ne.ending == "a" || ne.ending == "e")
+    return name;
+  switch (ne.which) {
+    case 1: return stem + (plural ? "ae" : "a");
+    case 2: return stem + (plural ? "i" : "us");
+    default: return stem;
+  }
+}
 
 }  // namespace
 
@@ -46,8 +69,12 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     e.variant = ne.variant;
     e.byte3 = ne.gender;
     e.kind = noun_kind::proper;
-    e.stem_key = ne.which == 3 ? 2 : 1;
-    e.extra = ne.plural ? 2 : 0;
+    // The stem of a guessed name serves every case: its nominative and its
+    // oblique endings take stem keys 1 and 2 (Roma, Romam), so the entry
+    // accepts both.
+    e.stem_key = 0;
+    // The plural endings are matched only for a plural name (2).
+    e.extra = ne.number == NameNumber::singular ? 0 : 2;
     e.set_rarity_area(1, 0);
     set_field(e.stem, stem);
     std::vector<InflectionRecord> infls;
@@ -55,9 +82,12 @@ int analyse_proper_name(const WordAnalyzer& wa, std::string_view word,
     Origin o;
     o.table = Origin::Table::builtin;
     o.source = Source::addon;
-    o.builtin_meaning = name;
     for (const auto& r : infls) {
-      if (ne.plural != (r.number() == number::plur)) continue;
+      if (!ne.fits(r.number())) continue;
+      const bool plural = r.number() == number::plur;
+      // A name read in either number is a people only in the plural.
+      e.extra = plural ? 2 : ne.number == NameNumber::plural ? 2 : 0;
+      o.builtin_meaning = nominative_of(name, stem, ne, plural);
       wa.build_analysis(e, r, Split{stem, ne.ending}, Source::addon, o, out, ctx);
     }
     if (out.size() > before) break;

@@ -1,5 +1,7 @@
 #include "analysis/reading_decode.h"
 
+#include "analysis/rules/indefinite_pronouns.h"
+
 namespace kelvo::analysis {
 
 using namespace grammar;
@@ -77,6 +79,9 @@ Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses) 
   r.source = static_cast<ReadingSource>(c.origin.source);
   r.entry = entry_of(c.origin.table);
   r.citation = std::string(wa.citation(c.origin));
+  // A compound pronoun made by rule is cited by its headword (quendam - quidam).
+  if (c.origin.source == Source::pronoun && c.origin.table == Origin::Table::builtin)
+    r.citation = pronoun_headword(c.analysis.latin_text());
   r.lemma = lemma_of(c, r.citation);
   // The whole meaning, not the record's cut; "~" is the record's mark of a
   // reading made by rule (the source says that), never part of the English.
@@ -104,6 +109,7 @@ Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, b
     Token token;
     token.text = t.form;
     token.punctuation = t.punctuation;
+    token.enclitic_of = t.enclitic_of;
     token.readings = decode_readings(t.candidates, wa, senses);
     out.tokens.push_back(std::move(token));
   }

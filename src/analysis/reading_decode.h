@@ -26,8 +26,9 @@ Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses =
 std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
                                      const WordAnalyzer& wa, bool senses = true);
 
-// A sentence with every token's readings. The byte offsets (begin, end) stay 0
-// and enclitic_of -1: the analysed sentence does not know them.
+// A sentence with every token's readings and the word each enclitic was split
+// off. The byte offsets (begin, end) stay 0: the analysed sentence does not
+// know them.
 Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa,
                             bool senses = true);
 

@@ -39,6 +39,7 @@ AnalysedToken& TokenAnalyzer::new_token(std::string_view form) {
   AnalysedToken& t = sentence_.tokens.back();
   t.form.assign(form);
   t.punctuation = false;
+  t.enclitic_of = -1;
   t.candidates.clear();
   return t;
 }
@@ -85,20 +86,36 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
     if (run.options.hash_in_use) note_precalculated(token, run.log);
     scratch_.clear();
     bool question = run.token_count > 0 && words.token(run.token_count - 1) == "PUNCTB";
+    // With the listing on, the lines the word's rules write ("+PREFIX",
+    // "+ Gerund:", "Modified stem.") go into the listing with their word, not
+    // into the log ahead of the whole sentence's listing.
+    if (listing_on) {
+      rule_lines_.clear_text();
+      if (!rule_lines_.is_open()) rule_lines_.open_memory();
+      ctx.log = &rule_lines_;
+    }
     WordResult r = memo_.analyse(wa_, token, i == 0, known_proper, scratch_, ctx, question);
+    ctx.log = &run.log;
     if (r.proper_name && hs.status == -1) {
       set_field(hs.text, token);
       hs.status = 1;
     }
-    if (r.split_off && !may_add_tackon(run.token_count)) {
-      std::string msg = token_limit_message(true);
-      run.log.write(msg);
-      if (!quiet) run.warnings.warn(msg);
-      r.split_off.reset();
+    // A full sentence takes no more split-off tokens. An enclitic (read
+    // before its word) has its own limit, noted in the log alone; a tackon's
+    // is also shown.
+    if (r.split_off) {
+      const bool enclitic = r.split_off->before_host;
+      if (enclitic ? !may_add_enclitic(run.token_count) : !may_add_tackon(run.token_count)) {
+        std::string msg = token_limit_message(!enclitic);
+        run.log.write(msg);
+        if (!enclitic && !quiet) run.warnings.warn(msg);
+        r.split_off.reset();
+      }
     }
     // Stores one token's analyses at position `at_pos` in the sentence table.
     // The analyses move into the token; `cands` is left with a spare list.
-    auto emit = [&](std::string_view form, std::vector<Candidate>& cands, int at_pos) {
+    auto emit = [&](std::string_view form, std::vector<Candidate>& cands, int at_pos,
+                    bool host) {
       words.set_current_position(at_pos);
       AnalysedToken& t = new_token(form);
       for (Candidate& c : cands) {
@@ -116,6 +133,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       if (listing_on) {
         listing += t.form;
         listing += '\n';
+        if (host) listing += rule_lines_.text();
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
         listing += list_readings(decode_readings(t.candidates, wa_, false), wa_.options().easy_latin);
       }
@@ -132,17 +150,20 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
       host_form.resize(host_form.size() - r.split_off->text.size());
       words.set_token(i, host_form);
     }
+    const int host_token = static_cast<int>(sentence_.tokens.size());
     if (r.split_off && r.split_off->before_host) {
       insert_token(i, r.split_off->text);
-      emit(r.split_off->text, r.split_off->candidates, i);
+      emit(r.split_off->text, r.split_off->candidates, i, false);
+      sentence_.tokens.back().enclitic_of = host_token + 1;
       ++i;
-      emit(host_form, scratch_, i);
+      emit(host_form, scratch_, i, true);
     } else {
-      emit(host_form, scratch_, i);
+      emit(host_form, scratch_, i, true);
       if (r.split_off) {
         insert_token(i + 1, r.split_off->text);
         ++i;
-        emit(r.split_off->text, r.split_off->candidates, i);
+        emit(r.split_off->text, r.split_off->candidates, i, false);
+        sentence_.tokens.back().enclitic_of = host_token;
       }
     }
   }

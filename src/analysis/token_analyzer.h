@@ -44,6 +44,7 @@ class TokenAnalyzer : public text::SentenceHandler {
   std::vector<Candidate> scratch_;
   std::vector<AnalysedToken> spare_;
   WordMemo memo_;
+  ParseLog rule_lines_;  // what the rules wrote while one word was read
 };
 
 }  // namespace kelvo::analysis

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "analysis/unique_headwords.h"
 #include "base/text.h"
 
 namespace kelvo::analysis {
@@ -170,7 +171,8 @@ int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::st
           g = entry.byte3;
         if (entry.byte3 != 0 && g != entry.byte3) continue;
         if ((entry.kind == noun_kind::proper || entry.kind == noun_kind::locale) &&
-            r.number() == number::plur && entry.extra != 2)
+            r.number() == number::plur && entry.extra != 2 &&
+            !(ctx.written_lower_case && is_ascii_upper(entry.stem[0])))
           continue;
         if (ending == "e" && entry.which == 1 && entry.variant == 1 &&
             !(options_.medieval_phonetics && options_.age == Age::medieval))
@@ -250,9 +252,14 @@ std::string_view WordAnalyzer::full_meaning(const Origin& o) const {
 
 std::string_view WordAnalyzer::citation(const Origin& o) const {
   if (o.table == Origin::Table::unique) {
-    if (o.index >= 0 && static_cast<std::size_t>(o.index) < lexicon_.uniques().size())
-      return lexicon_.uniques()[static_cast<std::size_t>(o.index)].latin_text();
-    return {};
+    if (o.index < 0 || static_cast<std::size_t>(o.index) >= lexicon_.uniques().size()) return {};
+    const auto u = static_cast<std::size_t>(o.index);
+    if (!unique_citations_found_) {
+      unique_citations_ = unique_citations(lexicon_);
+      unique_citations_found_ = true;
+    }
+    if (u < unique_citations_.size() && !unique_citations_[u].empty()) return unique_citations_[u];
+    return lexicon_.uniques()[u].latin_text();
   }
   if (o.table == Origin::Table::botany && !options_.botany) return {};
   const MeaningLine* m = meaning_line(o);

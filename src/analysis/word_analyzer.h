@@ -75,6 +75,10 @@ struct AnalysisContext {
   // Off: only the dictionary, uniques, numerals and names (for measuring
   // what the word-formation and spelling rules cost).
   bool formation_rules = true;
+  // The word is written in lower case (or begins its sentence): a name's
+  // entry that reads it is used as a common noun (deorum, of the gods, by
+  // Deus) and declines in both numbers.
+  bool written_lower_case = false;
 };
 
 // An analysis made by a rule rather than from a dictionary entry: at the
@@ -129,7 +133,9 @@ class WordAnalyzer {
   const grammar::MeaningLine* meaning_line(const Origin& o) const;
   // The full English meaning text of an analysis's source.
   std::string_view full_meaning(const Origin& o) const;
-  // The citation form (principal parts) of an analysis's source, or "".
+  // The citation form (principal parts) of an analysis's source, or "". A
+  // unique is cited by the entry it is a form of (uult: uolo uelle uolui), or
+  // by itself when none is found.
   std::string_view citation(const Origin& o) const;
 
  private:
@@ -152,6 +158,10 @@ class WordAnalyzer {
   const grammar::Lexicon& lexicon_;
   const userdata::UserDictionary* user_;
   TranslationOptions options_;
+  // The uniques' headwords, found the first time one is cited (an analyzer
+  // serves one thread).
+  mutable std::vector<std::string> unique_citations_;
+  mutable bool unique_citations_found_ = false;
 };
 
 }  // namespace kelvo::analysis

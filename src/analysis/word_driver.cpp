@@ -93,7 +93,10 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
   if (roman) {
     analyse_roman_numeral(wa, word, text::roman_numeral_value(word), out, ctx);
   } else {
+    // A sentence's first capital tells nothing of the word.
+    ctx.written_lower_case = !capitalised || first_in_sentence;
     wa.analyse_core(w, Source::core, out, ctx);
+    ctx.written_lower_case = false;
     wa.analyse_uniques(w, out, ctx);
     if (out.size() == before &&
         (w.find("decim") != std::string_view::npos ||
@@ -130,6 +133,8 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
   if (rules && out.size() == before && lower_word) try_syncope(wa, w, out, ctx);
   if (rules && out.size() == before && lower_word && wa.options().medieval_tricks)
     try_medieval_spellings(wa, w, out, ctx);
+  else if (rules && lower_word && !roman)
+    add_classical_spellings(wa, w, out, before, ctx);
   if (!roman) weigh_entry_capitals(out, before, capitalised);
 
   if (out.size() == before && capitalised && word.size() > 1) {

@@ -295,8 +295,14 @@ int cmd_analyze(const Arguments& args) {
         o.senses = false;  // the formats print the meaning whole
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
-            // The sentences of one line make one text.
-            for (auto& t : s.tokens) r.gathered.tokens.push_back(std::move(t));
+            // The sentences of one line make one text; the indices a token
+            // holds (its word, its links) then count from the line's start.
+            const int offset = static_cast<int>(r.gathered.tokens.size());
+            for (auto& t : s.tokens) {
+              if (t.enclitic_of >= 0) t.enclitic_of += offset;
+              for (int& link : t.links) link += offset;
+              r.gathered.tokens.push_back(std::move(t));
+            }
           } else if (streaming) {
             print_block(to_text(s, written.sentence(s)));
           } else {

@@ -446,6 +446,35 @@ void shown_readings(const Token& t, bool with_struck_out, std::vector<Shown>& ou
   }
 }
 
+// The tokens in the order the text writes them. The analysis holds an
+// enclitic before its word, the order English reads them ("que" "esset" for
+// essetque); the exports give the word first, as it is written.
+std::vector<std::size_t> surface_order(const Sentence& s) {
+  const std::size_t n = s.tokens.size();
+  std::vector<std::size_t> order(n);
+  for (std::size_t i = 0; i < n; ++i) order[i] = i;
+  for (std::size_t i = 0; i + 1 < n; ++i)
+    if (s.tokens[i].enclitic_of == static_cast<int>(i + 1)) {
+      std::swap(order[i], order[i + 1]);
+      ++i;
+    }
+  return order;
+}
+
+// Where each token stands in the surface order (the inverse of `order`).
+std::vector<int> surface_places(const std::vector<std::size_t>& order) {
+  std::vector<int> place(order.size());
+  for (std::size_t k = 0; k < order.size(); ++k) place[order[k]] = static_cast<int>(k);
+  return place;
+}
+
+// A token index mapped through `place`; -1 and indices out of range stay -1.
+int placed(const std::vector<int>& place, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < place.size()
+             ? place[static_cast<std::size_t>(index)]
+             : -1;
+}
+
 std::string utf8_of(std::string_view internal) {
   std::string out;
   append_utf8(out, internal);
@@ -461,19 +490,25 @@ std::string sentence_to_json(const Sentence& s, std::string_view text) {
   std::string out = "{\"text\":";
   append_json_string_utf8(out, text);
   out += ",\"tokens\":[";
+  const std::vector<std::size_t> order = surface_order(s);
+  const std::vector<int> place = surface_places(order);
   bool first_token = true;
-  for (const Token& t : s.tokens) {
+  for (std::size_t i : order) {
+    const Token& t = s.tokens[i];
     if (!first_token) out += ',';
     first_token = false;
     out += "{\"form\":";
     append_json_string(out, t.text);
     if (t.punctuation) out += ",\"punctuation\":true";
+    // Split off the word at this index (counted from 0, as written).
+    if (const int host = placed(place, t.enclitic_of); host >= 0)
+      out += ",\"enclitic_of\":" + std::to_string(host);
     if (!t.links.empty()) {
       // The tokens the chosen reading agrees with or governs, counted from 0.
       out += ",\"links\":[";
       for (std::size_t k = 0; k < t.links.size(); ++k) {
         if (k) out += ',';
-        out += std::to_string(t.links[k]);
+        out += std::to_string(placed(place, t.links[k]));
       }
       out += ']';
     }
@@ -538,9 +573,24 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
     out.append(number, static_cast<std::size_t>(
                            std::to_chars(number, number + sizeof number, n).ptr - number));
   };
+  const std::vector<std::size_t> order = surface_order(s);
+  const std::vector<int> place = surface_places(order);
   int id = 0;
-  for (const Token& t : s.tokens) {
+  for (std::size_t w = 0; w < order.size(); ++w) {
+    const Token& t = s.tokens[order[w]];
     ++id;
+    // A word and the enclitic split off it are one token of the text, two
+    // words: the multiword line "3-4 essetque" comes before them.
+    if (w + 1 < order.size() && placed(place, s.tokens[order[w + 1]].enclitic_of) ==
+                                    static_cast<int>(w)) {
+      append_number(id);
+      out += '-';
+      append_number(id + 1);
+      out += '\t';
+      append_utf8(out, t.text);
+      append_utf8(out, s.tokens[order[w + 1]].text);
+      out += "\t_\t_\t_\t_\t_\t_\t_\t_\n";
+    }
     append_number(id);
     out += '\t';
     append_utf8(out, t.text);
@@ -602,7 +652,7 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
       out += "|Links=";
       for (std::size_t k = 0; k < t.links.size(); ++k) {
         if (k) out += ',';
-        append_number(t.links[k] + 1);
+        append_number(placed(place, t.links[k]) + 1);
       }
     }
     if (r.source != ReadingSource::dictionary) {

@@ -11,7 +11,9 @@ namespace kelvo::formats {
 // One JSON object (one line, no trailing newline) for a sentence. Its "text"
 // is `text` (UTF-8), the sentence as the user wrote it, or else the sentence
 // as the analysis read it. A reading the same as one before it in all that
-// the object shows is left out.
+// the object shows is left out. Tokens come in the order of the text (esset,
+// que); an enclitic names its word's index as "enclitic_of", and "links"
+// count in the same order.
 std::string sentence_to_json(const Sentence& s);
 std::string sentence_to_json(const Sentence& s, std::string_view text);
 
@@ -22,6 +24,8 @@ std::string translation_to_json(const TranslatedSentence& t);
 
 // A CoNLL-U block for a sentence (comment lines, one line per token, blank
 // line); "# text" as above, "Analyses=" the number of readings the JSON shows.
+// A word with its enclitic is a multiword token: "3-4 essetque", then
+// "3 esset" and "4 que".
 std::string sentence_to_conllu(const Sentence& s, int sentence_number);
 std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::string_view text);
 

@@ -224,8 +224,8 @@ void TokenAligner::align(Sentence& s) {
     if (place(t, start)) continue;
     // An enclitic read before its word ("que", "uirum" for "uirumque"): the
     // word, then the enclitic right after it.
-    if (!t.punctuation && i + 1 < n && !tokens[i + 1].punctuation &&
-        place(tokens[i + 1], start) && place(t, cursor_)) {
+    if (t.enclitic_of == static_cast<int>(i + 1) && place(tokens[i + 1], start) &&
+        place(t, cursor_)) {
       ++i;
       continue;
     }

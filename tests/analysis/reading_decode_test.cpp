@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -149,5 +150,81 @@ TEST(ReadingDecode, SensesSplitAtTheDictionarySeparators) {
            Case{" / ; ", {}},
        }) {
     EXPECT_EQ(split_senses(c.meaning), c.senses) << c.meaning;
+  }
+}
+
+// A name found nowhere is read by its ending in every case that ending has,
+// and headed by its nominative: the first and second declensions' oblique
+// endings fit the guessed stem as their nominatives do; an -e, as often a
+// Greek nominative as an ablative, heads itself; an -i is a man's genitive
+// (Zqxorici of Zqxoricus) or a people (Zqxorici themselves).
+TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
+  REQUIRE_REAL_LEXICON(lex);
+  WordAnalyzer wa(*lex, nullptr, TranslationOptions{});
+  struct Row {
+    const char* word;
+    const char* lemma;
+    kelvo::Case gcase;
+  };
+  for (auto c : {Row{"Zqxoram", "Zqxora", kelvo::Case::accusative},
+                 Row{"Zqxorae", "Zqxora", kelvo::Case::genitive},
+                 Row{"Zqxarsum", "Zqxarsus", kelvo::Case::accusative},
+                 Row{"Zqxoro", "Zqxorus", kelvo::Case::ablative},
+                 Row{"Zqxonem", "Zqxon", kelvo::Case::accusative},
+                 Row{"Zqxorus", "Zqxorus", kelvo::Case::nominative},
+                 Row{"Zqxoppe", "Zqxoppe", kelvo::Case::ablative},
+                 Row{"Zqxorici", "Zqxoricus", kelvo::Case::genitive}}) {
+    const Decoded d = decode_word(wa, c.word);
+    const auto r = std::find_if(d.readings.begin(), d.readings.end(), [&](const Reading& k) {
+      return k.noun_kind == NounKind::proper && k.grammatical_case == c.gcase;
+    });
+    ASSERT_NE(r, d.readings.end()) << c.word;
+    EXPECT_EQ(r->lemma, c.lemma) << c.word;
+  }
+  const Decoded people = decode_word(wa, "Zqxorici");
+  EXPECT_NE(std::find_if(people.readings.begin(), people.readings.end(),
+                         [](const Reading& k) {
+                           return k.number == Number::plural && k.lemma == "Zqxorici" &&
+                                  k.grammatical_case == kelvo::Case::nominative;
+                         }),
+            people.readings.end());
+}
+
+// The lemma is the headword a dictionary gives: a compound pronoun made by
+// rule is cited by its nominative (quendam - quidam); the entries our table
+// declines in the neuter only by "quis quid", "aliquis aliquid"; a form of the
+// uniques table by the entry it is a form of (uult - uolo uelle uolui) or,
+// for a compound of qui and quis, by the compound (quicquam - quisquam), while
+// a form whose meaning no entry of its grammar shares keeps its own.
+TEST(ReadingDecode, WordsTakeTheirDictionaryHeadword) {
+  REQUIRE_REAL_LEXICON(lex);
+  WordAnalyzer wa(*lex, nullptr, TranslationOptions{});
+  using P = PartOfSpeech;
+  struct Case {
+    const char* word;
+    PartOfSpeech part;
+    const char* lemma;
+    bool unique;  // the reading comes from the uniques table
+  };
+  for (auto c : {Case{"quendam", P::substantive_adjective, "quidam", false},
+                 Case{"quemquam", P::substantive_adjective, "quisquam", false},
+                 Case{"utraque", P::substantive_adjective, "uterque", false},
+                 Case{"qualicumque", P::substantive_adjective, "qualiscumque", false},
+                 Case{"quoddamne", P::substantive_adjective, "quidam", false},
+                 Case{"quid", P::pronoun, "quis", false}, Case{"aliquid", P::pronoun, "aliquis", false},
+                 Case{"quod", P::pronoun, "qui", false}, Case{"uult", P::verb, "uolo", true},
+                 Case{"mauult", P::verb, "malo", true}, Case{"eodem", P::pronoun, "idem", true},
+                 Case{"dis", P::noun, "Deus", true}, Case{"quicquam", P::pronoun, "quisquam", true},
+                 Case{"quidquid", P::pronoun, "quisquis", true},
+                 Case{"iusiurandum", P::noun, "iusiurandum", true}}) {
+    const Decoded d = decode_word(wa, c.word);
+    const auto r = std::find_if(d.readings.begin(), d.readings.end(), [&](const Reading& k) {
+      return k.part_of_speech == c.part && k.lemma == c.lemma &&
+             (k.entry == EntrySource::unique) == c.unique;
+    });
+    ASSERT_NE(r, d.readings.end()) << c.word;
+    if (!c.unique) {
+      EXPECT_EQ(r->citation.substr(0, r->citation.find(' ')), c.lemma) << c.word;
+    }
   }
 }

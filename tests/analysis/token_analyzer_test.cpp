@@ -13,6 +13,7 @@ namespace {
 struct Ran {
   std::vector<AnalysedSentence> sentences;
   std::string log;
+  std::vector<std::string> warnings;
 };
 
 Ran run_text(const grammar::Lexicon& lex, const std::string& text) {
@@ -29,6 +30,7 @@ Ran run_text(const grammar::Lexicon& lex, const std::string& text) {
   text::TranslationRun run(&lex, opts, gate, log);
   run.run(text, 0, handler);
   ran.log = log.text();
+  ran.warnings = host.warnings;
   return ran;
 }
 
@@ -51,6 +53,51 @@ TEST(SentenceAnalysis, EncliticsBecomeTokensReadFirst) {
   // A capitalised name found nowhere, with "ne" in a question.
   auto second = forms(r.sentences[1]);
   EXPECT_EQ(second, (std::vector<std::string>{"ne", "Uenit", "Orgetorix", "?"}));
+}
+
+// A sentence at its token limit takes no more split-off tokens: the longest
+// sentence (396 tokens) takes two, and after them the enclitic stays on its
+// word with a note in the log alone, the tackon with the note shown as well.
+TEST(SentenceAnalysis, AFullSentenceTakesNoMoreSplitOffTokens) {
+  REQUIRE_REAL_LEXICON(lex);
+  std::string full;
+  for (int i = 0; i < 392; ++i) full += "et ";
+  const std::string enclitic_note = "Exceeded limit 400 of words in a sentence.\nTruncating sentence.\n";
+  const std::string tackon_note = "Exceeded limit 400 of words in a sentence.\nCan't add TACKON.\n";
+
+  Ran late_enclitic = run_text(*lex, full + "egomet nosmet uirumque.\n");
+  ASSERT_EQ(late_enclitic.sentences.size(), 1u);
+  auto f = forms(late_enclitic.sentences[0]);
+  ASSERT_EQ(f.size(), 398u);
+  EXPECT_EQ(std::vector<std::string>(f.end() - 6, f.end()),
+            (std::vector<std::string>{"ego", "met", "nos", "met", "uirumque", "."}));
+  EXPECT_NE(late_enclitic.log.find(enclitic_note), std::string::npos);
+  EXPECT_TRUE(late_enclitic.warnings.empty());
+
+  Ran late_tackon = run_text(*lex, full + "uirumque tuque egomet.\n");
+  f = forms(late_tackon.sentences[0]);
+  EXPECT_EQ(std::vector<std::string>(f.end() - 6, f.end()),
+            (std::vector<std::string>{"que", "uirum", "que", "tu", "egomet", "."}));
+  EXPECT_NE(late_tackon.log.find(tackon_note), std::string::npos);
+  ASSERT_EQ(late_tackon.warnings.size(), 1u);
+  EXPECT_EQ(late_tackon.warnings[0], tackon_note);
+}
+
+// The lines the word rules write stand in the listing under their own word,
+// not above the sentence's first word; a word read again from the run's
+// memory gets them again.
+TEST(SentenceAnalysis, RuleLinesStandWithTheirWord) {
+  REQUIRE_REAL_LEXICON(lex);
+  Ran r = run_text(*lex, "Amo reamat amandi. Reamat.\n");
+  const auto amo = r.log.find("Amo\n");
+  const auto prefix = r.log.find("reamat\n+PREFIX re = re-.\n");
+  const auto gerund = r.log.find("amandi\n+ Gerund:\n");
+  ASSERT_NE(amo, std::string::npos) << r.log;
+  EXPECT_NE(prefix, std::string::npos) << r.log;
+  EXPECT_NE(gerund, std::string::npos) << r.log;
+  EXPECT_LT(amo, prefix);
+  EXPECT_EQ(r.log.find("+PREFIX"), prefix + 7) << r.log;
+  EXPECT_NE(r.log.find("Reamat\n+PREFIX re = re-.\n"), std::string::npos) << r.log;
 }
 
 TEST(SentenceAnalysis, ListingInTheParseLogAndTheProperNameMemo) {

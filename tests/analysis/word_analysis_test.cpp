@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,17 @@ TEST(WordAnalysis, NumeralsNamesAndCapitals) {
     EXPECT_FALSE(v.empty()) << w;
   }
   EXPECT_TRUE(has(wa, analyse(wa, "dei"), "Deus", g::pos::noun, ""));
+  // Written in lower case a name's entry is a common noun with a plural (the
+  // gods); a capital inside the sentence keeps the name singular.
+  EXPECT_TRUE(has(wa, analyse(wa, "deorum"), "Deus", g::pos::noun, "GEN    PLUR"));
+  auto is_plural = [](const Candidate& c) { return c.analysis.number() == g::number::plur; };
+  auto capital_romae = analyse(wa, "Romae");
+  EXPECT_TRUE(has(wa, capital_romae, "Roma", g::pos::noun, "GEN    SING"));
+  EXPECT_FALSE(std::any_of(capital_romae.begin(), capital_romae.end(), is_plural));
+  std::vector<Candidate> first;
+  AnalysisContext ctx;
+  analyse_word(wa, "Deorum", true, false, first, ctx);
+  EXPECT_TRUE(has(wa, first, "Deus", g::pos::noun, "GEN    PLUR"));
   for (const char* w : {"non", "hercule"}) {
     for (const auto& c : analyse(wa, w)) EXPECT_FALSE(c.origin.capitalised_entry) << w;
   }
@@ -184,6 +196,30 @@ TEST(WordAnalysis, PronominalAdjectivesHaveNoDegrees) {
                         "utrius", "aliorum"})
     EXPECT_FALSE(has_degree(w)) << w;
   for (const char* w : {"fortius", "longior", "utilissimus"}) EXPECT_TRUE(has_degree(w)) << w;
+}
+
+// The comparative and superlative stems the data builder supplies count two
+// steps rarer than their adjective's positive (niger gives nigrior only by
+// our rule), so the dictionary's own readings of a form come first.
+TEST(WordAnalysis, SuppliedDegreesCountRarerThanTheirPositive) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  auto rarity_of = [&](std::string_view w, g::Code degree) {
+    int best = 99;
+    for (const auto& c : analyse(wa, w))
+      if (c.analysis.speech == g::pos::adj && c.analysis.comparison() == degree)
+        best = std::min<int>(best, c.analysis.rarity);
+    return best;
+  };
+  for (auto [positive, comparative, superlative] :
+       {std::array<const char*, 3>{"nigra", "nigrior", "nigerrimus"},
+        std::array<const char*, 3>{"utilis", "utilior", "utilissimus"}}) {
+    const int pos = rarity_of(positive, g::comparison::pos);
+    ASSERT_LT(pos, 8) << positive;
+    EXPECT_EQ(rarity_of(comparative, g::comparison::comp), pos + 2) << comparative;
+    EXPECT_EQ(rarity_of(superlative, g::comparison::super), pos + 2) << superlative;
+  }
 }
 
 TEST(WordAnalysis, IdemOnlyWithItsDem) {

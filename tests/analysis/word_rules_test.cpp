@@ -241,6 +241,51 @@ TEST(MedievalSpellings, AMedievalSpellingThroughTheWholeChain) {
   EXPECT_TRUE(kelvo::testing::analyse_with_rules(plain, "hec", false, false).word.empty());
 }
 
+// A word with readings of its own that is also the medieval spelling of a
+// commoner word gets that word's readings after its own, each counted three
+// steps rarer than its entry (quae, the commonest, as D). A word whose own
+// commonest reading is a commoner word, or an indeclinable the respelling
+// would make another part of speech, keeps only its own (unde is not undae,
+// esse not essae; quanquam is quamquam).
+TEST(MedievalSpellings, AKnownWordAlsoReadInItsClassicalSpelling) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  struct Case { const char* word; const char* classical; };
+  for (auto c : {Case{"que", "qu.ae"}, Case{"celum", "cael.um"}, Case{"tanquam", "tamquam."},
+                 Case{"quanquam", "quamquam."},
+                 Case{"patrie", "patri.ae"}}) {
+    auto r = kelvo::testing::analyse_with_rules(wa, c.word, false, false);
+    const auto first = std::find_if(r.word.begin(), r.word.end(), [](const Candidate& k) {
+      return k.origin.source == Source::variant;
+    });
+    ASSERT_NE(first, r.word.end()) << c.word << "\n" << dump(r.word);
+    EXPECT_EQ(first->analysis.latin_text(), c.classical) << dump(r.word);
+    EXPECT_NE(first, r.word.begin()) << c.word;  // its own readings first
+    for (auto k = r.word.begin(); k != r.word.end(); ++k) {
+      EXPECT_EQ(k->origin.source == Source::variant, k >= first) << c.word << dump(r.word);
+      if (k >= first) {
+        EXPECT_GE(k->analysis.rarity, 4) << c.word << dump(r.word);
+      }
+    }
+  }
+  // A medieval "ch" for "h" in a word found nowhere else.
+  for (auto c : {Case{"michi", "m.ihi"}, Case{"nichilominus", "nihilominus."}}) {
+    auto r = kelvo::testing::analyse_with_rules(wa, c.word, false, false);
+    ASSERT_FALSE(r.word.empty()) << c.word;
+    EXPECT_EQ(r.word[0].analysis.latin_text(), c.classical) << dump(r.word);
+  }
+  for (const char* word : {"unde", "esse", "ante", "die", "longe"}) {
+    auto r = kelvo::testing::analyse_with_rules(wa, word, false, false);
+    ASSERT_FALSE(r.word.empty()) << word;
+    for (const auto& k : r.word) EXPECT_NE(k.origin.source, Source::variant) << word << dump(r.word);
+  }
+  opts.medieval_tricks = false;
+  WordAnalyzer off(*lex, nullptr, opts);
+  for (const auto& k : kelvo::testing::analyse_with_rules(off, "celum", false, false).word)
+    EXPECT_NE(k.origin.source, Source::variant);
+}
+
 TEST(PhoneticSearch, TwoChangesAwayFoundWithTheTableAndWithout) {
   REQUIRE_REAL_LEXICON(lex);
   ASSERT_TRUE(lex->has_phonetics());

@@ -187,6 +187,17 @@ TEST(KelvoInfoParseAnalyze, RealDataEndToEnd) {
                          "analyze --format conllu --lines " + data + " '" + home.file("lines.txt") + "'");
   ASSERT_EQ(conllu.status, 0) << conllu.err;
   EXPECT_NE(conllu.out.find("# sent_id = 2\n# text = omnis diuisa"), std::string::npos) << conllu.out;
+  // Two sentences on one line make one block: the second's enclitic still
+  // follows its own word, as one multiword token.
+  write_file(home.file("two.txt"), "Arma cano. Virumque amat.\n");
+  Ran two = run_kelvo(home.path(),
+                      "analyze --format conllu --lines " + data + " '" + home.file("two.txt") + "'");
+  ASSERT_EQ(two.status, 0) << two.err;
+  EXPECT_NE(two.out.find("\n3\t.\t"), std::string::npos) << two.out;
+  EXPECT_NE(two.out.find("\n4-5\tUirumque\t_\t_\t_\t_\t_\t_\t_\t_\n4\tUirum\t"), std::string::npos)
+      << two.out;
+  EXPECT_NE(two.out.find("\n5\tque\t"), std::string::npos) << two.out;
+  EXPECT_NE(two.out.find("|Links=6|"), std::string::npos) << two.out;  // uirum to amat
 
   // The Pliny vocabulary is read only when the user says so.
   write_file(home.file("PlinyUserfile.txt"), "zzplin / N 1 1 F T / pliny word\n");

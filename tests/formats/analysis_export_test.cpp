@@ -198,3 +198,48 @@ TEST(AnalysisExport, UniversalPartsOfSpeechAndFeatures) {
     EXPECT_EQ(formats::ud_feats(c.r), c.feats) << c.r.form;
   }
 }
+
+// The analysis holds "que" before its word (the order English reads them);
+// the exports write the word first, as the text does: CoNLL-U as a multiword
+// token with its range line, JSON with the enclitic naming its word, and the
+// links of both counted in that order. A tackon after its word (egomet) is a
+// multiword token too.
+TEST(AnalysisExport, EncliticsInTheOrderOfTheText) {
+  Reading que = reading(PartOfSpeech::tackon, "que.", "que", "and");
+  Reading esset = reading(PartOfSpeech::verb, ".esset", "sum", "be");
+  Reading dixit = reading(PartOfSpeech::verb, "dix.it", "dico", "say");
+  Reading ego = reading(PartOfSpeech::pronoun, "ego.", "ego", "I");
+  Reading met = reading(PartOfSpeech::tackon, "met.", "met", "self");
+  Sentence s;
+  s.text = "que esset dixit ego met";
+  s.tokens.push_back(Token{"que", 0, 0, false, 1, {que}, 0, {1}});
+  s.tokens.push_back(Token{"esset", 0, 0, false, -1, {esset}, 0, {2}});
+  s.tokens.push_back(Token{"dixit", 0, 0, false, -1, {dixit}, 0, {0}});
+  s.tokens.push_back(Token{"ego", 0, 0, false, -1, {ego}, 0, {}});
+  s.tokens.push_back(Token{"met", 0, 0, false, 3, {met}, 0, {}});
+
+  std::vector<std::string> ids;
+  const std::string conllu = formats::sentence_to_conllu(s, 1, "essetque dixit egomet");
+  for (std::size_t at = conllu.find("\n"); at + 1 < conllu.size(); at = conllu.find('\n', at + 1)) {
+    const std::string line = conllu.substr(at + 1, conllu.find('\n', at + 1) - at - 1);
+    if (line.empty() || line[0] == '#') continue;
+    ids.push_back(line.substr(0, line.find('\t', line.find('\t') + 1)));
+  }
+  EXPECT_EQ(ids, (std::vector<std::string>{"1-2\tessetque", "1\tesset", "2\tque", "3\tdixit",
+                                           "4-5\tegomet", "4\tego", "5\tmet"}))
+      << conllu;
+  EXPECT_NE(conllu.find("1\tesset\tsum\tVERB\tVERB\tVerbForm=Fin\t_\t_\t_\tGloss=be|Analyses=1|Links=3\n"),
+            std::string::npos) << conllu;
+  EXPECT_NE(conllu.find("\tGloss=say|Analyses=1|Links=2\n"), std::string::npos) << conllu;  // to que
+
+  const std::string json = formats::sentence_to_json(s);
+  const auto e = json.find("{\"form\":\"esset\",\"links\":[2]");
+  const auto q = json.find("{\"form\":\"que\",\"enclitic_of\":0,\"links\":[0]");
+  const auto d = json.find("{\"form\":\"dixit\",\"links\":[1]");
+  const auto m = json.find("{\"form\":\"met\",\"enclitic_of\":3,");
+  EXPECT_TRUE(e != std::string::npos && q != std::string::npos && d != std::string::npos &&
+              m != std::string::npos)
+      << json;
+  EXPECT_LT(e, q);
+  EXPECT_LT(q, d);
+}

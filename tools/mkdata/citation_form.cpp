@@ -219,6 +219,20 @@ std::string build_citation(const CitationEntry& e, const InflectionIndex& ix) {
     case pos::verb: verb_parts(e, ix, words); break;
     default: keyed_parts(e, speech, ix, words); break;
   }
+  // An entry that the table declines in the neuter only (quid, aliquid: the
+  // interrogative and indefinite quis) is cited as dictionaries cite it, by
+  // the masculine "-is" that its declension has beside "-id": quis quid.
+  if (speech == pos::pron && words.size() == 1 && words[0].ends_with("id") &&
+      !e.stems[0].empty() && e.stems[0] != kEmptyStem) {
+    for (const InflectionRecord* f : ix.of(pos::pron)) {
+      if (f->which != e.which || f->stem_key != 1 || f->b3 != grammar::gcase::nom ||
+          f->b4 != grammar::number::sing || f->ending_text() != "is" ||
+          (f->b5 != grammar::gender::masc && f->b5 != grammar::gender::common))
+        continue;
+      words.insert(words.begin(), e.stems[0] + "is");
+      break;
+    }
+  }
   // The pronoun that always takes -dem (is + dem) is cited as idem, eadem,
   // idem: its forms join the tackon, id- losing its d, -m becoming -n.
   if (speech == pos::pron && e.which == 4 && e.variant == 2) {

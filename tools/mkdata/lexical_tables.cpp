@@ -24,6 +24,10 @@ std::uint8_t rarity_area_byte(int frequency, int area) {
 
 bool is_stem(std::string_view s) { return !s.empty() && s != "zzz"; }
 
+// How much rarer the comparative and superlative stems the builder supplies
+// count than their adjective.
+constexpr int kSuppliedDegreeRarer = 2;
+
 // Whitaker's byte 3 and 4 of a dictionary entry in our layout.
 void set_grammar(const WhitakerEntry& w, grammar::DictEntry& d) {
   d.speech = u8(w.speech);
@@ -168,12 +172,14 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
     // The pronominal adjectives (genitive in -ius: 1 3 nullus/solus/totus/
     // ullus/unus, 1 4 alter/neuter/uter, 1 5 alius) have no degrees in Latin.
     const bool pronominal = w.which == 1 && w.variant >= 3 && w.variant <= 5;
+    bool supplied_degrees = false;
     if (w.speech == pos::adj && w.attribute == 1 && (w.which == 1 || w.which == 3) &&
         !pronominal &&
         !stems[0].empty() && !stems[1].empty() && stems[2].empty() && stems[3].empty() &&
         w.stems[2] != "zzz" && w.stems[3] != "zzz") {
       stems[2] = stems[1] + "i";
       stems[3] = stems[0].ends_with("er") ? stems[0] + "ri" : stems[1] + "issi";
+      supplied_degrees = true;
     }
     // A comparative or superlative entered on its own (maior, maximus) has its
     // stem first, but the endings of its degree attach to stem 3 or 4.
@@ -220,6 +226,11 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
       // A verb's fourth stem carries the perfect participle (and the supines):
       // it is stored as a participle so that the participle endings fit it.
       if (d.speech == pos::verb && k == 3) d.speech = pos::vpar;
+      // The degrees we supplied are our guess, not the dictionary's word: they
+      // count rarer, so a form the dictionary gives (altius, the adverb's
+      // comparative) comes before the one we made (altius of altior).
+      if (supplied_degrees && k >= 2 && d.rarity() < 10)
+        d.set_rarity_area(std::min(d.rarity() + kSuppliedDegreeRarer, 9), d.area());
       set_field(d.stem, stems[k]);
       t.entries.push_back(d);
     }

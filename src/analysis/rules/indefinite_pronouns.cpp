@@ -182,6 +182,28 @@ bool indefinite_pronoun_reads_whole(std::string_view word) {
   return match_word(word).has_value();
 }
 
+std::string pronoun_headword(std::string_view word) {
+  auto m = match_word(word);
+  if (!m) return {};
+  std::string_view particle = m->particle->ending;
+  particle.remove_suffix(m->particle->enclitic.size());
+  std::string head;
+  switch (pronoun_stem_class(m->stem)) {
+    case 16: head = "qualis"; break;
+    case 32: head = "quantus"; break;
+    case 48: head = "uter"; break;
+    case 64: head = "plerus"; break;
+    default:
+      // quisque, quisquam, quispiam, quisnam; quidam, quicumque, quiuis, quilibet.
+      head = (particle == "que" || particle == "quam" || particle == "piam" || particle == "nam")
+                 ? "quis"
+                 : "qui";
+      break;
+  }
+  head += particle == "cunque" ? std::string_view("cumque") : particle;
+  return head;
+}
+
 PronounResult analyse_indefinite_pronoun(const WordAnalyzer& wa, std::string_view word,
                                          AnalysisContext& ctx) {
   (void)wa;

@@ -4,6 +4,7 @@
 #pragma once
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -50,6 +51,12 @@ struct PronounResult {
   std::optional<SplitOffToken> enclitic;  // "que"/"ne", read before the word
   std::string word;                       // the word with the enclitic cut off
 };
+
+// The compound's headword, as dictionaries cite it: the nominative
+// singular masculine of its stem with the particle (quendam and quaedam ->
+// quidam, cuiquam -> quisquam, utraque -> uterque, qualicumque ->
+// qualiscumque); "" when the word is no compound pronoun.
+std::string pronoun_headword(std::string_view word);
 
 // Readings of the word as a compound pronoun; empty when it is none.
 PronounResult analyse_indefinite_pronoun(const WordAnalyzer& wa, std::string_view word,

@@ -52,6 +52,11 @@ bool for_each_medieval_spelling(std::string_view word,
   if (first_pair("ti", "ci", 3)) return true;
   if (first_pair("nn", "mn", 4)) return true;
   if (first_pair("ch", "c", 5)) return true;
+  // 5: also "ch" between vowels for a plain "h" (michi, nichilominus).
+  if (auto p = w.find("ch"); p != std::string::npos && p > 0 && p + 2 < n &&
+                             letter_class(w[p - 1]) == '0' && letter_class(w[p + 2]) == '0' &&
+                             offer(replaced(w, p, 2, "h"), 5))
+    return true;
   if (first_pair("th", "t", 6)) return true;
   // 7: a final "e" not after "a" becomes "ae".
   if (n > 1 && w.back() == 'e' && w[n - 2] != 'a' && offer(replaced(w, n - 1, 1, "ae"), 7))
@@ -160,6 +165,84 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
   }
   if (out.size() == before && wa.options().medieval_tricks && wa.options().medieval_phonetics)
     phonetic_search(wa, word, out, ctx, used);
+  return static_cast<int>(out.size() - before);
+}
+
+std::vector<Respelling> known_word_respellings(std::string_view word) {
+  std::vector<Respelling> out;
+  const std::size_t n = word.size();
+  if (n < 3) return out;
+  const std::string w(word);
+  auto add = [&](std::string changed, int change) { out.push_back({std::move(changed), change}); };
+  // The first-declension and pronoun ending -ae written -e (que, domine, patrie).
+  if (w.back() == 'e' && w[n - 2] != 'a' && w[n - 2] != 'o') add(replaced(w, n - 1, 1, "ae"), 7);
+  // The diphthong inside the word (celum, preter, pena): the first "e" that
+  // is neither last nor after a vowel.
+  for (std::size_t i = 0; i + 1 < n; ++i) {
+    if (w[i] != 'e' || (i > 0 && letter_class(w[i - 1]) == '0')) continue;
+    add(replaced(w, i, 1, "ae"), 10);
+    if (i > 0 && std::string_view("fpcb").find(w[i - 1]) != std::string_view::npos)
+      add(replaced(w, i, 1, "oe"), 10);
+    break;
+  }
+  if (auto p = w.find("nqu"); p != std::string::npos) add(replaced(w, p, 3, "mqu"), 14);
+  if (auto p = w.find("ch"); p != std::string::npos && p > 0 && p + 2 < n &&
+                             letter_class(w[p - 1]) == '0' && letter_class(w[p + 2]) == '0')
+    add(replaced(w, p, 2, "h"), 5);
+  return out;
+}
+
+// How much rarer a classical respelling counts than its entry: enough that the
+// sentence passes, which weigh readings near the commonest, keep the word's
+// own readings unless nothing else fits.
+constexpr int kStepsRarer = 3;
+
+int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
+                            std::vector<Candidate>& out, std::size_t own_from,
+                            AnalysisContext& ctx) {
+  if (!wa.options().medieval_tricks) return 0;
+  // The word's own commonest readings: a respelling must be at least as
+  // common, and a tie does not displace an indeclinable word by another part
+  // of speech (unde, longe, ante are not undae, longae, antae; quanquam is
+  // quamquam). Readings that rules made up (a tackon standing alone, a prefix
+  // guess) give way to any dictionary word.
+  int own_best = 99;
+  std::vector<grammar::Code> own_indeclinable;  // their parts of speech
+  bool own_from_dictionary = false;
+  for (std::size_t i = own_from; i < out.size(); ++i) {
+    const grammar::WordAnalysis& a = out[i].analysis;
+    if (out[i].origin.source != Source::core) continue;
+    own_from_dictionary = true;
+    const bool indeclinable = a.speech == grammar::pos::adv || a.speech == grammar::pos::prep ||
+                              a.speech == grammar::pos::conj || a.speech == grammar::pos::interj;
+    if (a.rarity < own_best) own_indeclinable.clear();
+    if (a.rarity <= own_best) {
+      own_best = a.rarity;
+      if (indeclinable) own_indeclinable.push_back(a.speech);
+    }
+  }
+  const std::size_t before = out.size();
+  for (const Respelling& r : known_word_respellings(word)) {
+    if (wa.analyse_core(r.word, Source::variant, out, ctx) == 0) continue;
+    int best = 99;
+    for (std::size_t i = before; i < out.size(); ++i) best = std::min<int>(best, out[i].analysis.rarity);
+    bool same_part = false;
+    for (std::size_t i = before; i < out.size(); ++i)
+      same_part = same_part || (out[i].analysis.rarity == best &&
+                                std::find(own_indeclinable.begin(), own_indeclinable.end(),
+                                          out[i].analysis.speech) != own_indeclinable.end());
+    const bool keep = !own_from_dictionary || best < own_best ||
+                      (best == own_best && (own_indeclinable.empty() || same_part));
+    if (!keep) {
+      out.resize(before);
+      break;
+    }
+    for (std::size_t i = before; i < out.size(); ++i) {
+      grammar::WordAnalysis& a = out[i].analysis;
+      if (a.rarity < 10) a.rarity = static_cast<grammar::Code>(std::min(a.rarity + kStepsRarer, 9));
+    }
+    break;
+  }
   return static_cast<int>(out.size() - before);
 }
 

@@ -37,4 +37,18 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
                            std::vector<Candidate>& out, AnalysisContext& ctx,
                            std::string* used = nullptr);
 
+// The classical spelling of a word that has readings of its own but is also
+// the common medieval spelling of another word (que for quae, celum for
+// caelum, tanquam for tamquam, michi for mihi). Only the changes that
+// medieval texts make all the time are tried, in this order: a final "e" for
+// "ae", an "e" for "ae" or "oe" inside the word, "nqu" for "mqu", "ch" for an
+// "h" between vowels; the first that yields readings adds them. They carry
+// Source::variant and count one step rarer than their entry, so the word's
+// own readings stay first; they are added only when at least as common as the
+// word's own commonest reading (out[own_from...]). Under MEDIEVALTRICKS only.
+std::vector<Respelling> known_word_respellings(std::string_view word);
+int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
+                            std::vector<Candidate>& out, std::size_t own_from,
+                            AnalysisContext& ctx);
+
 }  // namespace kelvo::analysis
