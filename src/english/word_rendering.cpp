@@ -1,0 +1,202 @@
+#include "english/word_rendering.h"
+
+#include "base/text.h"
+#include "english/irregular_forms.h"
+#include "english/suffix_rules.h"
+#include "english/text_edit.h"
+
+namespace kelvo::english {
+
+using namespace grammar;
+
+namespace {
+
+// The noun read last: relative pronouns after it agree with it.
+struct NounMemory {
+  Code gcase = 0, number = 0, gender = 0;
+  bool person = false;  // a name or a person
+  bool set = false;
+};
+
+bool skipped(Code s) { return s == pos::punct || s == 64 || s == pos::deleted_ai; }
+
+// Whether the analysed form (stem "." ending) is of the stem `stem` ("qu.").
+bool form_of(const WordAnalysis& a, std::string_view stem) {
+  return starts_with_nocase(a.latin_text(), stem);
+}
+
+bool has_link(const SentenceInput& in, const WordAnalysis& a) {
+  for (int k = 0; k < 3; ++k) {
+    int j = a.link(k);
+    if (j >= 0 && j < in.scratch.count) return true;
+  }
+  return false;
+}
+
+bool in_question(const SentenceInput& in, int p) {
+  for (int q = p + 1; q < in.positions(); ++q) {
+    const int c = in.chosen(q);
+    if (c < 0 || in.at(c).speech != pos::punct) continue;
+    const Code pc = in.at(c).punctuation();
+    if (pc == 2) return true;
+    if (pc == 0 || pc == 4 || pc == 7) return false;
+  }
+  return false;
+}
+
+// Replaces the word after the slot's article or preposition, keeping a
+// trailing mark the tokeniser left on it.
+void set_word(std::string& slot, std::string_view prefix, std::string_view word) {
+  slot.assign(prefix);
+  slot += word;
+}
+
+// The article or preposition the slot opens with ("to ", "of the ").
+std::string_view lead_of(const std::string& slot) {
+  for (std::string_view a : {"with the ", "to the ", "of the ", "the ", "with ", "to ", "of ",
+                             "O "})
+    if (begins_with(slot, a)) return std::string_view(slot).substr(0, a.size());
+  return {};
+}
+
+bool subject_case(Code gc) { return gc == gcase::nom || gc == gcase::voc; }
+
+std::string_view third_person(const WordAnalysis& a, bool subject) {
+  if (a.number() == number::plur) return subject ? "they" : "them";
+  if (a.gender() == gender::fem) return subject ? "she" : "her";
+  if (a.gender() == gender::neuter) return "it";
+  return subject ? "he" : "him";
+}
+
+std::string_view reflexive(const WordAnalysis& a) {
+  if (a.number() == number::plur) return "themselves";
+  if (a.gender() == gender::fem) return "herself";
+  if (a.gender() == gender::neuter) return "itself";
+  return "himself";
+}
+
+void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
+                    const NounMemory& memory, std::string& slot) {
+  const std::string prefix(lead_of(slot));
+  const Code gc = a.grammatical_case();
+  const bool subject = subject_case(gc);
+  const bool plural = a.number() == number::plur;
+  const bool linked = has_link(in, a);
+  if (form_of(a, "qu.") || form_of(a, "cu.")) {
+    if (ends_with(slot, "whichs")) slot.pop_back();
+    const Code k = a.pronoun_kind();
+    if (k == pronoun_kind::interr || (k != pronoun_kind::rel && in_question(in, p))) {
+      if (a.gender() == gender::neuter && !linked) set_word(slot, prefix, "what");
+      return;
+    }
+    if (k != pronoun_kind::rel) return;
+    // A relative: "which" for things, "who"/"whom" for people.
+    const bool people = a.gender() != gender::neuter &&
+                        (!memory.set || memory.person || memory.gender != gender::neuter);
+    if (!people) {
+      set_word(slot, prefix, "which");
+    } else if (gc == gcase::gen) {
+      slot = "whose";
+    } else {
+      set_word(slot, prefix, subject ? "who" : "whom");
+    }
+    return;
+  }
+  if (form_of(a, "ego.") || form_of(a, "m.")) {
+    set_word(slot, prefix, subject ? "I" : "me");
+  } else if (form_of(a, "n.o")) {
+    set_word(slot, prefix, subject ? "we" : "us");
+  } else if (form_of(a, "tu.") || form_of(a, "t.") || form_of(a, "u.o")) {
+    set_word(slot, prefix, "you");
+  } else if (form_of(a, "s.") && a.pronoun_kind() == pronoun_kind::reflex) {
+    set_word(slot, prefix, gc == gcase::gen ? "himself" : reflexive(a));
+  } else if (form_of(a, "ips.")) {
+    set_word(slot, prefix, linked ? (plural ? "these-same" : "this-same") : reflexive(a));
+  } else if (form_of(a, "ill.") || form_of(a, "e.")) {
+    // With the noun it points to: "that man"; alone it is the person.
+    if (linked) set_word(slot, prefix, plural ? "those" : "that");
+    else set_word(slot, prefix, third_person(a, subject));
+  } else if (form_of(a, "ist.") || form_of(a, "h.")) {
+    set_word(slot, prefix, plural ? "these" : "this");
+  } else if (form_of(a, "aliqu.")) {
+    set_word(slot, prefix, a.gender() == gender::neuter ? "something" : "someone");
+  } else if (form_of(a, "quidqu.") || form_of(a, "quodqu.")) {
+    set_word(slot, prefix, "whatever");
+  }
+}
+
+void render_adjective(const SentenceInput& in, const WordAnalysis& a, std::string& slot) {
+  const bool plural = a.number() == number::plur;
+  const bool linked = has_link(in, a);
+  std::string prefix(lead_of(slot));
+  // "all", "many", "much", "no" stand before the noun's own article.
+  const bool bare = prefix == "the ";
+  if (bare) prefix.clear();
+  if (form_of(a, "omn.") || form_of(a, "cunct.")) {
+    set_word(slot, prefix, plural || !linked ? "all" : "every");
+  } else if (form_of(a, "mult.")) {
+    if (!plural) set_word(slot, prefix, "much");
+    else set_word(slot, prefix, linked ? "many" : "the many-people");
+  } else if (form_of(a, "null.")) {
+    if (linked) set_word(slot, prefix, "no");
+    else set_word(slot, prefix, a.gender() == gender::neuter ? "nothing" : "the no-one");
+  } else if (form_of(a, "bon.") && plural && !linked && a.gender() == gender::neuter) {
+    set_word(slot, bare ? "the " : prefix, "goods");
+  } else if (form_of(a, "su.") && a.pronoun_kind() == 0) {
+    set_word(slot, prefix, "his");
+  } else if (form_of(a, "ceter.")) {
+    set_word(slot, bare ? "the " : prefix, linked ? "other" : "rest");
+  } else if (form_of(a, "plurim.")) {
+    set_word(slot, prefix, plural ? "very many" : "most");
+  } else if (form_of(a, "pler.")) {
+    set_word(slot, prefix, "most");
+  }
+}
+
+}  // namespace
+
+void render_slots(const SentenceInput& in, OutputWords& out) {
+  const auto irregular = in.wa.lexicon().polish();
+  NounMemory memory;
+  for (int p = 0; p < out.count; ++p) {
+    const int c = in.chosen(p);
+    if (c < 0) continue;
+    const WordAnalysis& a = in.at(c);
+    if (skipped(a.speech)) continue;
+    std::string& slot = out.at(p);
+    SuffixContext ctx{a.speech, a.noun_kind(), a.number(), false};
+    const int next = in.chosen(p + 1);
+    ctx.next_is_ordinal_numeral = next >= 0 && in.at(next).speech == pos::num &&
+                                  in.at(next).numeral_sort() == numeral_sort::ord;
+    resolve_suffix(slot, ctx);
+    if (!begins_with(slot, "<")) {
+      switch (a.speech) {
+        case pos::noun:
+          memory = {a.grammatical_case(), a.number(), a.gender(),
+                    a.noun_kind() == noun_kind::proper || a.noun_kind() == noun_kind::person,
+                    true};
+          break;
+        case pos::pron:
+          render_pronoun(in, p, a, memory, slot);
+          break;
+        case pos::adj:
+          render_adjective(in, a, slot);
+          break;
+        case pos::num:
+          replace_first(slot, "tyth", "tieth");
+          replace_first(slot, "times-times", "times");
+          break;
+        case pos::vpar:
+          if (form_of(a, "sublat.") && a.voice() == voice::passive) {
+            std::string prefix(lead_of(slot));
+            set_word(slot, prefix, "died");
+          }
+          break;
+        default: break;
+      }
+    }
+    apply_irregular_forms(irregular, slot);
+  }
+}
+
+}  // namespace kelvo::english
