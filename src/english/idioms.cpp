@@ -137,6 +137,9 @@ void tidy_articles(const SentenceInput& in, OutputWords& out) {
     // ("all" has no article of its own, so "all" + "the men" keeps it.)
     const std::size_t a1 = article_length(first), a2 = article_length(second);
     if (a1 > 0 && a2 > 0 && second.find("RTB ") == std::string::npos) second.erase(0, a2);
+    // "every" and "no" take no article: "every the soul" is "every soul".
+    if (begins_with(second, "the ") && (ends_with(first, "every") || ends_with(first, "no")))
+      second.erase(0, 4);
   }
 }
 
@@ -146,8 +149,9 @@ void hyphenate_participles(const SentenceInput& in, OutputWords& out) {
     if (c < 0) continue;
     const WordAnalysis& a = in.at(c);
     if (skipped(a.speech)) continue;
-    const bool gerundive = a.speech == pos::noun && a.mood() == mood::ger;
-    if (a.speech != pos::vpar && !gerundive) continue;
+    // Only the gerundive's phrase: "requiring-to-be-" joins onto it as one word.
+    const bool gerundive = (a.speech == pos::noun || a.speech == pos::vpar) && a.mood() == mood::ger;
+    if (!gerundive) continue;
     std::string& slot = out.at(p);
     std::size_t from = 0;
     for (std::string_view head : {"with the ", "to the ", "of the ", "the ", "O "})

@@ -73,6 +73,13 @@ bool possessive(std::string_view s) {
   return false;
 }
 
+bool linked_to(const WordAnalysis& a, const Reader& r, int slot) {
+  const int c = r.in.chosen(r.position(slot));
+  for (int k = 0; k < 3; ++k)
+    if (c >= 0 && a.link(k) == c) return true;
+  return false;
+}
+
 // English puts an adjective before its noun: "the parts" "three" becomes
 // "the three" "parts" (the article goes to the front of the pair).
 void adjectives_first(const Reader& r, OutputWords& out, int first, int end) {
@@ -80,7 +87,10 @@ void adjectives_first(const Reader& r, OutputWords& out, int first, int end) {
     const WordAnalysis* adj = r.at(i);
     const WordAnalysis* noun = r.at(i - 1);
     if (!adj || !noun || noun->speech != pos::noun) continue;
-    if (adj->speech != pos::adj && adj->speech != pos::num) continue;
+    const std::string& t = out.at(i);
+    const bool demonstrative = adj->speech == pos::pron && linked_to(*adj, r, i - 1) &&
+                               (t == "this" || t == "that" || t == "these" || t == "those");
+    if (adj->speech != pos::adj && adj->speech != pos::num && !demonstrative) continue;
     if (adj->grammatical_case() != noun->grammatical_case() || out.at(i).empty()) continue;
     std::string& n = out.at(i - 1);
     std::string& a = out.at(i);

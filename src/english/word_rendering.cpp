@@ -84,12 +84,12 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
   const bool linked = has_link(in, a);
   if (form_of(a, "qu.") || form_of(a, "cu.")) {
     if (ends_with(slot, "whichs")) slot.pop_back();
+    // Outside a question every form of qui is read as the relative.
     const Code k = a.pronoun_kind();
-    if (k == pronoun_kind::interr || (k != pronoun_kind::rel && in_question(in, p))) {
+    if (k == pronoun_kind::interr || in_question(in, p)) {
       if (a.gender() == gender::neuter && !linked) set_word(slot, prefix, "what");
       return;
     }
-    if (k != pronoun_kind::rel) return;
     // A relative: "which" for things, "who"/"whom" for people.
     const bool people = a.gender() != gender::neuter &&
                         (!memory.set || memory.person || memory.gender != gender::neuter);
@@ -129,9 +129,10 @@ void render_adjective(const SentenceInput& in, const WordAnalysis& a, std::strin
   const bool plural = a.number() == number::plur;
   const bool linked = has_link(in, a);
   std::string prefix(lead_of(slot));
-  // "all", "many", "much", "no" stand before the noun's own article.
+  // "all", "many", "much", "no" stand before the noun's own article:
+  // "with the all" is "with all".
   const bool bare = prefix == "the ";
-  if (bare) prefix.clear();
+  if (ends_with(prefix, "the ")) prefix.resize(prefix.size() - 4);
   if (form_of(a, "omn.") || form_of(a, "cunct.")) {
     set_word(slot, prefix, plural || !linked ? "all" : "every");
   } else if (form_of(a, "mult.")) {
