@@ -59,11 +59,18 @@ void drop_the(std::string& slot) {
   if (at != std::string::npos) slot.erase(at + 1, 4);
 }
 
-// The head-word markers go, and names lose "the".
+// The head-word markers go, and names lose "the"; an imperative's "!" waits
+// for the words that now follow it ("Love the girl!").
 void finish_words(const SentenceInput& in, OutputWords& out) {
   for (int i = 0; i < out.count; ++i) {
     std::string& slot = out.at(i);
     if (slot.find('^') != std::string::npos) remove_head_marker(slot);
+    if (ends_with(slot, "!") && slot.size() > 1) {
+      int next = i + 1;
+      while (next < out.count && out.at(next).empty()) ++next;
+      const WordAnalysis* b = next < out.count ? reading(in, out, next) : nullptr;
+      if (b && b->speech != pos::punct) slot.pop_back();
+    }
     const WordAnalysis* a = reading(in, out, i);
     if (a && proper_name(*a, slot)) drop_the(slot);
   }

@@ -77,9 +77,13 @@ std::string_view reflexive(const WordAnalysis& a) {
 
 void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
                     const NounMemory& memory, std::string& slot) {
-  const std::string prefix(lead_of(slot));
+  std::string prefix(lead_of(slot));
   const Code gc = a.grammatical_case();
-  const bool subject = subject_case(gc);
+  // The dative beside "opus est" is the one in need, said as its subject.
+  const int opus = in.scratch.opus_est_position;
+  const bool needer = opus >= 0 && gc == gcase::dat && (p == opus - 1 || p == opus + 1);
+  if (needer) prefix.clear();
+  const bool subject = subject_case(gc) || needer;
   const bool plural = a.number() == number::plur;
   const bool linked = has_link(in, a);
   if (form_of(a, "qu.") || form_of(a, "cu.")) {
@@ -159,12 +163,14 @@ void render_adjective(const SentenceInput& in, const WordAnalysis& a, std::strin
 void render_slots(const SentenceInput& in, OutputWords& out) {
   const auto irregular = in.wa.lexicon().polish();
   NounMemory memory;
-  for (int p = 0; p < out.count; ++p) {
+  for (int i = 0; i < out.count; ++i) {
+    // Earlier steps may have swapped slots: each keeps its own word's reading.
+    const int p = out.source[static_cast<std::size_t>(i)];
     const int c = in.chosen(p);
     if (c < 0) continue;
     const WordAnalysis& a = in.at(c);
     if (skipped(a.speech)) continue;
-    std::string& slot = out.at(p);
+    std::string& slot = out.at(i);
     SuffixContext ctx{a.speech, a.noun_kind(), a.number(), false};
     const int next = in.chosen(p + 1);
     ctx.next_is_ordinal_numeral = next >= 0 && in.at(next).speech == pos::num &&
