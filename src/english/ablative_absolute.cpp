@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/text.h"
+#include "english/slot_moves.h"
 #include "english/text_edit.h"
 
 namespace kelvo::english {
@@ -30,8 +31,8 @@ void drop_head(std::string& s, std::string_view head) {
 
 void render_ablative_absolutes(const SentenceInput& in, OutputWords& out) {
   for (int i = 0; i + 1 < out.count; ++i) {
-    const int c = in.chosen(out.source[static_cast<std::size_t>(i)]);
-    const int d = in.chosen(out.source[static_cast<std::size_t>(i + 1)]);
+    const int c = slot_reading(in, out, i);
+    const int d = slot_reading(in, out, i + 1);
     if (c < 0 || d < 0) continue;
     const WordAnalysis& a = in.at(c);
     const WordAnalysis& b = in.at(d);

@@ -96,17 +96,18 @@ void render_opus_est(const SentenceInput& in, OutputWords& out) {
   const int c = in.chosen(p);
   if (c < 0 || !equals_nocase(in.at(c).latin_text(), "opus_est.")) return;
   // The one in need is the dative beside it, said first.
-  int d = -1;
+  int d = -1, dative = -1;
   for (int q : {p - 1, p + 1}) {
     const int e = in.chosen(q);
     if (e >= 0 && in.at(e).grammatical_case() == gcase::dat) {
       d = q;
+      dative = e;
       break;
     }
   }
   bool singular = false;
   if (d >= 0) {
-    const WordAnalysis& w = in.at(in.chosen(d));
+    const WordAnalysis& w = in.at(dative);
     singular = w.number() != number::plur && w.speech != pos::pron;
     std::string& slot = out.at(d);
     drop_leading(slot, "to ");
@@ -124,7 +125,7 @@ void render_opus_est(const SentenceInput& in, OutputWords& out) {
 
 void build_compound_tenses(const SentenceInput& in, OutputWords& out) {
   for (int p = 0; p < out.count; ++p) {
-    const int c = in.chosen(p);
+    const int c = slot_reading(in, out, p);
     if (c < 0 || out.at(p).empty()) continue;
     const WordAnalysis& q = in.at(c);
     if (q.speech != pos::vpar || q.grammatical_case() != gcase::nom) continue;
@@ -144,7 +145,7 @@ void build_compound_tenses(const SentenceInput& in, OutputWords& out) {
     const auto [first, last] = clause_of(in, c);
     int v = -1;
     for (int r = 0; r < out.count; ++r) {
-      const int b = in.chosen(r);
+      const int b = slot_reading(in, out, r);
       if (b < first || b > last || b < 0) continue;
       const WordAnalysis& be = in.at(b);
       if (be.speech != pos::verb || be.verb_kind() != verb_kind::to_be) continue;
@@ -154,7 +155,7 @@ void build_compound_tenses(const SentenceInput& in, OutputWords& out) {
       break;
     }
     if (v < 0) continue;
-    const WordAnalysis& be = in.at(in.chosen(v));
+    const WordAnalysis& be = in.at(slot_reading(in, out, v));
     std::string& slot = out.at(v);
     if (deponent) {
       // The deponent's perfect is active: "secutus est" is "has followed".
@@ -200,7 +201,7 @@ void build_compound_tenses(const SentenceInput& in, OutputWords& out) {
 
 void drop_doubled_pronouns(const SentenceInput& in, OutputWords& out) {
   for (int p = 0; p < out.count; ++p) {
-    const int c = in.chosen(p);
+    const int c = slot_reading(in, out, p);
     if (c < 0) continue;
     const WordAnalysis& a = in.at(c);
     if (a.speech != pos::pron || a.pronoun_kind() != pronoun_kind::pers) continue;
@@ -213,13 +214,14 @@ void drop_doubled_pronouns(const SentenceInput& in, OutputWords& out) {
     if (person == 0) continue;
     // A verb of the same stretch in the same person says the pronoun already.
     auto same_person = [&](int r) {
-      const int v = in.chosen(r);
+      const int v = slot_reading(in, out, r);
       if (v < 0) return false;
       const WordAnalysis& w = in.at(v);
       return w.speech == pos::verb && w.person() == person && w.number() == a.number();
     };
     auto stops = [&](int r) {
-      const Code s = in.speech_at(r);
+      const int w = slot_reading(in, out, r);
+      const Code s = w < 0 ? Code{0} : in.at(w).speech;
       return s == pos::conj || s == pos::punct;
     };
     bool found = false;

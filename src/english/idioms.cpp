@@ -18,8 +18,8 @@ bool links_to(const WordAnalysis& a, int target) {
   return false;
 }
 
-bool linked_pair(const SentenceInput& in, int p, int q) {
-  const int c = in.chosen(p), d = in.chosen(q);
+bool linked_pair(const SentenceInput& in, const OutputWords& out, int p, int q) {
+  const int c = slot_reading(in, out, p), d = slot_reading(in, out, q);
   if (c < 0 || d < 0) return false;
   return links_to(in.at(c), d) || links_to(in.at(d), c);
 }
@@ -119,7 +119,8 @@ void tidy_articles(const SentenceInput& in, OutputWords& out) {
   // A preposition's object does not repeat its case's preposition:
   // "in" + "with the beginning" -> "in the beginning".
   for (int p = 1; p < n; ++p) {
-    if (in.speech_at(p - 1) != pos::prep) continue;
+    const int before = slot_reading(in, out, p - 1);
+    if (before < 0 || in.at(before).speech != pos::prep) continue;
     std::string& slot = out.at(p);
     for (std::string_view a : {"with the ", "to the ", "of the ", "with ", "to ", "of "})
       if (begins_with(slot, a)) {
@@ -130,7 +131,7 @@ void tidy_articles(const SentenceInput& in, OutputWords& out) {
   // A word and the word beside it that agrees with it share one article:
   // "the good" + "the man" -> "the good man".
   for (int p = 0; p + 1 < n; ++p) {
-    if (!linked_pair(in, p, p + 1)) continue;
+    if (!linked_pair(in, out, p, p + 1)) continue;
     std::string& first = out.at(p);
     std::string& second = out.at(p + 1);
     if (first.empty()) continue;
@@ -145,7 +146,7 @@ void tidy_articles(const SentenceInput& in, OutputWords& out) {
 
 void hyphenate_participles(const SentenceInput& in, OutputWords& out) {
   for (int p = 0; p < out.count; ++p) {
-    const int c = in.chosen(p);
+    const int c = slot_reading(in, out, p);
     if (c < 0) continue;
     const WordAnalysis& a = in.at(c);
     if (skipped(a.speech)) continue;
@@ -167,11 +168,11 @@ void hyphenate_participles(const SentenceInput& in, OutputWords& out) {
 
 void apply_idioms(const SentenceInput& in, OutputWords& out) {
   for (int p = 0; p + 1 < out.count; ++p) {
-    const int c = in.chosen(p), d = in.chosen(p + 1);
+    const int c = slot_reading(in, out, p), d = slot_reading(in, out, p + 1);
     if (c < 0 || d < 0 || skipped(in.at(c).speech) || skipped(in.at(d).speech)) continue;
     if (begins_with(out.at(p), "<") || out.at(p).empty() || out.at(p + 1).empty()) continue;
     const bool plus_quam = (form_of(in.at(c), "plus.") || form_of(in.at(c), "minus."));
-    if (!plus_quam && !linked_pair(in, p, p + 1)) continue;
+    if (!plus_quam && !linked_pair(in, out, p, p + 1)) continue;
     if (idiom(in, out, p, p + 1, c, d)) ++p;  // the pair counts as one word
   }
 }

@@ -19,7 +19,7 @@ namespace {
 bool skipped(Code s) { return s == pos::punct || s == 64 || s == pos::deleted_ai; }
 
 const WordAnalysis* reading(const SentenceInput& in, const OutputWords& out, int i) {
-  const int c = in.chosen(out.source[static_cast<std::size_t>(i)]);
+  const int c = slot_reading(in, out, i);
   return c < 0 ? nullptr : &in.at(c);
 }
 

@@ -28,7 +28,7 @@ struct Reader {
   const OutputWords& out;
   // The reading behind slot i, or null.
   const WordAnalysis* at(int i) const {
-    const int c = in.chosen(out.source[static_cast<std::size_t>(i)]);
+    const int c = slot_reading(in, out, i);
     return c < 0 ? nullptr : &in.at(c);
   }
   Code speech(int i) const {
@@ -119,7 +119,8 @@ int make_units(const Reader& r, int first, int end, std::array<Unit, kMaxUnits>&
       continue;
     }
     auto extend_nominal = [&](Code gc) {
-      while (u.end < end) {
+      // (u.end only grows from i, so it never leaves the slots.)
+      while (u.end < end && u.end > 0) {
         const WordAnalysis* b = r.at(u.end);
         if (r.out.at(u.end).empty()) {
           ++u.end;

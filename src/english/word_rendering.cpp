@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "english/irregular_forms.h"
+#include "english/slot_moves.h"
 #include "english/suffix_rules.h"
 #include "english/text_edit.h"
 
@@ -172,7 +173,7 @@ void render_slots(const SentenceInput& in, OutputWords& out) {
     if (skipped(a.speech)) continue;
     std::string& slot = out.at(i);
     SuffixContext ctx{a.speech, a.noun_kind(), a.number(), false};
-    const int next = in.chosen(p + 1);
+    const int next = slot_reading(in, out, i + 1);
     ctx.next_is_ordinal_numeral = next >= 0 && in.at(next).speech == pos::num &&
                                   in.at(next).numeral_sort() == numeral_sort::ord;
     resolve_suffix(slot, ctx);
