@@ -45,6 +45,20 @@ bool in_question(const SentenceInput& in, int p) {
   return false;
 }
 
+// The number of the nearest verb of p's stretch (up to punctuation), 0 when none.
+Code verb_number(const SentenceInput& in, int p) {
+  for (int step : {1, -1}) {
+    for (int q = p + step; q >= 0 && q < in.positions(); q += step) {
+      const int c = in.chosen(q);
+      if (c < 0) continue;
+      const WordAnalysis& v = in.at(c);
+      if (v.speech == pos::punct) break;
+      if (v.speech == pos::verb && v.mood() != mood::inf) return v.number();
+    }
+  }
+  return 0;
+}
+
 // Replaces the word after the slot's article or preposition, keeping a
 // trailing mark the tokeniser left on it.
 void set_word(std::string& slot, std::string_view prefix, std::string_view word) {
@@ -89,17 +103,17 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
   const bool linked = has_link(in, a);
   if (form_of(a, "qu.") || form_of(a, "cu.")) {
     if (ends_with(slot, "whichs")) slot.pop_back();
-    // Outside a question every form of qui is read as the relative.
-    const Code k = a.pronoun_kind();
-    if (k == pronoun_kind::interr || in_question(in, p)) {
+    // Outside a question every form of qui (the interrogative too) is read as
+    // the relative: "quarum unam" is "one of which".
+    if (in_question(in, p)) {
       if (a.gender() == gender::neuter && !linked) set_word(slot, prefix, "what");
       return;
     }
     // A relative: "which" for things, "who"/"whom" for people.
-    const bool people = a.gender() != gender::neuter &&
-                        (!memory.set || memory.person || memory.gender != gender::neuter);
+    const bool people = a.gender() != gender::neuter && (!memory.set || memory.person);
     if (!people) {
-      set_word(slot, prefix, "which");
+      if (gc == gcase::gen) slot = "of which";
+      else set_word(slot, prefix, "which");
     } else if (gc == gcase::gen) {
       slot = "whose";
     } else {
@@ -114,7 +128,10 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
   } else if (form_of(a, "tu.") || form_of(a, "t.") || form_of(a, "u.o")) {
     set_word(slot, prefix, "you");
   } else if (form_of(a, "s.") && a.pronoun_kind() == pronoun_kind::reflex) {
-    set_word(slot, prefix, gc == gcase::gen ? "himself" : reflexive(a));
+    // "se" has no number of its own: its verb's subject gives it.
+    WordAnalysis self = a;
+    if (self.number() == 0) self.set_number(verb_number(in, p));
+    set_word(slot, prefix, reflexive(self));
   } else if (form_of(a, "ips.")) {
     set_word(slot, prefix, linked ? (plural ? "these-same" : "this-same") : reflexive(a));
   } else if (form_of(a, "ill.") || form_of(a, "e.")) {
