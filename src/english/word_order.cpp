@@ -148,7 +148,10 @@ int make_units(const Reader& r, int first, int end, std::array<Unit, kMaxUnits>&
     } else if (nominal(*a)) {
       const Code gc = a->grammatical_case();
       extend_nominal(gc);
-      if (gc == gcase::nom) u.role = Role::subject;
+      // A possessive alone ("his") names no one: it stays by the words it stood by.
+      const bool lone_possessive = u.end - u.first == 1 && possessive(r.out.at(u.first));
+      if (lone_possessive) u.role = Role::rest;
+      else if (gc == gcase::nom) u.role = Role::subject;
       else if (gc == gcase::acc) u.role = Role::object;
     } else if (a->speech == pos::verb) {
       u.role = finite(*a) ? Role::verb : Role::infinitive;
