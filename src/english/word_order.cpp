@@ -90,8 +90,11 @@ void adjectives_first(const Reader& r, OutputWords& out, int first, int end) {
     const std::string& t = out.at(i);
     const bool demonstrative = adj->speech == pos::pron && linked_to(*adj, r, i - 1) &&
                                (t == "this" || t == "that" || t == "these" || t == "those");
-    if (adj->speech != pos::adj && adj->speech != pos::num && !demonstrative) continue;
-    if (adj->grammatical_case() != noun->grammatical_case() || out.at(i).empty()) continue;
+    // "the name" "his" (eius): a possessive genitive goes before its noun too.
+    const bool owner = adj->speech == pos::pron && adj->grammatical_case() == gcase::gen &&
+                       possessive(t);
+    if (adj->speech != pos::adj && adj->speech != pos::num && !demonstrative && !owner) continue;
+    if ((!owner && adj->grammatical_case() != noun->grammatical_case()) || t.empty()) continue;
     std::string& n = out.at(i - 1);
     std::string& a = out.at(i);
     if (article_length(a) > 0 || contains(a, " ")) continue;  // a phrase of its own
@@ -146,7 +149,10 @@ int make_units(const Reader& r, int first, int end, std::array<Unit, kMaxUnits>&
     } else if (a->speech == pos::prep) {
       extend_nominal(a->grammatical_case());
     } else if (nominal(*a)) {
-      const Code gc = a->grammatical_case();
+      Code gc = a->grammatical_case();
+      // "his name": a genitive put before its noun belongs to the noun's unit.
+      if (gc == gcase::gen && i + 1 < end && r.at(i + 1) && nominal(*r.at(i + 1)))
+        gc = r.at(i + 1)->grammatical_case();
       extend_nominal(gc);
       // A possessive alone ("his") names no one: it stays by the words it stood by.
       const bool lone_possessive = u.end - u.first == 1 && possessive(r.out.at(u.first));

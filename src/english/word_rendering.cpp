@@ -134,6 +134,11 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
     set_word(slot, prefix, reflexive(self));
   } else if (form_of(a, "ips.")) {
     set_word(slot, prefix, linked ? (plural ? "these-same" : "this-same") : reflexive(a));
+  } else if ((form_of(a, "ill.") || form_of(a, "e.")) && gc == gcase::gen &&
+             in.speech_at(p - 1) == pos::noun) {
+    // "nomen eius" is "his name" (word order puts it before the noun).
+    slot = plural ? "their" : a.gender() == gender::fem ? "her"
+                            : a.gender() == gender::neuter ? "its" : "his";
   } else if (form_of(a, "ill.") || form_of(a, "e.")) {
     // With the noun it points to: "that man"; alone it is the person.
     if (linked) set_word(slot, prefix, plural ? "those" : "that");
