@@ -155,7 +155,8 @@ int make_units(const Reader& r, int first, int end, std::array<Unit, kMaxUnits>&
         gc = r.at(i + 1)->grammatical_case();
       extend_nominal(gc);
       // A possessive alone ("his") names no one: it stays by the words it stood by.
-      const bool lone_possessive = u.end - u.first == 1 && possessive(r.out.at(u.first));
+      const bool lone_possessive =
+          u.end - u.first == 1 && a->speech == pos::adj && possessive(r.out.at(u.first));
       if (lone_possessive) u.role = Role::rest;
       else if (gc == gcase::nom) u.role = Role::subject;
       else if (gc == gcase::acc) u.role = Role::object;

@@ -152,7 +152,7 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
   }
 }
 
-void render_adjective(const SentenceInput& in, const WordAnalysis& a, std::string& slot) {
+void render_adjective(const SentenceInput& in, int p, const WordAnalysis& a, std::string& slot) {
   const bool plural = a.number() == number::plur;
   const bool linked = has_link(in, a);
   std::string prefix(lead_of(slot));
@@ -171,7 +171,8 @@ void render_adjective(const SentenceInput& in, const WordAnalysis& a, std::strin
   } else if (form_of(a, "bon.") && plural && !linked && a.gender() == gender::neuter) {
     set_word(slot, bare ? "the " : prefix, "goods");
   } else if (form_of(a, "su.") && a.pronoun_kind() == 0) {
-    set_word(slot, prefix, "his");
+    // suus is the subject's own: "their" when its verb is plural.
+    set_word(slot, prefix, verb_number(in, p) == number::plur ? "their" : "his");
   } else if (form_of(a, "ceter.")) {
     set_word(slot, bare ? "the " : prefix, linked ? "other" : "rest");
   } else if (form_of(a, "plurim.")) {
@@ -210,7 +211,7 @@ void render_slots(const SentenceInput& in, OutputWords& out) {
           render_pronoun(in, p, a, memory, slot);
           break;
         case pos::adj:
-          render_adjective(in, a, slot);
+          render_adjective(in, p, a, slot);
           break;
         case pos::num:
           replace_first(slot, "tyth", "tieth");
