@@ -34,6 +34,18 @@ bool has_link(const SentenceInput& in, const WordAnalysis& a) {
   return false;
 }
 
+// Linked to a noun of its own case: the pronoun is used as an adjective
+// ("eum hominem": that man), not as a person of its own.
+bool with_noun(const SentenceInput& in, const WordAnalysis& a) {
+  for (int k = 0; k < 3; ++k) {
+    const int j = a.link(k);
+    if (j < 0 || j >= in.scratch.count) continue;
+    const WordAnalysis& b = in.at(j);
+    if (b.speech == pos::noun && b.grammatical_case() == a.grammatical_case()) return true;
+  }
+  return false;
+}
+
 bool in_question(const SentenceInput& in, int p) {
   for (int q = p + 1; q < in.positions(); ++q) {
     const int c = in.chosen(q);
@@ -100,7 +112,7 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
   if (needer) prefix.clear();
   const bool subject = subject_case(gc) || needer;
   const bool plural = a.number() == number::plur;
-  const bool linked = has_link(in, a);
+  const bool linked = with_noun(in, a);
   if (form_of(a, "qu.") || form_of(a, "cu.")) {
     if (ends_with(slot, "whichs")) slot.pop_back();
     // Outside a question every form of qui (the interrogative too) is read as
