@@ -145,7 +145,9 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
     if (self.number() == 0) self.set_number(verb_number(in, p));
     set_word(slot, prefix, reflexive(self));
   } else if (form_of(a, "ips.")) {
-    set_word(slot, prefix, linked ? (plural ? "these-same" : "this-same") : reflexive(a));
+    // ipse alone as the subject is the person ("ipsa conteret": she will crush).
+    if (linked) set_word(slot, prefix, plural ? "these-same" : "this-same");
+    else set_word(slot, prefix, subject ? third_person(a, true) : reflexive(a));
   } else if ((form_of(a, "ill.") || form_of(a, "e.")) && gc == gcase::gen &&
              in.speech_at(p - 1) == pos::noun) {
     // "nomen eius" is "his name" (word order puts it before the noun).
