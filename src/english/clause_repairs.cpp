@@ -229,6 +229,32 @@ void drop_doubled_pronouns(const SentenceInput& in, OutputWords& out) {
     for (int r = p - 1; r >= 0 && !stops(r) && !found; --r) found = same_person(r);
     if (found) out.at(p).clear();
   }
+  // The other way round: a third-person verb phrase given "they" or "s/he/it"
+  // for want of a subject, when a pronoun before it in its stretch is that
+  // subject ("quae erant": which were, not which they were).
+  for (int v = 0; v < out.count; ++v) {
+    const int c = slot_reading(in, out, v);
+    if (c < 0) continue;
+    const WordAnalysis& verb = in.at(c);
+    if (verb.speech != pos::verb || verb.person() != 3 || verb.mood() == mood::imp) continue;
+    std::string& slot = out.at(v);
+    std::size_t lead = 0;
+    for (std::string_view pronoun : {"they ", "s/he/it ", "s/he ", "he ", "she ", "it "})
+      if (begins_with(slot, pronoun)) lead = pronoun.size();
+    if (lead == 0) continue;
+    for (int r = v - 1; r >= 0; --r) {
+      const int w = slot_reading(in, out, r);
+      if (w < 0) continue;
+      const WordAnalysis& a = in.at(w);
+      if (a.speech == pos::punct || a.speech == pos::verb) break;
+      if (a.speech == pos::pron && a.grammatical_case() == gcase::nom &&
+          a.number() == verb.number() && !out.at(r).empty()) {
+        slot.erase(0, lead);
+        break;
+      }
+      if (a.speech == pos::conj) break;
+    }
+  }
 }
 
 }  // namespace kelvo::english

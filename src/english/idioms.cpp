@@ -138,8 +138,10 @@ void tidy_articles(const SentenceInput& in, OutputWords& out) {
     // ("all" has no article of its own, so "all" + "the men" keeps it.)
     const std::size_t a1 = article_length(first), a2 = article_length(second);
     if (a1 > 0 && a2 > 0 && second.find("RTB ") == std::string::npos) second.erase(0, a2);
-    // "every" and "no" take no article: "every the soul" is "every soul".
-    if (begins_with(second, "the ") && (ends_with(first, "every") || ends_with(first, "no")))
+    // "every", "no", "many", "much" take no article: "every soul", "many days".
+    if (begins_with(second, "the ") &&
+        (ends_with(first, "every") || ends_with(first, "no") || ends_with(first, "many") ||
+         ends_with(first, "much")))
       second.erase(0, 4);
   }
 }
