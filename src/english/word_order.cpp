@@ -176,6 +176,15 @@ int make_units(const Reader& r, int first, int end, std::array<Unit, kMaxUnits>&
   return n;
 }
 
+// Whether the unit holds a noun or pronoun (not only adjectives).
+bool names_someone(const Reader& r, const Unit& u) {
+  for (int s = u.first; s < u.end; ++s) {
+    const WordAnalysis* a = r.at(s);
+    if (a && (a->speech == pos::noun || a->speech == pos::pron)) return true;
+  }
+  return false;
+}
+
 int find_verb(const std::array<Unit, kMaxUnits>& units, int n) {
   for (int k = 0; k < n; ++k)
     if (units[static_cast<std::size_t>(k)].role == Role::verb) return k;
@@ -219,11 +228,13 @@ void order_segment(const Reader& r, const Copulas& copulas, bool svoe, OutputWor
     for (int k = 0; k < n; ++k) {
       Unit& u = units[static_cast<std::size_t>(k)];
       if (u.role != Role::subject) continue;
-      if (subject_seen) u.role = Role::object;
-      subject_seen = true;
+      // An adjective alone is what the subject is, not the subject.
+      if (subject_seen || !names_someone(r, u)) u.role = Role::object;
+      else subject_seen = true;
     }
     n = split_predicate(r, units, n, verb);
     verb = find_verb(units, n);
+    svoe = true;  // subject, "be", what it is
   }
   const Unit& v = units[static_cast<std::size_t>(verb)];
   // Later verbs of the segment stay where they are.

@@ -146,7 +146,8 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
     set_word(slot, prefix, reflexive(self));
   } else if (form_of(a, "ips.")) {
     // ipse alone as the subject is the person ("ipsa conteret": she will crush).
-    if (linked) set_word(slot, prefix, plural ? "these-same" : "this-same");
+    // With its noun it stresses it: "nautae ipsi", the sailors themselves.
+    if (linked) set_word(slot, prefix, reflexive(a));
     else set_word(slot, prefix, subject ? third_person(a, true) : reflexive(a));
   } else if ((form_of(a, "ill.") || form_of(a, "e.")) && gc == gcase::gen &&
              in.speech_at(p - 1) == pos::noun) {

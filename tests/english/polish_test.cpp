@@ -110,6 +110,24 @@ TEST(Polish, PredicatesAndIdioms) {
   EXPECT_EQ(love, "I love you.");
 }
 
+// Pronouns as English says them: the person, the possessive before its noun,
+// the relative by what it refers to, the intensive and the reflexive.
+TEST(Polish, Pronouns) {
+  REQUIRE_REAL_LEXICON(lex);
+  const std::pair<const char*, const char*> cases[] = {
+      {"Puella eam amat.", "The girl loves her."},
+      {"Vidit nomen eius.", "his name"},
+      {"Puellae, quae erant in horto, cantabant.", "who were being in the garden"},
+      {"Nautae ipsi venerunt.", "The sailors themselves have come."},
+      {"Puellae inter se amant.", "themselves"},
+      {"Puellam suam amant.", "their girl"},
+  };
+  for (const auto& [latin, english] : cases) {
+    auto line = translate_in(*lex, latin, WordOrder::automatic)[0];
+    EXPECT_TRUE(has(line, english)) << latin << " -> " << line;
+  }
+}
+
 // "Caesare duce": with the option on, a clause of its own; off, the ablatives.
 TEST(Polish, AblativeAbsolute) {
   REQUIRE_REAL_LEXICON(lex);
