@@ -111,6 +111,12 @@ void polish_to_rendering(const SentenceInput& in, OutputWords& out, const Polish
 
 }  // namespace
 
+PolishHooks default_polish_hooks() {
+  PolishHooks hooks;
+  // (No sense network and no slot repair are built in yet.)
+  return hooks;
+}
+
 void polish_word(const SentenceInput& in, OutputWords& out) {
   Copulas copulas;
   polish_to_rendering(in, out, {}, copulas);

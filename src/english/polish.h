@@ -19,6 +19,10 @@ struct PolishHooks {
   SlotRepair repair = nullptr;
 };
 
+// The hooks every sentence translator starts with: where the sense network
+// and the polishing tables' slot repair are joined to the pass.
+PolishHooks default_polish_hooks();
+
 // The whole pass over one sentence's slots.
 void polish(const SentenceInput& in, OutputWords& out, const PolishHooks& hooks = {});
 

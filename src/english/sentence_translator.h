@@ -61,7 +61,7 @@ class SentenceTranslator : public text::SentenceHandler {
   syntax::SentenceAnalyzer::Sink analysed_sink_;
   syntax::SentenceAnalyzer syntax_;
   SlotPass phrases_, polish_;
-  PolishHooks hooks_;
+  PolishHooks hooks_ = default_polish_hooks();
   TextPass final_polish_;
   // The sentence the last analyse() left.
   const analysis::AnalysedSentence* sentence_ = nullptr;
