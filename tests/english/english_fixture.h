@@ -70,7 +70,7 @@ struct Translated {
 
 inline void translate_latin(const grammar::Lexicon& lex, const std::string& latin,
                             Translated& out, TranslationOptions opts = {},
-                            const english::PolishHooks& hooks = {}) {
+                            const english::PolishHooks* hooks = nullptr) {
   opts.translate = true;
   analysis::WordAnalyzer wa(lex, nullptr, opts);
   english::SentenceTranslator handler(wa, [&](const english::TranslatedSentence& t) {
@@ -80,7 +80,7 @@ inline void translate_latin(const grammar::Lexicon& lex, const std::string& lati
     out.lines.push_back(line);
     out.words.push_back(t.english->words);
   });
-  handler.set_polish_hooks(hooks);
+  if (hooks) handler.set_polish_hooks(*hooks);
   WarningGate gate(out.host);
   ParseLog log;
   log.open_memory();

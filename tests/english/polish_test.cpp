@@ -161,7 +161,7 @@ TEST(Polish, HooksRunWhereTheyBelong) {
     sense_calls = repair_calls = 0;
     o.neural = neural;
     Translated t;
-    translate_latin(*lex, "Puella nautam amat.", t, o, hooks);
+    translate_latin(*lex, "Puella nautam amat.", t, o, &hooks);
     EXPECT_EQ(sense_calls, neural ? 1 : 0);
     EXPECT_EQ(repair_calls, 3);  // three words; the stop is no word
     ASSERT_EQ(t.lines.size(), 1u);
