@@ -57,9 +57,12 @@ bool finite(const WordAnalysis& a) {
 // A word that opens a segment of its own and stays at its head.
 bool opens_segment(const WordAnalysis& a) {
   if (a.speech == pos::conj) return a.joining_mark() != 2;
+  // Every form of qui opens its clause, whatever kind the choice gave it
+  // (polishing reads them all as relatives or questions).
   if (a.speech == pos::pron)
     return a.quis_clause() || a.pronoun_kind() == pronoun_kind::rel ||
-           a.pronoun_kind() == pronoun_kind::interr;
+           a.pronoun_kind() == pronoun_kind::interr || starts_with_nocase(a.latin_text(), "qu.") ||
+           starts_with_nocase(a.latin_text(), "cu.");
   return (a.speech == pos::adv || a.speech == pos::adv2) && a.conjunction_like();
 }
 
