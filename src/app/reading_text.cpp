@@ -77,6 +77,8 @@ std::string reading_line(const Reading& r) {
 }
 
 std::string reading_english(const Reading& r) {
+  // A word looked up on its own carries the English the sentence passes give it.
+  if (!r.english.empty()) return r.english;
   auto senses = senses_of(r);
   return senses.empty() ? std::string() : senses.front();
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -326,6 +327,18 @@ int cmd_analyze(const Arguments& args) {
 
 namespace kelvo::cli {
 
+namespace {
+
+std::optional<WordOrder> word_order_named(std::string_view name) {
+  if (name == "none") return WordOrder::none;
+  if (name == "nomverb") return WordOrder::nomverb;
+  if (name == "auto") return WordOrder::automatic;
+  if (name == "svoe") return WordOrder::svoe;
+  return std::nullopt;
+}
+
+}  // namespace
+
 // `kelvo translate`: the English of each sentence, one a line (with --lines,
 // one line of English per line of input, for line-aligned evaluation), or
 // with --format json each sentence's English word by word with the Latin word
@@ -342,14 +355,22 @@ int cmd_translate(const Arguments& args) {
   const bool lines = args.has("--lines");
   unsigned jobs = default_jobs();
   if (!read_jobs(args, jobs, "translate")) return kExitUsage;
+  std::optional<WordOrder> order;
+  if (const std::string* v = args.value("--order")) {
+    order = word_order_named(*v);
+    if (!order) return usage_error("translate", "--order takes none, nomverb, auto or svoe");
+  }
+  const bool joint = args.has("--joint");
   Loaded l;
   if (int rc = load_engine("translate", args, l)) return rc;
   TranslationOptions options = l.options;
   options.translate = true;
+  if (order) options.best_order = *order;
+  options.joint = joint;
   options.batch_mode = true;
   RunOutputs outputs;
   outputs.senses = false;    // the JSON prints each meaning whole
-  outputs.sentences = json;  // the text needs only the English
+  outputs.sentences = json || joint;  // the text needs only the English (and, joint, the Latin)
   outputs.log = want_log;
   if (want_log) outputs.log_banner = log_banner(options);
   std::vector<Unit> units;
@@ -365,9 +386,15 @@ int cmd_translate(const Arguments& args) {
           return;
         }
         RunOutputs o = outputs;
+        const WrittenText written(u.text);
         // With --lines the sentences of one input line make one line.
         bool first = true;
         if (lines) r.output = json ? "{\"sentences\":[" : "";
+        if (lines && joint && !json) {
+          std::string_view latin = u.text;
+          while (!latin.empty() && (latin.back() == '\n' || latin.back() == '\r')) latin.remove_suffix(1);
+          r.output.append(latin).push_back('\n');
+        }
         o.on_translation = [&](TranslatedSentence&& t) {
           std::string piece;
           if (json) {
@@ -379,6 +406,8 @@ int cmd_translate(const Arguments& args) {
             if (!first) piece.push_back(' ');
             piece.append(t.english);
           } else {
+            // Joint: the Latin sentence as written, then its English.
+            if (joint) piece.append(written.sentence(t.latin)).push_back('\n');
             piece.append(t.english);
             piece.push_back('\n');
           }

@@ -44,6 +44,11 @@ constexpr OptionSpec kTranslateOptions[] = {
                                  "English (or one JSON object) a line"},
     {"--log", "", "FILE", K::file,
      "also write the whole parse log (banner, English, word count, time taken) to FILE"},
+    {"--order", "", "none|nomverb|auto|svoe", K::choice,
+     "the English word order: the Latin order kept, the verb after its subject, chosen per "
+     "clause (the default), or subject, verb, object and the rest"},
+    {"--joint", "", "", K::none,
+     "each sentence's Latin on a line before its English (text format)"},
     {"--jobs", "-j", "N", K::number,
      "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
      "output keeps the input order (default: one thread a core)"},

@@ -1,7 +1,6 @@
 #include "english/sentence_translator.h"
 
 #include "english/area_tally.h"
-#include "english/basic_polish.h"
 #include "english/elaboration.h"
 #include "syntax/details.h"
 
@@ -17,7 +16,7 @@ SentenceTranslator::SentenceTranslator(analysis::WordAnalyzer& analyzer, Sink si
                 scratch_ = &sc;
                 if (analysed_sink_) analysed_sink_(s, w, sc);
               }),
-      polish_(basic_polish),
+      polish_([this](const SentenceInput& in, OutputWords& out) { polish(in, out, hooks_); }),
       out_(std::make_unique<OutputWords>()) {}
 
 void SentenceTranslator::analyse(text::SentenceWords& words, text::RunContext& run) {

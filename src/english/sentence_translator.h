@@ -12,6 +12,7 @@
 
 #include "english/composition.h"
 #include "english/output_words.h"
+#include "english/polish.h"
 #include "english/sentence_input.h"
 #include "syntax/sentence_analysis.h"
 #include "syntax/sentence_analyzer.h"
@@ -46,9 +47,10 @@ class SentenceTranslator : public text::SentenceHandler {
   void finish();
 
   // The passes that later work fills in: no standard phrases and no final
-  // polish by default; polishing is basic_polish.
+  // polish by default; polishing is english::polish with the hooks given.
   void set_standard_phrases(SlotPass pass) { phrases_ = std::move(pass); }
   void set_polish(SlotPass pass) { polish_ = std::move(pass); }
+  void set_polish_hooks(const PolishHooks& hooks) { hooks_ = hooks; }
   void set_final_polish(TextPass pass) { final_polish_ = std::move(pass); }
   // Without the English: only the readings (word analysis and the passes).
   void set_sentence_sink(syntax::SentenceAnalyzer::Sink sink) { analysed_sink_ = std::move(sink); }
@@ -59,6 +61,7 @@ class SentenceTranslator : public text::SentenceHandler {
   syntax::SentenceAnalyzer::Sink analysed_sink_;
   syntax::SentenceAnalyzer syntax_;
   SlotPass phrases_, polish_;
+  PolishHooks hooks_ = default_polish_hooks();
   TextPass final_polish_;
   // The sentence the last analyse() left.
   const analysis::AnalysedSentence* sentence_ = nullptr;

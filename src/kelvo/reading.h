@@ -93,6 +93,8 @@ struct Reading {
                                      // no meaning text of its own, the gloss without its "~")
   std::vector<std::string> senses;   // the meaning split into its senses
   std::string gloss;                 // the short meaning kept with the analysis (24 characters)
+  std::string english;  // a word looked up on its own: this reading's English as a sentence
+                        // would give it, markers "^" and "RTB " kept (empty elsewhere)
   ReadingSource source = ReadingSource::dictionary;
   EntrySource entry = EntrySource::none;
   int rarity = 0;   // 1 (commonest) to 10

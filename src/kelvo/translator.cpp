@@ -5,6 +5,7 @@
 #include "analysis/word_analyzer.h"
 #include "analysis/word_driver.h"
 #include "english/sentence_translator.h"
+#include "english/word_on_its_own.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
 #include "kelvo/text_alignment.h"
@@ -111,6 +112,7 @@ struct Translator::Impl {
   syntax::SentenceAnalyzer sentences;     // words, then the sentence passes
   std::vector<syntax::WordChoice> choices;
   english::SentenceTranslator english;
+  std::unique_ptr<english::WordRenderer> word_renderer;  // made on the first lookup
   text::TranslationRun run;
 
   // Sentences for the caller go through the sentence passes; a run that
@@ -210,6 +212,13 @@ std::vector<Reading> Translator::lookup(std::string_view word) {
   std::vector<Reading> out;
   out.reserve(found.size());
   for (const auto& c : found) out.push_back(analysis::decode_reading(c, m.analyzer));
+  // The same English passes as a sentence, as far as a word on its own goes.
+  if (!m.word_renderer) m.word_renderer = std::make_unique<english::WordRenderer>(m.analyzer);
+  TranslationOptions o = m.options;
+  o.translate = true;
+  std::vector<std::string> english = m.word_renderer->render(found, o, o.area);
+  for (std::size_t i = 0; i < out.size() && i < english.size(); ++i)
+    out[i].english = std::move(english[i]);
   return out;
 }
 

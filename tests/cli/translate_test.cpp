@@ -51,6 +51,30 @@ TEST(KelvoTranslate, SentencesLinesJsonAndLog) {
   EXPECT_FALSE(fs::exists(home.file("log.txt.tmp")));
 }
 
+// --order chooses the English word order; --joint writes each sentence's
+// Latin before its English.
+TEST(KelvoTranslate, OrderAndJoint) {
+  kelvo::testing::TempDir home;
+  write_file(home.file("in.txt"), "Puella nautam amat. Nautam puella amat.\n");
+  Ran r = run_kelvo(home.path(), "translate --order none", home.file("in.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "The girl the sailor loves.\nThe sailor the girl loves.\n");
+  r = run_kelvo(home.path(), "translate --order svoe", home.file("in.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "The girl loves the sailor.\nThe girl loves the sailor.\n");
+  r = run_kelvo(home.path(), "translate --order nomverb", home.file("in.txt"));
+  EXPECT_EQ(r.out, "The girl loves the sailor.\nThe sailor the girl loves.\n");
+  r = run_kelvo(home.path(), "translate --joint", home.file("in.txt"));
+  EXPECT_EQ(r.out,
+            "Puella nautam amat.\nThe girl loves the sailor.\n"
+            "Nautam puella amat.\nThe girl loves the sailor.\n");
+  r = run_kelvo(home.path(), "translate --joint --lines", home.file("in.txt"));
+  EXPECT_EQ(r.out,
+            "Puella nautam amat. Nautam puella amat.\n"
+            "The girl loves the sailor. The girl loves the sailor.\n");
+  EXPECT_EQ(run_kelvo(home.path(), "translate --order backwards", home.file("in.txt")).status, 2);
+}
+
 TEST(KelvoTranslate, BadUsageAndBadInput) {
   kelvo::testing::TempDir home;
   EXPECT_EQ(run_kelvo(home.path(), "translate --format xml").status, 2);

@@ -69,7 +69,8 @@ struct Translated {
 };
 
 inline void translate_latin(const grammar::Lexicon& lex, const std::string& latin,
-                            Translated& out, TranslationOptions opts = {}) {
+                            Translated& out, TranslationOptions opts = {},
+                            const english::PolishHooks* hooks = nullptr) {
   opts.translate = true;
   analysis::WordAnalyzer wa(lex, nullptr, opts);
   english::SentenceTranslator handler(wa, [&](const english::TranslatedSentence& t) {
@@ -79,6 +80,7 @@ inline void translate_latin(const grammar::Lexicon& lex, const std::string& lati
     out.lines.push_back(line);
     out.words.push_back(t.english->words);
   });
+  if (hooks) handler.set_polish_hooks(*hooks);
   WarningGate gate(out.host);
   ParseLog log;
   log.open_memory();

@@ -1,0 +1,182 @@
+#include "english/idioms.h"
+
+#include "base/text.h"
+#include "english/slot_moves.h"
+#include "english/text_edit.h"
+
+namespace kelvo::english {
+
+using namespace grammar;
+
+namespace {
+
+bool skipped(Code s) { return s == pos::punct || s == 64 || s == pos::deleted_ai; }
+
+bool links_to(const WordAnalysis& a, int target) {
+  for (int k = 0; k < 3; ++k)
+    if (a.link(k) == target) return true;
+  return false;
+}
+
+bool linked_pair(const SentenceInput& in, const OutputWords& out, int p, int q) {
+  const int c = slot_reading(in, out, p), d = slot_reading(in, out, q);
+  if (c < 0 || d < 0) return false;
+  return links_to(in.at(c), d) || links_to(in.at(d), c);
+}
+
+bool form_of(const WordAnalysis& a, std::string_view stem) {
+  return starts_with_nocase(a.latin_text(), stem);
+}
+
+// Replaces the word `from` (a whole word of the slot) by `to`.
+bool replace_word(std::string& slot, std::string_view from, std::string_view to) {
+  for (std::size_t at = slot.find(from); at != std::string::npos; at = slot.find(from, at + 1)) {
+    const bool starts = at == 0 || slot[at - 1] == ' ' || slot[at - 1] == '-';
+    const std::size_t end = at + from.size();
+    const bool ends = end == slot.size() || !is_ascii_lower(slot[end]);
+    if (starts && ends) {
+      slot.replace(at, from.size(), to);
+      return true;
+    }
+  }
+  return false;
+}
+
+// One idiom of the pair (p, q = p + 1); true when it applied (q's slot is then spent).
+bool idiom(const SentenceInput& in, OutputWords& out, int p, int q, int c, int d) {
+  const WordAnalysis& a = in.at(c);
+  const WordAnalysis& b = in.at(d);
+  std::string& s = out.at(p);
+  std::string& t = out.at(q);
+  auto pair_of = [&](auto test_first, auto test_second) {
+    return (test_first(a, s) && test_second(b, t)) || (test_first(b, t) && test_second(a, s));
+  };
+  // The noun "thing" with "public": the State.
+  auto thing = [](const WordAnalysis& w, const std::string& x) {
+    return (w.speech == pos::noun || w.speech == pos::pron) && contains(x, "thing");
+  };
+  auto has = [](std::string_view word) {
+    return [word](const WordAnalysis&, const std::string& x) { return contains(x, word); };
+  };
+  if (pair_of(thing, has("public"))) {
+    std::string& noun = thing(a, s) ? s : t;
+    std::string& adjective = &noun == &s ? t : s;
+    replace_word(noun, "things", "State") || replace_word(noun, "thing", "State");
+    adjective.clear();
+    return true;
+  }
+  auto fathers = [](const WordAnalysis& w, const std::string& x) {
+    return (w.speech == pos::noun || w.speech == pos::pron) && contains(x, "fathers");
+  };
+  auto enrolled = [](const WordAnalysis&, const std::string& x) {
+    return contains(x, "enrolled") || contains(x, "sacred");
+  };
+  if (pair_of(fathers, enrolled)) {
+    std::string& noun = fathers(a, s) ? s : t;
+    replace_word(noun, "fathers", "Senators");
+    (&noun == &s ? t : s).clear();
+    return true;
+  }
+  auto clear_adj = [](const WordAnalysis& w, const std::string& x) {
+    return w.speech == pos::adj && contains(x, "clear");
+  };
+  auto man = [](const WordAnalysis&, const std::string& x) {
+    return contains(x, "man") || contains(x, "men");
+  };
+  if (pair_of(clear_adj, man)) {
+    replace_word(clear_adj(a, s) ? s : t, "clear", "honourable");
+    return false;  // both words stay
+  }
+  auto certain = [](const WordAnalysis&, const std::string& x) { return contains(x, "certain-"); };
+  if (pair_of(certain, has("which"))) {
+    (contains(s, "certain-") ? s : t) = "certain";
+    (contains(s, "certain") ? t : s).clear();
+    return true;
+  }
+  if ((form_of(a, "plus.") || form_of(a, "minus.")) && equals_nocase(b.latin_text(), "quam.")) {
+    s = form_of(a, "plus.") ? "more than" : "less than";
+    t.clear();
+    return true;
+  }
+  // "res gestae": the things done are acts.
+  auto conducted = [](const WordAnalysis& w, const std::string& x) {
+    return w.speech == pos::vpar && contains(x, "conducted");
+  };
+  if (pair_of(thing, conducted)) {
+    std::string& noun = thing(a, s) ? s : t;
+    const bool plural = (thing(a, s) ? a : b).number() == number::plur;
+    replace_word(noun, "things", "acts") || replace_word(noun, "thing", plural ? "acts" : "act");
+    (&noun == &s ? t : s).clear();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void tidy_articles(const SentenceInput& in, OutputWords& out) {
+  const int n = out.count;
+  // A preposition's object does not repeat its case's preposition:
+  // "in" + "with the beginning" -> "in the beginning".
+  for (int p = 1; p < n; ++p) {
+    const int before = slot_reading(in, out, p - 1);
+    if (before < 0 || in.at(before).speech != pos::prep) continue;
+    std::string& slot = out.at(p);
+    for (std::string_view a : {"with the ", "to the ", "of the ", "with ", "to ", "of "})
+      if (begins_with(slot, a)) {
+        slot.erase(0, a.size() - (ends_with(a, "the ") ? 4 : 0));
+        break;
+      }
+  }
+  // A word and the word beside it that agrees with it share one article:
+  // "the good" + "the man" -> "the good man".
+  for (int p = 0; p + 1 < n; ++p) {
+    if (!linked_pair(in, out, p, p + 1)) continue;
+    std::string& first = out.at(p);
+    std::string& second = out.at(p + 1);
+    if (first.empty()) continue;
+    // ("all" has no article of its own, so "all" + "the men" keeps it.)
+    const std::size_t a1 = article_length(first), a2 = article_length(second);
+    if (a1 > 0 && a2 > 0 && second.find("RTB ") == std::string::npos) second.erase(0, a2);
+    // "every", "no", "many", "much" take no article: "every soul", "many days".
+    if (begins_with(second, "the ") &&
+        (ends_with(first, "every") || ends_with(first, "no") || ends_with(first, "many") ||
+         ends_with(first, "much")))
+      second.erase(0, 4);
+  }
+}
+
+void hyphenate_participles(const SentenceInput& in, OutputWords& out) {
+  for (int p = 0; p < out.count; ++p) {
+    const int c = slot_reading(in, out, p);
+    if (c < 0) continue;
+    const WordAnalysis& a = in.at(c);
+    if (skipped(a.speech)) continue;
+    // Only the gerundive's phrase: "requiring-to-be-" joins onto it as one word.
+    const bool gerundive = (a.speech == pos::noun || a.speech == pos::vpar) && a.mood() == mood::ger;
+    if (!gerundive) continue;
+    std::string& slot = out.at(p);
+    std::size_t from = 0;
+    for (std::string_view head : {"with the ", "to the ", "of the ", "the ", "O "})
+      if (begins_with(slot, head)) {
+        from = head.size();
+        break;
+      }
+    if (std::size_t rtb = slot.find("RTB ", from); rtb != std::string::npos) from = rtb + 4;
+    for (std::size_t i = from; i < slot.size(); ++i)
+      if (slot[i] == ' ') slot[i] = '-';
+  }
+}
+
+void apply_idioms(const SentenceInput& in, OutputWords& out) {
+  for (int p = 0; p + 1 < out.count; ++p) {
+    const int c = slot_reading(in, out, p), d = slot_reading(in, out, p + 1);
+    if (c < 0 || d < 0 || skipped(in.at(c).speech) || skipped(in.at(d).speech)) continue;
+    if (begins_with(out.at(p), "<") || out.at(p).empty() || out.at(p + 1).empty()) continue;
+    const bool plus_quam = (form_of(in.at(c), "plus.") || form_of(in.at(c), "minus."));
+    if (!plus_quam && !linked_pair(in, out, p, p + 1)) continue;
+    if (idiom(in, out, p, p + 1, c, d)) ++p;  // the pair counts as one word
+  }
+}
+
+}  // namespace kelvo::english
