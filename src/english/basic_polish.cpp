@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "english/irregular_forms.h"
+#include "english/sense_words.h"
 #include "english/slot_finish.h"
 #include "english/text_edit.h"
 
@@ -50,6 +51,7 @@ std::size_t article_length(std::string_view slot) {
 }
 
 void basic_polish(const SentenceInput& in, OutputWords& out) {
+  apply_sense_disambiguation(in, out);
   const auto irregular = in.wa.lexicon().polish();
   const int n = out.count;
   for (int p = 0; p < n; ++p) {
