@@ -109,9 +109,11 @@ std::string plaga_code(const SentenceInput& in, int p) {
   std::string code;
   if (f.size() > 5 && f[5] == 'i') {
     code = "110";  // -is, -ibus
+  } else if (f.size() < 6 || f[5] != 'a') {
+    return {};  // not an ending of the first declension
   } else if (f.size() == 6) {
     code = "001";  // -a
-  } else if (f.size() > 6) {
+  } else {
     switch (f[6]) {
       case 's': code = "100"; break;  // -as
       case 'm': code = "010"; break;  // -am
@@ -119,8 +121,6 @@ std::string plaga_code(const SentenceInput& in, int p) {
       case 'r': code = "101"; break;  // -arum
       default: return {};
     }
-  } else {
-    return {};
   }
   code += case_pair(a.grammatical_case());
 
@@ -231,7 +231,7 @@ void disambiguate_saltus(const SentenceInput& in, OutputWords& out, int p) {
   std::string& slot = out.at(p);
   if (replace_sense(slot, {"woodland", "narrow passage", "leap"},
                     kSenses[static_cast<std::size_t>(result)]))
-    finish_slot(slot, in.at(in.chosen(p)), result == 1 || result == 2);
+    finish_slot(slot, in.at(in.chosen(p)), true);
 }
 
 void disambiguate_lustrum(const SentenceInput& in, OutputWords& out, int p) {
