@@ -182,7 +182,10 @@ std::string contentus_code(const SentenceInput& in, int p) {
 
 void disambiguate_contentus(const SentenceInput& in, OutputWords& out, int p) {
   const int result = run(in, contentus_code(in, p), WeightSet::contentus, 4, 3, 1);
+  // Our dictionary has the two senses as two entries, and the earlier passes
+  // may have taken either: the network's choice wins both ways.
   if (result == 0) replace_sense(out.at(p), {"content"}, "tense");
+  if (result == 1) replace_sense(out.at(p), {"tense"}, "content");
 }
 
 std::string saltus_code(const SentenceInput& in, int p) {
