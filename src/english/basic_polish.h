@@ -1,5 +1,6 @@
 // The part of polishing that every sentence needs before it can be printed:
-// suffix markers spelled, irregular forms looked up, the head-word marker
+// first the senses that only context tells apart (sense_words.h), then suffix
+// markers spelled, irregular forms looked up, the head-word marker
 // removed, "the" taken from proper names, an article repeated across a word
 // and the word it agrees with said once, and the first word capitalised.
 // (The full polishing pass, with word order, takes its place when it exists.)
