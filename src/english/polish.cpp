@@ -4,6 +4,7 @@
 #include "english/ablative_absolute.h"
 #include "english/clause_repairs.h"
 #include "english/idioms.h"
+#include "english/sense_words.h"
 #include "english/slot_finish.h"
 #include "english/slot_moves.h"
 #include "english/text_edit.h"
@@ -113,7 +114,7 @@ void polish_to_rendering(const SentenceInput& in, OutputWords& out, const Polish
 
 PolishHooks default_polish_hooks() {
   PolishHooks hooks;
-  // (No sense network and no slot repair are built in yet.)
+  hooks.senses = apply_sense_disambiguation;
   return hooks;
 }
 

@@ -5,6 +5,7 @@
 #include "analysis/analysed_sentence.h"
 #include "analysis/word_analyzer.h"
 #include "base/options.h"
+#include "base/parse_log.h"
 #include "syntax/syntax_scratch.h"
 #include "text/sentence_words.h"
 
@@ -18,6 +19,7 @@ struct SentenceInput {
   const TranslationOptions& options;
   char area = 0;             // the run's current preferred area letter
   bool single_word = false;  // translating one word on its own
+  ParseLog* log = nullptr;   // where diagnostics go with Details on (none: dropped)
 
   int positions() const { return scratch.positions; }
   // The chosen analysis of position p, or -1.

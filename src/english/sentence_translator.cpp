@@ -45,6 +45,7 @@ void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext&
   const TranslationOptions& o = run.options;
   SentenceInput in{words, *scratch_, *sentence_, wa_, o,
                    o.auto_adjusting ? run.area.current_area : o.area};
+  in.log = &run.log;
 
   // The area tally: a sentence that moves the preferred area is read again
   // with it, and only that second reading is written.

@@ -62,6 +62,10 @@ const Case kCases[] = {
      "whoever/whatever/everyone who/all that/anything that"},
     {"-ever/-soever; (for generalized/indefinite force); (what/how -> what/however);",
      "ever/soever"},
+    // a bare "see" is the verb, which the shaped meaning must not lose
+    {"see, look at; protect, watch; uphold;", "see/look at/protect/watch/uphold"},
+    {"see, discern; distinguish, separate;", "see/discern/distinguish/separate"},
+    {"see beforehand;", "see beforehand"},
     // a continuation marker left inside a joined meaning
     {"town, village; |(medieval); hamlet;", "town/village/hamlet"},
 };
@@ -87,6 +91,9 @@ TEST(MeaningShaper, NeverEmptyWhenWhitakerHasText) {
   EXPECT_EQ(shape_meaning("(esp. fireman's bucket);"), "esp. fireman's bucket");
   EXPECT_EQ(shape_meaning("[Bona Dea => Roman goddess];"), "Roman goddess");
   EXPECT_EQ(shape_meaning("abb. A./Au.;"), "abb. A./Au.;");
+  // A meaning that is only a cross-reference keeps it, never a bare "see".
+  EXPECT_EQ(shape_meaning("see CONSIDO"), "see CONSIDO");
+  EXPECT_EQ(shape_meaning("see also consido"), "see also consido");
   EXPECT_EQ(shape_meaning("|||"), "");
   EXPECT_EQ(shape_meaning(""), "");
 }

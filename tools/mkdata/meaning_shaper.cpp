@@ -44,10 +44,12 @@ bool is_area_tag(std::string_view alt) {
 }
 
 // Cross-references and abbreviation notes carry nothing to render.
-bool is_reference(std::string_view alt, bool bare_see_is_verb) {
+bool is_reference(std::string_view alt) {
   if (alt.find("abb.") != std::string_view::npos) return true;
-  // The verb "see" against a cross-reference ("see CONSIDO", "see also ...").
-  if (bare_see_is_verb && starts_with(alt, "see") &&
+  // The verb "see" ("see, look at", "see through") against a cross-reference
+  // ("see CONSIDO", "see also ..."): Whitaker's own references are all in
+  // brackets, so outside them "see" is nearly always the verb.
+  if (starts_with(alt, "see") &&
       (alt.size() == 3 || (alt[3] == ' ' && alt.size() > 4 && is_ascii_lower(alt[4]) &&
                            !starts_with(alt, "see also"))))
     return false;
@@ -159,7 +161,7 @@ std::string clean_alternative(std::string_view raw) {
 
 namespace {
 
-std::vector<std::string> alternatives(std::string_view raw, bool bare_see_is_verb) {
+std::vector<std::string> alternatives(std::string_view raw) {
   std::string text = drop_brackets(raw);
   for (char& c : text)
     if (c == '|' || c == ',') c = ';';
@@ -170,7 +172,7 @@ std::vector<std::string> alternatives(std::string_view raw, bool bare_see_is_ver
     std::string_view piece(text.data() + start,
                            (semi == std::string::npos ? text.size() : semi) - start);
     std::string alt = clean_alternative(piece);
-    if (!alt.empty() && !is_reference(alt, bare_see_is_verb)) {
+    if (!alt.empty() && !is_reference(alt)) {
       std::vector<std::string>& bucket =
           is_area_tag(alt) ? tagged : (is_note(alt) ? notes : plain);
       std::vector<std::string> expanded;
@@ -193,13 +195,7 @@ std::vector<std::string> alternatives(std::string_view raw, bool bare_see_is_ver
 
 }  // namespace
 
-std::vector<std::string> meaning_alternatives(std::string_view raw) {
-  return alternatives(raw, false);
-}
-
-std::vector<std::string> sense_alternatives(std::string_view raw) {
-  return alternatives(raw, true);
-}
+std::vector<std::string> meaning_alternatives(std::string_view raw) { return alternatives(raw); }
 
 namespace {
 

@@ -10,12 +10,9 @@ namespace kelvo::mkdata {
 
 inline constexpr std::size_t kMaxMeaningChars = 79;
 
-// The alternatives of a meaning, best first, before they are joined.
+// The alternatives of a meaning, best first, before they are joined (a bare
+// "see" is the verb; "see CONSIDO" and "see also ..." are cross-references).
 std::vector<std::string> meaning_alternatives(std::string_view raw);
-
-// The same for a sentence's English: a bare "see" is the verb, not a
-// cross-reference (the shaped meaning keeps its old reading).
-std::vector<std::string> sense_alternatives(std::string_view raw);
 
 // The shaped meaning: whole alternatives joined by "/" within `limit`
 // characters. Never empty when `raw` holds any text.

@@ -136,7 +136,7 @@ std::string first_verb_of_choice(std::string_view raw, const EnglishWords& words
 SenseRecord shape_sense(std::string_view raw_meaning, const EntryFacts& entry,
                         const EnglishWords& words) {
   SenseRecord r{};
-  std::vector<std::string> alts = sense_alternatives(raw_meaning);
+  std::vector<std::string> alts = meaning_alternatives(raw_meaning);
   if (entry.speech == pos::verb && !entry.impersonal)
     if (std::string v = first_verb_of_choice(raw_meaning, words); !v.empty())
       alts.insert(alts.begin(), std::move(v));
