@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "english/irregular_forms.h"
+#include "english/phrase_repairs.h"
 #include "english/slot_finish.h"
 #include "english/text_edit.h"
 
@@ -64,6 +65,7 @@ void basic_polish(const SentenceInput& in, OutputWords& out) {
                                   in.at(next).numeral_sort() == numeral_sort::ord;
     resolve_suffix(slot, ctx);
     apply_irregular_forms(irregular, slot);
+    repair_slot(in, out, p);
     if (a.speech == pos::verb) remove_head_marker(slot);
     if (proper_name(a, slot)) drop_the(slot);
   }

@@ -4,6 +4,7 @@
 #include "analysis/token_analyzer.h"
 #include "analysis/word_analyzer.h"
 #include "analysis/word_driver.h"
+#include "english/final_polish.h"
 #include "english/sentence_translator.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
@@ -50,6 +51,9 @@ struct Translator::Impl {
         english(analyzer, [this](const english::TranslatedSentence& t) { keep_translation(t); }),
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
+    english.set_final_polish([this](std::string& text) {
+      english::final_polish(data.lexicon.final_polish(), text);
+    });
     tokens.set_listing(false);
     sentences.token_pass().set_listing(false);
   }

@@ -18,7 +18,7 @@ inline constexpr const char* kFinalPolishSource = "finalpolish.txt";
 
 // The phrase repair table's first section (verb phrases) has this many records;
 // the word-phrase section follows it.
-inline constexpr std::size_t kVerbPhraseRepairs = 19;
+using grammar::kVerbPhraseRepairs;
 inline constexpr std::string_view kVerbSectionHeader = "[verb phrases]";
 inline constexpr std::string_view kWordSectionHeader = "[word phrases]";
 
