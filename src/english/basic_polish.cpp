@@ -66,7 +66,7 @@ void basic_polish(const SentenceInput& in, OutputWords& out) {
     resolve_suffix(slot, ctx);
     apply_irregular_forms(irregular, slot);
     repair_slot(in, out, p);
-    if (a.speech == pos::verb) remove_head_marker(slot);
+    if (a.speech == pos::verb || a.speech == pos::phrase_verb) remove_head_marker(slot);
     if (proper_name(a, slot)) drop_the(slot);
   }
   // A preposition's object does not repeat its case's preposition:

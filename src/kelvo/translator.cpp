@@ -6,6 +6,7 @@
 #include "analysis/word_driver.h"
 #include "english/final_polish.h"
 #include "english/sentence_translator.h"
+#include "english/standard_phrases.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
 #include "kelvo/text_alignment.h"
@@ -54,6 +55,15 @@ struct Translator::Impl {
     english.set_final_polish([this](std::string& text) {
       english::final_polish(data.lexicon.final_polish(), text);
     });
+    // Without phrases the user hears so once, and the matcher stops asking.
+    english.set_standard_phrases(
+        [this](const english::SentenceInput& in, text::SentenceWords& w, english::OutputWords& out) {
+          if (no_phrases) return;
+          if (english::match_standard_phrases(data.user.phrases, in, w, out) < 0) {
+            no_phrases = true;
+            gate.warn(english::kNoPhrasesMessage);
+          }
+        });
     tokens.set_listing(false);
     sentences.token_pass().set_listing(false);
   }
@@ -115,6 +125,7 @@ struct Translator::Impl {
   syntax::SentenceAnalyzer sentences;     // words, then the sentence passes
   std::vector<syntax::WordChoice> choices;
   english::SentenceTranslator english;
+  bool no_phrases = false;
   text::TranslationRun run;
 
   // Sentences for the caller go through the sentence passes; a run that
