@@ -4,6 +4,7 @@
 #include "english/ablative_absolute.h"
 #include "english/clause_repairs.h"
 #include "english/idioms.h"
+#include "english/phrase_repairs.h"
 #include "english/sense_words.h"
 #include "english/slot_finish.h"
 #include "english/slot_moves.h"
@@ -115,6 +116,7 @@ void polish_to_rendering(const SentenceInput& in, OutputWords& out, const Polish
 PolishHooks default_polish_hooks() {
   PolishHooks hooks;
   hooks.senses = apply_sense_disambiguation;
+  hooks.repair = repair_slot;
   return hooks;
 }
 

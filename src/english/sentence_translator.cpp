@@ -73,7 +73,7 @@ void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext&
     run.log.write(kElaboratingMessage);
   }
   elaborate(in, *out_);
-  if (phrases_ && o.allow_user_phrase) phrases_(in, *out_);
+  if (phrases_ && o.allow_user_phrase) phrases_(in, words, *out_);
   if (o.details) run.log.write(kPolishingMessage);
   if (polish_) polish_(in, *out_);
 

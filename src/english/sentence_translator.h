@@ -37,6 +37,8 @@ class SentenceTranslator : public text::SentenceHandler {
   // A pass over the elaborated slots (standard phrases, polishing).
   using SlotPass = std::function<void(const SentenceInput&, OutputWords&)>;
   using TextPass = std::function<void(std::string&)>;
+  // The standard phrases also rewrite the readings (a removed word, a phrase verb).
+  using PhrasePass = std::function<void(const SentenceInput&, text::SentenceWords&, OutputWords&)>;
 
   SentenceTranslator(analysis::WordAnalyzer& analyzer, Sink sink = nullptr);
 
@@ -48,7 +50,7 @@ class SentenceTranslator : public text::SentenceHandler {
 
   // The passes that later work fills in: no standard phrases and no final
   // polish by default; polishing is english::polish with the hooks given.
-  void set_standard_phrases(SlotPass pass) { phrases_ = std::move(pass); }
+  void set_standard_phrases(PhrasePass pass) { phrases_ = std::move(pass); }
   void set_polish(SlotPass pass) { polish_ = std::move(pass); }
   void set_polish_hooks(const PolishHooks& hooks) { hooks_ = hooks; }
   void set_final_polish(TextPass pass) { final_polish_ = std::move(pass); }
@@ -60,7 +62,8 @@ class SentenceTranslator : public text::SentenceHandler {
   Sink sink_;
   syntax::SentenceAnalyzer::Sink analysed_sink_;
   syntax::SentenceAnalyzer syntax_;
-  SlotPass phrases_, polish_;
+  PhrasePass phrases_;
+  SlotPass polish_;
   PolishHooks hooks_ = default_polish_hooks();
   TextPass final_polish_;
   // The sentence the last analyse() left.

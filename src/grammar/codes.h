@@ -17,7 +17,7 @@ namespace pos {  // speech_type
 inline constexpr Code deleted = 0, noun = 1, pron = 2, pack = 3, adj = 4, num = 5, adv = 6,
                       verb = 7, vpar = 8, supine = 9, prep = 10, conj = 11, interj = 12,
                       tackon = 13, prefix = 14, suffix = 15, punct = 16, sadj = 36, adv2 = 70,
-                      no_inflection = 99, uncommon = 254, deleted_ai = 255;
+                      phrase_verb = 77, no_inflection = 99, uncommon = 254, deleted_ai = 255;
 }
 namespace gcase {
 inline constexpr Code nom = 1, voc = 2, gen = 3, loc = 4, dat = 5, abl = 6, acc = 7, invar = 8;

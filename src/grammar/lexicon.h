@@ -23,7 +23,9 @@ inline constexpr std::size_t kMaxInflections = 4'000;
 inline constexpr std::size_t kMaxDictEntries = 400'000;
 inline constexpr std::size_t kMaxMeanings = 200'000;
 inline constexpr std::size_t kMaxBotanyMeanings = 50'000;
-inline constexpr std::size_t kMaxPolish = 20'000;
+// WordNet 3.0's verb and noun exception lists hold about 4,400 forms (one key
+// each at most) and polish.txt some dozens more.
+inline constexpr std::size_t kMaxPolish = 6'000;
 inline constexpr std::size_t kMaxPhraseRepairs = 2'000;
 inline constexpr std::size_t kMaxFinalPolish = 2'000;
 inline constexpr std::size_t kMaxPhonetics = 400'000;

@@ -182,6 +182,9 @@ struct PhraseRepairRecord {
   char replacement[30];
   LeI16 length;
 };
+// The phrase repair table's first records are the verb-phrase repairs,
+// searched in order; the word-phrase replacements follow, sorted.
+inline constexpr std::size_t kVerbPhraseRepairs = 19;
 struct FinalPolishRecord {
   char match[100];
   char replacement[100];

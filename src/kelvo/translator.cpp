@@ -4,7 +4,9 @@
 #include "analysis/token_analyzer.h"
 #include "analysis/word_analyzer.h"
 #include "analysis/word_driver.h"
+#include "english/final_polish.h"
 #include "english/sentence_translator.h"
+#include "english/standard_phrases.h"
 #include "english/word_on_its_own.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
@@ -51,6 +53,18 @@ struct Translator::Impl {
         english(analyzer, [this](const english::TranslatedSentence& t) { keep_translation(t); }),
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
+    english.set_final_polish([this](std::string& text) {
+      english::final_polish(data.lexicon.final_polish(), text);
+    });
+    // Without phrases the user hears so once, and the matcher stops asking.
+    english.set_standard_phrases(
+        [this](const english::SentenceInput& in, text::SentenceWords& w, english::OutputWords& out) {
+          if (no_phrases) return;
+          if (english::match_standard_phrases(data.user.phrases, in, w, out) < 0) {
+            no_phrases = true;
+            gate.warn(english::kNoPhrasesMessage);
+          }
+        });
     tokens.set_listing(false);
     sentences.token_pass().set_listing(false);
   }
@@ -113,6 +127,7 @@ struct Translator::Impl {
   std::vector<syntax::WordChoice> choices;
   english::SentenceTranslator english;
   std::unique_ptr<english::WordRenderer> word_renderer;  // made on the first lookup
+  bool no_phrases = false;
   text::TranslationRun run;
 
   // Sentences for the caller go through the sentence passes; a run that

@@ -83,3 +83,24 @@ TEST(KelvoTranslate, BadUsageAndBadInput) {
 }
 
 }  // namespace
+
+namespace {
+
+// A phrase of the starter userphrases.txt (copied to a new home) end to end:
+// an INF phrase becomes its verb's phrase, the other words go, and with
+// SHOWUSERPHRASE the English stands in angle brackets; with the phrases
+// turned off the words are translated one by one.
+TEST(KelvoTranslate, StandardPhrasesFromTheStarterFile) {
+  kelvo::testing::TempDir home;
+  write_file(home.file("in.txt"), "Caesar bellum gerit.\nHoc est verum.\n");
+  Ran r = run_kelvo(home.path(), "translate --lines", home.file("in.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_NE(r.out.find("Caesar <wages war>."), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("<That is> "), std::string::npos) << r.out;
+  write_file(home.file("UserSettings.txt"), "ALLOWUSERPHRASE=FALSE\n");
+  r = run_kelvo(home.path(), "translate --lines", home.file("in.txt"));
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.find('<'), std::string::npos) << r.out;
+}
+
+}  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/text.h"
 #include "grammar/lexicon.h"
 #include "grammar/records.h"
 #include "mkdata/data_builder.h"
@@ -124,6 +125,7 @@ class FixtureBuild : public ::testing::Test {
     fs::remove_all(root_);
     fs::create_directories(root_ / "wh");
     fs::create_directories(root_ / "src");
+    fs::create_directories(root_ / "wn");
     std::string dict;
     // N 2 1 M, kind P, continued on the next record.
     dict += dict_record({"amic", "amic"}, 1, 2, 1, 1, 6, 0, 0, 1, "friend, ally;");
@@ -163,7 +165,21 @@ class FixtureBuild : public ::testing::Test {
 
     write(root_ / "src" / kPolishSource,
           "# irregular forms\ngoed\tgone\nmans\tmen\n"
-          "averyveryverylongkeyword\tx\nchilds\tchildren\n");
+          "averyveryverylongkeyword\tx\nchilds\tchildren\nsinged\tsinged\n");
+    // A WordNet in miniature: index lines "lemma pos synsets pointers [ptr...]
+    // senses tagged-senses offsets".
+    write(root_ / "wn" / "index.verb",
+          "  licence line\ngo v 1 0 1 30 0\nsee v 1 0 1 40 0\nsing v 1 0 1 10 0\n"
+          "singe v 1 0 1 1 0\nhop v 1 0 1 3 0\nhope v 1 0 1 3 0\ntake v 1 1 @ 1 50 0\n");
+    write(root_ / "wn" / "index.noun", "child n 1 0 1 20 0\nseed n 1 0 1 10 0\nman n 1 0 1 9 0\n");
+    write(root_ / "wn" / "index.adj", "good a 1 0 1 9 0\n");
+    write(root_ / "wn" / "index.adv", "");
+    write(root_ / "wn" / "verb.exc",
+          "went go\ngone go\nsaw see\nseen see\nsang sing\nsung sing\nhopped hop\n"
+          "hopping hop\ntook take\ntaken take\ntaking take\ngo_by go_by\n");
+    write(root_ / "wn" / "noun.exc", "children child\nmen man\n");
+    write(root_ / "wn" / "adj.exc", "better good\nbest good\n");
+    options_.wordnet_dir = (root_ / "wn").string();
     write(root_ / "src" / kPhraseRepairSource, phrase_source());
     write(root_ / "src" / kFinalPolishSource, "the the\tthe\na a\ta\nThe\tx\n");
     options_.whitaker_dir = (root_ / "wh").string();
@@ -315,9 +331,17 @@ TEST_F(FixtureBuild, PolishingTablesSortedAndOverlongLineReported) {
   auto report = build_data(options_);
   ASSERT_TRUE(report);
   auto polish = records<grammar::PolishRecord>(out(grammar::kPolishFile));
-  ASSERT_EQ(polish.size(), 3u);
-  EXPECT_STREQ(polish[0].key, "childs");
-  EXPECT_STREQ(polish[2].key, "mans");
+  // WordNet's forms and the text's lines in one sorted table: "seed" (a word)
+  // and "hoped" (hope is as common as hop) are left out, "singed" is kept
+  // regular by its own line, "hopping" comes from the exception list.
+  std::vector<std::string> keys, repl;
+  for (const auto& r : polish) {
+    keys.emplace_back(field_view(r.key));
+    repl.emplace_back(field_view(r.replacement));
+  }
+  EXPECT_EQ(keys, (std::vector<std::string>{"childs", "goed", "mans", "taked"}));
+  EXPECT_EQ(repl, (std::vector<std::string>{"children", "gone", "men", "taken"}));
+  EXPECT_EQ(report->irregular_left_out.size(), 3u);  // seed, hoped, hoping
   ASSERT_EQ(report->notes.size(), 2u);
   EXPECT_NE(report->notes[0].find("polish.txt line 4"), std::string::npos) << report->notes[0];
   EXPECT_NE(report->notes[1].find("finalpolish.txt line 3"), std::string::npos);
@@ -331,10 +355,13 @@ TEST_F(FixtureBuild, PolishingTablesSortedAndOverlongLineReported) {
   EXPECT_EQ(phrases[21].length.get(), 7);
 
   auto finals = records<grammar::FinalPolishRecord>(out(grammar::kFinalPolishFile));
-  ASSERT_EQ(finals.size(), 2u);
+  ASSERT_EQ(finals.size(), 4u);  // with WordNet's "more good" and "most good"
   EXPECT_STREQ(finals[0].match, "a a");
-  EXPECT_EQ(finals[1].match_length, 7);
-  EXPECT_EQ(finals[1].replacement_length, 3);
+  EXPECT_STREQ(finals[1].match, "more good");
+  EXPECT_STREQ(finals[1].replacement, "better");
+  EXPECT_STREQ(finals[2].replacement, "best");
+  EXPECT_EQ(finals[3].match_length, 7);
+  EXPECT_EQ(finals[3].replacement_length, 3);
 }
 
 TEST_F(FixtureBuild, FaultyInputRefusedAndOutputLeftUntouched) {

@@ -10,6 +10,7 @@
 #include "mkdata/atomic_file.h"
 #include "mkdata/english_index.h"
 #include "mkdata/english_tables.h"
+#include "mkdata/irregular_english.h"
 #include "mkdata/lexical_tables.h"
 #include "mkdata/phonetic_table.h"
 #include "mkdata/whitaker_reader.h"
@@ -95,10 +96,23 @@ Result<BuildReport> build_data(const BuildOptions& options) {
   auto tackons = parse_addons(*addon_text, join(wdir, kAddonsFileName));
   if (!tackons) return tackons.error();
 
+  // Irregular English from WordNet; without it only the hand-written lines
+  // of the text sources are built.
+  IrregularTable irregular;
+  if (auto wn = WordNetForms::load(options.wordnet_dir)) {
+    irregular = build_irregular_table(*wn);
+    report.irregular_forms = irregular.forms.size();
+    report.irregular_left_out = std::move(irregular.left_out);
+  } else {
+    report.notes.push_back(wn.error().message + "; irregular English forms come from " +
+                           kPolishSource + " alone");
+  }
+
   const std::string& sdir = options.sources_dir;
   auto polish_text = input(sdir, kPolishSource);
   if (!polish_text) return polish_text.error();
-  auto polish = parse_polish(*polish_text, join(sdir, kPolishSource), report.notes);
+  auto polish =
+      parse_polish(*polish_text, join(sdir, kPolishSource), report.notes, irregular.forms);
   if (!polish) return polish.error();
   auto phrase_text = input(sdir, kPhraseRepairSource);
   if (!phrase_text) return phrase_text.error();
@@ -106,7 +120,8 @@ Result<BuildReport> build_data(const BuildOptions& options) {
   if (!phrases) return phrases.error();
   auto final_text = input(sdir, kFinalPolishSource);
   if (!final_text) return final_text.error();
-  auto finals = parse_final_polish(*final_text, join(sdir, kFinalPolishSource), report.notes);
+  auto finals = parse_final_polish(*final_text, join(sdir, kFinalPolishSource), report.notes,
+                                   irregular.comparisons);
   if (!finals) return finals.error();
 
   // Without WordNet the senses are shaped all the same, only unchecked.

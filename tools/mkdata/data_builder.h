@@ -34,6 +34,10 @@ struct BuildReport {
   // knows how to inflect ("entry meaning -> chosen sense"), and how many were shaped.
   int verb_senses = 0, noun_senses = 0;
   std::vector<std::string> verbs_without_head, nouns_without_head;
+  // Irregular English forms made from WordNet, and the keys left out because
+  // a real word is spelled the same.
+  std::size_t irregular_forms = 0;
+  std::vector<std::string> irregular_left_out;
 };
 
 Result<BuildReport> build_data(const BuildOptions& options);

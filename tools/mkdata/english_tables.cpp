@@ -1,6 +1,7 @@
 #include "mkdata/english_tables.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "base/text.h"
 
@@ -82,6 +83,29 @@ void drop_duplicates(std::vector<Pair>& pairs, std::string_view name,
   pairs = std::move(kept);
 }
 
+// The text's lines go after the generated pairs and take their place.
+void merge_generated(std::vector<Pair>& pairs,
+                     std::span<const std::pair<std::string, std::string>> generated) {
+  if (generated.empty()) return;
+  std::vector<Pair> merged;
+  merged.reserve(generated.size() + pairs.size());
+  std::unordered_map<std::string, std::size_t> at;
+  for (const auto& [key, repl] : generated) {
+    if (at.count(key)) continue;
+    at.emplace(key, merged.size());
+    merged.push_back(Pair{key, repl, 0});
+  }
+  for (Pair& p : pairs) {
+    if (auto it = at.find(p.key); it != at.end()) {
+      merged[it->second] = std::move(p);
+      continue;
+    }
+    at.emplace(p.key, merged.size());
+    merged.push_back(std::move(p));
+  }
+  pairs = std::move(merged);
+}
+
 void sort_by_key(std::vector<Pair>& pairs) {
   std::stable_sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) {
     return compare_bytes(a.key, b.key) < 0;
@@ -90,9 +114,9 @@ void sort_by_key(std::vector<Pair>& pairs) {
 
 }  // namespace
 
-Result<std::vector<grammar::PolishRecord>> parse_polish(std::string_view text,
-                                                        std::string_view name,
-                                                        std::vector<std::string>& notes) {
+Result<std::vector<grammar::PolishRecord>> parse_polish(
+    std::string_view text, std::string_view name, std::vector<std::string>& notes,
+    std::span<const std::pair<std::string, std::string>> generated) {
   if (Status s = check_text(text, name); !s) return s.error();
   std::vector<Pair> pairs;
   int number = 0;
@@ -105,9 +129,14 @@ Result<std::vector<grammar::PolishRecord>> parse_polish(std::string_view text,
       pairs.push_back(std::move(p));
   }
   drop_duplicates(pairs, name, notes);
+  merge_generated(pairs, generated);
   sort_by_key(pairs);
   std::vector<grammar::PolishRecord> out;
   for (const Pair& p : pairs) {
+    if (p.key == p.replacement) continue;  // the regular form stays
+    if (p.key.size() >= sizeof(grammar::PolishRecord::key) ||
+        p.replacement.size() >= sizeof(grammar::PolishRecord::replacement))
+      continue;  // (only generated pairs can be this long; text lines were checked)
     grammar::PolishRecord r{};
     set_field(r.key, p.key);
     set_field(r.replacement, p.replacement);
@@ -162,7 +191,8 @@ Result<std::vector<grammar::PhraseRepairRecord>> parse_phrase_repairs(
 }
 
 Result<std::vector<grammar::FinalPolishRecord>> parse_final_polish(
-    std::string_view text, std::string_view name, std::vector<std::string>& notes) {
+    std::string_view text, std::string_view name, std::vector<std::string>& notes,
+    std::span<const std::pair<std::string, std::string>> generated) {
   if (Status s = check_text(text, name); !s) return s.error();
   std::vector<Pair> pairs;
   int number = 0;
@@ -181,6 +211,7 @@ Result<std::vector<grammar::FinalPolishRecord>> parse_final_polish(
     }
     pairs.push_back(std::move(p));
   }
+  merge_generated(pairs, generated);
   std::stable_sort(pairs.begin(), pairs.end(), [](const Pair& a, const Pair& b) {
     return static_cast<unsigned char>(ascii_lower(a.key[0])) <
            static_cast<unsigned char>(ascii_lower(b.key[0]));

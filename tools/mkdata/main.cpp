@@ -66,5 +66,7 @@ int main(int argc, char** argv) {
   std::printf("sentence senses: %zu of %d verbs and %zu of %d nouns have no head word to inflect\n",
               report->verbs_without_head.size(), report->verb_senses,
               report->nouns_without_head.size(), report->noun_senses);
+  std::printf("irregular English: %zu forms from WordNet, %zu left out as real words\n",
+              report->irregular_forms, report->irregular_left_out.size());
   return 0;
 }
