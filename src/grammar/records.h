@@ -41,7 +41,9 @@ struct DictEntry {
 };
 
 // The entries of a table sorted by stem whose stem is exactly `stem`: one run,
-// found without looking for the end of any stem field.
+// found without looking for the end of any stem field. When there are none
+// the empty run still points where the stem would stand; a stem that no
+// field can hold gives a run that points nowhere (null).
 inline std::span<const DictEntry> entries_with_stem(std::span<const DictEntry> sorted,
                                                     std::string_view stem) {
   // A zero byte or more than the field holds: no stem can be equal.
