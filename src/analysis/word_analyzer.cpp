@@ -448,12 +448,18 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
   StemSearch lower(word.empty() ? std::span<const DictEntry>{} : letter_entries(word[0]));
   StemSearch capital(capitals ? letter_entries(raised[0]) : std::span<const DictEntry>{});
   for (const Split& split : splits) {
+    // A stem longer than what the searches so far leave open has no
+    // entries: its ending is not even looked up.
+    const bool whole_word_ending = split.stem.data() != word.data();
+    if (!whole_word_ending && !lower.may_find(split.stem.size()) &&
+        !(capitals && capital.may_find(split.stem.size())))
+      continue;
     const bool supine_ending = is_supine_ending(split.ending);
     // A split whose ending no inflection has cannot match; skip its stem search.
     const std::span<const InflectionRecord> run = lexicon_.inflections_ending(split.ending);
     if (run.empty() && !supine_ending) continue;
     entries.clear();
-    if (split.stem.data() != word.data()) {
+    if (whole_word_ending) {
       add_stems(split.stem, entries, ctx);  // the stem "." of the whole word as ending
     } else {
       const std::size_t n = split.stem.size();
@@ -514,9 +520,7 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
                                   AnalysisContext& ctx) const {
   auto uniq = lexicon_.uniques();
   // A zero byte or more than the field holds: no unique can be equal.
-  if (word.size() > sizeof(UniqueRecord::latin) ||
-      (!word.empty() && std::memchr(word.data(), 0, word.size())))
-    return 0;
+  if (word.size() > sizeof(UniqueRecord::latin) || has_zero_byte(word)) return 0;
   const FieldKey<sizeof(UniqueRecord::latin)> key(word);
   auto it = std::partition_point(uniq.begin(), uniq.end(),
                                  [&](const UniqueRecord& r) { return key.field_less(r.latin); });

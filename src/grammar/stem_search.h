@@ -21,6 +21,9 @@ class StemSearch {
  public:
   explicit StemSearch(std::span<const DictEntry> sorted) : entries_(sorted) {}
 
+  // Whether a stem of this length may still have entries.
+  bool may_find(std::size_t size) const { return size <= reach_ && !entries_.empty(); }
+
   std::span<const DictEntry> find(std::string_view stem) {
     if (stem.size() > reach_ || entries_.empty()) return {};
     const std::span<const DictEntry> run = entries_with_stem(entries_, stem);

@@ -168,12 +168,14 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
   return static_cast<int>(out.size() - before);
 }
 
-std::vector<Respelling> known_word_respellings(std::string_view word) {
-  std::vector<Respelling> out;
+KnownWordRespellings known_word_respellings(std::string_view word) {
+  KnownWordRespellings out;
   const std::size_t n = word.size();
   if (n < 3) return out;
   const std::string w(word);
-  auto add = [&](std::string changed, int change) { out.push_back({std::move(changed), change}); };
+  auto add = [&](std::string changed, int change) {
+    out.items[out.count++] = {std::move(changed), change};
+  };
   // The first-declension and pronoun ending -ae written -e (que, domine, patrie).
   if (w.back() == 'e' && w[n - 2] != 'a' && w[n - 2] != 'o') add(replaced(w, n - 1, 1, "ae"), 7);
   // The diphthong inside the word (celum, preter, pena): the first "e" that
