@@ -449,9 +449,10 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
   StemSearch capital(capitals ? letter_entries(raised[0]) : std::span<const DictEntry>{});
   for (const Split& split : splits) {
     // A stem longer than what the searches so far leave open has no
-    // entries: its ending is not even looked up.
+    // dictionary entries: its ending is not even looked up (the user's
+    // dictionary may still have the stem).
     const bool whole_word_ending = split.stem.data() != word.data();
-    if (!whole_word_ending && !lower.may_find(split.stem.size()) &&
+    if (!whole_word_ending && !user_ && !lower.may_find(split.stem.size()) &&
         !(capitals && capital.may_find(split.stem.size())))
       continue;
     const bool supine_ending = is_supine_ending(split.ending);
