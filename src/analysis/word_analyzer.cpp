@@ -447,12 +447,13 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
   }
   StemSearch lower(word.empty() ? std::span<const DictEntry>{} : letter_entries(word[0]));
   StemSearch capital(capitals ? letter_entries(raised[0]) : std::span<const DictEntry>{});
+  const bool user_stems = user_ && !user_->stems().empty();
   for (const Split& split : splits) {
     // A stem longer than what the searches so far leave open has no
     // dictionary entries: its ending is not even looked up (the user's
     // dictionary may still have the stem).
     const bool whole_word_ending = split.stem.data() != word.data();
-    if (!whole_word_ending && !user_ && !lower.may_find(split.stem.size()) &&
+    if (!whole_word_ending && !user_stems && !lower.may_find(split.stem.size()) &&
         !(capitals && capital.may_find(split.stem.size())))
       continue;
     const bool supine_ending = is_supine_ending(split.ending);
