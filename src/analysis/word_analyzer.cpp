@@ -5,6 +5,7 @@
 
 #include "analysis/unique_headwords.h"
 #include "base/text.h"
+#include "grammar/stem_search.h"
 
 namespace kelvo::analysis {
 
@@ -28,6 +29,9 @@ void note(AnalysisContext& ctx, const char* text) {
 // The low five bits of a part of speech are what inflections are matched by
 // (SADJ 36 matches the ADJ endings).
 Code speech_class(Code s) { return static_cast<Code>(s & 0x1F); }
+
+// Perfect passive participle stems also carry the supines (-um, -u).
+bool is_supine_ending(std::string_view ending) { return ending == "um" || ending == "u"; }
 
 bool same_entry(const DictEntry& a, const DictEntry& b) {
   return std::memcmp(&a, &b, sizeof(DictEntry)) == 0;
@@ -72,18 +76,18 @@ SplitList WordAnalyzer::split_word(std::string_view word) {
   return out;
 }
 
+std::span<const DictEntry> WordAnalyzer::letter_entries(char first) const {
+  auto [lo, hi] = lexicon_.letter_range(first);
+  if (lo >= hi) return {};
+  return lexicon_.entries().subspan(static_cast<std::size_t>(lo), static_cast<std::size_t>(hi - lo));
+}
+
 std::span<const DictEntry> WordAnalyzer::stem_run(std::string_view stem) const {
   if (stem.empty()) return {};
-  auto [first, last] = lexicon_.letter_range(stem[0]);
-  if (first >= last) return {};
-  return entries_with_stem(lexicon_.entries().subspan(static_cast<std::size_t>(first),
-                                                      static_cast<std::size_t>(last - first)),
-                           stem);
+  return entries_with_stem(letter_entries(stem[0]), stem);
 }
 
 std::span<const DictEntry> WordAnalyzer::capitalised_stem_run(std::string_view stem) const {
-  // Capitalised stems (Deus, Iudaeus) sort below "a": a lower-case word's stem
-  // also finds them, so dei is read as Deus; the entry keeps its capital.
   if (stem.empty() || !is_ascii_lower(stem[0]) || stem.size() > sizeof(DictEntry::stem)) return {};
   char buf[sizeof(DictEntry::stem)];
   std::memcpy(buf, stem.data(), stem.size());
@@ -93,9 +97,15 @@ std::span<const DictEntry> WordAnalyzer::capitalised_stem_run(std::string_view s
 
 template <typename List>
 int WordAnalyzer::add_stems(std::string_view stem, List& out, AnalysisContext& ctx) const {
+  return add_entries(stem_run(stem), capitalised_stem_run(stem), out, ctx);
+}
+
+template <typename List>
+int WordAnalyzer::add_entries(std::span<const DictEntry> lower, std::span<const DictEntry> capital,
+                              List& out, AnalysisContext& ctx) const {
   int added = 0;
   const int limit = age_limit();
-  for (auto run : {stem_run(stem), capitalised_stem_run(stem)}) {
+  for (auto run : {lower, capital}) {
     for (const DictEntry& e : run) {
       if (e.age > limit) continue;
       if (out.size() >= static_cast<std::size_t>(kMaxCandidateEntries)) {
@@ -423,13 +433,43 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
   // In place: a word's entries and inflections never reach the heap.
   FixedList<DictEntry, kMaxCandidateEntries> entries;
   FixedList<InflectionRecord, kMaxCandidateInflections + 1> infls;  // and a supine
-  for (const Split& split : split_word(word)) {
-    const bool supine_ending = split.ending == "um" || split.ending == "u";
+  // The splits' stems are the word's beginnings, longest first, searched
+  // among lower-case stems and among capitalised ones (Deus, Iudaeus, which
+  // sort below "a": a lower-case word's stem also finds them, so dei is read
+  // as Deus; the entry keeps its capital).
+  const SplitList splits = split_word(word);
+  char raised[sizeof(DictEntry::stem)];
+  const std::size_t raised_size = std::min(splits[0].stem.size(), sizeof(raised));
+  const bool capitals = !word.empty() && is_ascii_lower(word[0]) && splits.size() > 1;
+  if (capitals) {
+    std::memcpy(raised, word.data(), raised_size);
+    raised[0] = static_cast<char>(raised[0] - 'a' + 'A');
+  }
+  StemSearch lower(word.empty() ? std::span<const DictEntry>{} : letter_entries(word[0]));
+  StemSearch capital(capitals ? letter_entries(raised[0]) : std::span<const DictEntry>{});
+  const bool user_stems = user_ && !user_->stems().empty();
+  for (const Split& split : splits) {
+    // A stem longer than what the searches so far leave open has no
+    // dictionary entries: its ending is not even looked up (the user's
+    // dictionary may still have the stem).
+    const bool whole_word_ending = split.stem.data() != word.data();
+    if (!whole_word_ending && !user_stems && !lower.may_find(split.stem.size()) &&
+        !(capitals && capital.may_find(split.stem.size())))
+      continue;
+    const bool supine_ending = is_supine_ending(split.ending);
     // A split whose ending no inflection has cannot match; skip its stem search.
     const std::span<const InflectionRecord> run = lexicon_.inflections_ending(split.ending);
     if (run.empty() && !supine_ending) continue;
     entries.clear();
-    add_stems(split.stem, entries, ctx);
+    if (whole_word_ending) {
+      add_stems(split.stem, entries, ctx);  // the stem "." of the whole word as ending
+    } else {
+      const std::size_t n = split.stem.size();
+      add_entries(lower.find(split.stem),
+                  capitals && n <= raised_size ? capital.find(std::string_view(raised, n))
+                                               : std::span<const DictEntry>{},
+                  entries, ctx);
+    }
     add_user_stems(split.stem, entries);
     if (entries.empty()) continue;
     const DictEntry* previous = nullptr;
@@ -482,9 +522,7 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
                                   AnalysisContext& ctx) const {
   auto uniq = lexicon_.uniques();
   // A zero byte or more than the field holds: no unique can be equal.
-  if (word.size() > sizeof(UniqueRecord::latin) ||
-      (!word.empty() && std::memchr(word.data(), 0, word.size())))
-    return 0;
+  if (word.size() > sizeof(UniqueRecord::latin) || has_zero_byte(word)) return 0;
   const FieldKey<sizeof(UniqueRecord::latin)> key(word);
   auto it = std::partition_point(uniq.begin(), uniq.end(),
                                  [&](const UniqueRecord& r) { return key.field_less(r.latin); });

@@ -15,7 +15,7 @@ namespace kelvo {
 // zero-byte test marks is the first zero (a false mark only follows a zero).
 template <std::size_t N>
 std::string_view field_view(const char (&f)[N]) {
-  if constexpr (N <= 64 && std::endian::native == std::endian::little) {
+  if constexpr (N <= 128 && std::endian::native == std::endian::little) {
     std::size_t i = 0;
     for (; i + 8 <= N; i += 8) {
       std::uint64_t w;
@@ -30,6 +30,14 @@ std::string_view field_view(const char (&f)[N]) {
     const void* z = std::memchr(f, 0, N);
     return std::string_view(f, z ? static_cast<std::size_t>(static_cast<const char*>(z) - f) : N);
   }
+}
+
+// Whether a short text (a word, a stem) holds a zero byte, which no field's
+// text can: tested in line, as every stem search asks it.
+inline bool has_zero_byte(std::string_view s) {
+  for (char c : s)
+    if (c == '\0') return true;
+  return false;
 }
 
 // Zero-ended fields of N bytes (N a multiple of 8) against one key, for the

@@ -238,6 +238,10 @@ class LexiconLoader {
         ++runs.back().count;
       } else {
         runs.push_back(Lexicon::EndingRun{key, static_cast<std::uint32_t>(i), 1});
+        const std::string_view e = infl[i].ending_text();
+        if (!e.empty())
+          lex_.ending_sizes_[static_cast<unsigned char>(e.back())] |=
+              static_cast<std::uint16_t>(1u << e.size());
       }
     }
     std::size_t size = 16;
@@ -455,6 +459,10 @@ std::pair<int, int> Lexicon::letter_range(char c) const {
 std::span<const InflectionRecord> Lexicon::inflections_ending(std::string_view ending) const {
   std::uint64_t key = 0;
   if (ending_slots_.empty() || !ending_key(ending, key)) return {};
+  // Most of a word's splits have no ending of their length with their last letter.
+  if (!ending.empty() &&
+      !(ending_sizes_[static_cast<unsigned char>(ending.back())] >> ending.size() & 1u))
+    return {};
   const std::size_t mask = ending_slots_.size() - 1;
   for (std::size_t k = ending_slot(key, mask);; k = (k + 1) & mask) {
     const EndingRun& r = ending_slots_[k];

@@ -133,6 +133,8 @@ class Lexicon {
     std::uint32_t count = 0;
   };
   std::vector<EndingRun> ending_slots_;
+  // Per last letter, bit n set when some ending of n letters ends with it.
+  std::uint16_t ending_sizes_[256] = {};
   std::span<const MeaningLine> meanings_;
   std::span<const MeaningLine> botany_meanings_;
   std::span<const PolishRecord> polish_;

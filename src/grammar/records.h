@@ -41,13 +41,13 @@ struct DictEntry {
 };
 
 // The entries of a table sorted by stem whose stem is exactly `stem`: one run,
-// found without looking for the end of any stem field.
+// found without looking for the end of any stem field. When there are none
+// the empty run still points where the stem would stand; a stem that no
+// field can hold gives a run that points nowhere (null).
 inline std::span<const DictEntry> entries_with_stem(std::span<const DictEntry> sorted,
                                                     std::string_view stem) {
   // A zero byte or more than the field holds: no stem can be equal.
-  if (stem.size() > sizeof(DictEntry::stem) ||
-      (!stem.empty() && std::memchr(stem.data(), 0, stem.size())))
-    return {};
+  if (stem.size() > sizeof(DictEntry::stem) || has_zero_byte(stem)) return {};
   const FieldKey<sizeof(DictEntry::stem)> key(stem);
   auto lo = std::partition_point(sorted.begin(), sorted.end(),
                                  [&](const DictEntry& e) { return key.field_less(e.stem); });

@@ -168,27 +168,36 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
   return static_cast<int>(out.size() - before);
 }
 
-std::vector<Respelling> known_word_respellings(std::string_view word) {
-  std::vector<Respelling> out;
+KnownWordRespellings known_word_respellings(std::string_view word) {
+  KnownWordRespellings out;
   const std::size_t n = word.size();
   if (n < 3) return out;
-  const std::string w(word);
-  auto add = [&](std::string changed, int change) { out.push_back({std::move(changed), change}); };
+  const std::string_view w = word;
+  // Each respelling is written straight into its place (every known word
+  // asks for these).
+  auto add = [&](std::size_t at, std::size_t len, std::string_view with, int change) {
+    Respelling& r = out.items[out.count++];
+    r.word.reserve(n + with.size());
+    r.word.assign(w.substr(0, at));
+    r.word.append(with);
+    r.word.append(w.substr(at + len));
+    r.change = change;
+  };
   // The first-declension and pronoun ending -ae written -e (que, domine, patrie).
-  if (w.back() == 'e' && w[n - 2] != 'a' && w[n - 2] != 'o') add(replaced(w, n - 1, 1, "ae"), 7);
+  if (w.back() == 'e' && w[n - 2] != 'a' && w[n - 2] != 'o') add(n - 1, 1, "ae", 7);
   // The diphthong inside the word (celum, preter, pena): the first "e" that
   // is neither last nor after a vowel.
   for (std::size_t i = 0; i + 1 < n; ++i) {
     if (w[i] != 'e' || (i > 0 && letter_class(w[i - 1]) == '0')) continue;
-    add(replaced(w, i, 1, "ae"), 10);
+    add(i, 1, "ae", 10);
     if (i > 0 && std::string_view("fpcb").find(w[i - 1]) != std::string_view::npos)
-      add(replaced(w, i, 1, "oe"), 10);
+      add(i, 1, "oe", 10);
     break;
   }
-  if (auto p = w.find("nqu"); p != std::string::npos) add(replaced(w, p, 3, "mqu"), 14);
-  if (auto p = w.find("ch"); p != std::string::npos && p > 0 && p + 2 < n &&
+  if (auto p = w.find("nqu"); p != std::string_view::npos) add(p, 3, "mqu", 14);
+  if (auto p = w.find("ch"); p != std::string_view::npos && p > 0 && p + 2 < n &&
                              letter_class(w[p - 1]) == '0' && letter_class(w[p + 2]) == '0')
-    add(replaced(w, p, 2, "h"), 5);
+    add(p, 2, "h", 5);
   return out;
 }
 

@@ -2,6 +2,7 @@
 // a time (e for ae, ci for ti, a dropped or added h, single or doubled
 // consonants ...) and re-analysed; the first change that yields analyses wins.
 #pragma once
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -46,7 +47,15 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
 // Source::variant and count one step rarer than their entry, so the word's
 // own readings stay first; they are added only when at least as common as the
 // word's own commonest reading (out[own_from...]). Under MEDIEVALTRICKS only.
-std::vector<Respelling> known_word_respellings(std::string_view word);
+// At most one of each change (the "ae" and "oe" of one "e" both), held in
+// place: every known word asks for them.
+struct KnownWordRespellings {
+  std::array<Respelling, 5> items;
+  std::size_t count = 0;
+  const Respelling* begin() const { return items.data(); }
+  const Respelling* end() const { return items.data() + count; }
+};
+KnownWordRespellings known_word_respellings(std::string_view word);
 int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
                             std::vector<Candidate>& out, std::size_t own_from,
                             AnalysisContext& ctx);
