@@ -128,6 +128,25 @@ TEST(Polish, Pronouns) {
   }
 }
 
+// A preposition's phrase says the preposition once, before all its words,
+// even when a word of it stands before the preposition ("magno cum exercitu").
+TEST(Polish, PrepositionalPhrases) {
+  REQUIRE_REAL_LEXICON(lex);
+  const std::pair<const char*, const char*> cases[] = {
+      {"Magno cum exercitu venit.", "With the large army"},
+      {"Cum omnibus copiis venit.", "With all the "},
+      {"Ex eo oppido pons ad Helvetios pertinet.", "Out of that town"},
+      {"Diviciacus multis cum lacrimis Caesarem obsecrare coepit.", "with many tears"},
+      {"His cum sua sponte persuadere non possent, legatos mittunt.", "with their free will"},
+  };
+  for (const auto& [latin, english] : cases) {
+    auto line = translate_in(*lex, latin, WordOrder::automatic)[0];
+    EXPECT_TRUE(has(line, english)) << latin << " -> " << line;
+    EXPECT_FALSE(has(line, "with with") || has(line, "the with") || has(line, "their the"))
+        << latin << " -> " << line;
+  }
+}
+
 // "Caesare duce": with the option on, a clause of its own; off, the ablatives.
 TEST(Polish, AblativeAbsolute) {
   REQUIRE_REAL_LEXICON(lex);
