@@ -75,6 +75,25 @@ TEST(KelvoTranslate, OrderAndJoint) {
   EXPECT_EQ(run_kelvo(home.path(), "translate --order backwards", home.file("in.txt")).status, 2);
 }
 
+// The final polish with the built tables: a verb's particle that its
+// preposition says again is said once ("exire ex urbe": go out of the city).
+TEST(KelvoTranslate, FinalPolishOfRealSentences) {
+  kelvo::testing::TempDir home;
+  const std::pair<const char*, const char*> cases[] = {
+      {"Egredere ex urbe.", "Go out of the city."},
+      {"Exiit e castris.", "come out of the"},
+      {"Descendit de monte.", "down from the mountain"},
+  };
+  for (const auto& [latin, english] : cases) {
+    write_file(home.file("in.txt"), std::string(latin) + "\n");
+    Ran r = run_kelvo(home.path(), "translate", home.file("in.txt"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(english), std::string::npos) << latin << " -> " << r.out;
+    EXPECT_EQ(r.out.find("out out"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("down down"), std::string::npos) << r.out;
+  }
+}
+
 TEST(KelvoTranslate, BadUsageAndBadInput) {
   kelvo::testing::TempDir home;
   EXPECT_EQ(run_kelvo(home.path(), "translate --format xml").status, 2);

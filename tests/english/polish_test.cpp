@@ -121,6 +121,7 @@ TEST(Polish, Pronouns) {
       {"Nautae ipsi venerunt.", "The sailors themselves have come."},
       {"Puellae inter se amant.", "themselves"},
       {"Puellam suam amant.", "their girl"},
+      {"Cum illi ipsi venissent, abiit.", "When they themselves"},  // ipse with a pronoun
   };
   for (const auto& [latin, english] : cases) {
     auto line = translate_in(*lex, latin, WordOrder::automatic)[0];
