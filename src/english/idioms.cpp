@@ -124,6 +124,38 @@ bool takes_no_article(std::string_view word) {
   return false;
 }
 
+bool reads_as(const SentenceInput& in, const OutputWords& out, int i, Code speech) {
+  const int c = slot_reading(in, out, i);
+  return c >= 0 && in.at(c).speech == speech;
+}
+
+bool has_whole_word(std::string_view slot, std::string_view word) {
+  for (std::size_t at = slot.find(word); at != std::string_view::npos;
+       at = slot.find(word, at + 1)) {
+    const std::size_t end = at + word.size();
+    if ((at == 0 || slot[at - 1] == ' ') && (end == slot.size() || slot[end] == ' '))
+      return true;
+  }
+  return false;
+}
+
+// "saltus angustus" when the noun reads "narrow passage": the adjective
+// whose word its noun already says is not said again ("the narrow passage",
+// not "the narrow narrow passage"). Its article or preposition passes to the noun.
+void drop_echoed_adjective(const SentenceInput& in, OutputWords& out, int p, int q) {
+  for (auto [adj, noun] : {std::pair{p, q}, std::pair{q, p}}) {
+    if (!reads_as(in, out, adj, pos::adj) || !reads_as(in, out, noun, pos::noun)) continue;
+    std::string& a = out.at(adj);
+    std::string& b = out.at(noun);
+    const std::string_view word = last_word(a);
+    if (word.size() < 3 || !has_whole_word(b, word)) continue;
+    const std::size_t lead = article_length(a);
+    if (adj < noun && lead > 0 && article_length(b) == 0) b.insert(0, a, 0, lead);
+    a.clear();
+    return;
+  }
+}
+
 Code slot_case(const SentenceInput& in, const OutputWords& out, int i) {
   const int c = slot_reading(in, out, i);
   return c < 0 ? Code{0} : in.at(c).grammatical_case();
@@ -132,11 +164,6 @@ Code slot_case(const SentenceInput& in, const OutputWords& out, int i) {
 bool same_case(const SentenceInput& in, const OutputWords& out, int p, int q) {
   const Code gc = slot_case(in, out, p);
   return gc != 0 && gc == slot_case(in, out, q);
-}
-
-bool reads_as(const SentenceInput& in, const OutputWords& out, int i, Code speech) {
-  const int c = slot_reading(in, out, i);
-  return c >= 0 && in.at(c).speech == speech;
 }
 
 // Whether slot i is a preposition's object: right after the preposition, or
@@ -199,6 +226,7 @@ void tidy_articles(const SentenceInput& in, OutputWords& out) {
   // "the good" + "the man" -> "the good man".
   for (int p = 0; p + 1 < n; ++p) {
     if (!linked_pair(in, out, p, p + 1)) continue;
+    drop_echoed_adjective(in, out, p, p + 1);
     std::string& first = out.at(p);
     std::string& second = out.at(p + 1);
     if (first.empty()) continue;

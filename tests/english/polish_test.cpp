@@ -148,6 +148,25 @@ TEST(Polish, PrepositionalPhrases) {
   }
 }
 
+// An adjective whose word its noun's English already says is not said again:
+// without the sense step "saltus" reads "narrow passage".
+TEST(Polish, AdjectiveTheNounAlreadySays) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions o;
+  o.neural = false;
+  for (const char* latin : {"Per angustos saltus iter fecerunt.", "In saltu angusto pugnatum est.", "Per saltus angustos iter fecerunt."}) {
+    Translated t;
+    translate_latin(*lex, latin, t, o);
+    ASSERT_EQ(t.lines.size(), 1u) << latin;
+    EXPECT_TRUE(has(t.lines[0], "narrow passage")) << latin << " -> " << t.lines[0];
+    EXPECT_FALSE(has(t.lines[0], "narrow narrow")) << latin << " -> " << t.lines[0];
+  }
+  // Another adjective stays.
+  Translated t;
+  translate_latin(*lex, "Per longos saltus iter fecerunt.", t, o);
+  EXPECT_TRUE(has(t.lines[0], "long narrow passage")) << t.lines[0];
+}
+
 // "Caesare duce": with the option on, a clause of its own; off, the ablatives.
 TEST(Polish, AblativeAbsolute) {
   REQUIRE_REAL_LEXICON(lex);
