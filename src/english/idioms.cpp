@@ -184,6 +184,18 @@ void strip_case_preposition(std::string& slot) {
     }
 }
 
+// The preposition of an ablative of time: "on" a day, "at" an hour, "in"
+// the rest; empty for a noun that names no time.
+std::string_view time_preposition(std::string_view noun) {
+  if (noun == "day" || noun == "days") return "on ";
+  if (noun == "hour" || noun == "hours") return "at ";
+  for (std::string_view t : {"night", "year", "month", "summer", "winter", "spring", "autumn",
+                             "time", "age", "lifetime"})
+    if (noun == t || (noun.size() == t.size() + 1 && begins_with(noun, t) && noun.back() == 's'))
+      return "in ";
+  return {};
+}
+
 // "magno cum exercitu": a word set before the preposition that governs its
 // noun is said after the preposition in English ("with the large army").
 void put_prepositions_first(const SentenceInput& in, OutputWords& out) {
@@ -236,6 +248,39 @@ void tidy_articles(const SentenceInput& in, OutputWords& out) {
     // Determiners and possessives take no article: "every soul", "many
     // days", "their free will".
     if (begins_with(second, "the ") && takes_no_article(last_word(first))) second.erase(0, 4);
+  }
+}
+
+// "triduo intermisso": a time with its participle is an ablative absolute,
+// which its own step renders.
+bool with_ablative_participle(const SentenceInput& in, int noun) {
+  for (int j = 0; j < in.scratch.count; ++j) {
+    const WordAnalysis& w = in.at(j);
+    if (w.speech != pos::vpar || w.grammatical_case() != gcase::abl) continue;
+    if (links_to(w, noun) || links_to(in.at(noun), j)) return true;
+  }
+  return false;
+}
+
+void time_ablatives(const SentenceInput& in, OutputWords& out) {
+  for (int p = 0; p < out.count; ++p) {
+    const int c = slot_reading(in, out, p);
+    if (c < 0 || in.at(c).speech != pos::noun || in.at(c).grammatical_case() != gcase::abl)
+      continue;
+    const std::string_view prep = time_preposition(last_word(out.at(p)));
+    if (prep.empty() || with_ablative_participle(in, c)) continue;
+    // The phrase's words stand before the noun now: the nearest of them
+    // that says the case's "with" opens it.
+    for (int q = p; q >= 0; --q) {
+      std::string& slot = out.at(q);
+      if (begins_with(slot, "with ") || begins_with(slot, "With ")) {
+        const bool capital = slot[0] == 'W';
+        slot.replace(0, 5, prep);
+        if (capital) slot[0] = ascii_upper(slot[0]);
+        break;
+      }
+      if (q == 0 || !linked_pair(in, out, q - 1, q) || !same_case(in, out, q - 1, q)) break;
+    }
   }
 }
 

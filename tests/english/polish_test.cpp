@@ -148,6 +148,25 @@ TEST(Polish, PrepositionalPhrases) {
   }
 }
 
+// An ablative of time says when: "on" a day, "in" a night, a month or years;
+// its phrase says it once, and a time with its participle stays an ablative
+// absolute.
+TEST(Polish, AblativeOfTime) {
+  REQUIRE_REAL_LEXICON(lex);
+  const std::pair<const char*, const char*> cases[] = {
+      {"Postero die castra movent.", "On the "},
+      {"Multis annis regnavit.", "In many years"},
+      {"Mense septimo venit.", "In the seventh month"},
+      {"Hieme in hibernis manserunt.", "In the winter"},
+      {"Triduo intermisso venit.", "Having interrupted"},
+  };
+  for (const auto& [latin, english] : cases) {
+    auto line = translate_in(*lex, latin, WordOrder::automatic)[0];
+    EXPECT_TRUE(has(line, english)) << latin << " -> " << line;
+    EXPECT_FALSE(has(line, "With") || has(line, "in the years")) << latin << " -> " << line;
+  }
+}
+
 // An adjective whose word its noun's English already says is not said again:
 // without the sense step "saltus" reads "narrow passage".
 TEST(Polish, AdjectiveTheNounAlreadySays) {
