@@ -149,8 +149,11 @@ TEST(Polish, PrepositionalPhrases) {
       {"Ex eo oppido pons ad Helvetios pertinet.", "Out of that town"},
       {"Diviciacus multis cum lacrimis Caesarem obsecrare coepit.", "with many tears"},
       {"His cum sua sponte persuadere non possent, legatos mittunt.", "with their free will"},
+      // an adjective whose English brings its own "of"
+      {"Catamantaloedis filio, Sequano, persuadet.", "son, of the Sequani"},
+      {"Ne tanta multitudine opprimantur.", "of such size multitude"},
   };
-  expect_phrases(*lex, cases, {"with with", "the with", "their the"});
+  expect_phrases(*lex, cases, {"with with", "the with", "their the", "with of", "to of"});
 }
 
 // An ablative of time says when: "on" a day, "in" a night, a month or years;
