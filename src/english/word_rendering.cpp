@@ -1,6 +1,7 @@
 #include "english/word_rendering.h"
 
 #include "base/text.h"
+#include "english/degree_forms.h"
 #include "english/irregular_forms.h"
 #include "english/slot_moves.h"
 #include "english/suffix_rules.h"
@@ -232,6 +233,8 @@ void render_slots(const SentenceInput& in, OutputWords& out) {
           break;
         case pos::adj:
           render_adjective(in, p, a, slot);
+          if (a.comparison() == comparison::comp || a.comparison() == comparison::super)
+            inflect_degree(slot);
           break;
         case pos::num:
           replace_first(slot, "tyth", "tieth");

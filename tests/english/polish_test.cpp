@@ -171,6 +171,17 @@ TEST(Polish, AblativeOfTime) {
   expect_phrases(*lex, cases, {"With", "in the years"});
 }
 
+// A short adjective's degree is its ending: "altior" is "higher".
+TEST(Polish, DegreesOfShortAdjectives) {
+  REQUIRE_REAL_LEXICON(lex);
+  const PhraseCase cases[] = {
+      {"Flumen altius est.", "higher"},
+      {"Via brevior est.", "shorter"},
+      {"Homines fortissimi venerunt.", "strongest men"},
+  };
+  expect_phrases(*lex, cases, {"more high", "more short", "most strong"});
+}
+
 // An adjective whose word its noun's English already says is not said again:
 // without the sense step "saltus" reads "narrow passage".
 TEST(Polish, AdjectiveTheNounAlreadySays) {
