@@ -74,6 +74,8 @@ const Case kCases[] = {
      "fall down/fall in ruin/fall in swoon/fall in exhaustion/fall in death"},
     {"on/from both sides/parts; at both ends;",
      "on both sides/on both parts/from both sides/from both parts/at both ends"},
+    // cries in a row are alternatives
+    {"behold! see! look! there! here!", "behold!/see!/look!/there!/here!"},
     // a continuation marker left inside a joined meaning
     {"town, village; |(medieval); hamlet;", "town/village/hamlet"},
 };

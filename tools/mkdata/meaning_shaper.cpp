@@ -186,6 +186,9 @@ std::vector<std::string> alternatives(std::string_view raw) {
   std::string text = drop_brackets(raw);
   for (char& c : text)
     if (c == '|' || c == ',') c = ';';
+  // "behold! see! look!": cries in a row are alternatives, each keeping its "!".
+  for (std::size_t at = text.find("! "); at != std::string::npos; at = text.find("! ", at + 2))
+    text[at + 1] = ';';
   std::vector<std::string> plain, notes, tagged;
   std::size_t start = 0;
   while (start <= text.size()) {
