@@ -242,6 +242,9 @@ void elaborate_position(const SentenceInput& in, int p, std::string& slot) {
         slot = "to the ";
       else
         slot = adjective_prefix(in, a, p, gc);
+      // "of the Sequani", "of such size": an English that opens with its own
+      // "of" takes no case preposition ("with of the Sequani").
+      if (begins_with(e.text, "of ") && (gc == gcase::abl || gc == gcase::dat)) slot.clear();
       if (a.comparison() == comparison::comp) slot += "more ";
       if (a.comparison() == comparison::super) slot += "most ";
       if (a.speech == pos::sadj && plural) {

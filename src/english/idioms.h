@@ -11,5 +11,8 @@ namespace kelvo::english {
 void tidy_articles(const SentenceInput& in, OutputWords& out);
 void hyphenate_participles(const SentenceInput& in, OutputWords& out);
 void apply_idioms(const SentenceInput& in, OutputWords& out);
+// "postero die", "ea nocte": an ablative of time says when ("on the next
+// day"), not "with"; run once the words stand in their English order.
+void time_ablatives(const SentenceInput& in, OutputWords& out);
 
 }  // namespace kelvo::english

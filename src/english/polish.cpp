@@ -135,6 +135,7 @@ void polish(const SentenceInput& in, OutputWords& out, const PolishHooks& hooks)
   hyphenate_participles(in, out);
   apply_idioms(in, out);
   order_words(in, copulas, in.options.best_order, out);
+  time_ablatives(in, out);
   repair_all(in, out, hooks);
   finish_words(in, out);
   if (in.options.ablative_absolute) render_ablative_absolutes(in, out);

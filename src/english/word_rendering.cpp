@@ -1,6 +1,7 @@
 #include "english/word_rendering.h"
 
 #include "base/text.h"
+#include "english/degree_forms.h"
 #include "english/irregular_forms.h"
 #include "english/slot_moves.h"
 #include "english/suffix_rules.h"
@@ -36,14 +37,18 @@ bool has_link(const SentenceInput& in, const WordAnalysis& a) {
 
 // Linked to a noun of its own case: the pronoun is used as an adjective
 // ("eum hominem": that man), not as a person of its own.
-bool with_noun(const SentenceInput& in, const WordAnalysis& a) {
+bool with_word_of(const SentenceInput& in, const WordAnalysis& a, Code speech) {
   for (int k = 0; k < 3; ++k) {
     const int j = a.link(k);
     if (j < 0 || j >= in.scratch.count) continue;
     const WordAnalysis& b = in.at(j);
-    if (b.speech == pos::noun && b.grammatical_case() == a.grammatical_case()) return true;
+    if (b.speech == speech && b.grammatical_case() == a.grammatical_case()) return true;
   }
   return false;
+}
+
+bool with_noun(const SentenceInput& in, const WordAnalysis& a) {
+  return with_word_of(in, a, pos::noun);
 }
 
 bool in_question(const SentenceInput& in, int p) {
@@ -147,7 +152,8 @@ void render_pronoun(const SentenceInput& in, int p, const WordAnalysis& a,
   } else if (form_of(a, "ips.")) {
     // ipse alone as the subject is the person ("ipsa conteret": she will crush).
     // With its noun it stresses it: "nautae ipsi", the sailors themselves.
-    if (linked) set_word(slot, prefix, reflexive(a));
+    // With another pronoun too: "illi ipsi", they themselves.
+    if (linked || with_word_of(in, a, pos::pron)) set_word(slot, prefix, reflexive(a));
     else set_word(slot, prefix, subject ? third_person(a, true) : reflexive(a));
   } else if ((form_of(a, "ill.") || form_of(a, "e.")) && gc == gcase::gen &&
              in.speech_at(p - 1) == pos::noun) {
@@ -227,6 +233,8 @@ void render_slots(const SentenceInput& in, OutputWords& out) {
           break;
         case pos::adj:
           render_adjective(in, p, a, slot);
+          if (a.comparison() == comparison::comp || a.comparison() == comparison::super)
+            inflect_degree(slot);
           break;
         case pos::num:
           replace_first(slot, "tyth", "tieth");

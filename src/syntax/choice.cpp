@@ -48,6 +48,8 @@ constexpr int kMeasureAdverb = 150;
 constexpr int kPostposedCum = 150;
 // What an interjection loses when its word can be a preposition.
 constexpr int kInterjectionOrPreposition = 40;
+// What a lower-case entry's reading loses on a word written as a name.
+constexpr int kCommonReadingOfName = 150;
 
 // --- The start of the choice -------------------------------------------
 
@@ -545,12 +547,44 @@ bool comma_or_o_before(const SentenceView& s, int p) {
   return (w.speech == pos::punct && w.punctuation() == 1) || equals_nocase(w.latin_text(), "o.");
 }
 
+// Whether word p is written with a capital where no sentence or clause
+// opens (after a word or a comma): the writer means a name.
+bool written_as_name(const SentenceView& s, int p) {
+  if (p <= 0 || p >= s.words.token_count()) return false;
+  const std::string_view form = s.words.token(p);
+  if (form.empty() || !is_ascii_upper(form[0]) || starts_with_nocase(form, "PUNCT")) return false;
+  const int f = s.first_live_of(p - 1);
+  if (f < 0) return false;
+  const WordAnalysis& w = s.at(f);
+  return w.speech != pos::punct || w.punctuation() == 1;
+}
+
+bool capitalised_meaning(std::string_view m) { return !m.empty() && is_ascii_upper(m[0]); }
+
+bool names_someone(std::string_view m) {
+  for (std::size_t k = 0; k < m.size(); ++k)
+    if (is_ascii_upper(m[k]) && (k == 0 || m[k - 1] == ' ' || m[k - 1] == '/')) return true;
+  return false;
+}
+
+// A reading from a lower-case entry of a word written as a name, when the
+// dictionary has the name too ("Rheno" is the Rhine, not a fur cloak). A
+// reading that names it as well ("of the Helvetii") is no common word.
+bool common_reading_of_name(const SentenceView& s, int i) {
+  const int p = s.pos(i);
+  if (names_someone(s.meaning(i)) || !written_as_name(s, p)) return false;
+  for (int j = s.first_of(p); j < s.end_of(p); ++j)
+    if (s.live(j) && capitalised_meaning(s.meaning(j))) return true;
+  return false;
+}
+
 // The value of a reading by its part of speech, its case and what the
 // segment holds.
 int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
   const WordAnalysis& a = s.at(i);
   const SyntaxScratch& sc = s.scratch;
   int v = 0;
+  if (common_reading_of_name(s, i)) v -= kCommonReadingOfName;
   if (partner >= 0 && s.at(partner).speech == pos::noun &&
       s.at(partner).grammatical_case() == gcase::gen)
     v += sc.slots[kObject] == partner ? 25 : 10;

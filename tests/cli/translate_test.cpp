@@ -75,6 +75,28 @@ TEST(KelvoTranslate, OrderAndJoint) {
   EXPECT_EQ(run_kelvo(home.path(), "translate --order backwards", home.file("in.txt")).status, 2);
 }
 
+// The final polish with the built tables: a verb's particle that its
+// preposition says again is said once ("exire ex urbe": go out of the city),
+// and so is a preposition before a genitive's "of".
+TEST(KelvoTranslate, FinalPolishOfRealSentences) {
+  kelvo::testing::TempDir home;
+  const std::pair<const char*, const char*> cases[] = {
+      {"Egredere ex urbe.", "Go out of the city."},
+      {"Exiit e castris.", "come out of the"},
+      {"Descendit de monte.", "down from the mountain"},
+      // a genitive after an English that ends in its own preposition
+      {"Considius rei militaris peritissimus habebatur.", "liable to the military"},
+  };
+  for (const auto& [latin, english] : cases) {
+    write_file(home.file("in.txt"), std::string(latin) + "\n");
+    Ran r = run_kelvo(home.path(), "translate", home.file("in.txt"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(english), std::string::npos) << latin << " -> " << r.out;
+    for (const char* fault : {"out out", "down down", "with of the", "to of the"})
+      EXPECT_EQ(r.out.find(fault), std::string::npos) << r.out;
+  }
+}
+
 TEST(KelvoTranslate, BadUsageAndBadInput) {
   kelvo::testing::TempDir home;
   EXPECT_EQ(run_kelvo(home.path(), "translate --format xml").status, 2);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,18 @@ std::vector<std::string> translate_in(const kelvo::grammar::Lexicon& lex, const 
 
 constexpr WordOrder kOrders[] = {WordOrder::none, WordOrder::nomverb, WordOrder::automatic,
                                  WordOrder::svoe};
+
+using PhraseCase = std::pair<const char*, const char*>;
+
+// Each sentence's English (automatic order) holds its phrase and none of the faults.
+void expect_phrases(const kelvo::grammar::Lexicon& lex, std::span<const PhraseCase> cases,
+                    std::initializer_list<std::string_view> faults = {}) {
+  for (const auto& [latin, english] : cases) {
+    auto line = translate_in(lex, latin, WordOrder::automatic)[0];
+    EXPECT_TRUE(has(line, english)) << latin << " -> " << line;
+    for (std::string_view f : faults) EXPECT_FALSE(has(line, f)) << latin << " -> " << line;
+  }
+}
 
 // Real sentences in every order: printable English that keeps what each says.
 TEST(Polish, RealSentencesInEveryOrder) {
@@ -114,18 +127,78 @@ TEST(Polish, PredicatesAndIdioms) {
 // the relative by what it refers to, the intensive and the reflexive.
 TEST(Polish, Pronouns) {
   REQUIRE_REAL_LEXICON(lex);
-  const std::pair<const char*, const char*> cases[] = {
+  const PhraseCase cases[] = {
       {"Puella eam amat.", "The girl loves her."},
       {"Vidit nomen eius.", "his name"},
       {"Puellae, quae erant in horto, cantabant.", "who were being in the garden"},
       {"Nautae ipsi venerunt.", "The sailors themselves have come."},
       {"Puellae inter se amant.", "themselves"},
       {"Puellam suam amant.", "their girl"},
+      {"Cum illi ipsi venissent, abiit.", "When they themselves"},  // ipse with a pronoun
   };
-  for (const auto& [latin, english] : cases) {
-    auto line = translate_in(*lex, latin, WordOrder::automatic)[0];
-    EXPECT_TRUE(has(line, english)) << latin << " -> " << line;
+  expect_phrases(*lex, cases);
+}
+
+// A preposition's phrase says the preposition once, before all its words,
+// even when a word of it stands before the preposition ("magno cum exercitu").
+TEST(Polish, PrepositionalPhrases) {
+  REQUIRE_REAL_LEXICON(lex);
+  const PhraseCase cases[] = {
+      {"Magno cum exercitu venit.", "With the large army"},
+      {"Cum omnibus copiis venit.", "With all the "},
+      {"Ex eo oppido pons ad Helvetios pertinet.", "Out of that town"},
+      {"Diviciacus multis cum lacrimis Caesarem obsecrare coepit.", "with many tears"},
+      {"His cum sua sponte persuadere non possent, legatos mittunt.", "with their free will"},
+      // an adjective whose English brings its own "of"
+      {"Catamantaloedis filio, Sequano, persuadet.", "son, of the Sequani"},
+      {"Ne tanta multitudine opprimantur.", "of such size multitude"},
+  };
+  expect_phrases(*lex, cases, {"with with", "the with", "their the", "with of", "to of"});
+}
+
+// An ablative of time says when: "on" a day, "in" a night, a month or years;
+// its phrase says it once, and a time with its participle stays an ablative
+// absolute.
+TEST(Polish, AblativeOfTime) {
+  REQUIRE_REAL_LEXICON(lex);
+  const PhraseCase cases[] = {
+      {"Postero die castra movent.", "On the "},
+      {"Multis annis regnavit.", "In many years"},
+      {"Mense septimo venit.", "In the seventh month"},
+      {"Hieme in hibernis manserunt.", "In the winter"},
+      {"Triduo intermisso venit.", "Having interrupted"},
+  };
+  expect_phrases(*lex, cases, {"With", "in the years"});
+}
+
+// A short adjective's degree is its ending: "altior" is "higher".
+TEST(Polish, DegreesOfShortAdjectives) {
+  REQUIRE_REAL_LEXICON(lex);
+  const PhraseCase cases[] = {
+      {"Flumen altius est.", "higher"},
+      {"Via brevior est.", "shorter"},
+      {"Homines fortissimi venerunt.", "strongest men"},
+  };
+  expect_phrases(*lex, cases, {"more high", "more short", "most strong"});
+}
+
+// An adjective whose word its noun's English already says is not said again:
+// without the sense step "saltus" reads "narrow passage".
+TEST(Polish, AdjectiveTheNounAlreadySays) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions o;
+  o.neural = false;
+  for (const char* latin : {"Per angustos saltus iter fecerunt.", "In saltu angusto pugnatum est.", "Per saltus angustos iter fecerunt."}) {
+    Translated t;
+    translate_latin(*lex, latin, t, o);
+    ASSERT_EQ(t.lines.size(), 1u) << latin;
+    EXPECT_TRUE(has(t.lines[0], "narrow passage")) << latin << " -> " << t.lines[0];
+    EXPECT_FALSE(has(t.lines[0], "narrow narrow")) << latin << " -> " << t.lines[0];
   }
+  // Another adjective stays.
+  Translated t;
+  translate_latin(*lex, "Per longos saltus iter fecerunt.", t, o);
+  EXPECT_TRUE(has(t.lines[0], "long narrow passage")) << t.lines[0];
 }
 
 // "Caesare duce": with the option on, a clause of its own; off, the ablatives.

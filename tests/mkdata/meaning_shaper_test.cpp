@@ -66,6 +66,16 @@ const Case kCases[] = {
     {"see, look at; protect, watch; uphold;", "see/look at/protect/watch/uphold"},
     {"see, discern; distinguish, separate;", "see/discern/distinguish/separate"},
     {"see beforehand;", "see beforehand"},
+    // a preposition after a slash opens a phrase of its own, never glued to the
+    // option before it; a choice of prepositions shares its noun
+    {"fall/break down, fall to ground/from height, collapse; be ruined, come to grief;",
+     "fall down/break down/fall to ground/fall from height/collapse/be ruined"},
+    {"fall down/in ruin; fall in swoon/exhaustion/death;",
+     "fall down/fall in ruin/fall in swoon/fall in exhaustion/fall in death"},
+    {"on/from both sides/parts; at both ends;",
+     "on both sides/on both parts/from both sides/from both parts/at both ends"},
+    // cries in a row are alternatives
+    {"behold! see! look! there! here!", "behold!/see!/look!/there!/here!"},
     // a continuation marker left inside a joined meaning
     {"town, village; |(medieval); hamlet;", "town/village/hamlet"},
 };

@@ -12,7 +12,7 @@ using grammar::pos::verb;
 
 EnglishWords small_words() {
   EnglishWords w;
-  for (const char* v : {"look", "see", "rain", "pity", "make", "love", "be", "carry"})
+  for (const char* v : {"look", "see", "rain", "pity", "make", "love", "be", "carry", "take"})
     w.add_verb(v);
   for (const char* n : {"surveyor", "son", "god", "war", "court", "justice", "child", "arm"})
     w.add_noun(n);
@@ -46,6 +46,9 @@ TEST(SenseShaper, OneSenseWithItsHeadInBaseForm) {
       {"to carry away;", {verb}, "carry away [carry] +away"},
       {"look/see into being; make;", {verb}, "look [look]"},       // a choice of verbs: the first
       {"look/see at", {verb}, "look at [look] +at"},
+      // Only the head inflects: "X or Y in advance" would read "had taken or receive".
+      {"take or receive in advance; anticipate;", {verb}, "take in advance [take] +in"},
+      {"see or look;", {verb}, "see [see]"},
       {"it rains;", {verb, true}, "rain [rain]"},                          // an impersonal's "it" goes
       {"one pities;", {verb, true}, "pity [pity]"},
       {"land surveyors;", {noun}, "land surveyor [surveyor]"},            // plural glosses singular

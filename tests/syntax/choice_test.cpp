@@ -95,7 +95,13 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"Tantum unum uerbum dixit.", {{"Tantum", pos::adv, 0}}},
         // quam before a superlative and eo before a comparative measure.
         ChoiceCase{"Venite quam celerrime.", {{"quam", pos::adv, 0}}},
-        ChoiceCase{"Milites eo magis pugnabant.", {{"eo", pos::adv, 0}}}));
+        ChoiceCase{"Milites eo magis pugnabant.", {{"eo", pos::adv, 0}}},
+        // A capital inside the sentence marks the name the dictionary has:
+        // the Germans, not "genuine"; Marcus, not "wither".
+        ChoiceCase{"Agri Germanorum magni sunt.", {{"Germanorum", pos::noun, gcase::gen}}},
+        ChoiceCase{"Filius Marci venit.", {{"Marci", pos::noun, gcase::gen}}},
+        // At the start of a sentence a capital says nothing.
+        ChoiceCase{"Germanum fratrem amat.", {{"Germanum", pos::adj, gcase::acc}}}));
 
 TEST(Choice, AVocativeBetweenCommasBringsItsNeighboursTogether) {
   REQUIRE_REAL_LEXICON(lex);

@@ -101,13 +101,34 @@ void expand_slashes(const std::string& alt, std::vector<std::string>& out, int d
   }
   static constexpr std::array<std::string_view, 10> kOpeners{
       "the", "a", "an", "his", "her", "its", "their", "my", "your", "our"};
+  // "fall down/in ruin": a preposition after a slash opens a phrase too, when
+  // an option before it is no preposition ("at/upon the door" shares its noun).
+  static constexpr std::array<std::string_view, 10> kPrepositions{
+      "to", "from", "in", "into", "on", "upon", "at", "with", "by", "for"};
+  auto is_preposition = [](std::string_view w) {
+    return std::find(kPrepositions.begin(), kPrepositions.end(), w) != kPrepositions.end();
+  };
   for (std::size_t i = 1; i < options.size(); ++i) {
-    if (std::find(kOpeners.begin(), kOpeners.end(), options[i]) == kOpeners.end()) continue;
+    const bool opener = std::find(kOpeners.begin(), kOpeners.end(), options[i]) != kOpeners.end();
+    const bool phrase = is_preposition(options[i]) && at + 1 < words.size() &&
+                        std::any_of(options.begin(), options.begin() + static_cast<long>(i),
+                                    [&](std::string_view o) { return !o.empty() && !is_preposition(o); });
+    if (!opener && !phrase) continue;
     std::string head;
     for (std::size_t k = 0; k < at; ++k) head.append(words[k]).push_back(' ');
     for (std::size_t k = 0; k < i; ++k)
       if (!options[k].empty()) out.push_back(head + std::string(options[k]));
-    std::string rest = head;
+    // A new preposition's phrase stands in for the one the head ends with:
+    // "fall to ground/from height" is "fall to ground", "fall from height".
+    std::size_t keep = at;
+    if (phrase)
+      for (std::size_t k = at; k-- > 0;)
+        if (is_preposition(words[k])) {
+          keep = k;
+          break;
+        }
+    std::string rest;
+    for (std::size_t k = 0; k < keep; ++k) rest.append(words[k]).push_back(' ');
     for (std::size_t k = i; k < options.size(); ++k) {
       rest.append(options[k]);
       rest.push_back(k + 1 < options.size() ? '/' : ' ');
@@ -165,6 +186,9 @@ std::vector<std::string> alternatives(std::string_view raw) {
   std::string text = drop_brackets(raw);
   for (char& c : text)
     if (c == '|' || c == ',') c = ';';
+  // "behold! see! look!": cries in a row are alternatives, each keeping its "!".
+  for (std::size_t at = text.find("! "); at != std::string::npos; at = text.find("! ", at + 2))
+    text[at + 1] = ';';
   std::vector<std::string> plain, notes, tagged;
   std::size_t start = 0;
   while (start <= text.size()) {

@@ -69,6 +69,17 @@ void base_form(std::string& alt, const EnglishWords& words) {
   if (!base.empty()) alt.replace(0, end, base);
 }
 
+// "take or receive in advance": only the head verb is inflected, so the
+// sentence would read "had taken or receive"; the first verb takes the words
+// after the choice ("take in advance").
+std::string first_of_or_choice(std::string alt) {
+  const std::vector<std::string_view> w = split_words(alt);
+  if (w.size() < 3 || w[1] != "or") return alt;
+  std::string out(w[0]);
+  for (std::size_t k = 3; k < w.size(); ++k) out.append(" ").append(w[k]);
+  return out;
+}
+
 struct Candidate {
   std::string text;
   SenseParts parts;
@@ -85,6 +96,7 @@ Candidate try_alternative(std::string alt, const EntryFacts& e, const EnglishWor
       alt = drop_leading(drop_leading(std::move(alt), "it"), "one");
       base_form(alt, words);
     }
+    alt = first_of_or_choice(std::move(alt));
   }
   alt = cut_to_field(std::move(alt));
   c.parts = find_sense_parts(alt, static_cast<Code>(e.speech));
