@@ -23,7 +23,7 @@ int count_lines(const std::string& s) {
 
 TEST(KelvoTranslate, SentencesLinesJsonAndLog) {
   kelvo::testing::TempDir home;
-  write_file(home.file("in.txt"), "Puella rosas amat. Rosas amabo.\n\nIn principio creavit Deus caelum.\n");
+  write_file(home.file("in.txt"), "Puella rosas amat. Rosas amabo.\n\nIn principio aedificavit Romulus urbem.\n");
   // A line of English per sentence.
   Ran r = run_kelvo(home.path(), "translate '" + home.file("in.txt") + "'");
   ASSERT_EQ(r.status, 0) << r.err;

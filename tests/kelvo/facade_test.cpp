@@ -123,7 +123,7 @@ TEST(Facade, EightThreadsOverOneEngineGiveTheSerialResult) {
   const std::vector<std::string> texts = {
       "Gallia est omnis divisa in partes tres.",
       "Quo usque tandem abutere, Catilina, patientia nostra?",
-      "In principio creavit Deus caelum et terram.",
+      "In principio aedificavit Romulus urbem et murum.",
       "Arma virumque cano, Troiae qui primus ab oris venit.",
       "Karolus imperator Romanorum ecclesias restauravit.",
       "Marcus Tullius Cicero consul senatum convocavit.",
