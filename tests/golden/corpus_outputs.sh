@@ -15,7 +15,7 @@ export KELVO_HOME="$work/home"
 out="$work/out"; mkdir -p "$out"
 for f in "$corpus"/*.txt; do
   b=$(basename "$f" .txt)
-  for c in parse sentences tokens; do
+  for c in parse sentences tokens translate; do
     "$kelvo" $c "$f" > "$out/$b.$c" 2> "$out/$b.$c.err" || echo "status $?" >> "$out/$b.$c.err"
   done
   for fm in json conllu; do
