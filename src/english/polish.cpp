@@ -29,15 +29,6 @@ const WordAnalysis* reading(const SentenceInput& in, const OutputWords& out, int
 void choose_senses(const SentenceInput& in, OutputWords& out, const PolishHooks& hooks) {
   if (!in.options.neural || in.single_word) return;
   if (hooks.senses) hooks.senses(in, out);
-  // "liberi" called upon are children, not free men.
-  for (int p = 0; p < out.count; ++p) {
-    const int c = in.chosen(p);
-    if (c < 0) continue;
-    const WordAnalysis& a = in.at(c);
-    if (a.speech == pos::noun && a.grammatical_case() == gcase::voc &&
-        starts_with_nocase(a.latin_text(), "liber."))
-      out.at(p) = "O child";
-  }
 }
 
 bool proper_name(const WordAnalysis& a, std::string_view slot) {
