@@ -264,11 +264,8 @@ std::string_view WordAnalyzer::citation(const Origin& o) const {
   if (o.table == Origin::Table::unique) {
     if (o.index < 0 || static_cast<std::size_t>(o.index) >= lexicon_.uniques().size()) return {};
     const auto u = static_cast<std::size_t>(o.index);
-    if (!unique_citations_found_) {
-      unique_citations_ = unique_citations(lexicon_);
-      unique_citations_found_ = true;
-    }
-    if (u < unique_citations_.size() && !unique_citations_[u].empty()) return unique_citations_[u];
+    const std::vector<std::string>& cited = lexicon_.unique_citations(unique_citations);
+    if (u < cited.size() && !cited[u].empty()) return cited[u];
     return lexicon_.uniques()[u].latin_text();
   }
   if (o.table == Origin::Table::botany && !options_.botany) return {};

@@ -166,10 +166,6 @@ class WordAnalyzer {
   const grammar::Lexicon& lexicon_;
   const userdata::UserDictionary* user_;
   TranslationOptions options_;
-  // The uniques' headwords, found the first time one is cited (an analyzer
-  // serves one thread).
-  mutable std::vector<std::string> unique_citations_;
-  mutable bool unique_citations_found_ = false;
 };
 
 }  // namespace kelvo::analysis

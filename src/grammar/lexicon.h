@@ -3,6 +3,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <span>
 #include <string>
 #include <string_view>
@@ -117,9 +119,23 @@ class Lexicon {
   // Warnings of the load that the user should see (a table partly refused).
   const std::vector<std::string>& load_warnings() const { return load_warnings_; }
 
+  // The uniques' headwords, which the analysis derives from these tables by
+  // `make` on first use: made once and shared by every analyser and thread
+  // reading this lexicon (making them costs several times the load).
+  using CitationMaker = std::vector<std::string> (*)(const Lexicon&);
+  const std::vector<std::string>& unique_citations(CitationMaker make) const {
+    std::call_once(citations_->once, [&] { citations_->strings = make(*this); });
+    return citations_->strings;
+  }
+
  private:
   friend class LexiconLoader;
   friend void load_high_speed_hash(Lexicon&, bool, ParseLog&);
+  struct Citations {
+    std::once_flag once;
+    std::vector<std::string> strings;
+  };
+  std::shared_ptr<Citations> citations_ = std::make_shared<Citations>();
   // The tables are views into the mapped data files.
   std::vector<MappedFile> files_;
   std::span<const DictEntry> entries_;

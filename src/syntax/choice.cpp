@@ -572,7 +572,7 @@ bool names_someone(std::string_view m) {
 // reading that names it as well ("of the Helvetii") is no common word.
 bool common_reading_of_name(const SentenceView& s, int i) {
   const int p = s.pos(i);
-  if (names_someone(s.meaning(i)) || !written_as_name(s, p)) return false;
+  if (!written_as_name(s, p) || names_someone(s.meaning(i))) return false;
   for (int j = s.first_of(p); j < s.end_of(p); ++j)
     if (s.live(j) && capitalised_meaning(s.meaning(j))) return true;
   return false;

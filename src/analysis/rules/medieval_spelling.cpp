@@ -28,6 +28,18 @@ char letter_class(char c) {
   return kLetterClasses[static_cast<std::size_t>(c - 'a')];
 }
 
+namespace {
+
+// Where the first "ch" stands between two vowels (michi, nichil), or npos.
+std::size_t vowel_ch(std::string_view w) {
+  const std::size_t p = w.find("ch");
+  if (p == std::string_view::npos || p == 0 || p + 2 >= w.size()) return std::string_view::npos;
+  return letter_class(w[p - 1]) == '0' && letter_class(w[p + 2]) == '0' ? p
+                                                                          : std::string_view::npos;
+}
+
+}  // namespace
+
 bool for_each_medieval_spelling(std::string_view word,
                                 const std::function<bool(const Respelling&)>& visit) {
   if (word.empty()) return false;
@@ -53,9 +65,7 @@ bool for_each_medieval_spelling(std::string_view word,
   if (first_pair("nn", "mn", 4)) return true;
   if (first_pair("ch", "c", 5)) return true;
   // 5: also "ch" between vowels for a plain "h" (michi, nichilominus).
-  if (auto p = w.find("ch"); p != std::string::npos && p > 0 && p + 2 < n &&
-                             letter_class(w[p - 1]) == '0' && letter_class(w[p + 2]) == '0' &&
-                             offer(replaced(w, p, 2, "h"), 5))
+  if (const auto p = vowel_ch(w); p != std::string::npos && offer(replaced(w, p, 2, "h"), 5))
     return true;
   if (first_pair("th", "t", 6)) return true;
   // 7: a final "e" not after "a" becomes "ae".
@@ -195,9 +205,7 @@ KnownWordRespellings known_word_respellings(std::string_view word) {
     break;
   }
   if (auto p = w.find("nqu"); p != std::string_view::npos) add(p, 3, "mqu", 14);
-  if (auto p = w.find("ch"); p != std::string_view::npos && p > 0 && p + 2 < n &&
-                             letter_class(w[p - 1]) == '0' && letter_class(w[p + 2]) == '0')
-    add(p, 2, "h", 5);
+  if (const auto p = vowel_ch(w); p != std::string_view::npos) add(p, 2, "h", 5);
   return out;
 }
 
