@@ -386,7 +386,8 @@ int cmd_translate(const Arguments& args) {
           return;
         }
         RunOutputs o = outputs;
-        const WrittenText written(u.text);
+        // Only the joint output quotes the Latin as written.
+        const WrittenText written(joint ? std::string_view(u.text) : std::string_view());
         // With --lines the sentences of one input line make one line.
         bool first = true;
         if (lines) r.output = json ? "{\"sentences\":[" : "";

@@ -449,29 +449,24 @@ void shown_readings(const Token& t, bool with_struck_out, std::vector<Shown>& ou
 // The tokens in the order the text writes them. The analysis holds an
 // enclitic before its word, the order English reads them ("que" "esset" for
 // essetque); the exports give the word first, as it is written.
-std::vector<std::size_t> surface_order(const Sentence& s) {
+// Only neighbours swap, so the order is its own inverse: order[k] is also the
+// place where token k stands. Filled into the caller's buffer.
+void surface_order(const Sentence& s, std::vector<std::size_t>& order) {
   const std::size_t n = s.tokens.size();
-  std::vector<std::size_t> order(n);
+  order.resize(n);
   for (std::size_t i = 0; i < n; ++i) order[i] = i;
   for (std::size_t i = 0; i + 1 < n; ++i)
     if (s.tokens[i].enclitic_of == static_cast<int>(i + 1)) {
       std::swap(order[i], order[i + 1]);
       ++i;
     }
-  return order;
 }
 
-// Where each token stands in the surface order (the inverse of `order`).
-std::vector<int> surface_places(const std::vector<std::size_t>& order) {
-  std::vector<int> place(order.size());
-  for (std::size_t k = 0; k < order.size(); ++k) place[order[k]] = static_cast<int>(k);
-  return place;
-}
-
-// A token index mapped through `place`; -1 and indices out of range stay -1.
-int placed(const std::vector<int>& place, int index) {
-  return index >= 0 && static_cast<std::size_t>(index) < place.size()
-             ? place[static_cast<std::size_t>(index)]
+// Where token `index` stands in the surface order; -1 and indices out of
+// range stay -1.
+int placed(const std::vector<std::size_t>& order, int index) {
+  return index >= 0 && static_cast<std::size_t>(index) < order.size()
+             ? static_cast<int>(order[static_cast<std::size_t>(index)])
              : -1;
 }
 
@@ -486,12 +481,12 @@ std::string utf8_of(std::string_view internal) {
 std::string sentence_to_json(const Sentence& s) { return sentence_to_json(s, utf8_of(s.text)); }
 
 std::string sentence_to_json(const Sentence& s, std::string_view text) {
-  std::vector<Shown> shown;
+  thread_local std::vector<Shown> shown;
+  thread_local std::vector<std::size_t> order;
   std::string out = "{\"text\":";
   append_json_string_utf8(out, text);
   out += ",\"tokens\":[";
-  const std::vector<std::size_t> order = surface_order(s);
-  const std::vector<int> place = surface_places(order);
+  surface_order(s, order);
   bool first_token = true;
   for (std::size_t i : order) {
     const Token& t = s.tokens[i];
@@ -501,14 +496,14 @@ std::string sentence_to_json(const Sentence& s, std::string_view text) {
     append_json_string(out, t.text);
     if (t.punctuation) out += ",\"punctuation\":true";
     // Split off the word at this index (counted from 0, as written).
-    if (const int host = placed(place, t.enclitic_of); host >= 0)
+    if (const int host = placed(order, t.enclitic_of); host >= 0)
       out += ",\"enclitic_of\":" + std::to_string(host);
     if (!t.links.empty()) {
       // The tokens the chosen reading agrees with or governs, counted from 0.
       out += ",\"links\":[";
       for (std::size_t k = 0; k < t.links.size(); ++k) {
         if (k) out += ',';
-        out += std::to_string(placed(place, t.links[k]));
+        out += std::to_string(placed(order, t.links[k]));
       }
       out += ']';
     }
@@ -573,15 +568,15 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
     out.append(number, static_cast<std::size_t>(
                            std::to_chars(number, number + sizeof number, n).ptr - number));
   };
-  const std::vector<std::size_t> order = surface_order(s);
-  const std::vector<int> place = surface_places(order);
+  thread_local std::vector<std::size_t> order;
+  surface_order(s, order);
   int id = 0;
   for (std::size_t w = 0; w < order.size(); ++w) {
     const Token& t = s.tokens[order[w]];
     ++id;
     // A word and the enclitic split off it are one token of the text, two
     // words: the multiword line "3-4 essetque" comes before them.
-    if (w + 1 < order.size() && placed(place, s.tokens[order[w + 1]].enclitic_of) ==
+    if (w + 1 < order.size() && placed(order, s.tokens[order[w + 1]].enclitic_of) ==
                                     static_cast<int>(w)) {
       append_number(id);
       out += '-';
@@ -652,7 +647,7 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
       out += "|Links=";
       for (std::size_t k = 0; k < t.links.size(); ++k) {
         if (k) out += ',';
-        append_number(placed(place, t.links[k]) + 1);
+        append_number(placed(order, t.links[k]) + 1);
       }
     }
     if (r.source != ReadingSource::dictionary) {
