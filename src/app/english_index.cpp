@@ -6,11 +6,11 @@
 
 namespace kelvo::app {
 
-EnglishIndex::EnglishIndex(std::shared_ptr<const TextAnalysis> analysis,
-                           const std::vector<EnglishLine>& lines, const QString& pane_text)
-    : analysis_(std::move(analysis)) {
-  if (!analysis_) return;
-  const std::size_t n = std::min(lines.size(), analysis_->sentences.size());
+TokenIndex english_index(std::shared_ptr<const TextAnalysis> analysis,
+                         const std::vector<EnglishLine>& lines, const QString& pane_text) {
+  std::vector<TokenIndex::Span> spans;
+  if (!analysis) return {};
+  const std::size_t n = std::min(lines.size(), analysis->sentences.size());
   qsizetype from = 0;
   for (std::size_t s = 0; s < n; ++s) {
     const EnglishLine& line = lines[s];
@@ -19,8 +19,9 @@ EnglishIndex::EnglishIndex(std::shared_ptr<const TextAnalysis> analysis,
     const qsizetype at = pane_text.indexOf(english, from);
     if (at < 0) break;
     from = at + english.size();
-    const auto& tokens = analysis_->sentences[s].tokens;
-    // Each word is found after the one before it, within its line.
+    const auto& tokens = analysis->sentences[s].tokens;
+    // Each word is found after the one before it, within its line: the spans
+    // come out by begin and never overlap.
     qsizetype word_from = at;
     for (const EnglishWord& w : line.words) {
       if (w.text.empty()) continue;
@@ -29,18 +30,11 @@ EnglishIndex::EnglishIndex(std::shared_ptr<const TextAnalysis> analysis,
       if (found < 0 || found + text.size() > from) break;
       word_from = found + text.size();
       if (w.position < 0 || static_cast<std::size_t>(w.position) >= tokens.size()) continue;
-      spans_.push_back({static_cast<int>(found), static_cast<int>(word_from),
-                        &tokens[static_cast<std::size_t>(w.position)]});
+      spans.push_back({static_cast<int>(found), static_cast<int>(word_from),
+                       &tokens[static_cast<std::size_t>(w.position)]});
     }
   }
-}
-
-const EnglishIndex::Span* EnglishIndex::span_at(int pane_position) const {
-  auto it = std::upper_bound(spans_.begin(), spans_.end(), pane_position,
-                             [](int p, const Span& s) { return p < s.begin; });
-  if (it == spans_.begin()) return nullptr;
-  --it;
-  return pane_position < it->end ? &*it : nullptr;
+  return TokenIndex(std::move(analysis), std::move(spans));
 }
 
 }  // namespace kelvo::app

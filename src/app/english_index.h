@@ -2,13 +2,14 @@
 // the Latin token it renders, so that a click on the English finds its Latin.
 // The pane shows the parse log, in which each sentence's English is one line;
 // the lines are found in order, and each word within its line. Built on the
-// worker thread with the run's result; a lookup is a binary search.
+// worker thread with the run's result.
 #pragma once
 #include <QString>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/token_index.h"
 #include "kelvo/kelvo.h"
 
 namespace kelvo::app {
@@ -19,27 +20,10 @@ struct EnglishLine {
   std::vector<EnglishWord> words;  // position: the token among the sentence's
 };
 
-class EnglishIndex {
- public:
-  EnglishIndex() = default;
-  // `lines[i]` is the English of `analysis->sentences[i]`; `pane_text` what
-  // the Translation pane shows. A line the pane does not show (a cut log)
-  // ends the index there.
-  EnglishIndex(std::shared_ptr<const TextAnalysis> analysis, const std::vector<EnglishLine>& lines,
-               const QString& pane_text);
-
-  struct Span {
-    int begin = 0;  // [begin, end) in the pane
-    int end = 0;
-    const Token* token = nullptr;
-  };
-  // The English word at a pane position, or null.
-  const Span* span_at(int pane_position) const;
-  bool empty() const { return spans_.empty(); }
-
- private:
-  std::shared_ptr<const TextAnalysis> analysis_;
-  std::vector<Span> spans_;  // by begin, not overlapping
-};
+// `lines[i]` is the English of `analysis->sentences[i]`; `pane_text` what the
+// Translation pane shows. A line the pane does not show (a cut log) ends the
+// index there.
+TokenIndex english_index(std::shared_ptr<const TextAnalysis> analysis,
+                         const std::vector<EnglishLine>& lines, const QString& pane_text);
 
 }  // namespace kelvo::app

@@ -80,7 +80,7 @@ class MainWindow : public QMainWindow {
   QString parse_log_path() const;
   bool run_in_progress() const { return running_; }
   const TokenIndex& token_index() const { return tokens_; }
-  const EnglishIndex& english_index() const { return english_; }
+  const TokenIndex& english_index() const { return english_; }
   // The longest time the interface thread went without handling events
   // during the last run, in milliseconds (measured by a 1 ms timer).
   int longest_stall_ms() const { return longest_stall_ms_; }
@@ -211,7 +211,7 @@ class MainWindow : public QMainWindow {
   bool close_after_run_ = false;
   int sentences_expected_ = 1;
   TokenIndex tokens_;  // valid while the Latin pane keeps the analysed text
-  EnglishIndex english_;  // valid while the Translation pane keeps the run's English
+  TokenIndex english_;  // valid while the Translation pane keeps the run's English
   int longest_stall_ms_ = 0;
   std::int64_t last_run_worker_ms_ = 0;
   QShortcut* escape_ = nullptr;

@@ -226,8 +226,8 @@ void MainWindow::drop_tokens() {
 
 void MainWindow::drop_english() {
   if (english_.empty()) return;
-  release_on_worker(std::make_shared<EnglishIndex>(std::move(english_)));
-  english_ = EnglishIndex();
+  release_on_worker(std::make_shared<TokenIndex>(std::move(english_)));
+  english_ = TokenIndex();
 }
 
 // Puts a document built on the worker into a pane; the pane's old document

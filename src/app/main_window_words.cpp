@@ -34,7 +34,7 @@ void MainWindow::click_at(QPlainTextEdit* pane, int position) {
   const TokenIndex::Span* span = pane == latin_ ? tokens_.span_at(position) : nullptr;
   if (pane == translation_) {
     // An English word of the run: its Latin word is marked and read.
-    const EnglishIndex::Span* english = english_.span_at(position);
+    const TokenIndex::Span* english = english_.span_at(position);
     span = english ? tokens_.span_of(english->token) : nullptr;
     if (span) highlight_latin(*span);
   }

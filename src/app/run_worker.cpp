@@ -114,7 +114,7 @@ void RunWorker::run(std::shared_ptr<RunRequest> request, QObject* receiver, Lati
   if (request->pane_offset >= 0)
     result->tokens = TokenIndex(analysis, request->text, request->pane_offset);
   if (request->pane_offset >= 0 && !english.empty())
-    result->english = EnglishIndex(analysis, english, result->pane_text);
+    result->english = english_index(analysis, english, result->pane_text);
   result->analysis = std::move(analysis);
   result->worker_ms = timer.elapsed();
   QMetaObject::invokeMethod(

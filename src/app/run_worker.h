@@ -48,7 +48,7 @@ struct RunResult {
   QString file_path;
   bool log_written = true;
   TokenIndex tokens;
-  EnglishIndex english;  // with Translate on: the English words' Latin tokens
+  TokenIndex english;  // with Translate on: the English words' Latin tokens
   std::int64_t worker_ms = 0;  // time spent on the worker thread
 };
 

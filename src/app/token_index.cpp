@@ -21,6 +21,9 @@ TokenIndex::TokenIndex(std::shared_ptr<const TextAnalysis> analysis, std::string
                    [](const Span& a, const Span& b) { return a.begin < b.begin; });
 }
 
+TokenIndex::TokenIndex(std::shared_ptr<const TextAnalysis> analysis, std::vector<Span> spans)
+    : analysis_(std::move(analysis)), spans_(std::move(spans)) {}
+
 const TokenIndex::Span* TokenIndex::span_at(int pane_position) const {
   // The last span that begins at or before the position, if it reaches it.
   auto it = std::upper_bound(spans_.begin(), spans_.end(), pane_position,

@@ -26,6 +26,8 @@ class TokenIndex {
     int end = 0;
     const Token* token = nullptr;
   };
+  // Spans found otherwise (the English words of a translation), by begin.
+  TokenIndex(std::shared_ptr<const TextAnalysis> analysis, std::vector<Span> spans);
   const Span* span_at(int pane_position) const;
   // The span of one of the run's tokens, or null (punctuation, a cut text).
   const Span* span_of(const Token* token) const;
