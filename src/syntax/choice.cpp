@@ -162,18 +162,6 @@ bool has_reading(const SentenceView& s, int p, Code speech) {
   return false;
 }
 
-// Whether i's word has a live reading of part of speech `speech` in i's case
-// and number, from the same stem and ending.
-bool same_form_reading(const SentenceView& s, int i, Code speech) {
-  const WordAnalysis& a = s.at(i);
-  const int p = a.position.get();
-  for (int j = s.first_of(p); j < s.end_of(p); ++j)
-    if (s.is(j, speech) && s.at(j).grammatical_case() == a.grammatical_case() &&
-        s.at(j).number() == a.number() && s.latin(j) == a.latin_text())
-      return true;
-  return false;
-}
-
 // Whether a word of the relative pronoun i's gender and number stands in the
 // few words before it.
 bool antecedent(const SentenceView& s, int i) {
@@ -674,7 +662,7 @@ int base_value(const SentenceView& s, int i, const Survey& sv, int partner) {
   // The noun reading of an adjective's very form (omnes, suum, boni) is the
   // dictionary's substantive use of the adjective: the adjective is the reading.
   if (a.speech == pos::noun && same_form_reading(s, i, pos::adj)) v -= 30;
-  if (a.speech == pos::noun && adjective_form(s, i, true)) v -= 50;
+  if (a.speech == pos::noun && same_form_reading(s, i, pos::adj, true)) v -= 50;
   // A relative pronoun refers back to a word of its gender and number.
   if (a.speech == pos::pron && a.pronoun_kind() == pronoun_kind::rel && !antecedent(s, i)) v -= 12;
   // A perfect participle beside a form of "be" makes a compound tense

@@ -159,14 +159,14 @@ bool agree(const SentenceView& s, int ai, int bi) {
   return !(same_form_as_a(lb) || same_form_as_a(s.linked(bi, 1)));
 }
 
-bool adjective_form(const SentenceView& s, int i, bool commoner) {
+bool same_form_reading(const SentenceView& s, int i, grammar::Code speech, bool commoner) {
   const WordAnalysis& a = s.at(i);
   const int p = a.position.get();
   for (int j = s.first_of(p); j < s.end_of(p); ++j) {
-    if (!s.is(j, pos::adj)) continue;
+    if (!s.is(j, speech)) continue;
     const WordAnalysis& w = s.at(j);
     if (w.grammatical_case() == a.grammatical_case() && w.number() == a.number() &&
-        w.latin_text() == a.latin_text() && (!commoner || w.rarity <= a.rarity))
+        s.latin(j) == a.latin_text() && (!commoner || w.rarity <= a.rarity))
       return true;
   }
   return false;

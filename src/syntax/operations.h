@@ -42,11 +42,11 @@ int personal_pronoun_code(const SentenceView& s, int i, int code);
 bool is_be(const grammar::WordAnalysis& a);
 bool means_exactly(const grammar::WordAnalysis& a, std::string_view text);
 
-// Whether i's word has a live adjective reading of i's case and number from
-// the same stem and ending (with `commoner`, one at least as common as i): a
-// noun reading i is then the dictionary's substantive use of that adjective
-// (sanctus "saint", omnes "all men", bonum "good thing").
-bool adjective_form(const SentenceView& s, int i, bool commoner);
+// Whether i's word has a live reading of part of speech `speech` in i's case
+// and number from the same stem and ending (with `commoner`, one at least as
+// common as i). With an adjective, a noun reading i is then the dictionary's
+// substantive use of that adjective (sanctus "saint", omnes "all men").
+bool same_form_reading(const SentenceView& s, int i, grammar::Code speech, bool commoner = false);
 
 // A finite verb: indicative, subjunctive or imperative.
 bool is_finite(const grammar::WordAnalysis& a);

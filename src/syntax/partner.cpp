@@ -83,7 +83,7 @@ bool candidate_fits(const SentenceView& s, int i, int j, Code want, int dir) {
           return false;
         // "bonis discipulis": the substantive use of an adjective is no
         // noun in apposition; its adjective reading takes the link.
-        if (adjective_form(s, i, false) || adjective_form(s, j, false)) return false;
+        if (same_form_reading(s, i, pos::adj) || same_form_reading(s, j, pos::adj)) return false;
       }
       if (dir > 0 && adjective(cs) &&
           (c.latin_text() == "o." || c.latin_text() == two_links_away(s, i)))
