@@ -300,7 +300,8 @@ void apply_sense_disambiguation(const SentenceInput& in, OutputWords& out) {
     if (a.speech == pos::noun) {
       if (a.area != 3 && begins_with(f, "plag.")) disambiguate_plaga(in, out, p);
       else if (begins_with(f, "salt.")) disambiguate_saltus(in, out, p);
-      else if (f == "liber." && a.grammatical_case() == grammar::gcase::voc) out.at(p) = "O child";
+      else if (starts_with_nocase(f, "liber.") && a.grammatical_case() == grammar::gcase::voc)
+        out.at(p) = "O child";  // liberi called upon are children, not free men
       else if (begins_with(f, "lustr.")) disambiguate_lustrum(in, out, p);
       else if (begins_with(f, "pil.a")) disambiguate_pila(in, out, p);
     } else if (a.speech == pos::adj && begins_with(f, "content.")) {
