@@ -17,16 +17,6 @@ bool member(const WordAnalysis& a) {
          (a.speech == pos::noun || (a.speech == pos::vpar && a.mood() == mood::adj_like));
 }
 
-bool linked(const WordAnalysis& a, int target) {
-  for (int k = 0; k < 3; ++k)
-    if (a.link(k) == target) return true;
-  return false;
-}
-
-void drop_head(std::string& s, std::string_view head) {
-  if (begins_with(s, head)) s.erase(0, head.size());
-}
-
 }  // namespace
 
 void render_ablative_absolutes(const SentenceInput& in, OutputWords& out) {
@@ -37,7 +27,7 @@ void render_ablative_absolutes(const SentenceInput& in, OutputWords& out) {
     const WordAnalysis& a = in.at(c);
     const WordAnalysis& b = in.at(d);
     if (!member(a) || !member(b)) continue;
-    if (!linked(a, d) && !linked(b, c)) continue;
+    if (!links_to(a, d) && !links_to(b, c)) continue;
     // The participle of the pair; of two nouns, the second says what the first is.
     const bool first_is_participle = a.speech == pos::vpar && b.speech != pos::vpar;
     const int noun_slot = first_is_participle ? i + 1 : i;
@@ -53,7 +43,7 @@ void render_ablative_absolutes(const SentenceInput& in, OutputWords& out) {
     }
     if (begins_with(part, "with ")) {
       part.erase(0, 5);
-      drop_head(part, "the ");
+      drop_leading(part, "the ");
       with = true;
     }
     if (!with) continue;

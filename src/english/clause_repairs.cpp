@@ -12,10 +12,6 @@ using namespace grammar;
 
 namespace {
 
-bool form_of(const WordAnalysis& a, std::string_view stem) {
-  return starts_with_nocase(a.latin_text(), stem);
-}
-
 // The passives that take a predicate as "be" does: "is seen (to be)",
 // "is believed", "is called".
 constexpr std::string_view kPassiveCopulas[] = {"vid.", "uid.", "cre.", "put.", "hab.",
@@ -48,10 +44,6 @@ std::pair<int, int> clause_of(const SentenceInput& in, int c) {
     if (cl.first <= c && c <= cl.last) return {cl.first, cl.last};
   }
   return {0, sc.count - 1};
-}
-
-void drop_leading(std::string& slot, std::string_view head) {
-  if (begins_with(slot, head)) slot.erase(0, head.size());
 }
 
 }  // namespace

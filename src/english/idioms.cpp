@@ -10,22 +10,10 @@ using namespace grammar;
 
 namespace {
 
-bool skipped(Code s) { return s == pos::punct || s == 64 || s == pos::deleted_ai; }
-
-bool links_to(const WordAnalysis& a, int target) {
-  for (int k = 0; k < 3; ++k)
-    if (a.link(k) == target) return true;
-  return false;
-}
-
 bool linked_pair(const SentenceInput& in, const OutputWords& out, int p, int q) {
   const int c = slot_reading(in, out, p), d = slot_reading(in, out, q);
   if (c < 0 || d < 0) return false;
   return links_to(in.at(c), d) || links_to(in.at(d), c);
-}
-
-bool form_of(const WordAnalysis& a, std::string_view stem) {
-  return starts_with_nocase(a.latin_text(), stem);
 }
 
 // Replaces the word `from` (a whole word of the slot) by `to`.

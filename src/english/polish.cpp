@@ -18,8 +18,6 @@ using namespace grammar;
 
 namespace {
 
-bool skipped(Code s) { return s == pos::punct || s == 64 || s == pos::deleted_ai; }
-
 const WordAnalysis* reading(const SentenceInput& in, const OutputWords& out, int i) {
   const int c = slot_reading(in, out, i);
   return c < 0 ? nullptr : &in.at(c);
@@ -94,8 +92,9 @@ void repair_all(const SentenceInput& in, OutputWords& out, const PolishHooks& ho
 void polish_to_rendering(const SentenceInput& in, OutputWords& out, const PolishHooks& hooks,
                          Copulas& copulas) {
   choose_senses(in, out, hooks);
-  copulas = collect_copulas(in);
   if (!in.single_word) {
+    // Only the predicates and the word order read the copulas.
+    copulas = collect_copulas(in);
     place_predicates(in, copulas, out);
     render_opus_est(in, out);
   }

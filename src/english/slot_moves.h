@@ -4,6 +4,7 @@
 #include <span>
 #include <string_view>
 
+#include "base/text.h"
 #include "english/output_words.h"
 #include "english/sentence_input.h"
 
@@ -21,6 +22,24 @@ void reorder_slots(OutputWords& out, int first, std::span<const int> order);
 inline int slot_reading(const SentenceInput& in, const OutputWords& out, int i) {
   if (i < 0 || i >= out.count) return -1;
   return in.chosen(out.source[static_cast<std::size_t>(i)]);
+}
+
+// Readings that render no word of their own: punctuation and the words the
+// clean-up struck.
+inline bool skipped(grammar::Code speech) {
+  return speech == grammar::pos::punct || speech == 64 || speech == grammar::pos::deleted_ai;
+}
+
+// Whether the analysed form (stem "." ending) is of the stem `stem` ("qu.").
+inline bool form_of(const grammar::WordAnalysis& a, std::string_view stem) {
+  return starts_with_nocase(a.latin_text(), stem);
+}
+
+// Whether one of a's links leads to the analysis `target`.
+inline bool links_to(const grammar::WordAnalysis& a, int target) {
+  for (int k = 0; k < 3; ++k)
+    if (a.link(k) == target) return true;
+  return false;
 }
 
 // The length of the article or preposition that opens a slot ("the ",

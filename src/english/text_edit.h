@@ -24,6 +24,11 @@ inline bool replace_first(std::string& s, std::string_view from, std::string_vie
   return true;
 }
 
+// Removes `head` from the start of `s` when it opens it.
+inline void drop_leading(std::string& s, std::string_view head) {
+  if (begins_with(s, head)) s.erase(0, head.size());
+}
+
 // Cuts `s` to at most `limit` bytes.
 inline void cut_to(std::string& s, std::size_t limit) {
   if (s.size() > limit) s.resize(limit);

@@ -78,9 +78,7 @@ bool possessive(std::string_view s) {
 
 bool linked_to(const WordAnalysis& a, const Reader& r, int slot) {
   const int c = r.in.chosen(r.position(slot));
-  for (int k = 0; k < 3; ++k)
-    if (c >= 0 && a.link(k) == c) return true;
-  return false;
+  return c >= 0 && links_to(a, c);
 }
 
 // English puts an adjective before its noun: "the parts" "three" becomes

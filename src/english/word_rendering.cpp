@@ -20,13 +20,6 @@ struct NounMemory {
   bool set = false;
 };
 
-bool skipped(Code s) { return s == pos::punct || s == 64 || s == pos::deleted_ai; }
-
-// Whether the analysed form (stem "." ending) is of the stem `stem` ("qu.").
-bool form_of(const WordAnalysis& a, std::string_view stem) {
-  return starts_with_nocase(a.latin_text(), stem);
-}
-
 bool has_link(const SentenceInput& in, const WordAnalysis& a) {
   for (int k = 0; k < 3; ++k) {
     int j = a.link(k);
