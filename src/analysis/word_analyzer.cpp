@@ -515,6 +515,10 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
   return static_cast<int>(out.size() - before);
 }
 
+bool WordAnalyzer::may_read_diphthong(std::string_view word, std::size_t at) const {
+  return (user_ && !user_->stems().empty()) || lexicon_.may_read_diphthong(word, at);
+}
+
 int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>& out,
                                   AnalysisContext& ctx) const {
   auto uniq = lexicon_.uniques();

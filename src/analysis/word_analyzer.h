@@ -125,6 +125,11 @@ class WordAnalyzer {
                    AnalysisContext& ctx, EntryFilter accept = nullptr,
                    const void* accept_data = nullptr) const;
 
+  // Whether the respelling `word`, with "ae" or "oe" at `at` for a written
+  // "e", may have readings from the core (false only when no stem or ending
+  // of the tables can hold the diphthong and the user has no stems).
+  bool may_read_diphthong(std::string_view word, std::size_t at) const;
+
   // Irregular forms analysed whole.
   int analyse_uniques(std::string_view word, std::vector<Candidate>& out,
                       AnalysisContext& ctx) const;

@@ -16,6 +16,7 @@
 #include "base/options.h"
 #include "base/parse_log.h"
 #include "base/status.h"
+#include "grammar/diphthong_stems.h"
 #include "grammar/records.h"
 
 namespace kelvo::grammar {
@@ -128,6 +129,12 @@ class Lexicon {
     return citations_->strings;
   }
 
+  // Whether the respelling `word`, with "ae" or "oe" at `at` for a written
+  // "e", may have dictionary readings (false only when no stem or ending can).
+  bool may_read_diphthong(std::string_view word, std::size_t at) const {
+    return diphthongs_->may_read(*this, word, at);
+  }
+
  private:
   friend class LexiconLoader;
   friend void load_high_speed_hash(Lexicon&, bool, ParseLog&);
@@ -136,6 +143,7 @@ class Lexicon {
     std::vector<std::string> strings;
   };
   std::shared_ptr<Citations> citations_ = std::make_shared<Citations>();
+  std::shared_ptr<DiphthongStems> diphthongs_ = std::make_shared<DiphthongStems>();
   // The tables are views into the mapped data files.
   std::vector<MappedFile> files_;
   std::span<const DictEntry> entries_;

@@ -286,6 +286,50 @@ TEST(MedievalSpellings, AKnownWordAlsoReadInItsClassicalSpelling) {
     EXPECT_NE(k.origin.source, Source::variant);
 }
 
+// The diphthong check only skips respellings the full analysis finds nothing
+// for: tried on every "e" of forms made from the dictionary's own stems (each
+// stem with an "ae" or "oe" written plain, plus common endings), and on the
+// places a diphthong hides outside a stem's middle.
+TEST(MedievalSpellings, TheDiphthongCheckRulesOutOnlyWhatFindsNothing) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  auto reads = [&](std::string_view w) {
+    std::vector<Candidate> out;
+    AnalysisContext ctx;
+    return wa.analyse_core(w, Source::variant, out, ctx) > 0;
+  };
+  int checked = 0, ruled_out = 0;
+  const auto entries = lex->entries();
+  for (std::size_t i = 0; i < entries.size(); i += 7) {
+    std::string stem(entries[i].stem_text());
+    for (std::size_t p; (p = stem.find("ae")) != std::string::npos ||
+                        (p = stem.find("oe")) != std::string::npos;)
+      stem.erase(p, 1);
+    for (const char* ending : {"", "a", "um", "is", "ere", "es"}) {
+      const std::string word = stem + ending;
+      for (std::size_t at = 0; at + 1 < word.size(); ++at) {
+        if (word[at] != 'e') continue;
+        for (const char* d : {"ae", "oe"}) {
+          const std::string r = word.substr(0, at) + d + word.substr(at + 1);
+          ++checked;
+          if (wa.may_read_diphthong(r, at)) continue;
+          ++ruled_out;
+          ASSERT_FALSE(reads(r)) << r << " ruled out at " << at;
+        }
+      }
+    }
+  }
+  EXPECT_GT(checked, 10000);
+  EXPECT_GT(ruled_out, checked / 2);  // the check is worth its place
+  // The diphthong in the ending (haec, quae), in a capitalised stem (Iudaeus
+  // read for iudeus), across a stem and its ending (a stem in -a before an
+  // ending in -e), and in a user's stem.
+  for (auto [word, at] : {std::pair{"haec", 1}, {"quae", 2}, {"iudaeus", 3}, {"caelum", 1}})
+    EXPECT_TRUE(wa.may_read_diphthong(word, static_cast<std::size_t>(at))) << word;
+  EXPECT_FALSE(wa.may_read_diphthong("taempus", 1));
+}
+
 TEST(PhoneticSearch, TwoChangesAwayFoundWithTheTableAndWithout) {
   REQUIRE_REAL_LEXICON(lex);
   ASSERT_TRUE(lex->has_phonetics());

@@ -47,10 +47,12 @@ bool for_each_medieval_spelling(std::string_view word,
   w[0] = ascii_lower(w[0]);
   const std::size_t n = w.size();
   Respelling r;
-  auto offer = [&](std::string changed, int change) {
+  auto offer = [&](std::string changed, int change, std::size_t at = 0, bool diphthong = false) {
     if (changed == w) return false;
     r.word = std::move(changed);
     r.change = change;
+    r.at = at;
+    r.diphthong = diphthong;
     return visit(r);
   };
   auto first_pair = [&](std::string_view from, std::string_view to, int change) {
@@ -82,9 +84,9 @@ bool for_each_medieval_spelling(std::string_view word,
   // 10: at each position, "e" for "ae" (or "oe" after f, p, c, b) and "f" for "ph".
   for (std::size_t i = 0; i < n; ++i) {
     if (w[i] == 'e' && (i == 0 || w[i - 1] != 'a')) {
-      if (offer(replaced(w, i, 1, "ae"), 10)) return true;
+      if (offer(replaced(w, i, 1, "ae"), 10, i, true)) return true;
       if (i > 0 && std::string_view("fpcb").find(w[i - 1]) != std::string_view::npos &&
-          offer(replaced(w, i, 1, "oe"), 10))
+          offer(replaced(w, i, 1, "oe"), 10, i, true))
         return true;
     } else if (w[i] == 'f' && offer(replaced(w, i, 1, "ph"), 10)) {
       return true;
@@ -162,6 +164,7 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
   const std::size_t before = out.size();
   if (wa.options().medieval_tricks) {
     for_each_medieval_spelling(word, [&](const Respelling& r) {
+      if (r.diphthong && !wa.may_read_diphthong(r.word, r.at)) return false;
       int n = wa.analyse_core(r.word, Source::variant, out, ctx);
       if (r.change == 16) {
         const std::size_t first = out.size();
@@ -181,17 +184,20 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
 KnownWordRespellings known_word_respellings(std::string_view word) {
   KnownWordRespellings out;
   const std::size_t n = word.size();
-  if (n < 3) return out;
+  // Each change adds at most one letter.
+  if (n < 3 || n + 1 > std::tuple_size_v<decltype(KnownRespelling::text)>) return out;
   const std::string_view w = word;
-  // Each respelling is written straight into its place (every known word
-  // asks for these).
-  auto add = [&](std::size_t at, std::size_t len, std::string_view with, int change) {
-    Respelling& r = out.items[out.count++];
-    r.word.reserve(n + with.size());
-    r.word.assign(w.substr(0, at));
-    r.word.append(with);
-    r.word.append(w.substr(at + len));
+  auto add = [&](std::size_t at, std::size_t len, std::string_view with, int change,
+                 bool diphthong = false) {
+    KnownRespelling& r = out.items[out.count++];
+    char* p = r.text.data();
+    p = std::copy_n(w.data(), at, p);
+    p = std::copy(with.begin(), with.end(), p);
+    p = std::copy(w.begin() + static_cast<std::ptrdiff_t>(at + len), w.end(), p);
+    r.size = static_cast<std::uint8_t>(p - r.text.data());
     r.change = change;
+    r.at = at;
+    r.diphthong = diphthong;
   };
   // The first-declension and pronoun ending -ae written -e (que, domine, patrie).
   if (w.back() == 'e' && w[n - 2] != 'a' && w[n - 2] != 'o') add(n - 1, 1, "ae", 7);
@@ -199,9 +205,9 @@ KnownWordRespellings known_word_respellings(std::string_view word) {
   // is neither last nor after a vowel.
   for (std::size_t i = 0; i + 1 < n; ++i) {
     if (w[i] != 'e' || (i > 0 && letter_class(w[i - 1]) == '0')) continue;
-    add(i, 1, "ae", 10);
+    add(i, 1, "ae", 10, true);
     if (i > 0 && std::string_view("fpcb").find(w[i - 1]) != std::string_view::npos)
-      add(i, 1, "oe", 10);
+      add(i, 1, "oe", 10, true);
     break;
   }
   if (auto p = w.find("nqu"); p != std::string_view::npos) add(p, 3, "mqu", 14);
@@ -218,38 +224,38 @@ int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
                             std::vector<Candidate>& out, std::size_t own_from,
                             AnalysisContext& ctx) {
   if (!wa.options().medieval_tricks) return 0;
-  // The word's own commonest readings: a respelling must be at least as
-  // common, and a tie does not displace an indeclinable word by another part
-  // of speech (unde, longe, ante are not undae, longae, antae; quanquam is
-  // quamquam). Readings that rules made up (a tackon standing alone, a prefix
-  // guess) give way to any dictionary word.
-  int own_best = 99;
-  std::vector<grammar::Code> own_indeclinable;  // their parts of speech
-  bool own_from_dictionary = false;
-  for (std::size_t i = own_from; i < out.size(); ++i) {
-    const grammar::WordAnalysis& a = out[i].analysis;
-    if (out[i].origin.source != Source::core) continue;
-    own_from_dictionary = true;
-    const bool indeclinable = a.speech == grammar::pos::adv || a.speech == grammar::pos::prep ||
-                              a.speech == grammar::pos::conj || a.speech == grammar::pos::interj;
-    if (a.rarity < own_best) own_indeclinable.clear();
-    if (a.rarity <= own_best) {
-      own_best = a.rarity;
-      if (indeclinable) own_indeclinable.push_back(a.speech);
-    }
-  }
   const std::size_t before = out.size();
-  for (const Respelling& r : known_word_respellings(word)) {
-    if (wa.analyse_core(r.word, Source::variant, out, ctx) == 0) continue;
+  for (const KnownRespelling& r : known_word_respellings(word)) {
+    if (r.diphthong && !wa.may_read_diphthong(r.word(), r.at)) continue;
+    if (wa.analyse_core(r.word(), Source::variant, out, ctx) == 0) continue;
+    // The word's own commonest readings: a respelling must be at least as
+    // common, and a tie does not displace an indeclinable word by another
+    // part of speech (unde, longe, ante are not undae, longae, antae;
+    // quanquam is quamquam). Readings that rules made up (a tackon standing
+    // alone, a prefix guess) give way to any dictionary word.
+    int own_best = 99;
+    std::uint32_t own_indeclinable = 0;  // their parts of speech, one bit each
+    bool own_from_dictionary = false;
+    for (std::size_t i = own_from; i < before; ++i) {
+      const grammar::WordAnalysis& a = out[i].analysis;
+      if (out[i].origin.source != Source::core) continue;
+      own_from_dictionary = true;
+      const bool indeclinable = a.speech == grammar::pos::adv || a.speech == grammar::pos::prep ||
+                                a.speech == grammar::pos::conj || a.speech == grammar::pos::interj;
+      if (a.rarity < own_best) own_indeclinable = 0;
+      if (a.rarity <= own_best) {
+        own_best = a.rarity;
+        if (indeclinable) own_indeclinable |= 1u << a.speech;
+      }
+    }
     int best = 99;
     for (std::size_t i = before; i < out.size(); ++i) best = std::min<int>(best, out[i].analysis.rarity);
     bool same_part = false;
     for (std::size_t i = before; i < out.size(); ++i)
-      same_part = same_part || (out[i].analysis.rarity == best &&
-                                std::find(own_indeclinable.begin(), own_indeclinable.end(),
-                                          out[i].analysis.speech) != own_indeclinable.end());
+      same_part = same_part || (out[i].analysis.rarity == best && out[i].analysis.speech < 32 &&
+                                (own_indeclinable >> out[i].analysis.speech & 1u) != 0);
     const bool keep = !own_from_dictionary || best < own_best ||
-                      (best == own_best && (own_indeclinable.empty() || same_part));
+                      (best == own_best && (own_indeclinable == 0 || same_part));
     if (!keep) {
       out.resize(before);
       break;

@@ -3,6 +3,7 @@
 // consonants ...) and re-analysed; the first change that yields analyses wins.
 #pragma once
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -19,6 +20,10 @@ char letter_class(char c);
 struct Respelling {
   std::string word;
   int change = 0;
+  std::size_t at = 0;  // where the change stands in `word`
+  // An "e" written for the diphthong "ae" or "oe" (change 10's and the known
+  // words' inner respelling): the tables can rule these out cheaply.
+  bool diphthong = false;
 };
 
 // Calls `visit` with each respelling of the word in the order of the changes
@@ -48,12 +53,20 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
 // own readings stay first; they are added only when at least as common as the
 // word's own commonest reading (out[own_from...]). Under MEDIEVALTRICKS only.
 // At most one of each change (the "ae" and "oe" of one "e" both), held in
-// place: every known word asks for them.
+// place: every known word asks for them. A word too long for the place has none.
+struct KnownRespelling {
+  std::array<char, 32> text;
+  std::uint8_t size = 0;
+  int change = 0;
+  std::size_t at = 0;       // where the change stands
+  bool diphthong = false;   // an "ae" or "oe" for the written "e"
+  std::string_view word() const { return {text.data(), size}; }
+};
 struct KnownWordRespellings {
-  std::array<Respelling, 5> items;
+  std::array<KnownRespelling, 5> items;
   std::size_t count = 0;
-  const Respelling* begin() const { return items.data(); }
-  const Respelling* end() const { return items.data() + count; }
+  const KnownRespelling* begin() const { return items.data(); }
+  const KnownRespelling* end() const { return items.data() + count; }
 };
 KnownWordRespellings known_word_respellings(std::string_view word);
 int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
