@@ -9,6 +9,7 @@
 #include "analysis/rules/medieval_spelling.h"
 #include "analysis/name_and_number.h"
 #include "analysis/rules/prefixes.h"
+#include "analysis/rules/second_parts_of_speech.h"
 #include "analysis/rules/syncope.h"
 #include "analysis/rules/tackons.h"
 #include "text/roman_numeral.h"
@@ -146,6 +147,7 @@ WordResult analyse_word(const WordAnalyzer& wa, std::string_view word, bool firs
     }
     r.proper_name = out.size() > before;
   }
+  if (!roman) add_second_parts_of_speech(wa, out, before);
   drop_repeats(out, before);
   r.added = static_cast<int>(out.size() - before);
   return r;

@@ -60,7 +60,17 @@ std::string_view adjective_prefix(const SentenceInput& in, const WordAnalysis& a
     case gcase::dat: return "to the ";
     case gcase::abl: return "with the ";
     case gcase::nom:
-    case gcase::acc: return linked(in, a, 0) >= 0 ? "the " : "";
+    case gcase::acc: {
+      // An adjective of the indeclinable pronoun nihil follows it bare:
+      // "nothing safe", "nothing other".
+      const int j = linked(in, a, 0);
+      if (j < 0) return "";
+      const WordAnalysis& head = in.at(j);
+      const bool of_nothing = head.speech == pos::pron &&
+                              head.pronoun_kind() == pronoun_kind::indef &&
+                              head.grammatical_case() == 0;
+      return of_nothing ? "" : "the ";
+    }
     default: return "";
   }
 }

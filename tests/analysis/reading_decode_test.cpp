@@ -216,7 +216,13 @@ TEST(ReadingDecode, WordsTakeTheirDictionaryHeadword) {
                  Case{"mauult", P::verb, "malo", true}, Case{"eodem", P::pronoun, "idem", true},
                  Case{"dis", P::noun, "Deus", true}, Case{"quicquam", P::pronoun, "quisquam", true},
                  Case{"quidquid", P::pronoun, "quisquis", true},
-                 Case{"iusiurandum", P::noun, "iusiurandum", true}}) {
+                 Case{"iusiurandum", P::noun, "iusiurandum", true},
+                 // Peoples and bodies of persons are cited in the plural.
+                 Case{"Germanos", P::noun, "Germani", false}, Case{"Belgis", P::noun, "Belgae", false},
+                 Case{"maioribus", P::noun, "maiores", false},
+                 // The second parts of speech the grammars give.
+                 Case{"nemini", P::pronoun, "nemo", false}, Case{"nihil", P::pronoun, "nihil", false},
+                 Case{"amen", P::interjection, "amen", false}}) {
     const Decoded d = decode_word(wa, c.word);
     const auto r = std::find_if(d.readings.begin(), d.readings.end(), [&](const Reading& k) {
       return k.part_of_speech == c.part && k.lemma == c.lemma &&

@@ -330,6 +330,35 @@ TEST(MedievalSpellings, TheDiphthongCheckRulesOutOnlyWhatFindsNothing) {
   EXPECT_FALSE(wa.may_read_diphthong("taempus", 1));
 }
 
+// nemo and nihil are also the negative pronouns, amen also a cry: offered
+// after the dictionary's own readings, rarer, and only for these entries.
+TEST(SecondPartsOfSpeech, OfferedAfterTheDictionarysOwn) {
+  REQUIRE_REAL_LEXICON(lex);
+  TranslationOptions opts;
+  WordAnalyzer wa(*lex, nullptr, opts);
+  struct Case { const char* word; g::Code own, second; };
+  for (auto c : {Case{"neminem", g::pos::noun, g::pos::pron}, Case{"nihil", g::pos::noun, g::pos::pron},
+                 Case{"amen", g::pos::adv, g::pos::interj}}) {
+    auto r = kelvo::testing::analyse_with_rules(wa, c.word, false, false);
+    ASSERT_FALSE(r.word.empty()) << c.word;
+    EXPECT_EQ(r.word[0].analysis.speech, c.own) << dump(r.word);
+    const auto second = std::find_if(r.word.begin(), r.word.end(), [&](const Candidate& k) {
+      return k.analysis.speech == c.second;
+    });
+    ASSERT_NE(second, r.word.end()) << c.word << dump(r.word);
+    EXPECT_GT(second->analysis.rarity, r.word[0].analysis.rarity) << dump(r.word);
+    for (auto k = second; k != r.word.end(); ++k) EXPECT_EQ(k->analysis.speech, c.second);
+    if (c.second == g::pos::pron) {
+      EXPECT_EQ(second->analysis.pronoun_kind(), g::pronoun_kind::indef);
+    }
+  }
+  // Another noun of the same letters gains nothing.
+  for (const char* word : {"nemus", "nidus"}) {
+    for (const auto& k : kelvo::testing::analyse_with_rules(wa, word, false, false).word)
+      EXPECT_NE(k.analysis.speech, g::pos::pron) << word;
+  }
+}
+
 TEST(PhoneticSearch, TwoChangesAwayFoundWithTheTableAndWithout) {
   REQUIRE_REAL_LEXICON(lex);
   ASSERT_TRUE(lex->has_phonetics());

@@ -135,6 +135,7 @@ TEST(Polish, Pronouns) {
       {"Puellae inter se amant.", "themselves"},
       {"Puellam suam amant.", "their girl"},
       {"Cum illi ipsi venissent, abiit.", "When they themselves"},  // ipse with a pronoun
+      {"Nihil tutum videbant.", "Nothing safe"},  // nihil's adjective takes no article
   };
   expect_phrases(*lex, cases);
 }

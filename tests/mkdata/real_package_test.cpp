@@ -182,6 +182,8 @@ TEST_F(RealPackage, CitationsOfOtherShapes) {
       {"oport", grammar::pos::verb, "oportet oportere oportuit"},
       {"h", grammar::pos::pron, "hic haec hoc"},
       {"maxi", grammar::pos::adj, "maximus maxima maximum"},
+      {"German", grammar::pos::noun, "Germani Germanorum"},  // a people, in the plural
+      {"Belg", grammar::pos::noun, "Belgae Belgarum"},
   };
   for (const Case& c : cases) {
     std::string_view want = c.citation;

@@ -67,15 +67,21 @@ void add_word(std::vector<std::string>& words, std::optional<std::string> w) {
 }
 
 void noun_parts(const CitationEntry& e, const InflectionIndex& ix, std::vector<std::string>& w) {
-  const Code number = e.number_flag == 2 ? grammar::number::plur : grammar::number::sing;
-  auto form = [&](Code gcase, int key) {
+  auto form = [&](Code gcase, Code number, int key) {
     return best_form(e, ix, Want{pos::noun, key, [&](const InflectionRecord& f) {
                                    return f.b3 == gcase && f.b4 == number &&
                                           fits_noun_gender(e.byte3, f.b5);
                                  }, nullptr});
   };
-  add_word(w, form(grammar::gcase::nom, 1));
-  add_word(w, form(grammar::gcase::gen, 2));
+  const bool plural = e.number_flag == 2 || (e.people && e.number_flag != 1);
+  Code number = plural ? grammar::number::plur : grammar::number::sing;
+  auto nominative = form(grammar::gcase::nom, number, 1);
+  if (!nominative && plural && e.number_flag != 2) {  // a people without plural endings
+    number = grammar::number::sing;
+    nominative = form(grammar::gcase::nom, number, 1);
+  }
+  add_word(w, std::move(nominative));
+  add_word(w, form(grammar::gcase::gen, number, 2));
 }
 
 // Nominative of each gender (bonus bona bonum, hic haec hoc); a form the same

@@ -24,6 +24,9 @@ struct CitationEntry {
   grammar::Code byte3 = 0;      // gender (NOUN), comparison (ADJ), case (PREP)
   grammar::Code verb_kind = 0;  // VERB only
   grammar::Code number_flag = 0;  // NOUN: 1 singular only, 2 plural only
+  // NOUN: a people or a body of persons (Germani, maiores), which
+  // dictionaries cite in the plural though it has a singular.
+  bool people = false;
 };
 
 // Inflections grouped by part of speech for quick lookup; built once.

@@ -201,6 +201,7 @@ DictionaryTables build_dictionary(std::span<const WhitakerEntry> entries,
     c.byte3 = base.byte3;
     c.verb_kind = base.speech == pos::verb ? base.kind : Code{0};
     c.number_flag = base.speech == pos::noun ? base.extra : Code{0};
+    c.people = base.speech == pos::noun && base.kind == grammar::noun_kind::group;
 
     grammar::MeaningLine line{};
     std::string citation = build_citation(c, index);
