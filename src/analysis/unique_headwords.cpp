@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <unordered_map>
 
 #include "analysis/rules/indefinite_pronouns.h"
 #include "base/text.h"
@@ -95,18 +96,30 @@ std::vector<std::string> unique_citations(const Lexicon& lexicon) {
     if (uniques[u].speech == pos::pron && uniques[u].which == 1)
       out[u] = compound_headword(uniques[u].latin_text());
   }
+  // The uniques by part of speech and declension, so each entry meets only
+  // the forms it may head (a whole pass of the uniques per entry cost several
+  // times the load).
+  std::unordered_map<unsigned, std::vector<std::size_t>> by_kind;
+  auto kind_of = [](Code speech, Code which) { return static_cast<unsigned>(speech) << 8 | which; };
+  for (std::size_t u = 0; u < uniques.size(); ++u) {
+    const UniqueRecord& r = uniques[u];
+    // The compounds of qui and quis are words of their own, not forms of
+    // the plain pronoun (see compound_headword).
+    if (r.speech == pos::pron && r.which == 1) continue;
+    by_kind[kind_of(r.speech, r.which)].push_back(u);
+  }
   for (const DictEntry& e : lexicon.entries()) {
     const auto m = e.meaning_index.get();
     if (m < 0 || static_cast<std::size_t>(m) >= meanings.size()) continue;
+    const auto group = by_kind.find(kind_of(entry_speech(e), e.which));
+    if (group == by_kind.end()) continue;
     std::vector<std::string> entry_words;
     bool read = false;
-    for (std::size_t u = 0; u < uniques.size(); ++u) {
+    const std::string_view citation = meanings[static_cast<std::size_t>(m)].latin_text();
+    for (std::size_t u : group->second) {
       const UniqueRecord& r = uniques[u];
-      if (entry_speech(e) != r.speech || e.which != r.which) continue;
-      // The compounds of qui and quis are words of their own, not forms of
-      // the plain pronoun (see compound_headword).
-      if (r.speech == pos::pron && r.which == 1) continue;
       if (e.variant != r.variant && e.variant != 0 && r.variant != 0) continue;
+      if (!begins_like_a_part(r.latin_text(), citation)) continue;
       if (!read) {
         entry_words = meaning_words(meanings[static_cast<std::size_t>(m)].english_text());
         read = true;
@@ -118,8 +131,6 @@ std::vector<std::string> unique_citations(const Lexicon& lexicon) {
       const int rank = (e.variant == r.variant ? 0 : 16) + e.rarity();
       if (score == 0 || score < best[u].score || (score == best[u].score && rank >= best[u].rank))
         continue;
-      const std::string_view citation = meanings[static_cast<std::size_t>(m)].latin_text();
-      if (!begins_like_a_part(r.latin_text(), citation)) continue;
       best[u] = {score, rank};
       out[u] = std::string(citation);
     }
