@@ -13,6 +13,10 @@ constexpr std::string_view kLetterClasses = "01110112022111012111022201";
 
 bool is_consonant1(char c) { return letter_class(c) == '1'; }
 
+// The letters after which a written "e" may stand for "oe" (foedus, poena,
+// coepit, Boeotia, moenia, comoedia).
+constexpr std::string_view kBeforeOe = "fpcbm";
+
 // Replaces `len` characters at `at` by `with` in a copy of `w`.
 std::string replaced(const std::string& w, std::size_t at, std::size_t len, std::string_view with) {
   std::string r = w;
@@ -81,11 +85,11 @@ bool for_each_medieval_spelling(std::string_view word,
     }
   }
   if (first_pair("oe", "e", 9)) return true;
-  // 10: at each position, "e" for "ae" (or "oe" after f, p, c, b) and "f" for "ph".
+  // 10: at each position, "e" for "ae" (or "oe" after f, p, c, b, m) and "f" for "ph".
   for (std::size_t i = 0; i < n; ++i) {
     if (w[i] == 'e' && (i == 0 || w[i - 1] != 'a')) {
       if (offer(replaced(w, i, 1, "ae"), 10, i, true)) return true;
-      if (i > 0 && std::string_view("fpcb").find(w[i - 1]) != std::string_view::npos &&
+      if (i > 0 && kBeforeOe.find(w[i - 1]) != std::string_view::npos &&
           offer(replaced(w, i, 1, "oe"), 10, i, true))
         return true;
     } else if (w[i] == 'f' && offer(replaced(w, i, 1, "ph"), 10)) {
@@ -136,6 +140,9 @@ bool for_each_medieval_spelling(std::string_view word,
     }
     if (to && offer(replaced(w, i, 1, to), 17)) return true;
   }
+  // 17 also: an initial "y" for "i" (ymago, Ytalia, ydolum), which the
+  // tokeniser has written "hy" as for a Greek word (hymnus).
+  if (n > 3 && w.starts_with("hy") && offer(replaced(w, 0, 2, "i"), 17)) return true;
   // 18: an "h" before an initial vowel.
   if (letter_class(w[0]) == '0' && offer("h" + w, 18)) return true;
   // 19: a single common consonant doubled (litera for littera).
@@ -206,7 +213,7 @@ KnownWordRespellings known_word_respellings(std::string_view word) {
   for (std::size_t i = 0; i + 1 < n; ++i) {
     if (w[i] != 'e' || (i > 0 && letter_class(w[i - 1]) == '0')) continue;
     add(i, 1, "ae", 10, true);
-    if (i > 0 && std::string_view("fpcb").find(w[i - 1]) != std::string_view::npos)
+    if (i > 0 && kBeforeOe.find(w[i - 1]) != std::string_view::npos)
       add(i, 1, "oe", 10, true);
     break;
   }
