@@ -76,15 +76,9 @@ SplitList WordAnalyzer::split_word(std::string_view word) {
   return out;
 }
 
-std::span<const DictEntry> WordAnalyzer::letter_entries(char first) const {
-  auto [lo, hi] = lexicon_.letter_range(first);
-  if (lo >= hi) return {};
-  return lexicon_.entries().subspan(static_cast<std::size_t>(lo), static_cast<std::size_t>(hi - lo));
-}
-
 std::span<const DictEntry> WordAnalyzer::stem_run(std::string_view stem) const {
   if (stem.empty()) return {};
-  return entries_with_stem(letter_entries(stem[0]), stem);
+  return StemSearch(lexicon_.letter_stems(stem[0])).find(stem);
 }
 
 std::span<const DictEntry> WordAnalyzer::capitalised_stem_run(std::string_view stem) const {
@@ -442,8 +436,8 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
     std::memcpy(raised, word.data(), raised_size);
     raised[0] = static_cast<char>(raised[0] - 'a' + 'A');
   }
-  StemSearch lower(word.empty() ? std::span<const DictEntry>{} : letter_entries(word[0]));
-  StemSearch capital(capitals ? letter_entries(raised[0]) : std::span<const DictEntry>{});
+  StemSearch lower(word.empty() ? LetterStems{} : lexicon_.letter_stems(word[0]));
+  StemSearch capital(capitals ? lexicon_.letter_stems(raised[0]) : LetterStems{});
   const bool user_stems = user_ && !user_->stems().empty();
   for (const Split& split : splits) {
     // A stem longer than what the searches so far leave open has no

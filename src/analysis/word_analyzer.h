@@ -151,9 +151,6 @@ class WordAnalyzer {
   std::span<const grammar::DictEntry> stem_run(std::string_view stem) const;
   // Capitalised stems (Deus, Nonae) that a lower-case stem also finds.
   std::span<const grammar::DictEntry> capitalised_stem_run(std::string_view stem) const;
-  // The entries whose stem begins with the letter (for a capital or any other
-  // byte below "a", all those below "a").
-  std::span<const grammar::DictEntry> letter_entries(char first) const;
   // The work of find_stems and match_inflections, into a vector or into the
   // in-place lists of analyse_core.
   template <typename List>

@@ -18,6 +18,7 @@
 #include "base/status.h"
 #include "grammar/diphthong_stems.h"
 #include "grammar/records.h"
+#include "grammar/stem_keys.h"
 
 namespace kelvo::grammar {
 
@@ -100,6 +101,10 @@ class Lexicon {
   // above 'z' finds nothing.
   std::pair<int, int> letter_range(char c) const;
 
+  // The stems beginning with `first` and their keys for the stem searches
+  // (a capital's stems are only those beginning with it; see StemKeys).
+  LetterStems letter_stems(char first) const { return stem_keys_->letter(*this, first); }
+
   // The inflection records of one ending (the table is sorted by ending, then
   // by part of speech, so they are one run); empty when no record has it.
   // Found through a table of the distinct endings made at load, so no
@@ -144,6 +149,7 @@ class Lexicon {
   };
   std::shared_ptr<Citations> citations_ = std::make_shared<Citations>();
   std::shared_ptr<DiphthongStems> diphthongs_ = std::make_shared<DiphthongStems>();
+  std::shared_ptr<StemKeys> stem_keys_ = std::make_shared<StemKeys>();
   // The tables are views into the mapped data files.
   std::vector<MappedFile> files_;
   std::span<const DictEntry> entries_;

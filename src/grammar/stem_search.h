@@ -1,11 +1,16 @@
 // The stem searches of one word's splits, longest stem first, in a table
 // sorted by stem (or one letter's part of it).
 #pragma once
+#include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
+#include "base/text.h"
 #include "grammar/records.h"
+#include "grammar/stem_keys.h"
 
 namespace kelvo::grammar {
 
@@ -20,22 +25,56 @@ namespace kelvo::grammar {
 class StemSearch {
  public:
   explicit StemSearch(std::span<const DictEntry> sorted) : entries_(sorted) {}
+  // With the keys of the stems (see StemKeys): every stem asked for must then
+  // begin with the letter the stems all begin with.
+  explicit StemSearch(LetterStems stems) : entries_(stems.entries), keys_(stems.keys) {}
 
   // Whether a stem of this length may still have entries.
   bool may_find(std::size_t size) const { return size <= reach_ && !entries_.empty(); }
 
   std::span<const DictEntry> find(std::string_view stem) {
     if (stem.size() > reach_ || entries_.empty()) return {};
+    if (!keys_.empty()) return find_by_key(stem);
     const std::span<const DictEntry> run = entries_with_stem(entries_, stem);
     // A stem no entry can have is found nowhere, and tells nothing.
     if (run.data() == nullptr) return {};
     const auto before = static_cast<std::size_t>(run.data() - entries_.data());
     reach_ = before == 0 ? 0 : shared_beginning(entries_[before - 1], stem);
-    entries_ = entries_.first(before);
+    narrow(before);
     return run;
   }
 
  private:
+  // The same run as the search of the entries, found among the keys: the
+  // entries are read only for a stem whose key does not hold it whole, or to
+  // tell how much of it the entry before shares when their keys are equal.
+  std::span<const DictEntry> find_by_key(std::string_view stem) {
+    if (has_zero_byte(stem)) return {};
+    const std::uint64_t key = stem_key(stem);
+    const auto lo = std::lower_bound(keys_.begin(), keys_.end(), key);
+    auto hi = lo;
+    while (hi != keys_.end() && *hi == key) ++hi;
+    const auto first = static_cast<std::size_t>(lo - keys_.begin());
+    std::span<const DictEntry> run = entries_.subspan(first, static_cast<std::size_t>(hi - lo));
+    if (stem.size() > kStemKeyWhole) run = entries_with_stem(run, stem);
+    const auto before = static_cast<std::size_t>(run.data() - entries_.data());
+    if (before == 0) {
+      reach_ = 0;
+    } else if (const std::uint64_t differ = keys_[before - 1] ^ key; differ != 0) {
+      // The first letter, then the key's bytes up to the first that differs.
+      reach_ = 1 + static_cast<std::size_t>(std::countl_zero(differ) / 8);
+    } else {
+      reach_ = shared_beginning(entries_[before - 1], stem);
+    }
+    narrow(before);
+    return run;
+  }
+
+  void narrow(std::size_t before) {
+    entries_ = entries_.first(before);
+    if (!keys_.empty()) keys_ = keys_.first(before);
+  }
+
   static std::size_t shared_beginning(const DictEntry& e, std::string_view stem) {
     std::size_t i = 0;
     while (i < stem.size() && i < sizeof(e.stem) && e.stem[i] == stem[i]) ++i;
@@ -43,6 +82,7 @@ class StemSearch {
   }
 
   std::span<const DictEntry> entries_;
+  std::span<const std::uint64_t> keys_;
   std::size_t reach_ = sizeof(DictEntry::stem);
 };
 

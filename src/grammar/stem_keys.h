@@ -1,0 +1,68 @@
+// One first letter's dictionary stems as numbers, for the stem searches of
+// word analysis. Every word searches several of its beginnings among the
+// stems of its first letter and among the capitalised stems of that letter;
+// searching 40-byte entries spread over megabytes costs a cache miss at most
+// steps, while a contiguous array of one number per stem is an eighth of the
+// size and one comparison a step. The numbers are made for a letter on the
+// first search of it, once for every thread reading the tables, so loading
+// the tables does no work over the whole dictionary.
+#pragma once
+#include <array>
+#include <atomic>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "grammar/records.h"
+
+namespace kelvo::grammar {
+
+class Lexicon;
+
+// A stem's key: its bytes after the first (which all stems of one letter
+// share), the next eight of them, zero-padded, the first the most
+// significant. Stems in byte order have their keys in order, so a key that
+// differs from a stem's own places the stem, and for a stem of up to eight
+// letters an equal key is the same stem.
+inline std::uint64_t stem_key(std::string_view stem) {
+  unsigned char bytes[8] = {};
+  if (stem.size() > 1) std::memcpy(bytes, stem.data() + 1, stem.size() - 1 < 8 ? stem.size() - 1 : 8);
+  std::uint64_t v;
+  std::memcpy(&v, bytes, 8);
+  if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+  return v;
+}
+// A stem of up to this many letters is in its key whole, its end included.
+inline constexpr std::size_t kStemKeyWhole = 8;
+
+// The entries whose stems begin with one byte, and when that byte is a
+// letter (either case) the key of each entry's stem beside it; without keys
+// a search reads the entries.
+struct LetterStems {
+  std::span<const DictEntry> entries;
+  std::span<const std::uint64_t> keys;  // empty, or one per entry
+};
+
+class StemKeys {
+ public:
+  // The stems beginning with `first`. A lower-case letter's are its letter
+  // range; a capital's are those of the capitalised stems (all sorting below
+  // "a") that begin with it. Any other byte gives the range that the letter
+  // index gives it, without keys.
+  LetterStems letter(const Lexicon& lexicon, char first) const;
+
+ private:
+  struct Slot {
+    std::once_flag once;
+    std::atomic<bool> ready{false};
+    std::span<const DictEntry> entries;
+    std::vector<std::uint64_t> keys;
+  };
+  mutable std::array<Slot, 52> slots_;  // 'a'..'z', then 'A'..'Z'
+};
+
+}  // namespace kelvo::grammar
