@@ -43,7 +43,7 @@ LetterStems StemKeys::letter(const Lexicon& lexicon, char first) const {
       }
       slot.entries = range;
       slot.keys.reserve(range.size());
-      for (const DictEntry& e : range) slot.keys.push_back(stem_key(e.stem_text()));
+      for (const DictEntry& e : range) slot.keys.push_back(stem_key(e.stem));
       slot.ready.store(true, std::memory_order_release);
     });
   }

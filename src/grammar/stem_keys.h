@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.h"
 #include "grammar/records.h"
 
 namespace kelvo::grammar {
@@ -29,12 +30,31 @@ class Lexicon;
 // differs from a stem's own places the stem, and for a stem of up to eight
 // letters an equal key is the same stem.
 inline std::uint64_t stem_key(std::string_view stem) {
-  unsigned char bytes[8] = {};
-  if (stem.size() > 1) std::memcpy(bytes, stem.data() + 1, stem.size() - 1 < 8 ? stem.size() - 1 : 8);
-  std::uint64_t v;
-  std::memcpy(&v, bytes, 8);
-  if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+  std::uint64_t v = 0;
+  if (stem.size() > 8) {
+    std::memcpy(&v, stem.data() + 1, 8);
+    if constexpr (std::endian::native == std::endian::little) v = __builtin_bswap64(v);
+    return v;
+  }
+  for (std::size_t i = 1; i < 9; ++i)
+    v = v << 8 | (i < stem.size() ? static_cast<unsigned char>(stem[i]) : 0u);
   return v;
+}
+
+// The key of an entry's stem field, read in place: the bytes from the
+// field's first zero on are not the stem's, whatever the field holds there.
+inline std::uint64_t stem_key(const char (&field)[sizeof(DictEntry::stem)]) {
+  if (field[0] == '\0') return 0;
+  std::uint64_t w;
+  std::memcpy(&w, field + 1, 8);
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t zero = (w - 0x0101010101010101ull) & ~w & 0x8080808080808080ull;
+    // The lowest marked byte is the first zero (a false mark only follows one).
+    if (zero) w &= (std::uint64_t{1} << (std::countr_zero(zero) & ~7)) - 1;
+    return __builtin_bswap64(w);
+  } else {
+    return stem_key(field_view(field));
+  }
 }
 // A stem of up to this many letters is in its key whole, its end included.
 inline constexpr std::size_t kStemKeyWhole = 8;

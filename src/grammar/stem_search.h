@@ -49,13 +49,19 @@ class StemSearch {
   // entries are read only for a stem whose key does not hold it whole, or to
   // tell how much of it the entry before shares when their keys are equal.
   std::span<const DictEntry> find_by_key(std::string_view stem) {
-    if (has_zero_byte(stem)) return {};
-    const std::uint64_t key = stem_key(stem);
-    const auto lo = std::lower_bound(keys_.begin(), keys_.end(), key);
-    auto hi = lo;
-    while (hi != keys_.end() && *hi == key) ++hi;
-    const auto first = static_cast<std::size_t>(lo - keys_.begin());
-    std::span<const DictEntry> run = entries_.subspan(first, static_cast<std::size_t>(hi - lo));
+    // Every stem begins the first one searched, so its key is that one's
+    // cut to its length, and it holds a zero byte only past where that did.
+    if (!first_searched_) {
+      first_searched_ = true;
+      first_key_ = stem_key(stem);
+      for (first_zero_ = 0; first_zero_ < stem.size() && stem[first_zero_] != '\0';) ++first_zero_;
+    }
+    if (stem.size() > first_zero_) return {};
+    const std::uint64_t key = first_key_ & key_mask(stem.size());
+    const std::size_t first = first_not_below(keys_, key);
+    std::size_t last = first;
+    while (last < keys_.size() && keys_[last] == key) ++last;
+    std::span<const DictEntry> run = entries_.subspan(first, last - first);
     if (stem.size() > kStemKeyWhole) run = entries_with_stem(run, stem);
     const auto before = static_cast<std::size_t>(run.data() - entries_.data());
     if (before == 0) {
@@ -68,6 +74,26 @@ class StemSearch {
     }
     narrow(before);
     return run;
+  }
+
+  // The first key not below `key`: a binary search whose steps choose
+  // without branching, since which half a stem lies in cannot be foreseen.
+  static std::size_t first_not_below(std::span<const std::uint64_t> keys, std::uint64_t key) {
+    const std::uint64_t* base = keys.data();
+    std::size_t n = keys.size();
+    while (n > 1) {
+      const std::size_t half = n / 2;
+      base += static_cast<std::size_t>(base[half - 1] < key) * half;
+      n -= half;
+    }
+    return static_cast<std::size_t>(base - keys.data()) + (*base < key ? 1 : 0);
+  }
+
+  // The bits of the key that a stem of this length fills.
+  static std::uint64_t key_mask(std::size_t size) {
+    if (size <= 1) return 0;
+    if (size > kStemKeyWhole) return ~std::uint64_t{0};
+    return ~std::uint64_t{0} << (8 * (kStemKeyWhole + 1 - size));
   }
 
   void narrow(std::size_t before) {
@@ -84,6 +110,9 @@ class StemSearch {
   std::span<const DictEntry> entries_;
   std::span<const std::uint64_t> keys_;
   std::size_t reach_ = sizeof(DictEntry::stem);
+  bool first_searched_ = false;
+  std::uint64_t first_key_ = 0;
+  std::size_t first_zero_ = 0;
 };
 
 }  // namespace kelvo::grammar

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -85,24 +87,28 @@ void expect_same_searches(g::LetterStems keyed, std::span<const g::DictEntry> pl
 
 std::vector<std::uint64_t> keys_of(std::span<const g::DictEntry> entries) {
   std::vector<std::uint64_t> keys;
-  for (const auto& e : entries) keys.push_back(g::stem_key(e.stem_text()));
+  for (const auto& e : entries) keys.push_back(g::stem_key(e.stem));
   return keys;
 }
 
 }  // namespace
 
 // The keys hold a stem's bytes after its first, eight of them: stems of
-// eight, nine and ten letters, stems sharing their first nine, high bytes.
+// eight, nine and ten letters, stems sharing their first nine, high bytes,
+// fields with other bytes after their stem's end.
 TEST(StemSearch, KeysFindWhatTheEntriesFindAtTheKeysEdges) {
   std::vector<g::DictEntry> entries;
   for (const char* s : {"a", "ab", "abcdefg", "abcdefgh", "abcdefgh", "abcdefghi", "abcdefghij",
                         "abcdefghijklmnopqrstuvwx", "abcdefghik", "abcdefghz", "abcdefgi",
                         "abz", "ab\xe9", "ab\xe9z"}) {
     g::DictEntry e{};
-    kelvo::set_field(e.stem, s);
+    std::memset(e.stem, 'q', sizeof e.stem);
+    std::memcpy(e.stem, s, std::min(std::strlen(s) + 1, sizeof e.stem));
     entries.push_back(e);
   }
   const auto keys = keys_of(entries);
+  for (std::size_t i = 0; i < entries.size(); ++i)
+    EXPECT_EQ(keys[i], g::stem_key(entries[i].stem_text())) << entries[i].stem_text();
   for (const std::string& word : std::vector<std::string>{"abcdefghijklm", "abcdefghijz", "abcdefghik", "abcdefghiz",
                            "abcdefghzz", "abcdefgha", "abcdefgh", "abcdefgi", "abcdefgz",
                            "abcdefghijklmnopqrstuvwxyz", "abzz", "ab\xe9zz", "ab\xe9", "aa", "a",
