@@ -517,7 +517,9 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
                                   AnalysisContext& ctx) const {
   auto uniq = lexicon_.uniques();
   // A zero byte or more than the field holds: no unique can be equal.
-  if (word.size() > sizeof(UniqueRecord::latin) || has_zero_byte(word)) return 0;
+  if (word.size() > sizeof(UniqueRecord::latin) || has_zero_byte(word) ||
+      !lexicon_.may_be_unique(word))
+    return 0;
   const FieldKey<sizeof(UniqueRecord::latin)> key(word);
   auto it = std::partition_point(uniq.begin(), uniq.end(),
                                  [&](const UniqueRecord& r) { return key.field_less(r.latin); });

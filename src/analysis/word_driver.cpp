@@ -1,7 +1,9 @@
 #include "analysis/word_driver.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 #include "analysis/rules/derived_words.h"
@@ -27,20 +29,41 @@ bool all_roman_capitals(std::string_view w) {
 
 // Two inflection records can resolve to the same reading of the same entry
 // (a common-gender and a masculine ending, say): list each reading once.
+// A word may have dozens of readings, so each is first told from the kept
+// ones by a number made of what a repeat must share (its source and its
+// grammar bytes), from a short array, and compared whole only on a match.
+bool same_reading(const Candidate& a, const Candidate& b) {
+  return a.origin.table == b.origin.table && a.origin.index == b.origin.index &&
+         std::memcmp(&a.analysis, &b.analysis, sizeof(grammar::WordAnalysis)) == 0;
+}
+
+std::uint64_t reading_key(const Candidate& c) {
+  std::uint64_t grammar_bytes;
+  std::memcpy(&grammar_bytes, &c.analysis, sizeof grammar_bytes);
+  const auto index = static_cast<std::uint32_t>(c.origin.index);
+  return grammar_bytes ^ (index * 0x9E3779B97F4A7C15ull) ^ static_cast<std::uint64_t>(c.origin.table);
+}
+
 void drop_repeats(std::vector<Candidate>& out, std::size_t from) {
-  std::size_t kept = from;
-  for (std::size_t i = from; i < out.size(); ++i) {
+  const std::size_t n = out.size() - from;
+  if (n < 2) return;
+  std::uint64_t few[64];
+  std::vector<std::uint64_t> many;
+  if (n > std::size(few)) many.resize(n);
+  std::uint64_t* kept_keys = n > std::size(few) ? many.data() : few;
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    Candidate& c = out[from + i];
+    const std::uint64_t key = reading_key(c);
     bool repeat = false;
-    for (std::size_t j = from; j < kept && !repeat; ++j)
-      repeat = out[j].origin.table == out[i].origin.table &&
-               out[j].origin.index == out[i].origin.index &&
-               std::memcmp(&out[j].analysis, &out[i].analysis, sizeof(grammar::WordAnalysis)) == 0;
+    for (std::size_t j = 0; j < kept && !repeat; ++j)
+      repeat = kept_keys[j] == key && same_reading(out[from + j], c);
     if (!repeat) {
-      if (kept != i) out[kept] = std::move(out[i]);
-      ++kept;
+      if (kept != i) out[from + kept] = std::move(c);
+      kept_keys[kept++] = key;
     }
   }
-  out.resize(kept);
+  out.resize(from + kept);
 }
 
 bool from_capitalised_entry(const Candidate& c) {

@@ -134,6 +134,10 @@ class LexiconLoader {
     if (!vouched(kUniquesFile) && !is_sorted_by(lex_.uniques_,
                       [](const UniqueRecord& r) -> const auto& { return r.latin; }))
       return refuse(kUniquesFile, "records are not sorted by their Latin form");
+    for (const UniqueRecord& u : lex_.uniques_) {
+      const std::size_t bit = Lexicon::unique_pair_bit(u.latin_text());
+      lex_.unique_pairs_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
     load_senses();
     load_english_index();
     lex_.load_ms_ =

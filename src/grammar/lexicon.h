@@ -111,6 +111,14 @@ class Lexicon {
   // record's field is scanned.
   std::span<const InflectionRecord> inflections_ending(std::string_view ending) const;
 
+  // Whether some unique may be this word: false when none begins with the
+  // word's first two bytes (their set is made at load, hashed into a few
+  // words), so most words are no unique without a search of the uniques.
+  bool may_be_unique(std::string_view word) const {
+    const std::size_t bit = unique_pair_bit(word);
+    return unique_pairs_[bit / 64] >> (bit % 64) & 1u;
+  }
+
   bool has_botany() const { return !botany_meanings_.empty(); }
   bool has_phonetics() const { return !phonetics_.empty(); }
   bool has_hash() const { return !hash_words_.empty(); }
@@ -173,6 +181,13 @@ class Lexicon {
   std::span<const PhoneticRecord> phonetics_;
   std::span<const AddonRecord> addons_;
   std::span<const UniqueRecord> uniques_;
+  static std::size_t unique_pair_bit(std::string_view text) {
+    const auto first = text.empty() ? 0u : static_cast<unsigned char>(text[0]);
+    const auto second = text.size() < 2 ? 0u : static_cast<unsigned char>(text[1]);
+    return (first * 31u + second) % (64u * kUniquePairWords);
+  }
+  static constexpr std::size_t kUniquePairWords = 16;
+  std::uint64_t unique_pairs_[kUniquePairWords] = {};
   std::span<const SenseRecord> senses_;
   std::span<const EnglishIndexRecord> english_index_;
   std::vector<HashRecord> hash_records_;

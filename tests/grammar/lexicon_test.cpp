@@ -51,6 +51,27 @@ TEST_F(LoaderTest, LetterRanges) {
   EXPECT_EQ(lex->letter_range('{'), std::make_pair(0, 0));  // above 'z': never found
 }
 
+// The uniques' first two letters are gathered at load so that most words
+// skip their search: every unique and every word beginning like one must
+// pass, a one-letter unique too, and other beginnings mostly do not.
+TEST_F(LoaderTest, EveryUniqueMayBeFoundAndMostOtherWordsAreNot) {
+  std::vector<grammar::UniqueRecord> uniques(4);
+  const char* forms[] = {"a", "est", "necesse", "uult"};
+  for (std::size_t i = 0; i < uniques.size(); ++i) {
+    uniques[i].speech = grammar::pos::verb;
+    set_field(uniques[i].latin, forms[i]);
+  }
+  kelvo::testing::write_records(dir / grammar::kUniquesFile, uniques);
+  auto lex = load();
+  ASSERT_TRUE(lex) << lex.error().message;
+  for (const char* w : {"a", "est", "necesse", "uult", "esto", "ne", "uu"})
+    EXPECT_TRUE(lex->may_be_unique(w)) << w;
+  int passed = 0;
+  for (char a = 'a'; a <= 'z'; ++a)
+    for (char b = 'a'; b <= 'z'; ++b) passed += lex->may_be_unique(std::string{a, b, 'x'});
+  EXPECT_LT(passed, 12);
+}
+
 // Each ending's records are found as one run, whatever follows the zero that
 // ends a field, for the empty ending and for one that fills all eight bytes.
 TEST_F(LoaderTest, InflectionsOfOneEndingAreOneRun) {
