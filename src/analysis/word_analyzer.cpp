@@ -254,6 +254,18 @@ std::string_view WordAnalyzer::full_meaning(const Origin& o) const {
   return m ? m->english_text() : std::string_view{};
 }
 
+std::string_view WordAnalyzer::first_sense(const Origin& o) const {
+  const bool line = o.table == Origin::Table::dictionary || o.table == Origin::Table::user ||
+                    (o.table == Origin::Table::botany && options_.botany);
+  if (line) {
+    // Read in place: no reading shows more than 32 bytes of it.
+    const MeaningLine* m = meaning_line(o);
+    return m ? field_view_until(m->english, '/', 32) : std::string_view{};
+  }
+  const std::string_view text = full_meaning(o);
+  return text.substr(0, text.find('/'));
+}
+
 std::string_view WordAnalyzer::citation(const Origin& o) const {
   if (o.table == Origin::Table::unique) {
     if (o.index < 0 || static_cast<std::size_t>(o.index) >= lexicon_.uniques().size()) return {};
@@ -361,38 +373,57 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
   int age = e.age == 20 ? 6 : e.age;
   int area = e.area();
 
-  // Only the start of the meaning reaches the analysis's fields, so it is put
-  // together in place; a chosen area section needs the whole text first.
-  std::string_view meaning = full_meaning(cand.origin);
+  // Only the start of the meaning, before its first "/", reaches the
+  // analysis's fields; a chosen area section needs the whole text first.
+  std::string_view meaning;
   std::string sectioned;
   if (options_.area != 0) {
-    sectioned.assign(meaning);
+    sectioned.assign(full_meaning(cand.origin));
     choose_area_section(sectioned, options_.area, age, area, rarity);
     meaning = sectioned;
+    if (auto slash = meaning.find('/'); slash != std::string_view::npos)
+      meaning = meaning.substr(0, slash);
+  } else {
+    meaning = first_sense(cand.origin);
   }
-  if (auto slash = meaning.find('/'); slash != std::string_view::npos)
-    meaning = meaning.substr(0, slash);
-  FieldText<sizeof(a.meaning) - 1> shown;  // one past what the field keeps uncut
-  if (source != Source::core) shown.append("~");
-  shown.append(meaning);
-  if (distributive) shown.append("-each");
+  // The text fields of a new candidate are zero already, so the shown text
+  // is put together once, zero-padded, and copied into them whole: the
+  // meaning keeps 24 characters and marks a longer text with "*" in the
+  // 25th, the English keeps 23.
+  constexpr std::size_t kShown = sizeof(a.meaning) - 1;  // one past what is kept uncut
+  char shown[32] = {};
+  std::size_t shown_size = 0;
+  auto show = [&](std::string_view text) {
+    const std::size_t n = std::min(text.size(), kShown - shown_size);
+    std::memcpy(shown + shown_size, text.data(), n);
+    shown_size += n;
+  };
+  if (source != Source::core) show("~");
+  show(meaning);
+  if (distributive) show("-each");
 
   a.rarity = static_cast<Code>(std::clamp(rarity, 1, 10));
   a.age = static_cast<Code>(age);
   a.area = static_cast<Code>(area);
   a.declension.set(static_cast<std::int16_t>(((which & 0x0F) << 4) | (variant & 0x0F)));
   a.extra.set(static_cast<std::int16_t>(((e.extra & 0x0F) << 4) | (e.extra2 & 0x0F)));
-  set_analysis_meaning(a, shown.view());
+  std::memcpy(a.meaning, shown, kShown - 1);
+  if (shown_size == kShown) a.meaning[kShown - 1] = '*';
   if (speech == pos::vpar) {
     set_field(a.english, "abc.");
   } else {
-    set_field(a.english, shown.view());
+    std::memcpy(a.english, shown, sizeof(a.english) - 1);
   }
-  FieldText<sizeof(a.latin)> latin;
-  if (split.stem != ".") latin.append(split.stem);
-  latin.append(".");
-  latin.append(infl.ending_text());
-  set_field(a.latin, latin.view());
+  // The Latin "stem.ending", cut to what the field keeps.
+  std::size_t latin_size = 0;
+  auto put_latin = [&](std::string_view text) {
+    const std::size_t n = std::min(text.size(), sizeof(a.latin) - 1 - latin_size);
+    std::memcpy(a.latin + latin_size, text.data(), n);
+    latin_size += n;
+  };
+  if (split.stem != ".") put_latin(split.stem);
+  put_latin(".");
+  put_latin(infl.ending_text());
 
   // A gerundive in an oblique case also reads as a gerund.
   if (speech == pos::vpar && infl.voice() == voice::passive && infl.tense() == tense::fut &&

@@ -138,6 +138,9 @@ class WordAnalyzer {
   const grammar::MeaningLine* meaning_line(const Origin& o) const;
   // The full English meaning text of an analysis's source.
   std::string_view full_meaning(const Origin& o) const;
+  // The start of the meaning that a reading shows: the text before its first
+  // "/", of which at least the first 32 bytes.
+  std::string_view first_sense(const Origin& o) const;
   // The citation form (principal parts) of an analysis's source, or "". A
   // unique is cited by the entry it is a form of (uult: uolo uelle uolui), or
   // by itself when none is found.
