@@ -137,15 +137,20 @@ int WordAnalyzer::add_user_stems(std::string_view stem, List& out) const {
 int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& entry,
                                     std::vector<InflectionRecord>& out,
                                     AnalysisContext& ctx) const {
-  return add_inflections(lexicon_.inflections_ending(ending), ending, entry, out, ctx);
+  return add_inflections(lexicon_.inflections_of_ending(ending), ending, entry, out, ctx);
 }
 
 template <typename List>
-int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::string_view ending,
-                                  const DictEntry& entry, List& out,
+int WordAnalyzer::add_inflections(const Lexicon::EndingInflections& ending_run,
+                                  std::string_view ending, const DictEntry& entry, List& out,
                                   AnalysisContext& ctx) const {
+  const std::span<const InflectionRecord> run = ending_run.records;
   if (run.empty()) return -1;
   const Code want = speech_class(entry.speech);
+  // Most entries a stem finds have no record of their part of speech here.
+  std::uint32_t wanted = std::uint32_t{1} << want;
+  if (want == pos::verb && entry.stem_key < 3) wanted |= std::uint32_t{1} << pos::vpar;
+  if (!(ending_run.speeches & wanted)) return 0;
   // A verb entry's present-system stems also carry the participle endings.
   auto class_of = [&](const InflectionRecord& r) -> Code {
     if (r.speech == pos::vpar && want == pos::verb && entry.stem_key < 3) return pos::verb;
@@ -480,8 +485,8 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
       continue;
     const bool supine_ending = is_supine_ending(split.ending);
     // A split whose ending no inflection has cannot match; skip its stem search.
-    const std::span<const InflectionRecord> run = lexicon_.inflections_ending(split.ending);
-    if (run.empty() && !supine_ending) continue;
+    const Lexicon::EndingInflections run = lexicon_.inflections_of_ending(split.ending);
+    if (run.records.empty() && !supine_ending) continue;
     entries.clear();
     if (whole_word_ending) {
       add_stems(split.stem, entries, ctx);  // the stem "." of the whole word as ending

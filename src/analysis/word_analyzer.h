@@ -165,7 +165,7 @@ class WordAnalyzer {
   template <typename List>
   int add_user_stems(std::string_view stem, List& out) const;
   template <typename List>
-  int add_inflections(std::span<const grammar::InflectionRecord> run, std::string_view ending,
+  int add_inflections(const grammar::Lexicon::EndingInflections& run, std::string_view ending,
                       const grammar::DictEntry& entry, List& out, AnalysisContext& ctx) const;
 
   const grammar::Lexicon& lexicon_;

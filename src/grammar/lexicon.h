@@ -109,7 +109,17 @@ class Lexicon {
   // by part of speech, so they are one run); empty when no record has it.
   // Found through a table of the distinct endings made at load, so no
   // record's field is scanned.
-  std::span<const InflectionRecord> inflections_ending(std::string_view ending) const;
+  std::span<const InflectionRecord> inflections_ending(std::string_view ending) const {
+    return inflections_of_ending(ending).records;
+  }
+  // The same run with the parts of speech its records have: bit s set for
+  // part of speech s (every bit when one is past 31), so that an entry of
+  // another part of speech is told at once that nothing fits it.
+  struct EndingInflections {
+    std::span<const InflectionRecord> records;
+    std::uint32_t speeches = 0;
+  };
+  EndingInflections inflections_of_ending(std::string_view ending) const;
 
   // Whether some unique may be this word: false when none begins with the
   // word's first two bytes (their set is made at load, hashed into a few
@@ -169,6 +179,7 @@ class Lexicon {
     std::uint64_t key = 0;
     std::uint32_t first = 0;
     std::uint32_t count = 0;
+    std::uint32_t speeches = 0;
   };
   std::vector<EndingRun> ending_slots_;
   // Per last letter, bit n set when some ending of n letters ends with it.

@@ -86,17 +86,21 @@ TEST_F(LoaderTest, InflectionsOfOneEndingAreOneRun) {
   kelvo::testing::write_records(dir / grammar::kInflectsFile, infl);
   auto lex = load();
   ASSERT_TRUE(lex) << lex.error().message;
+  // With each run, the set of its records' parts of speech (here i + 1).
   struct Case {
     std::string_view ending;
     std::size_t first, count;
+    std::uint32_t speeches;
   };
-  for (const Case& c : {Case{"", 0, 2}, Case{"a", 2, 3}, Case{"abcdefgh", 5, 1}, Case{"ae", 6, 1},
-                        Case{"ab", 0, 0}, Case{"b", 0, 0}, Case{"abcdefghi", 0, 0}}) {
+  for (const Case& c : {Case{"", 0, 2, 0b110}, Case{"a", 2, 3, 0b111000},
+                        Case{"abcdefgh", 5, 1, 0b1000000}, Case{"ae", 6, 1, 0b10000000},
+                        Case{"ab", 0, 0, 0}, Case{"b", 0, 0, 0}, Case{"abcdefghi", 0, 0, 0}}) {
     auto run = lex->inflections_ending(c.ending);
     EXPECT_EQ(run.size(), c.count) << c.ending;
     if (c.count && run.size() == c.count) {
       EXPECT_EQ(run.data(), &lex->inflections()[c.first]) << c.ending;
     }
+    EXPECT_EQ(lex->inflections_of_ending(c.ending).speeches, c.speeches) << c.ending;
   }
   // The matching reads an ending's records by part of speech, so the table
   // must be in that order too.
