@@ -41,13 +41,29 @@ LetterStems StemKeys::letter(const Lexicon& lexicon, char first) const {
                                        [&](const DictEntry& e) { return byte_of(e) <= u; });
         range = {lo, hi};
       }
-      slot.entries = range;
-      slot.keys.reserve(range.size());
-      for (const DictEntry& e : range) slot.keys.push_back(stem_key(e.stem));
+      slot.keys = std::make_unique<LetterKeys>(range);
       slot.ready.store(true, std::memory_order_release);
     });
   }
-  return {slot.entries, slot.keys};
+  return {slot.keys->entries(), slot.keys.get()};
+}
+
+LetterKeys::LetterKeys(std::span<const DictEntry> entries)
+    : entries_(entries),
+      keys_(std::make_unique_for_overwrite<std::uint64_t[]>(entries.size())),
+      chunks_(std::make_unique<Chunk[]>((entries.size() + kStemChunk - 1) / kStemChunk)) {
+  fences_.reserve((entries.size() + kStemChunk - 1) / kStemChunk);
+  for (std::size_t i = 0; i < entries.size(); i += kStemChunk)
+    fences_.push_back(stem_key(entries[i].stem));
+}
+
+void LetterKeys::make_chunk(std::size_t c) const {
+  Chunk& chunk = chunks_[c];
+  std::call_once(chunk.once, [&] {
+    const std::size_t end = std::min(entries_.size(), (c + 1) * kStemChunk);
+    for (std::size_t i = c * kStemChunk; i < end; ++i) keys_[i] = stem_key(entries_[i].stem);
+    chunk.ready.store(true, std::memory_order_release);
+  });
 }
 
 }  // namespace kelvo::grammar

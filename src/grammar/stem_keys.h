@@ -1,17 +1,21 @@
 // One first letter's dictionary stems as numbers, for the stem searches of
 // word analysis. Every word searches several of its beginnings among the
 // stems of its first letter and among the capitalised stems of that letter;
-// searching 40-byte entries spread over megabytes costs a cache miss at most
-// steps, while a contiguous array of one number per stem is an eighth of the
-// size and one comparison a step. The numbers are made for a letter on the
-// first search of it, once for every thread reading the tables, so loading
-// the tables does no work over the whole dictionary.
+// a binary search of 40-byte entries spread over megabytes costs a cache
+// miss at most of its steps. Here a search compares one number a step in
+// small contiguous arrays: first the keys of every 256th stem (the fences),
+// then the keys of the 256 stems between two fences (a chunk). A letter's
+// fences are made on the first search of it and a chunk's keys on the first
+// search that reaches it, each once for every thread reading the tables, so
+// neither loading the tables nor a short run does work over the whole
+// dictionary.
 #pragma once
 #include <array>
 #include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <span>
 #include <string_view>
@@ -59,12 +63,45 @@ inline std::uint64_t stem_key(const char (&field)[sizeof(DictEntry::stem)]) {
 // A stem of up to this many letters is in its key whole, its end included.
 inline constexpr std::size_t kStemKeyWhole = 8;
 
+// Every this many entries of a letter, one fence key and one chunk of keys.
+inline constexpr std::size_t kStemChunk = 256;
+
+// The keys of the entries of one letter, sorted by stem.
+class LetterKeys {
+ public:
+  // Made for these entries: their fences at once, the chunks when asked.
+  explicit LetterKeys(std::span<const DictEntry> entries);
+
+  std::span<const DictEntry> entries() const { return entries_; }
+  // The keys of entries 0, kStemChunk, 2 kStemChunk ...
+  std::span<const std::uint64_t> fences() const { return fences_; }
+  // The keys of the entries of chunk c (from entry c kStemChunk on), made on
+  // the first question, once for every thread.
+  const std::uint64_t* chunk(std::size_t c) const {
+    Chunk& chunk = chunks_[c];
+    if (!chunk.ready.load(std::memory_order_acquire)) make_chunk(c);
+    return keys_.get() + c * kStemChunk;
+  }
+
+ private:
+  struct Chunk {
+    std::once_flag once;
+    std::atomic<bool> ready{false};
+  };
+  void make_chunk(std::size_t c) const;
+
+  std::span<const DictEntry> entries_;
+  std::vector<std::uint64_t> fences_;
+  std::unique_ptr<std::uint64_t[]> keys_;  // written a chunk at a time
+  std::unique_ptr<Chunk[]> chunks_;
+};
+
 // The entries whose stems begin with one byte, and when that byte is a
-// letter (either case) the key of each entry's stem beside it; without keys
-// a search reads the entries.
+// letter (either case) their keys; without keys a search reads the entries
+// alone.
 struct LetterStems {
   std::span<const DictEntry> entries;
-  std::span<const std::uint64_t> keys;  // empty, or one per entry
+  const LetterKeys* keys = nullptr;
 };
 
 class StemKeys {
@@ -79,8 +116,7 @@ class StemKeys {
   struct Slot {
     std::once_flag once;
     std::atomic<bool> ready{false};
-    std::span<const DictEntry> entries;
-    std::vector<std::uint64_t> keys;
+    std::unique_ptr<LetterKeys> keys;
   };
   mutable std::array<Slot, 52> slots_;  // 'a'..'z', then 'A'..'Z'
 };

@@ -85,36 +85,40 @@ void expect_same_searches(g::LetterStems keyed, std::span<const g::DictEntry> pl
   }
 }
 
-std::vector<std::uint64_t> keys_of(std::span<const g::DictEntry> entries) {
-  std::vector<std::uint64_t> keys;
-  for (const auto& e : entries) keys.push_back(g::stem_key(e.stem));
-  return keys;
-}
 
 }  // namespace
 
 // The keys hold a stem's bytes after its first, eight of them: stems of
 // eight, nine and ten letters, stems sharing their first nine, high bytes,
-// fields with other bytes after their stem's end.
+// fields with other bytes after their stem's end; runs that cross a fence.
+// (Every stem begins with "a", as one letter's stems do.)
 TEST(StemSearch, KeysFindWhatTheEntriesFindAtTheKeysEdges) {
+  std::vector<std::string> stems = {"a", "ab", "abcdefg", "abcdefgh", "abcdefgh", "abcdefghi",
+                                    "abcdefghij", "abcdefghijklmnopqrstuvwx", "abcdefghik",
+                                    "abcdefghz", "abcdefgi", "abz", "ab\xe9", "ab\xe9z"};
+  for (int i = 0; i < 20; ++i) stems.push_back("ac");
+  for (int i = 0; i < 20; ++i) stems.push_back("acd" + std::string(static_cast<std::size_t>(i), 'e'));
+  // Enough more for four chunks of keys, with runs across their fences.
+  for (char x = 'a'; x <= 'z'; ++x)
+    for (char y = 'a'; y <= 'z'; ++y)
+      for (int k = 0; k < (y == 'k' ? 3 : 1); ++k) stems.push_back(std::string("ad") + x + y);
   std::vector<g::DictEntry> entries;
-  for (const char* s : {"a", "ab", "abcdefg", "abcdefgh", "abcdefgh", "abcdefghi", "abcdefghij",
-                        "abcdefghijklmnopqrstuvwx", "abcdefghik", "abcdefghz", "abcdefgi",
-                        "abz", "ab\xe9", "ab\xe9z"}) {
+  for (const std::string& s : stems) {
     g::DictEntry e{};
     std::memset(e.stem, 'q', sizeof e.stem);
-    std::memcpy(e.stem, s, std::min(std::strlen(s) + 1, sizeof e.stem));
+    std::memcpy(e.stem, s.c_str(), std::min(s.size() + 1, sizeof e.stem));
     entries.push_back(e);
   }
-  const auto keys = keys_of(entries);
-  for (std::size_t i = 0; i < entries.size(); ++i)
-    EXPECT_EQ(keys[i], g::stem_key(entries[i].stem_text())) << entries[i].stem_text();
-  for (const std::string& word : std::vector<std::string>{"abcdefghijklm", "abcdefghijz", "abcdefghik", "abcdefghiz",
-                           "abcdefghzz", "abcdefgha", "abcdefgh", "abcdefgi", "abcdefgz",
-                           "abcdefghijklmnopqrstuvwxyz", "abzz", "ab\xe9zz", "ab\xe9", "aa", "a",
-                           std::string("abc\0def", 7)}) {
+  for (const auto& e : entries) EXPECT_EQ(g::stem_key(e.stem), g::stem_key(e.stem_text()));
+  const g::LetterKeys keys(entries);
+  ASSERT_EQ(keys.fences().size(), 4u);
+  for (const std::string& word : std::vector<std::string>{
+           "abcdefghijklm", "abcdefghijz", "abcdefghik", "abcdefghiz", "abcdefghzz", "abcdefgha",
+           "abcdefgh", "abcdefgi", "abcdefgz", "abcdefghijklmnopqrstuvwxyz", "abzz", "ab\xe9zz",
+           "ab\xe9", "aa", "a", "ac", "acdeeeeeeeeeeeeeeeeeeeeee", "acdeeeeeeeex", "acdeeeez", "acz",
+           "adjk", "adjkz", "adkk", "adjz", "adzz", "adzzz", "ae", std::string("abc\0def", 7)}) {
     SCOPED_TRACE(word);
-    expect_same_searches({entries, keys}, entries, word);
+    expect_same_searches({entries, &keys}, entries, word);
   }
 }
 
@@ -137,9 +141,10 @@ TEST(StemSearch, KeysFindWhatTheEntriesFindOverTheWholeDictionary) {
   for (std::size_t i = 0; i < letters.size(); ++i) {
     for (const auto& s : seen) {
       ASSERT_EQ(s[i].entries.data(), seen[0][i].entries.data());
-      ASSERT_EQ(s[i].keys.data(), seen[0][i].keys.data());
+      ASSERT_EQ(s[i].keys, seen[0][i].keys);
     }
-    ASSERT_EQ(seen[0][i].keys.size(), seen[0][i].entries.size());
+    ASSERT_NE(seen[0][i].keys, nullptr);
+    ASSERT_EQ(seen[0][i].keys->fences().size(), (seen[0][i].entries.size() + 255) / 256);
   }
 
   std::size_t words = 0;
@@ -149,7 +154,7 @@ TEST(StemSearch, KeysFindWhatTheEntriesFindOverTheWholeDictionary) {
     const bool lower = first >= 'a' && first <= 'z', upper = first >= 'A' && first <= 'Z';
     if (!lower && !upper) continue;
     const g::LetterStems keyed = lex->letter_stems(first);
-    ASSERT_FALSE(keyed.keys.empty()) << stem;
+    ASSERT_NE(keyed.keys, nullptr) << stem;
     auto [lo, hi] = lex->letter_range(first);
     const auto plain = lex->entries().subspan(static_cast<std::size_t>(lo),
                                               static_cast<std::size_t>(hi - lo));
