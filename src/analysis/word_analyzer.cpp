@@ -285,10 +285,10 @@ std::string_view WordAnalyzer::citation(const Origin& o) const {
 }
 
 void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord& infl,
-                                  const Split& split, Source source, Origin origin,
+                                  const Split& split, Source source, const Origin& origin,
                                   std::vector<Candidate>& out, AnalysisContext& ctx) const {
   Candidate& cand = out.emplace_back();
-  cand.origin = std::move(origin);
+  cand.origin = origin;
   WordAnalysis& a = cand.analysis;
   DictEntry e = entry;
   Code speech = infl.speech;
@@ -599,7 +599,7 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
     Origin o;
     o.table = Origin::Table::unique;
     o.index = static_cast<int>(it - uniq.begin());
-    build_analysis(e, r, Split{u.latin_text(), {}}, Source::core, std::move(o), out, ctx);
+    build_analysis(e, r, Split{u.latin_text(), {}}, Source::core, o, out, ctx);
     if (two_parts) {
       FieldText<sizeof(WordAnalysis::latin)> shown;
       shown.append(u.latin_text());

@@ -115,7 +115,7 @@ class WordAnalyzer {
 
   // Appends one analysis of the entry with the inflection.
   void build_analysis(const grammar::DictEntry& entry, const grammar::InflectionRecord& infl,
-                      const Split& split, Source source, Origin origin,
+                      const Split& split, Source source, const Origin& origin,
                       std::vector<Candidate>& out, AnalysisContext& ctx) const;
 
   // The core: every split, stems, inflections, filters. Returns analyses added.
