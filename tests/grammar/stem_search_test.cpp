@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -133,11 +134,19 @@ TEST(StemSearch, KeysFindWhatTheEntriesFindOverTheWholeDictionary) {
   for (char c = 'a'; c <= 'z'; ++c) letters += {c, static_cast<char>(c - 'a' + 'A')};
   std::vector<std::vector<g::LetterStems>> seen(4);
   std::vector<std::thread> threads;
+  std::atomic<int> wrong{0};
   for (auto& s : seen)
     threads.emplace_back([&] {
-      for (char c : letters) s.push_back(lex->letter_stems(c));
+      for (char c : letters) {
+        s.push_back(lex->letter_stems(c));
+        // And every chunk of keys, each made by whichever thread comes first.
+        const g::LetterKeys& keys = *s.back().keys;
+        for (std::size_t i = 0; i < keys.entries().size(); i += g::kStemChunk)
+          if (keys.chunk(i / g::kStemChunk)[0] != g::stem_key(keys.entries()[i].stem)) ++wrong;
+      }
     });
   for (auto& t : threads) t.join();
+  EXPECT_EQ(wrong.load(), 0);
   for (std::size_t i = 0; i < letters.size(); ++i) {
     for (const auto& s : seen) {
       ASSERT_EQ(s[i].entries.data(), seen[0][i].entries.data());
