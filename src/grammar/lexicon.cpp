@@ -463,12 +463,14 @@ std::pair<int, int> Lexicon::letter_range(char c) const {
 }
 
 Lexicon::EndingInflections Lexicon::inflections_of_ending(std::string_view ending) const {
-  std::uint64_t key = 0;
-  if (ending_slots_.empty() || !ending_key(ending, key)) return {};
-  // Most of a word's splits have no ending of their length with their last letter.
+  if (ending_slots_.empty() || ending.size() > 8) return {};
+  // Most of a word's splits have no ending of their length with their last
+  // letter: told before the ending is made a key.
   if (!ending.empty() &&
       !(ending_sizes_[static_cast<unsigned char>(ending.back())] >> ending.size() & 1u))
     return {};
+  std::uint64_t key = 0;
+  ending_key(ending, key);
   const std::size_t mask = ending_slots_.size() - 1;
   for (std::size_t k = ending_slot(key, mask);; k = (k + 1) & mask) {
     const EndingRun& r = ending_slots_[k];
