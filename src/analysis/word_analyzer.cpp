@@ -76,15 +76,9 @@ SplitList WordAnalyzer::split_word(std::string_view word) {
   return out;
 }
 
-std::span<const DictEntry> WordAnalyzer::letter_entries(char first) const {
-  auto [lo, hi] = lexicon_.letter_range(first);
-  if (lo >= hi) return {};
-  return lexicon_.entries().subspan(static_cast<std::size_t>(lo), static_cast<std::size_t>(hi - lo));
-}
-
 std::span<const DictEntry> WordAnalyzer::stem_run(std::string_view stem) const {
   if (stem.empty()) return {};
-  return entries_with_stem(letter_entries(stem[0]), stem);
+  return StemSearch(lexicon_.letter_stems(stem[0])).find(stem);
 }
 
 std::span<const DictEntry> WordAnalyzer::capitalised_stem_run(std::string_view stem) const {
@@ -143,15 +137,20 @@ int WordAnalyzer::add_user_stems(std::string_view stem, List& out) const {
 int WordAnalyzer::match_inflections(std::string_view ending, const DictEntry& entry,
                                     std::vector<InflectionRecord>& out,
                                     AnalysisContext& ctx) const {
-  return add_inflections(lexicon_.inflections_ending(ending), ending, entry, out, ctx);
+  return add_inflections(lexicon_.inflections_of_ending(ending), ending, entry, out, ctx);
 }
 
 template <typename List>
-int WordAnalyzer::add_inflections(std::span<const InflectionRecord> run, std::string_view ending,
-                                  const DictEntry& entry, List& out,
+int WordAnalyzer::add_inflections(const Lexicon::EndingInflections& ending_run,
+                                  std::string_view ending, const DictEntry& entry, List& out,
                                   AnalysisContext& ctx) const {
+  const std::span<const InflectionRecord> run = ending_run.records;
   if (run.empty()) return -1;
   const Code want = speech_class(entry.speech);
+  // Most entries a stem finds have no record of their part of speech here.
+  std::uint32_t wanted = std::uint32_t{1} << want;
+  if (want == pos::verb && entry.stem_key < 3) wanted |= std::uint32_t{1} << pos::vpar;
+  if (!(ending_run.speeches & wanted)) return 0;
   // A verb entry's present-system stems also carry the participle endings.
   auto class_of = [&](const InflectionRecord& r) -> Code {
     if (r.speech == pos::vpar && want == pos::verb && entry.stem_key < 3) return pos::verb;
@@ -260,6 +259,18 @@ std::string_view WordAnalyzer::full_meaning(const Origin& o) const {
   return m ? m->english_text() : std::string_view{};
 }
 
+std::string_view WordAnalyzer::first_sense(const Origin& o) const {
+  const bool line = o.table == Origin::Table::dictionary || o.table == Origin::Table::user ||
+                    (o.table == Origin::Table::botany && options_.botany);
+  if (line) {
+    // Read in place: no reading shows more than 32 bytes of it.
+    const MeaningLine* m = meaning_line(o);
+    return m ? field_view_until(m->english, '/', 32) : std::string_view{};
+  }
+  const std::string_view text = full_meaning(o);
+  return text.substr(0, text.find('/'));
+}
+
 std::string_view WordAnalyzer::citation(const Origin& o) const {
   if (o.table == Origin::Table::unique) {
     if (o.index < 0 || static_cast<std::size_t>(o.index) >= lexicon_.uniques().size()) return {};
@@ -274,10 +285,10 @@ std::string_view WordAnalyzer::citation(const Origin& o) const {
 }
 
 void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord& infl,
-                                  const Split& split, Source source, Origin origin,
+                                  const Split& split, Source source, const Origin& origin,
                                   std::vector<Candidate>& out, AnalysisContext& ctx) const {
   Candidate& cand = out.emplace_back();
-  cand.origin = std::move(origin);
+  cand.origin = origin;
   WordAnalysis& a = cand.analysis;
   DictEntry e = entry;
   Code speech = infl.speech;
@@ -367,38 +378,57 @@ void WordAnalyzer::build_analysis(const DictEntry& entry, const InflectionRecord
   int age = e.age == 20 ? 6 : e.age;
   int area = e.area();
 
-  // Only the start of the meaning reaches the analysis's fields, so it is put
-  // together in place; a chosen area section needs the whole text first.
-  std::string_view meaning = full_meaning(cand.origin);
+  // Only the start of the meaning, before its first "/", reaches the
+  // analysis's fields; a chosen area section needs the whole text first.
+  std::string_view meaning;
   std::string sectioned;
   if (options_.area != 0) {
-    sectioned.assign(meaning);
+    sectioned.assign(full_meaning(cand.origin));
     choose_area_section(sectioned, options_.area, age, area, rarity);
     meaning = sectioned;
+    if (auto slash = meaning.find('/'); slash != std::string_view::npos)
+      meaning = meaning.substr(0, slash);
+  } else {
+    meaning = first_sense(cand.origin);
   }
-  if (auto slash = meaning.find('/'); slash != std::string_view::npos)
-    meaning = meaning.substr(0, slash);
-  FieldText<sizeof(a.meaning) - 1> shown;  // one past what the field keeps uncut
-  if (source != Source::core) shown.append("~");
-  shown.append(meaning);
-  if (distributive) shown.append("-each");
+  // The text fields of a new candidate are zero already, so the shown text
+  // is put together once, zero-padded, and copied into them whole: the
+  // meaning keeps 24 characters and marks a longer text with "*" in the
+  // 25th, the English keeps 23.
+  constexpr std::size_t kShown = sizeof(a.meaning) - 1;  // one past what is kept uncut
+  char shown[32] = {};
+  std::size_t shown_size = 0;
+  auto show = [&](std::string_view text) {
+    const std::size_t n = std::min(text.size(), kShown - shown_size);
+    std::memcpy(shown + shown_size, text.data(), n);
+    shown_size += n;
+  };
+  if (source != Source::core) show("~");
+  show(meaning);
+  if (distributive) show("-each");
 
   a.rarity = static_cast<Code>(std::clamp(rarity, 1, 10));
   a.age = static_cast<Code>(age);
   a.area = static_cast<Code>(area);
   a.declension.set(static_cast<std::int16_t>(((which & 0x0F) << 4) | (variant & 0x0F)));
   a.extra.set(static_cast<std::int16_t>(((e.extra & 0x0F) << 4) | (e.extra2 & 0x0F)));
-  set_analysis_meaning(a, shown.view());
+  std::memcpy(a.meaning, shown, kShown - 1);
+  if (shown_size == kShown) a.meaning[kShown - 1] = '*';
   if (speech == pos::vpar) {
     set_field(a.english, "abc.");
   } else {
-    set_field(a.english, shown.view());
+    std::memcpy(a.english, shown, sizeof(a.english) - 1);
   }
-  FieldText<sizeof(a.latin)> latin;
-  if (split.stem != ".") latin.append(split.stem);
-  latin.append(".");
-  latin.append(infl.ending_text());
-  set_field(a.latin, latin.view());
+  // The Latin "stem.ending", cut to what the field keeps.
+  std::size_t latin_size = 0;
+  auto put_latin = [&](std::string_view text) {
+    const std::size_t n = std::min(text.size(), sizeof(a.latin) - 1 - latin_size);
+    std::memcpy(a.latin + latin_size, text.data(), n);
+    latin_size += n;
+  };
+  if (split.stem != ".") put_latin(split.stem);
+  put_latin(".");
+  put_latin(infl.ending_text());
 
   // A gerundive in an oblique case also reads as a gerund.
   if (speech == pos::vpar && infl.voice() == voice::passive && infl.tense() == tense::fut &&
@@ -442,8 +472,8 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
     std::memcpy(raised, word.data(), raised_size);
     raised[0] = static_cast<char>(raised[0] - 'a' + 'A');
   }
-  StemSearch lower(word.empty() ? std::span<const DictEntry>{} : letter_entries(word[0]));
-  StemSearch capital(capitals ? letter_entries(raised[0]) : std::span<const DictEntry>{});
+  StemSearch lower(word.empty() ? LetterStems{} : lexicon_.letter_stems(word[0]));
+  StemSearch capital(capitals ? lexicon_.letter_stems(raised[0]) : LetterStems{});
   const bool user_stems = user_ && !user_->stems().empty();
   for (const Split& split : splits) {
     // A stem longer than what the searches so far leave open has no
@@ -455,8 +485,8 @@ int WordAnalyzer::analyse_core(std::string_view word, Source source, std::vector
       continue;
     const bool supine_ending = is_supine_ending(split.ending);
     // A split whose ending no inflection has cannot match; skip its stem search.
-    const std::span<const InflectionRecord> run = lexicon_.inflections_ending(split.ending);
-    if (run.empty() && !supine_ending) continue;
+    const Lexicon::EndingInflections run = lexicon_.inflections_of_ending(split.ending);
+    if (run.records.empty() && !supine_ending) continue;
     entries.clear();
     if (whole_word_ending) {
       add_stems(split.stem, entries, ctx);  // the stem "." of the whole word as ending
@@ -523,7 +553,9 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
                                   AnalysisContext& ctx) const {
   auto uniq = lexicon_.uniques();
   // A zero byte or more than the field holds: no unique can be equal.
-  if (word.size() > sizeof(UniqueRecord::latin) || has_zero_byte(word)) return 0;
+  if (word.size() > sizeof(UniqueRecord::latin) || has_zero_byte(word) ||
+      !lexicon_.may_be_unique(word))
+    return 0;
   const FieldKey<sizeof(UniqueRecord::latin)> key(word);
   auto it = std::partition_point(uniq.begin(), uniq.end(),
                                  [&](const UniqueRecord& r) { return key.field_less(r.latin); });
@@ -567,7 +599,7 @@ int WordAnalyzer::analyse_uniques(std::string_view word, std::vector<Candidate>&
     Origin o;
     o.table = Origin::Table::unique;
     o.index = static_cast<int>(it - uniq.begin());
-    build_analysis(e, r, Split{u.latin_text(), {}}, Source::core, std::move(o), out, ctx);
+    build_analysis(e, r, Split{u.latin_text(), {}}, Source::core, o, out, ctx);
     if (two_parts) {
       FieldText<sizeof(WordAnalysis::latin)> shown;
       shown.append(u.latin_text());

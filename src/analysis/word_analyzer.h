@@ -115,7 +115,7 @@ class WordAnalyzer {
 
   // Appends one analysis of the entry with the inflection.
   void build_analysis(const grammar::DictEntry& entry, const grammar::InflectionRecord& infl,
-                      const Split& split, Source source, Origin origin,
+                      const Split& split, Source source, const Origin& origin,
                       std::vector<Candidate>& out, AnalysisContext& ctx) const;
 
   // The core: every split, stems, inflections, filters. Returns analyses added.
@@ -138,6 +138,9 @@ class WordAnalyzer {
   const grammar::MeaningLine* meaning_line(const Origin& o) const;
   // The full English meaning text of an analysis's source.
   std::string_view full_meaning(const Origin& o) const;
+  // The start of the meaning that a reading shows: the text before its first
+  // "/", of which at least the first 32 bytes.
+  std::string_view first_sense(const Origin& o) const;
   // The citation form (principal parts) of an analysis's source, or "". A
   // unique is cited by the entry it is a form of (uult: uolo uelle uolui), or
   // by itself when none is found.
@@ -151,9 +154,6 @@ class WordAnalyzer {
   std::span<const grammar::DictEntry> stem_run(std::string_view stem) const;
   // Capitalised stems (Deus, Nonae) that a lower-case stem also finds.
   std::span<const grammar::DictEntry> capitalised_stem_run(std::string_view stem) const;
-  // The entries whose stem begins with the letter (for a capital or any other
-  // byte below "a", all those below "a").
-  std::span<const grammar::DictEntry> letter_entries(char first) const;
   // The work of find_stems and match_inflections, into a vector or into the
   // in-place lists of analyse_core.
   template <typename List>
@@ -165,7 +165,7 @@ class WordAnalyzer {
   template <typename List>
   int add_user_stems(std::string_view stem, List& out) const;
   template <typename List>
-  int add_inflections(std::span<const grammar::InflectionRecord> run, std::string_view ending,
+  int add_inflections(const grammar::Lexicon::EndingInflections& run, std::string_view ending,
                       const grammar::DictEntry& entry, List& out, AnalysisContext& ctx) const;
 
   const grammar::Lexicon& lexicon_;

@@ -1,6 +1,8 @@
 #include "analysis/word_driver.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <string>
 
@@ -28,20 +30,61 @@ bool all_roman_capitals(std::string_view w) {
 
 // Two inflection records can resolve to the same reading of the same entry
 // (a common-gender and a masculine ending, say): list each reading once.
+// A word may have a hundred readings, so the kept ones are held in a small
+// hash table by a number made of what a repeat must share (its source and
+// its grammar bytes), and a reading is compared whole only with kept ones
+// of the same number.
+bool same_reading(const Candidate& a, const Candidate& b) {
+  return a.origin.table == b.origin.table && a.origin.index == b.origin.index &&
+         std::memcmp(&a.analysis, &b.analysis, sizeof(grammar::WordAnalysis)) == 0;
+}
+
+std::uint64_t reading_key(const Candidate& c) {
+  std::uint64_t grammar_bytes;
+  std::memcpy(&grammar_bytes, &c.analysis, sizeof grammar_bytes);
+  const auto index = static_cast<std::uint32_t>(c.origin.index);
+  return (grammar_bytes ^ index ^ static_cast<std::uint64_t>(c.origin.table) << 32) *
+         0x9E3779B97F4A7C15ull;
+}
+
 void drop_repeats(std::vector<Candidate>& out, std::size_t from) {
-  std::size_t kept = from;
-  for (std::size_t i = from; i < out.size(); ++i) {
-    bool repeat = false;
-    for (std::size_t j = from; j < kept && !repeat; ++j)
-      repeat = out[j].origin.table == out[i].origin.table &&
-               out[j].origin.index == out[i].origin.index &&
-               std::memcmp(&out[j].analysis, &out[i].analysis, sizeof(grammar::WordAnalysis)) == 0;
-    if (!repeat) {
-      if (kept != i) out[kept] = std::move(out[i]);
-      ++kept;
-    }
+  const std::size_t n = out.size() - from;
+  if (n < 2) return;
+  // Open addressing, at most half full: a slot holds 1 + the kept reading's
+  // place, 0 when empty; each kept reading's number beside it.
+  const std::size_t slots = std::bit_ceil(2 * n);
+  const int shift = 64 - std::countr_zero(slots);
+  constexpr std::size_t kFew = 64;
+  std::uint32_t few_slots[2 * kFew];
+  std::uint64_t few_keys[kFew];
+  std::vector<std::uint32_t> many_slots;
+  std::vector<std::uint64_t> many_keys;
+  if (n > kFew) {
+    many_slots.resize(slots);
+    many_keys.resize(n);
   }
-  out.resize(kept);
+  std::uint32_t* slot = n > kFew ? many_slots.data() : few_slots;
+  std::uint64_t* kept_keys = n > kFew ? many_keys.data() : few_keys;
+  std::fill(slot, slot + slots, 0u);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    Candidate& c = out[from + i];
+    const std::uint64_t key = reading_key(c);
+    std::size_t at = static_cast<std::size_t>(key >> shift);
+    bool repeat = false;
+    for (; slot[at] != 0; at = (at + 1) & (slots - 1)) {
+      const std::size_t j = slot[at] - 1;
+      if (kept_keys[j] == key && same_reading(out[from + j], c)) {
+        repeat = true;
+        break;
+      }
+    }
+    if (repeat) continue;
+    if (kept != i) out[from + kept] = std::move(c);
+    kept_keys[kept] = key;
+    slot[at] = static_cast<std::uint32_t>(++kept);
+  }
+  out.resize(from + kept);
 }
 
 bool from_capitalised_entry(const Candidate& c) {

@@ -32,6 +32,34 @@ std::string_view field_view(const char (&f)[N]) {
   }
 }
 
+// The text of a zero-ended field up to its first `stop` byte, looked at no
+// further than `limit` bytes (a multiple of eight: a caller that keeps no
+// more of the text need not find its end), eight bytes at a time.
+template <std::size_t N>
+std::string_view field_view_until(const char (&f)[N], char stop, std::size_t limit) {
+  static_assert(N % 8 == 0);
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t stops = 0x0101010101010101ull * static_cast<unsigned char>(stop);
+    const std::size_t end = limit < N ? limit : N;
+    for (std::size_t i = 0; i < end; i += 8) {
+      std::uint64_t w;
+      std::memcpy(&w, f + i, sizeof w);
+      const std::uint64_t s = w ^ stops;
+      // The lowest mark of either test is a true one (a false mark only
+      // follows a true one of its own test).
+      const std::uint64_t marks = ((w - 0x0101010101010101ull) & ~w) |
+                                  ((s - 0x0101010101010101ull) & ~s);
+      if (const std::uint64_t m = marks & 0x8080808080808080ull)
+        return std::string_view(f, i + static_cast<std::size_t>(std::countr_zero(m) / 8));
+    }
+    return std::string_view(f, end);
+  } else {
+    std::string_view t = field_view(f);
+    t = t.substr(0, t.find(stop));
+    return t.substr(0, limit);
+  }
+}
+
 // Whether a short text (a word, a stem) holds a zero byte, which no field's
 // text can: tested in line, as every stem search asks it.
 inline bool has_zero_byte(std::string_view s) {

@@ -134,6 +134,10 @@ class LexiconLoader {
     if (!vouched(kUniquesFile) && !is_sorted_by(lex_.uniques_,
                       [](const UniqueRecord& r) -> const auto& { return r.latin; }))
       return refuse(kUniquesFile, "records are not sorted by their Latin form");
+    for (const UniqueRecord& u : lex_.uniques_) {
+      const std::size_t bit = Lexicon::unique_pair_bit(u.latin_text());
+      lex_.unique_pairs_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
     load_senses();
     load_english_index();
     lex_.load_ms_ =
@@ -237,12 +241,14 @@ class LexiconLoader {
       if (!runs.empty() && runs.back().key == key) {
         ++runs.back().count;
       } else {
-        runs.push_back(Lexicon::EndingRun{key, static_cast<std::uint32_t>(i), 1});
+        runs.push_back(Lexicon::EndingRun{key, static_cast<std::uint32_t>(i), 1, 0});
         const std::string_view e = infl[i].ending_text();
         if (!e.empty())
           lex_.ending_sizes_[static_cast<unsigned char>(e.back())] |=
               static_cast<std::uint16_t>(1u << e.size());
       }
+      const Code speech = infl[i].speech;
+      runs.back().speeches |= speech < 32 ? std::uint32_t{1} << speech : ~std::uint32_t{0};
     }
     std::size_t size = 16;
     while (size < 2 * runs.size()) size *= 2;
@@ -456,18 +462,20 @@ std::pair<int, int> Lexicon::letter_range(char c) const {
   return {at(k), at(k + 1)};
 }
 
-std::span<const InflectionRecord> Lexicon::inflections_ending(std::string_view ending) const {
-  std::uint64_t key = 0;
-  if (ending_slots_.empty() || !ending_key(ending, key)) return {};
-  // Most of a word's splits have no ending of their length with their last letter.
+Lexicon::EndingInflections Lexicon::inflections_of_ending(std::string_view ending) const {
+  if (ending_slots_.empty() || ending.size() > 8) return {};
+  // Most of a word's splits have no ending of their length with their last
+  // letter: told before the ending is made a key.
   if (!ending.empty() &&
       !(ending_sizes_[static_cast<unsigned char>(ending.back())] >> ending.size() & 1u))
     return {};
+  std::uint64_t key = 0;
+  ending_key(ending, key);
   const std::size_t mask = ending_slots_.size() - 1;
   for (std::size_t k = ending_slot(key, mask);; k = (k + 1) & mask) {
     const EndingRun& r = ending_slots_[k];
     if (r.count == 0) return {};
-    if (r.key == key) return inflections_.subspan(r.first, r.count);
+    if (r.key == key) return {inflections_.subspan(r.first, r.count), r.speeches};
   }
 }
 

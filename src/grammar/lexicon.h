@@ -18,6 +18,7 @@
 #include "base/status.h"
 #include "grammar/diphthong_stems.h"
 #include "grammar/records.h"
+#include "grammar/stem_keys.h"
 
 namespace kelvo::grammar {
 
@@ -100,11 +101,33 @@ class Lexicon {
   // above 'z' finds nothing.
   std::pair<int, int> letter_range(char c) const;
 
+  // The stems beginning with `first` and their keys for the stem searches
+  // (a capital's stems are only those beginning with it; see StemKeys).
+  LetterStems letter_stems(char first) const { return stem_keys_->letter(*this, first); }
+
   // The inflection records of one ending (the table is sorted by ending, then
   // by part of speech, so they are one run); empty when no record has it.
   // Found through a table of the distinct endings made at load, so no
   // record's field is scanned.
-  std::span<const InflectionRecord> inflections_ending(std::string_view ending) const;
+  std::span<const InflectionRecord> inflections_ending(std::string_view ending) const {
+    return inflections_of_ending(ending).records;
+  }
+  // The same run with the parts of speech its records have: bit s set for
+  // part of speech s (every bit when one is past 31), so that an entry of
+  // another part of speech is told at once that nothing fits it.
+  struct EndingInflections {
+    std::span<const InflectionRecord> records;
+    std::uint32_t speeches = 0;
+  };
+  EndingInflections inflections_of_ending(std::string_view ending) const;
+
+  // Whether some unique may be this word: false when none begins with the
+  // word's first two bytes (their set is made at load, hashed into a few
+  // words), so most words are no unique without a search of the uniques.
+  bool may_be_unique(std::string_view word) const {
+    const std::size_t bit = unique_pair_bit(word);
+    return unique_pairs_[bit / 64] >> (bit % 64) & 1u;
+  }
 
   bool has_botany() const { return !botany_meanings_.empty(); }
   bool has_phonetics() const { return !phonetics_.empty(); }
@@ -144,6 +167,7 @@ class Lexicon {
   };
   std::shared_ptr<Citations> citations_ = std::make_shared<Citations>();
   std::shared_ptr<DiphthongStems> diphthongs_ = std::make_shared<DiphthongStems>();
+  std::shared_ptr<StemKeys> stem_keys_ = std::make_shared<StemKeys>();
   // The tables are views into the mapped data files.
   std::vector<MappedFile> files_;
   std::span<const DictEntry> entries_;
@@ -155,6 +179,7 @@ class Lexicon {
     std::uint64_t key = 0;
     std::uint32_t first = 0;
     std::uint32_t count = 0;
+    std::uint32_t speeches = 0;
   };
   std::vector<EndingRun> ending_slots_;
   // Per last letter, bit n set when some ending of n letters ends with it.
@@ -167,6 +192,13 @@ class Lexicon {
   std::span<const PhoneticRecord> phonetics_;
   std::span<const AddonRecord> addons_;
   std::span<const UniqueRecord> uniques_;
+  static std::size_t unique_pair_bit(std::string_view text) {
+    const auto first = text.empty() ? 0u : static_cast<unsigned char>(text[0]);
+    const auto second = text.size() < 2 ? 0u : static_cast<unsigned char>(text[1]);
+    return (first * 31u + second) % (64u * kUniquePairWords);
+  }
+  static constexpr std::size_t kUniquePairWords = 16;
+  std::uint64_t unique_pairs_[kUniquePairWords] = {};
   std::span<const SenseRecord> senses_;
   std::span<const EnglishIndexRecord> english_index_;
   std::vector<HashRecord> hash_records_;

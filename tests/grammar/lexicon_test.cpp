@@ -51,6 +51,27 @@ TEST_F(LoaderTest, LetterRanges) {
   EXPECT_EQ(lex->letter_range('{'), std::make_pair(0, 0));  // above 'z': never found
 }
 
+// The uniques' first two letters are gathered at load so that most words
+// skip their search: every unique and every word beginning like one must
+// pass, a one-letter unique too, and other beginnings mostly do not.
+TEST_F(LoaderTest, EveryUniqueMayBeFoundAndMostOtherWordsAreNot) {
+  std::vector<grammar::UniqueRecord> uniques(4);
+  const char* forms[] = {"a", "est", "necesse", "uult"};
+  for (std::size_t i = 0; i < uniques.size(); ++i) {
+    uniques[i].speech = grammar::pos::verb;
+    set_field(uniques[i].latin, forms[i]);
+  }
+  kelvo::testing::write_records(dir / grammar::kUniquesFile, uniques);
+  auto lex = load();
+  ASSERT_TRUE(lex) << lex.error().message;
+  for (const char* w : {"a", "est", "necesse", "uult", "esto", "ne", "uu"})
+    EXPECT_TRUE(lex->may_be_unique(w)) << w;
+  int passed = 0;
+  for (char a = 'a'; a <= 'z'; ++a)
+    for (char b = 'a'; b <= 'z'; ++b) passed += lex->may_be_unique(std::string{a, b, 'x'});
+  EXPECT_LT(passed, 12);
+}
+
 // Each ending's records are found as one run, whatever follows the zero that
 // ends a field, for the empty ending and for one that fills all eight bytes.
 TEST_F(LoaderTest, InflectionsOfOneEndingAreOneRun) {
@@ -65,17 +86,21 @@ TEST_F(LoaderTest, InflectionsOfOneEndingAreOneRun) {
   kelvo::testing::write_records(dir / grammar::kInflectsFile, infl);
   auto lex = load();
   ASSERT_TRUE(lex) << lex.error().message;
+  // With each run, the set of its records' parts of speech (here i + 1).
   struct Case {
     std::string_view ending;
     std::size_t first, count;
+    std::uint32_t speeches;
   };
-  for (const Case& c : {Case{"", 0, 2}, Case{"a", 2, 3}, Case{"abcdefgh", 5, 1}, Case{"ae", 6, 1},
-                        Case{"ab", 0, 0}, Case{"b", 0, 0}, Case{"abcdefghi", 0, 0}}) {
+  for (const Case& c : {Case{"", 0, 2, 0b110}, Case{"a", 2, 3, 0b111000},
+                        Case{"abcdefgh", 5, 1, 0b1000000}, Case{"ae", 6, 1, 0b10000000},
+                        Case{"ab", 0, 0, 0}, Case{"b", 0, 0, 0}, Case{"abcdefghi", 0, 0, 0}}) {
     auto run = lex->inflections_ending(c.ending);
     EXPECT_EQ(run.size(), c.count) << c.ending;
     if (c.count && run.size() == c.count) {
       EXPECT_EQ(run.data(), &lex->inflections()[c.first]) << c.ending;
     }
+    EXPECT_EQ(lex->inflections_of_ending(c.ending).speeches, c.speeches) << c.ending;
   }
   // The matching reads an ending's records by part of speech, so the table
   // must be in that order too.

@@ -285,3 +285,25 @@ TEST(FieldView, EndsAtTheFirstZeroByte) {
   check_field_ends<26>();
   check_field_ends<76>();
 }
+
+// The text before a stop byte, read a word at a time and no further than a
+// limit, is the field's text cut at its first stop and at the limit: the
+// zero and the stop anywhere in the words, either first, with the bytes
+// after them that either test can mark falsely ("." and 0xAF beside "/").
+TEST(FieldView, UntilAStopByteIsTheTextCutThere) {
+  constexpr std::size_t N = 80;
+  for (std::size_t zero = 0; zero <= N; zero += 3)
+    for (std::size_t stop = 0; stop <= N; stop += 5)
+      for (int after : {0x00, 0x01, 0x80, 0x2E, 0xAF, 0x2F, 0x61})
+        for (std::size_t limit : {std::size_t{32}, N}) {
+          char f[N];
+          for (std::size_t i = 0; i < N; ++i)
+            f[i] = static_cast<char>(i < std::min(zero, stop) ? 'a' + i % 26 : after);
+          if (stop < N) f[stop] = '/';
+          if (zero < N) f[zero] = '\0';
+          const std::string_view text = kelvo::field_view(f);
+          const std::string_view want = text.substr(0, text.find('/')).substr(0, limit);
+          EXPECT_EQ(kelvo::field_view_until(f, '/', limit), want)
+              << "zero at " << zero << ", stop at " << stop << ", then " << after;
+        }
+}
