@@ -47,9 +47,9 @@ const std::vector<std::uint64_t>& DiphthongStems::holding_stems(const Lexicon& l
       for (int i = first; i < last; ++i) {
         const std::string_view stem = lexicon.entries()[static_cast<std::size_t>(i)].stem_text();
         if (stem.empty() || stem[0] != initial) continue;
-        bool holds = stem.back() == 'a' || stem.back() == 'o';  // the "e" may begin the ending
-        for (std::size_t p = 0; !holds && p + 1 < stem.size(); ++p) holds = is_diphthong(stem, p);
-        if (holds) out.push_back(text_hash(stem));
+        bool holding = stem.back() == 'a' || stem.back() == 'o';  // the "e" may begin the ending
+        for (std::size_t p = 0; !holding && p + 1 < stem.size(); ++p) holding = is_diphthong(stem, p);
+        if (holding) out.push_back(text_hash(stem));
       }
     };
     auto [lo, hi] = lexicon.letter_range(letter);

@@ -25,8 +25,8 @@ constexpr SecondPart kSecondParts[] = {
 };
 
 // Rare enough that the sentence passes, which weigh readings near the
-// commonest, keep the dictionary's own unless nothing else fits: the second
-// part of speech is offered, the English of the first is kept.
+// commonest, keep the dictionary's own unless the second fits the sentence
+// clearly better.
 constexpr int kStepsRarer = 3;
 
 const SecondPart* second_part(const WordAnalyzer& wa, const Candidate& c) {
