@@ -33,7 +33,8 @@ constexpr std::array<std::string_view, 8> kMood{"", "IND", "SUB", "IMP", "INF", 
 constexpr std::array<std::string_view, 22> kNounKind{
     "", "SING", "MULT", "ABST", "PROPER", "LOCALE", "PERSON", "THING", "WHERE", "GROUP",
     "GERUND", "VARIABLE", "", "", "", "", "", "", "", "", "", "COUNTRY"};
-// Pronoun kinds as the listing abbreviates them (SPEC: a special pronoun).
+// Pronoun kinds as the listing abbreviates them; the last is the special
+// pronoun (pronoun_kind::special), cut to its first four letters.
 constexpr std::array<std::string_view, 9> kPronounKind{"", "PERS", "REL", "REFLEX", "DEMONST",
                                                        "INTERR", "INDEF", "ADJECT", "SPEC"};
 constexpr std::array<std::string_view, 14> kVerbKind{

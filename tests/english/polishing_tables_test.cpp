@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,29 +33,34 @@ std::vector<PhraseRepairRecord> repairs() {
   return t;
 }
 
-TEST(PhraseRepairs, VerbPhrases) {
+struct RepairCase {
+  const char *in, *out;
+};
+
+// Each case's text after one of the repairs over the table above.
+template <typename Repair>
+void expect_repairs(Repair repair, std::span<const RepairCase> cases) {
   const auto t = repairs();
-  struct Case {
-    const char *in, *out;
-  } cases[] = {
+  for (const RepairCase& c : cases) {
+    std::string s = c.in;
+    repair(t, s);
+    EXPECT_EQ(s, c.out) << c.in;
+  }
+}
+
+TEST(PhraseRepairs, VerbPhrases) {
+  const RepairCase cases[] = {
       {"I is ^happy", "I am ^happy"},
       {"s/he/it has ^seed", "s/he/it has ^seen"},  // only in a verb slot: nouns keep seed
       {"he haven", "he haven"},                    // the match must end a word
       {"big he have", "big he have"},              // a slot opening at or below g is left
       {"<he have ^gone>", "<he has ^gone>"},       // a standard phrase is looked at
   };
-  for (const Case& c : cases) {
-    std::string s = c.in;
-    repair_verb_phrase(t, s);
-    EXPECT_EQ(s, c.out) << c.in;
-  }
+  expect_repairs([](const auto& t, std::string& s) { repair_verb_phrase(t, s); }, cases);
 }
 
 TEST(PhraseRepairs, WordPhrases) {
-  const auto t = repairs();
-  struct Case {
-    const char *in, *out;
-  } cases[] = {
+  const RepairCase cases[] = {
       {"the the man", "the man"},
       {"the the the", "the"},             // the longest whole run
       {"the theatre", "the theatre"},     // "the the" does not end a word there
@@ -63,11 +69,7 @@ TEST(PhraseRepairs, WordPhrases) {
       {"with the the-same", "with the-same"},  // the hyphened tail waits aside
       {"a the", "a the"},  // not a slot the replacements open with
   };
-  for (const Case& c : cases) {
-    std::string s = c.in;
-    replace_word_phrase(t, s);
-    EXPECT_EQ(s, c.out) << c.in;
-  }
+  expect_repairs([](const auto& t, std::string& s) { replace_word_phrase(t, s); }, cases);
 }
 
 FinalPolishRecord final_record(std::string_view m, std::string_view r) {
