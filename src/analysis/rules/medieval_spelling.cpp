@@ -222,11 +222,6 @@ KnownWordRespellings known_word_respellings(std::string_view word) {
   return out;
 }
 
-// How much rarer a classical respelling counts than its entry: enough that the
-// sentence passes, which weigh readings near the commonest, keep the word's
-// own readings unless nothing else fits.
-constexpr int kStepsRarer = 3;
-
 int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
                             std::vector<Candidate>& out, std::size_t own_from,
                             AnalysisContext& ctx) {
@@ -267,10 +262,7 @@ int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
       out.resize(before);
       break;
     }
-    for (std::size_t i = before; i < out.size(); ++i) {
-      grammar::WordAnalysis& a = out[i].analysis;
-      if (a.rarity < 10) a.rarity = static_cast<grammar::Code>(std::min(a.rarity + kStepsRarer, 9));
-    }
+    for (std::size_t i = before; i < out.size(); ++i) count_as_added_reading(out[i].analysis);
     break;
   }
   return static_cast<int>(out.size() - before);

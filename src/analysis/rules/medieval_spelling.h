@@ -43,17 +43,9 @@ int try_medieval_spellings(const WordAnalyzer& wa, std::string_view word,
                            std::vector<Candidate>& out, AnalysisContext& ctx,
                            std::string* used = nullptr);
 
-// The classical spelling of a word that has readings of its own but is also
-// the common medieval spelling of another word (que for quae, celum for
-// caelum, tanquam for tamquam, michi for mihi). Only the changes that
-// medieval texts make all the time are tried, in this order: a final "e" for
-// "ae", an "e" for "ae" or "oe" inside the word, "nqu" for "mqu", "ch" for an
-// "h" between vowels; the first that yields readings adds them. They carry
-// Source::variant and count one step rarer than their entry, so the word's
-// own readings stay first; they are added only when at least as common as the
-// word's own commonest reading (out[own_from...]). Under MEDIEVALTRICKS only.
-// At most one of each change (the "ae" and "oe" of one "e" both), held in
-// place: every known word asks for them. A word too long for the place has none.
+// The respellings add_classical_spellings tries, in its order: at most one of
+// each change (the "ae" and "oe" of one "e" both), held in place, as every
+// known word asks for them. A word too long for the place has none.
 struct KnownRespelling {
   std::array<char, 32> text;
   std::uint8_t size = 0;
@@ -69,6 +61,16 @@ struct KnownWordRespellings {
   const KnownRespelling* end() const { return items.data() + count; }
 };
 KnownWordRespellings known_word_respellings(std::string_view word);
+
+// The classical spelling of a word that has readings of its own but is also
+// the common medieval spelling of another word (que for quae, celum for
+// caelum, tanquam for tamquam, michi for mihi). Only the changes that
+// medieval texts make all the time are tried, in this order: a final "e" for
+// "ae", an "e" for "ae" or "oe" inside the word, "nqu" for "mqu", "ch" for an
+// "h" between vowels; the first that yields readings adds them. They carry
+// Source::variant and count three steps rarer than their entry, so the word's
+// own readings stay first; they are added only when at least as common as the
+// word's own commonest reading (out[own_from...]). Under MEDIEVALTRICKS only.
 int add_classical_spellings(const WordAnalyzer& wa, std::string_view word,
                             std::vector<Candidate>& out, std::size_t own_from,
                             AnalysisContext& ctx);

@@ -1,6 +1,5 @@
 #include "analysis/rules/second_parts_of_speech.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace kelvo::analysis {
@@ -23,11 +22,6 @@ constexpr SecondPart kSecondParts[] = {
     {"nichil", pos::noun, pos::pron},
     {"amen", pos::adv, pos::interj},
 };
-
-// Rare enough that the sentence passes, which weigh readings near the
-// commonest, keep the dictionary's own unless the second fits the sentence
-// clearly better.
-constexpr int kStepsRarer = 3;
 
 const SecondPart* second_part(const WordAnalyzer& wa, const Candidate& c) {
   if (c.origin.source != Source::core || c.origin.table != Origin::Table::dictionary) return nullptr;
@@ -62,7 +56,7 @@ int add_second_parts_of_speech(const WordAnalyzer& wa, std::vector<Candidate>& o
     } else {
       a.b1 = a.b2 = a.b3 = a.b4 = a.b5 = a.b6 = a.b7 = a.b8 = 0;
     }
-    if (a.rarity < 10) a.rarity = static_cast<Code>(std::min(a.rarity + kStepsRarer, 9));
+    count_as_added_reading(a);
     out.push_back(std::move(c));
   }
   return static_cast<int>(out.size() - end);
