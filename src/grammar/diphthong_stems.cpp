@@ -43,19 +43,17 @@ const std::vector<std::uint64_t>& DiphthongStems::holding_stems(const Lexicon& l
   const auto k = static_cast<std::size_t>(letter - 'a');
   std::call_once(letter_once_[k], [&] {
     std::vector<std::uint64_t>& out = letter_stems_[k];
-    auto gather = [&](int first, int last, char initial) {
-      for (int i = first; i < last; ++i) {
-        const std::string_view stem = lexicon.entries()[static_cast<std::size_t>(i)].stem_text();
-        if (stem.empty() || stem[0] != initial) continue;
+    // The letter's stems and the capitalised ones that begin with it (Iudaeus
+    // for iudeus), as the stem search reads both.
+    for (const char initial : {letter, static_cast<char>(letter - 'a' + 'A')}) {
+      for (const DictEntry& e : lexicon.letter_stems(initial).entries) {
+        const std::string_view stem = e.stem_text();
+        if (stem.empty()) continue;
         bool holding = stem.back() == 'a' || stem.back() == 'o';  // the "e" may begin the ending
         for (std::size_t p = 0; !holding && p + 1 < stem.size(); ++p) holding = is_diphthong(stem, p);
         if (holding) out.push_back(text_hash(stem));
       }
-    };
-    auto [lo, hi] = lexicon.letter_range(letter);
-    gather(lo, hi, letter);
-    auto [cap_lo, cap_hi] = lexicon.letter_range('A');  // every capitalised stem
-    gather(cap_lo, cap_hi, static_cast<char>(letter - 'a' + 'A'));
+    }
     // An open-addressed set of a power-of-two size at most half full; 0 marks
     // an empty slot, so a hash of 0 is stored as 1.
     std::vector<std::uint64_t> slots(std::bit_ceil(out.size() * 2 + 2), 0);

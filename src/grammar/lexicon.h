@@ -108,13 +108,9 @@ class Lexicon {
   // The inflection records of one ending (the table is sorted by ending, then
   // by part of speech, so they are one run); empty when no record has it.
   // Found through a table of the distinct endings made at load, so no
-  // record's field is scanned.
-  std::span<const InflectionRecord> inflections_ending(std::string_view ending) const {
-    return inflections_of_ending(ending).records;
-  }
-  // The same run with the parts of speech its records have: bit s set for
-  // part of speech s (every bit when one is past 31), so that an entry of
-  // another part of speech is told at once that nothing fits it.
+  // record's field is scanned. With the run, the parts of speech its records
+  // have: bit s set for part of speech s (every bit when one is past 31), so
+  // that an entry of another part of speech is told at once that nothing fits.
   struct EndingInflections {
     std::span<const InflectionRecord> records;
     std::uint32_t speeches = 0;

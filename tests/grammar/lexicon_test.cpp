@@ -95,7 +95,7 @@ TEST_F(LoaderTest, InflectionsOfOneEndingAreOneRun) {
   for (const Case& c : {Case{"", 0, 2, 0b110}, Case{"a", 2, 3, 0b111000},
                         Case{"abcdefgh", 5, 1, 0b1000000}, Case{"ae", 6, 1, 0b10000000},
                         Case{"ab", 0, 0, 0}, Case{"b", 0, 0, 0}, Case{"abcdefghi", 0, 0, 0}}) {
-    auto run = lex->inflections_ending(c.ending);
+    auto run = lex->inflections_of_ending(c.ending).records;
     EXPECT_EQ(run.size(), c.count) << c.ending;
     if (c.count && run.size() == c.count) {
       EXPECT_EQ(run.data(), &lex->inflections()[c.first]) << c.ending;
