@@ -284,6 +284,9 @@ int cmd_analyze(const Arguments& args) {
     write_out(block);
   };
   const bool streaming = !lines && effective_jobs(jobs, units) == 1;
+  // With a core to spare, each run's sentences are decoded and written on a
+  // thread of their own while the run reads on.
+  const bool overlap = effective_jobs(jobs, units) < default_jobs();
   install_interrupt_handler();
   run_units(
       l, options, RunOutputs{}, units, jobs,
@@ -294,6 +297,7 @@ int cmd_analyze(const Arguments& args) {
         if (lines) r.gathered_text = written.text(0, u.text.size());
         RunOutputs o;
         o.senses = false;  // the formats print the meaning whole
+        o.overlap = overlap;
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
             // The sentences of one line make one text; the indices a token

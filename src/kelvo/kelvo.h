@@ -105,6 +105,11 @@ struct RunOutputs {
   // For long texts: each sentence, and each sentence's listing, handed over as
   // soon as it is analysed instead of kept in the result.
   std::function<void(Sentence&&)> on_sentence;
+  // On: analyse() calls on_sentence from a thread of its own, in order,
+  // while it reads the next sentences, and returns after the last call. For
+  // callers with a core to spare; on_sentence must then touch nothing the
+  // caller's thread uses during the run.
+  bool overlap = false;
   std::function<void(std::string_view listing)> on_listing;
   // translate(): each translated sentence as soon as it is made.
   std::function<void(TranslatedSentence&&)> on_translation;

@@ -1,3 +1,4 @@
+#include <span>
 #include <utility>
 
 #include "analysis/reading_decode.h"
@@ -10,6 +11,7 @@
 #include "english/word_on_its_own.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
+#include "kelvo/sentence_hand_over.h"
 #include "kelvo/text_alignment.h"
 #include "shell/option_rules.h"
 #include "syntax/sentence_analysis.h"
@@ -69,27 +71,46 @@ struct Translator::Impl {
     sentences.token_pass().set_listing(false);
   }
 
-  // The public sentence, with the sentence analysis's choice when it ran.
+  // The public sentence, with the sentence analysis's choice when it ran:
+  // the choices are read here, while the passes' working storage holds them;
+  // the readings are decoded here too, or on the hand-over's thread.
   void keep_sentence(const analysis::AnalysedSentence& s, const text::SentenceWords* words = nullptr,
                      const syntax::SyntaxScratch* scratch = nullptr) {
-    Sentence out = analysis::to_public_sentence(s, analyzer, outputs.senses);
+    choices.clear();
     if (words && scratch) {
-      choices.assign(out.tokens.size(), {});
-      const int n = syntax::word_choices(*words, *scratch, choices);
-      for (int i = 0; i < n; ++i) {
-        Token& t = out.tokens[static_cast<std::size_t>(i)];
-        const syntax::WordChoice& c = choices[static_cast<std::size_t>(i)];
-        if (c.chosen_candidate >= 0 && c.chosen_candidate < static_cast<int>(t.readings.size()))
-          t.chosen = c.chosen_candidate;
-        for (int p : c.linked_positions)
-          if (p >= 0 && p < static_cast<int>(out.tokens.size()) && p != i) t.links.push_back(p);
-      }
+      choices.assign(s.tokens.size(), {});
+      choices.resize(static_cast<std::size_t>(syntax::word_choices(*words, *scratch, choices)));
+    }
+    if (hand_over_now)
+      hand_over->post(s, choices);
+    else
+      deliver_sentence(s, choices);
+  }
+
+  void deliver_sentence(const analysis::AnalysedSentence& s,
+                        std::span<const syntax::WordChoice> chosen) {
+    Sentence out = analysis::to_public_sentence(s, analyzer, outputs.senses);
+    for (std::size_t i = 0; i < chosen.size() && i < out.tokens.size(); ++i) {
+      Token& t = out.tokens[i];
+      const syntax::WordChoice& c = chosen[i];
+      if (c.chosen_candidate >= 0 && c.chosen_candidate < static_cast<int>(t.readings.size()))
+        t.chosen = c.chosen_candidate;
+      for (int p : c.linked_positions)
+        if (p >= 0 && p < static_cast<int>(out.tokens.size()) && p != static_cast<int>(i))
+          t.links.push_back(p);
     }
     aligner->align(out);
     if (outputs.on_sentence)
       outputs.on_sentence(std::move(out));
     else
       current->sentences.push_back(std::move(out));
+  }
+
+  // Whether this run's sentences go through the hand-over: only a caller
+  // that takes each sentence as it comes, with nothing else (a listing)
+  // that must keep step with them.
+  bool overlaps_output(const text::SentenceHandler& h) const {
+    return outputs.overlap && outputs.on_sentence && &h == &sentences;
   }
 
   void keep_translation(const english::TranslatedSentence& t) {
@@ -125,6 +146,8 @@ struct Translator::Impl {
   analysis::TokenAnalyzer tokens;         // words alone: the listing and the log
   syntax::SentenceAnalyzer sentences;     // words, then the sentence passes
   std::vector<syntax::WordChoice> choices;
+  std::unique_ptr<SentenceHandOver> hand_over;  // made for the first run that overlaps
+  bool hand_over_now = false;                   // this run's sentences go through it
   english::SentenceTranslator english;
   std::unique_ptr<english::WordRenderer> word_renderer;  // made on the first lookup
   bool no_phrases = false;
@@ -180,7 +203,15 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
     m.log.open_memory();
     m.log.write(m.outputs.log_banner);
   }
+  m.hand_over_now = m.overlaps_output(handler);
+  if (m.hand_over_now && !m.hand_over)
+    m.hand_over = std::make_unique<SentenceHandOver>(
+        [&m](const analysis::AnalysedSentence& s, std::span<const syntax::WordChoice> chosen) {
+          m.deliver_sentence(s, chosen);
+        });
   auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), handler);
+  if (m.hand_over_now) m.hand_over->drain();
+  m.hand_over_now = false;
   if (translating) m.english.finish();
   if (m.outputs.log) {
     result.log = m.log.text();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <thread>
@@ -180,6 +181,61 @@ TEST(Facade, TokensOfALongTextStayInTheirPlaces) {
     }
   EXPECT_EQ(unplaced, 1);  // the stop of the last sentence
   EXPECT_EQ(last_end, text.size());
+}
+
+// A run that overlaps its output hands the caller the same sentences, in
+// order, with their choices, links and places, from a thread of its own; the
+// translator's next run (the thread kept) does the same. The text is longer
+// than the hand-over's queue, and the caller is slow, so the run waits on it.
+TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
+  REQUIRE_ENGINE(engine);
+  std::string text;
+  for (int i = 0; i < 50; ++i)
+    text += "Caesar legiones in hiberna deduxit. Puella rosam amat; puer eam spectat.\n";
+  auto whole = [](const kelvo::Sentence& s) {
+    std::string out = s.text + "\n";
+    for (const auto& t : s.tokens) {
+      for (const std::string& field : {t.text, std::to_string(t.begin), std::to_string(t.chosen),
+                                       std::to_string(t.readings.size())}) {
+        out += field;
+        out += ' ';
+      }
+      for (int l : t.links) {
+        out += std::to_string(l);
+        out += ',';
+      }
+      out += '\n';
+    }
+    return out;
+  };
+  auto run = [&](Translator& tr, bool overlap, std::thread::id* seen) {
+    std::string out;
+    kelvo::RunOutputs o;
+    o.overlap = overlap;
+    o.on_sentence = [&](kelvo::Sentence&& s) {
+      if (seen) *seen = std::this_thread::get_id();
+      if (overlap) std::this_thread::sleep_for(std::chrono::microseconds(200));
+      out += whole(s);
+    };
+    tr.set_outputs(o);
+    EXPECT_TRUE(tr.analyse(text).ok());
+    return out;
+  };
+  Translator plain(engine, {});
+  const std::string expected = run(plain, false, nullptr);
+  Translator overlapped(engine, {});
+  std::thread::id seen;
+  EXPECT_EQ(run(overlapped, true, &seen), expected);
+  EXPECT_NE(seen, std::this_thread::get_id());
+  EXPECT_EQ(run(overlapped, true, nullptr), expected);
+  auto sentences = [&](const std::string& all) {
+    int n = 0;
+    for (std::size_t at = all.find("deduxit.\n"); at != std::string::npos;
+         at = all.find("deduxit.\n", at + 1))
+      ++n;
+    return n;
+  };
+  EXPECT_EQ(sentences(expected), 50);  // and as many others: more than the queue holds
 }
 
 // Loading asks nothing; the program asks about Botany mode afterwards and the
