@@ -38,7 +38,9 @@ int speech_bonus(const WordAnalysis& a) {
 // on indexes and the records moved once.
 void sort_run(text::SentenceWords& words, SyntaxScratch& scratch,
               const std::array<int, text::kMaxAnalyses>& key, int start, int end) {
-  std::array<std::int16_t, text::kMaxAnalyses> order{};
+  // Only [0, n) of each is read: left unset past it (a sentence's worth of
+  // zeros a run would cost more than the sort).
+  std::array<std::int16_t, text::kMaxAnalyses> order;
   const auto n = static_cast<std::size_t>(end - start);
   for (std::size_t k = 0; k < n; ++k) order[k] = static_cast<std::int16_t>(start + static_cast<int>(k));
   std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(n),
@@ -46,7 +48,7 @@ void sort_run(text::SentenceWords& words, SyntaxScratch& scratch,
                      return key[static_cast<std::size_t>(x)] < key[static_cast<std::size_t>(y)];
                    });
   auto& buffer = scratch.sort_buffer;
-  std::array<std::int16_t, text::kMaxAnalyses> token{}, candidate{};
+  std::array<std::int16_t, text::kMaxAnalyses> token, candidate;
   for (std::size_t k = 0; k < n; ++k) {
     const auto from = static_cast<std::size_t>(order[k]);
     buffer[k] = words.analysis(order[k]);
@@ -90,7 +92,7 @@ int ordering_score(const WordAnalysis& a, const TranslationOptions& options, cha
 
 void order_candidates(text::SentenceWords& words, SyntaxScratch& scratch,
                       const TranslationOptions& options, char area) {
-  std::array<int, text::kMaxAnalyses> key{};
+  std::array<int, text::kMaxAnalyses> key;  // [0, count) set below
   const int n = scratch.count;
   for (int i = 0; i < n; ++i)
     key[static_cast<std::size_t>(i)] = ordering_score(words.analysis(i), options, area);

@@ -1,6 +1,8 @@
 // The word-level rules of clause analysis that look at the whole sentence:
 // persons, forms that only look like verbs or adjectives, alius ... alius.
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "syntax/clause_analysis.h"
@@ -97,9 +99,33 @@ constexpr std::size_t kLongestDropText = [] {
   return n;
 }();
 
+namespace {
+
+constexpr std::uint32_t drop_hash(std::string_view t) {
+  std::uint32_t h = 2166136261u;
+  for (char c : t) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h & 1023u;
+}
+
+// One bit for each table text's hash: most readings of a sentence are told
+// they are not in the table without the search (the rule asks of every reading
+// on every sweep).
+constexpr std::array<std::uint64_t, 16> kDropBits = [] {
+  std::array<std::uint64_t, 16> bits{};
+  for (const DropRow& r : kDropTable) {
+    const std::uint32_t h = drop_hash(r.text);
+    bits[h >> 6] |= std::uint64_t{1} << (h & 63u);
+  }
+  return bits;
+}();
+
+}  // namespace
+
 bool fixed_drop(const WordAnalysis& a) {
   const std::string_view t = a.latin_text();
-  if (t.size() > kLongestDropText || !looked_up(a)) return false;
+  if (t.size() > kLongestDropText) return false;
+  const std::uint32_t h = drop_hash(t);
+  if ((kDropBits[h >> 6] & (std::uint64_t{1} << (h & 63u))) == 0 || !looked_up(a)) return false;
   DropRow key{t, a.speech};
   return std::binary_search(std::begin(kDropTable), std::end(kDropTable), key, row_less);
 }
