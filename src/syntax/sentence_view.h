@@ -41,7 +41,10 @@ class SentenceView {
 
   int count() const { return scratch.count; }
   int positions() const { return scratch.positions; }
-  bool valid(int i) const { return i >= 0 && i < scratch.count; }
+  // One unsigned comparison: the passes ask this of every reading they visit.
+  bool valid(int i) const {
+    return static_cast<unsigned>(i) < static_cast<unsigned>(scratch.count);
+  }
   grammar::WordAnalysis& at(int i) { return words.analysis(i); }
   const grammar::WordAnalysis& at(int i) const { return words.analysis(i); }
   // Not struck out by the grammar rules (0) nor by the sense logic (255).
@@ -58,7 +61,9 @@ class SentenceView {
     return valid(i) ? at(i).meaning_text() : std::string_view();
   }
 
-  bool valid_pos(int p) const { return p >= 0 && p < scratch.positions; }
+  bool valid_pos(int p) const {
+    return static_cast<unsigned>(p) < static_cast<unsigned>(scratch.positions);
+  }
   // The analyses of word position p: [first_of(p), end_of(p)); empty when none.
   int first_of(int p) const {
     return valid_pos(p) ? scratch.word_first[static_cast<std::size_t>(p)] : 0;
