@@ -12,7 +12,7 @@ SentenceHandOver::~SentenceHandOver() {
     std::lock_guard lock(mutex_);
     stopping_ = true;
   }
-  changed_.notify_all();
+  work_ready_.notify_one();
   thread_.join();
 }
 
@@ -21,7 +21,11 @@ void SentenceHandOver::post(const analysis::AnalysedSentence& sentence,
   std::unique_ptr<Pending> p;
   {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return queue_.size() < kMaxQueued; });
+    if (queue_.size() >= kMaxQueued) {
+      ++callers_waiting_;
+      room_.wait(lock, [this] { return queue_.size() < kMaxQueued; });
+      --callers_waiting_;
+    }
     if (!spare_.empty()) {
       p = std::move(spare_.back());
       spare_.pop_back();
@@ -30,34 +34,43 @@ void SentenceHandOver::post(const analysis::AnalysedSentence& sentence,
   if (!p) p = std::make_unique<Pending>();
   p->sentence = sentence;
   p->choices.assign(choices.begin(), choices.end());
+  bool wake = false;
   {
     std::lock_guard lock(mutex_);
     queue_.push_back(std::move(p));
+    wake = thread_waiting_;
   }
-  changed_.notify_all();
+  if (wake) work_ready_.notify_one();
 }
 
 void SentenceHandOver::drain() {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return queue_.empty() && !busy_; });
+  ++callers_waiting_;
+  room_.wait(lock, [this] { return queue_.empty() && !busy_; });
+  --callers_waiting_;
 }
 
 void SentenceHandOver::work() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    changed_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+    if (queue_.empty() && !stopping_) {
+      thread_waiting_ = true;
+      work_ready_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+      thread_waiting_ = false;
+    }
     // Whatever was posted is delivered before the thread stops.
     if (queue_.empty()) return;
     std::unique_ptr<Pending> p = std::move(queue_.front());
     queue_.pop_front();
     busy_ = true;
+    bool wake = callers_waiting_ > 0;
     lock.unlock();
-    changed_.notify_all();  // room in the queue
+    if (wake) room_.notify_all();  // room in the queue
     deliver_(p->sentence, p->choices);
     lock.lock();
     busy_ = false;
     spare_.push_back(std::move(p));
-    changed_.notify_all();  // drain() may be waiting
+    if (callers_waiting_ > 0) room_.notify_all();  // drain() may be waiting
   }
 }
 

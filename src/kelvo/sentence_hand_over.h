@@ -50,7 +50,12 @@ class SentenceHandOver {
 
   Deliver deliver_;
   std::mutex mutex_;
-  std::condition_variable changed_;
+  // Each side is woken only when it sleeps: a wake-up a sentence would cost
+  // more than the overlap gains.
+  std::condition_variable work_ready_;  // the thread waits here for sentences
+  std::condition_variable room_;        // post() and drain() wait here
+  bool thread_waiting_ = false;
+  int callers_waiting_ = 0;
   std::deque<std::unique_ptr<Pending>> queue_;
   // Delivered sentences kept for reuse: a copy into one reuses its strings'
   // and vectors' storage.
