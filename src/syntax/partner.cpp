@@ -304,15 +304,15 @@ int coordinating_word(const SentenceView& s, int p, bool for_verb) {
     const WordAnalysis& w = s.at(j);
     if (!adverb(w.speech) && w.speech != pos::conj && w.speech != pos::tackon) continue;
     if (w.coordination_marker()) continue;
-    bool quam = w.latin_text() == "quam.";
-    if (means_exactly(w, "and") || means_exactly(w, "or") || means_exactly(w, "nor") ||
-        means_exactly(w, "both") || means_exactly(w, "not"))
+    const bool quam = w.latin_text() == "quam.";
+    // The meaning read once for the comparisons below (as means_exactly reads it).
+    std::string_view m = w.meaning_text();
+    if (!m.empty() && m[0] == '~') m.remove_prefix(1);
+    if (m == "and" || m == "or" || m == "nor" || m == "both" || m == "not") return j;
+    if (!for_verb &&
+        (m == "and also" || m == "more-than" || m == "rather-than" || (quam && m == "how")))
       return j;
-    if (!for_verb && (means_exactly(w, "and also") || means_exactly(w, "more-than") ||
-                      means_exactly(w, "rather-than") || (quam && means_exactly(w, "how"))))
-      return j;
-    if (for_verb && (means_exactly(w, "more than") || (quam && w.speech != pos::conj)))
-      return j;
+    if (for_verb && (m == "more than" || (quam && w.speech != pos::conj))) return j;
   }
   return -1;
 }
