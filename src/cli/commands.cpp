@@ -33,7 +33,8 @@ constexpr OptionSpec kAnalyzeOptions[] = {
                                  "or one CoNLL-U sentence a line"},
     {"--jobs", "-j", "N", K::number,
      "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
-     "output keeps the input order (default: one thread a core)"},
+     "output keeps the input order (default: one thread a core); with a core to spare, each "
+     "text's output is also written on a thread of its own while its analysis reads on"},
 };
 
 constexpr OptionSpec kTranslateOptions[] = {
@@ -51,7 +52,8 @@ constexpr OptionSpec kTranslateOptions[] = {
      "each sentence's Latin on a line before its English (text format)"},
     {"--jobs", "-j", "N", K::number,
      "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
-     "output keeps the input order (default: one thread a core)"},
+     "output keeps the input order (default: one thread a core); with a core to spare, each "
+     "text's output is also written on a thread of its own while its analysis reads on"},
 };
 
 constexpr OptionSpec kLookupOptions[] = {
