@@ -38,16 +38,19 @@ void SentenceHandOver::post(const analysis::AnalysedSentence& sentence,
   {
     std::lock_guard lock(mutex_);
     queue_.push_back(std::move(p));
-    wake = thread_waiting_;
+    wake = thread_waiting_ && queue_.size() >= kWakeAt;
   }
   if (wake) work_ready_.notify_one();
 }
 
 void SentenceHandOver::drain() {
   std::unique_lock lock(mutex_);
+  draining_ = true;
+  if (thread_waiting_) work_ready_.notify_one();
   ++callers_waiting_;
   room_.wait(lock, [this] { return queue_.empty() && !busy_; });
   --callers_waiting_;
+  draining_ = false;
 }
 
 void SentenceHandOver::work() {
@@ -55,7 +58,9 @@ void SentenceHandOver::work() {
   for (;;) {
     if (queue_.empty() && !stopping_) {
       thread_waiting_ = true;
-      work_ready_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+      work_ready_.wait(lock, [this] {
+        return stopping_ || queue_.size() >= kWakeAt || (draining_ && !queue_.empty());
+      });
       thread_waiting_ = false;
     }
     // Whatever was posted is delivered before the thread stops.

@@ -45,6 +45,9 @@ class SentenceHandOver {
     std::vector<syntax::WordChoice> choices;
   };
   static constexpr std::size_t kMaxQueued = 64;
+  // The thread, faster than the passes, would otherwise sleep after every
+  // sentence and be woken for the next: it is woken for a batch, or to drain.
+  static constexpr std::size_t kWakeAt = 16;
 
   void work();
 
@@ -60,7 +63,8 @@ class SentenceHandOver {
   // Delivered sentences kept for reuse: a copy into one reuses its strings'
   // and vectors' storage.
   std::vector<std::unique_ptr<Pending>> spare_;
-  bool busy_ = false;  // the thread is delivering one
+  bool busy_ = false;      // the thread is delivering one
+  bool draining_ = false;  // drain() waits: deliver what is queued, however few
   bool stopping_ = false;
   std::thread thread_;
 };
