@@ -23,21 +23,6 @@ bool begins_nocase(std::string_view m, std::string_view prefix) {
   return starts_with_nocase(m, prefix);
 }
 
-void reset_clause(SyntaxScratch& sc) {
-  sc.reset_slots();
-  sc.verb_number = -1;
-  sc.verb_count = 0;
-  sc.dative_verb_pos = sc.ablative_verb_pos = -1;
-  sc.explicit_subject = 0;
-  sc.subject_candidate = sc.verb_candidate = -1;
-  sc.best_cost = 0x7FFF;
-  sc.best_a = sc.best_b = -1;
-  sc.nominals.clear();
-  sc.adjectives.clear();
-  sc.verbs.clear();
-  sc.participles.clear();
-  sc.others.clear();
-}
 
 // What the sweep carries from one analysis to the next.
 struct SweepState {
@@ -656,7 +641,7 @@ void pair_correlatives(SentenceView& s, const Clause& cl) {
 void analyse_clause(SentenceView& s, int clause) {
   SyntaxScratch& sc = s.scratch;
   const Clause cl = sc.clauses[static_cast<std::size_t>(clause)];
-  reset_clause(sc);
+  sc.reset_clause();
   sweep(s, cl);
   survey_verbs(s, cl);
   set_roles_and_flags(s, cl);

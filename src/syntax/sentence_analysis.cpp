@@ -35,7 +35,7 @@ bool prepare(SentenceView& s) {
   sc.relocated = false;
   sc.truncated = false;
   sc.vocative_position = sc.vocative_a = sc.vocative_b = -1;
-  sc.reset_slots();
+  sc.reset_clause();
   int first = 0;
   for (int i = 0; i < sc.count; ++i) {
     int p = s.at(i).position.get();

@@ -146,6 +146,24 @@ struct SyntaxScratch {
     slots.fill(-1);
     aux.fill(-1);
   }
+  // The state of "the clause being analysed", as a clause starts, and as a
+  // sentence starts: the rules that run before the first clause (the clause
+  // table's coordination) must not read the last sentence's verbs.
+  void reset_clause() {
+    reset_slots();
+    verb_number = -1;
+    verb_count = 0;
+    dative_verb_pos = ablative_verb_pos = -1;
+    explicit_subject = 0;
+    subject_candidate = verb_candidate = -1;
+    best_cost = 0x7FFF;
+    best_a = best_b = -1;
+    nominals.clear();
+    adjectives.clear();
+    verbs.clear();
+    participles.clear();
+    others.clear();
+  }
   bool in_slot(int i) const {
     for (auto s : slots)
       if (s == i && i >= 0) return true;

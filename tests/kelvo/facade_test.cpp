@@ -119,6 +119,31 @@ TEST(Facade, LookupGivesEveryReadingOfOneWord) {
 
 // One engine, eight threads, eight texts: each thread's result is exactly
 // what one translator gives alone.
+// A sentence with what the sentence analysis made of it: each token's place,
+// chosen reading, number of readings and links.
+std::string whole_sentence(const kelvo::Sentence& s) {
+  std::string out = s.text + "\n";
+  for (const auto& t : s.tokens) {
+    for (const std::string& field : {t.text, std::to_string(t.begin), std::to_string(t.chosen),
+                                     std::to_string(t.readings.size())}) {
+      out += field;
+      out += ' ';
+    }
+    for (int l : t.links) {
+      out += std::to_string(l);
+      out += ',';
+    }
+    out += '\n';
+  }
+  return out;
+}
+
+std::string whole_analysis(const TextAnalysis& a) {
+  std::string out;
+  for (const auto& s : a.sentences) out += whole_sentence(s);
+  return out;
+}
+
 TEST(Facade, EightThreadsOverOneEngineGiveTheSerialResult) {
   REQUIRE_ENGINE(engine);
   const std::vector<std::string> texts = {
@@ -183,6 +208,21 @@ TEST(Facade, TokensOfALongTextStayInTheirPlaces) {
   EXPECT_EQ(last_end, text.size());
 }
 
+// Each text is analysed afresh: a translator that has just read a clause
+// with a singular verb reads "equi et canes" as a pair, as a new one does
+// (the verb's number once carried over into the next text's first rules).
+TEST(Facade, ATextIsReadTheSameWhateverCameBefore) {
+  REQUIRE_ENGINE(engine);
+  const std::string text = "Equi et canes in agris currunt.";
+  Translator fresh(engine, {});
+  const std::string expected = whole_analysis(fresh.analyse(text));
+  for (const char* before : {"Puer venit.", "Milites pugnant.", "Dixit.", "Quid agis?"}) {
+    Translator tr(engine, {});
+    tr.analyse(before);
+    EXPECT_EQ(whole_analysis(tr.analyse(text)), expected) << "after " << before;
+  }
+}
+
 // A run that overlaps its output hands the caller the same sentences, in
 // order, with their choices, links and places, from a thread of its own; the
 // translator's next run (the thread kept) does the same. The text is longer
@@ -192,22 +232,6 @@ TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
   std::string text;
   for (int i = 0; i < 50; ++i)
     text += "Caesar legiones in hiberna deduxit. Puella rosam amat; puer eam spectat.\n";
-  auto whole = [](const kelvo::Sentence& s) {
-    std::string out = s.text + "\n";
-    for (const auto& t : s.tokens) {
-      for (const std::string& field : {t.text, std::to_string(t.begin), std::to_string(t.chosen),
-                                       std::to_string(t.readings.size())}) {
-        out += field;
-        out += ' ';
-      }
-      for (int l : t.links) {
-        out += std::to_string(l);
-        out += ',';
-      }
-      out += '\n';
-    }
-    return out;
-  };
   auto run = [&](Translator& tr, bool overlap, std::thread::id* seen) {
     std::string out;
     kelvo::RunOutputs o;
@@ -215,7 +239,7 @@ TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
     o.on_sentence = [&](kelvo::Sentence&& s) {
       if (seen) *seen = std::this_thread::get_id();
       if (overlap) std::this_thread::sleep_for(std::chrono::microseconds(200));
-      out += whole(s);
+      out += whole_sentence(s);
     };
     tr.set_outputs(o);
     EXPECT_TRUE(tr.analyse(text).ok());
