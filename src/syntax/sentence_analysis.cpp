@@ -1,5 +1,7 @@
 #include "syntax/sentence_analysis.h"
 
+#include <algorithm>
+
 #include "syntax/choice.h"
 #include "syntax/clause_analysis.h"
 #include "syntax/details.h"
@@ -92,8 +94,12 @@ int word_choices(const text::SentenceWords& words, const SyntaxScratch& scratch,
       if (j < 0 || j >= scratch.count) continue;
       Code sp = words.analysis(j).speech;
       if (sp == pos::deleted || sp == pos::deleted_ai) continue;
-      wc.linked_positions[static_cast<std::size_t>(k_out++)] =
-          scratch.origin_token[static_cast<std::size_t>(j)];
+      // Links to two readings of one word (a preposition tied to both cases
+      // of its noun) name that word once.
+      const std::int16_t linked = scratch.origin_token[static_cast<std::size_t>(j)];
+      const auto kept = wc.linked_positions.begin() + k_out;
+      if (std::find(wc.linked_positions.begin(), kept, linked) == kept)
+        wc.linked_positions[static_cast<std::size_t>(k_out++)] = linked;
     }
   }
   return n;

@@ -223,6 +223,25 @@ TEST(Facade, ATextIsReadTheSameWhateverCameBefore) {
   }
 }
 
+// A token's links name each linked word once, though the reading may be
+// tied to two readings of that word (a preposition to both cases of its noun).
+TEST(Facade, LinksNameEachWordOnce) {
+  REQUIRE_ENGINE(engine);
+  Translator tr(engine, {});
+  for (const char* text : {"Venit ab Romanis et Gallis.", "Inter Gallos et Romanos pugna erat."}) {
+    int linked = 0;
+    for (const auto& s : tr.analyse(text).sentences)
+      for (const auto& t : s.tokens) {
+        std::vector<int> links = t.links;
+        std::sort(links.begin(), links.end());
+        EXPECT_EQ(std::adjacent_find(links.begin(), links.end()), links.end())
+            << t.text << " in " << text;
+        linked += static_cast<int>(links.size());
+      }
+    EXPECT_GT(linked, 0) << text;
+  }
+}
+
 // A run that overlaps its output hands the caller the same sentences, in
 // order, with their choices, links and places, from a thread of its own; the
 // translator's next run (the thread kept) does the same. The text is longer
