@@ -118,5 +118,7 @@ inline bool is_nominal(Code s) {
   return s == pos::noun || s == pos::pron || s == pos::adj || s == pos::num ||
          s == pos::vpar || s == pos::supine || s == pos::sadj;
 }
+inline bool is_adjective_like(Code s) { return s == pos::adj || s == pos::sadj; }
+inline bool is_adverb(Code s) { return s == pos::adv || s == pos::adv2; }
 
 }  // namespace kelvo::grammar

@@ -97,61 +97,15 @@ void choose_area_section(std::string& meaning, char preferred, int age_code, int
 
 namespace kelvo::grammar {
 
-namespace {
-
-bool adjective_like(Code s) { return s == pos::adj || s == pos::sadj; }
-bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
-// A tackon carries a tense in byte 3 when it marks a verb form (bytes 6/7 = 7/2).
-bool tackon_tense(const WordAnalysis& a) {
-  return a.speech == pos::tackon && a.b7 == 2 && a.b6 == 7;
-}
-
-}  // namespace
-
-Code WordAnalysis::comparison() const {
-  if (adjective_like(speech)) return b6;
-  return adverb(speech) ? stem_key : 0;
-}
-Code WordAnalysis::tense() const {
-  if (speech == pos::verb || tackon_tense(*this)) return b3;
-  return speech == pos::vpar ? b6 : 0;
-}
-Code WordAnalysis::voice() const {
-  if (speech == pos::verb) return b4;
-  return speech == pos::vpar ? b7 : 0;
-}
-Code WordAnalysis::mood() const {
-  if (speech == pos::verb) return b5;
-  return speech == pos::vpar ? b8 : 0;
-}
-Code WordAnalysis::person() const { return speech == pos::verb ? b6 : 0; }
-Code WordAnalysis::noun_kind() const { return speech == pos::noun ? b2 : 0; }
-Code WordAnalysis::pronoun_kind() const {
-  return speech == pos::pron || speech == pos::pack ? b2 : 0;
-}
-Code WordAnalysis::verb_kind() const {
-  return speech == pos::verb || speech == pos::vpar ? b2 : 0;
-}
-Code WordAnalysis::numeral_sort() const { return speech == pos::num ? b6 : 0; }
-Code WordAnalysis::complement() const {
-  if (speech == pos::vpar) return b1;
-  if (speech == pos::verb || adjective_like(speech) || adverb(speech) || speech == pos::conj)
-    return b8;
-  return 0;
-}
-Code WordAnalysis::punctuation() const { return speech == pos::punct ? b1 : 0; }
-bool WordAnalysis::quis_clause() const { return speech == pos::pron && b8 == 8; }
-bool WordAnalysis::conjunction_like() const { return adverb(speech) && b7 == 1; }
-
 Code WordAnalysis::joining_mark() const {
-  return adverb(speech) || speech == pos::conj || speech == pos::tackon ? b7 : 0;
+  return is_adverb(speech) || speech == pos::conj || speech == pos::tackon ? b7 : 0;
 }
 void WordAnalysis::set_conjunction_like(bool on) {
-  if (adverb(speech)) b7 = on ? 1 : 0;
+  if (is_adverb(speech)) b7 = on ? 1 : 0;
 }
 void WordAnalysis::make_coordination_marker(Code conjunct_case) {
   if (coordination_marker()) return;
-  if (adverb(speech)) b8 = b7;  // kept for the undo
+  if (is_adverb(speech)) b8 = b7;  // kept for the undo
   b6 = speech;
   b7 = 2;
   b3 = conjunct_case;
@@ -161,7 +115,7 @@ void WordAnalysis::undo_coordination_marker() {
   if (!coordination_marker()) return;
   speech = b6;
   b6 = 0;
-  b7 = adverb(speech) ? b8 : 0;
+  b7 = is_adverb(speech) ? b8 : 0;
   set_link(0, -1);
   set_link(1, -1);
 }
@@ -173,7 +127,7 @@ void WordAnalysis::clear_quis_clause() {
 }
 
 void WordAnalysis::set_grammatical_case(Code c) {
-  if (is_nominal(speech) || (speech == pos::tackon && !tackon_tense(*this)))
+  if (is_nominal(speech) || (speech == pos::tackon && !tackon_with_tense(*this)))
     b3 = c;
   else if (speech == pos::prep)
     b1 = c;
@@ -188,13 +142,13 @@ void WordAnalysis::set_gender(Code c) {
   if (is_nominal(speech)) b5 = c;
 }
 void WordAnalysis::set_comparison(Code c) {
-  if (adjective_like(speech))
+  if (is_adjective_like(speech))
     b6 = c;
-  else if (adverb(speech))
+  else if (is_adverb(speech))
     stem_key = c;
 }
 void WordAnalysis::set_tense(Code c) {
-  if (speech == pos::verb || tackon_tense(*this))
+  if (speech == pos::verb || tackon_with_tense(*this))
     b3 = c;
   else if (speech == pos::vpar)
     b6 = c;

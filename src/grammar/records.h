@@ -315,12 +315,18 @@ struct WordAnalysis {
   }
 };
 
-// The accessors the sentence passes call most, inline.
+// A tackon that marks a verb form (bytes 6/7 = 7/2) carries a tense in byte 3
+// and no case.
+inline bool tackon_with_tense(const WordAnalysis& a) {
+  return a.speech == pos::tackon && a.b7 == 2 && a.b6 == pos::verb;
+}
+
+// The accessors, inline: the sentence passes call them for every reading
+// they visit.
 inline Code WordAnalysis::grammatical_case() const {
   if (is_nominal(speech)) return b3;
   if (speech == pos::prep) return b1;
-  // A tackon that carries a verb's tense (bytes 6/7 = 7/2) has no case.
-  if (speech == pos::tackon && !(b7 == 2 && b6 == pos::verb)) return b3;
+  if (speech == pos::tackon && !tackon_with_tense(*this)) return b3;
   return 0;
 }
 inline Code WordAnalysis::number() const {
@@ -328,6 +334,41 @@ inline Code WordAnalysis::number() const {
   return speech == pos::verb ? b7 : 0;
 }
 inline Code WordAnalysis::gender() const { return is_nominal(speech) ? b5 : 0; }
+inline Code WordAnalysis::comparison() const {
+  if (is_adjective_like(speech)) return b6;
+  return is_adverb(speech) ? stem_key : 0;
+}
+inline Code WordAnalysis::tense() const {
+  if (speech == pos::verb || tackon_with_tense(*this)) return b3;
+  return speech == pos::vpar ? b6 : 0;
+}
+inline Code WordAnalysis::voice() const {
+  if (speech == pos::verb) return b4;
+  return speech == pos::vpar ? b7 : 0;
+}
+inline Code WordAnalysis::mood() const {
+  if (speech == pos::verb) return b5;
+  return speech == pos::vpar ? b8 : 0;
+}
+inline Code WordAnalysis::person() const { return speech == pos::verb ? b6 : 0; }
+inline Code WordAnalysis::noun_kind() const { return speech == pos::noun ? b2 : 0; }
+inline Code WordAnalysis::pronoun_kind() const {
+  return speech == pos::pron || speech == pos::pack ? b2 : 0;
+}
+inline Code WordAnalysis::verb_kind() const {
+  return speech == pos::verb || speech == pos::vpar ? b2 : 0;
+}
+inline Code WordAnalysis::numeral_sort() const { return speech == pos::num ? b6 : 0; }
+inline Code WordAnalysis::complement() const {
+  if (speech == pos::vpar) return b1;
+  if (speech == pos::verb || is_adjective_like(speech) || is_adverb(speech) ||
+      speech == pos::conj)
+    return b8;
+  return 0;
+}
+inline Code WordAnalysis::punctuation() const { return speech == pos::punct ? b1 : 0; }
+inline bool WordAnalysis::quis_clause() const { return speech == pos::pron && b8 == 8; }
+inline bool WordAnalysis::conjunction_like() const { return is_adverb(speech) && b7 == 1; }
 
 // Writes a meaning into an analysis: at most 24 characters; a longer text is cut
 // and "*" put in its 25th place.
