@@ -108,7 +108,9 @@ struct Translator::Impl {
 
   // Whether this run's sentences go through the hand-over: only a caller
   // that takes each sentence as it comes, with nothing else (a listing)
-  // that must keep step with them.
+  // that must keep step with them. The decoding reads the word analyser's
+  // options from the other thread: an analysing run never changes them (only
+  // a translating run's area tally does).
   bool overlaps_output(const text::SentenceHandler& h) const {
     return outputs.overlap && outputs.on_sentence && &h == &sentences;
   }
