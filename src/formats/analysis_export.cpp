@@ -1,6 +1,7 @@
 #include "formats/analysis_export.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -224,62 +225,62 @@ const char* upos_name(const Reading& r) {
   }
 }
 
-// One feature, "Name=Value", in a fixed buffer: a reading has at most seven.
-struct Feat {
-  char text[32];
-  std::size_t size = 0;
-  std::string_view view() const { return {text, size}; }
+// The features UD gives a Latin word, in the order it writes them (by name,
+// ignoring case); no name is the start of another, so this is also the order
+// of the "Name=Value" texts.
+enum FeatSlot : std::size_t {
+  kAspect, kCase, kDegree, kGender, kMood, kNumber, kNumType, kPerson, kPronType, kTense,
+  kVerbForm, kVoice, kFeatSlots
 };
+constexpr std::string_view kFeatNames[kFeatSlots] = {
+    "Aspect", "Case",  "Degree",   "Gender", "Mood",     "Number",
+    "NumType", "Person", "PronType", "Tense", "VerbForm", "Voice"};
+static_assert(std::is_sorted(std::begin(kFeatNames), std::end(kFeatNames),
+                             [](std::string_view x, std::string_view y) {
+                               return std::lexicographical_compare(
+                                   x.begin(), x.end(), y.begin(), y.end(),
+                                   [](char a, char b) {
+                                     auto lower = [](char c) {
+                                       return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+                                     };
+                                     return lower(a) < lower(b);
+                                   });
+                             }));
 
-struct Feats {
-  Feat v[12];
-  std::size_t n = 0;
-  void push_back(std::string_view name, std::string_view value) {
-    Feat& f = v[n++];
-    f.size = std::min(name.size() + 1 + value.size(), sizeof f.text);
-    std::string_view whole[3] = {name, "=", value};
-    std::size_t at = 0;
-    for (std::string_view part : whole)
-      for (char c : part)
-        if (at < sizeof f.text) f.text[at++] = c;
-  }
-};
-
-// The features in the order UD writes them: by name, ignoring case.
+// Each slot filled at most once; written in slot order, so nothing is sorted.
 void append_feats(std::string& out, const Reading& r) {
-  Feats f;
+  std::array<std::string_view, kFeatSlots> f{};
   // Each feature table is indexed by the reading's code; 0, an empty name and
   // codes past the table give no feature.
-  auto feat = [&](const char* name, auto value, std::initializer_list<const char*> names) {
+  auto feat = [&](FeatSlot slot, auto value, std::initializer_list<const char*> names) {
     const auto c = static_cast<std::size_t>(code(value));
-    if (c >= 1 && c < names.size() && *names.begin()[c] != '\0')
-      f.push_back(name, names.begin()[c]);
+    if (c >= 1 && c < names.size() && *names.begin()[c] != '\0') f[slot] = names.begin()[c];
   };
   auto gcase = [&] {
-    feat("Case", r.grammatical_case, {"", "Nom", "Voc", "Gen", "Loc", "Dat", "Abl", "Acc"});
+    feat(kCase, r.grammatical_case, {"", "Nom", "Voc", "Gen", "Loc", "Dat", "Abl", "Acc"});
   };
   auto nominal = [&] {
     gcase();
-    feat("Number", r.number, {"", "Sing", "Plur"});
-    feat("Gender", r.gender, {"", "Masc", "Fem", "Neut", "Fem,Masc", "Masc,Neut"});
+    feat(kNumber, r.number, {"", "Sing", "Plur"});
+    feat(kGender, r.gender, {"", "Masc", "Fem", "Neut", "Fem,Masc", "Masc,Neut"});
   };
-  auto degree = [&] { feat("Degree", r.comparison, {"", "Pos", "Cmp", "Sup"}); };
+  auto degree = [&] { feat(kDegree, r.comparison, {"", "Pos", "Cmp", "Sup"}); };
   // The tense as UD writes it for Latin: Tense with Aspect (the imperfect is a
   // past of imperfect aspect, the perfect tenses have perfect aspect).
   auto tense = [&] {
-    feat("Tense", r.tense, {"", "Pres", "Past", "Fut", "Past", "Pqp", "Fut"});
-    feat("Aspect", r.tense, {"", "Imp", "Imp", "", "Perf", "Perf", "Perf"});
+    feat(kTense, r.tense, {"", "Pres", "Past", "Fut", "Past", "Pqp", "Fut"});
+    feat(kAspect, r.tense, {"", "Imp", "Imp", "", "Perf", "Perf", "Perf"});
   };
-  auto voice = [&] { feat("Voice", r.voice, {"", "Act", "Pass"}); };
+  auto voice = [&] { feat(kVoice, r.voice, {"", "Act", "Pass"}); };
   using P = PartOfSpeech;
   switch (r.part_of_speech) {
     case P::noun:
       nominal();
-      if (r.noun_kind == NounKind::gerund) f.push_back("VerbForm", "Ger");
+      if (r.noun_kind == NounKind::gerund) f[kVerbForm] = "Ger";
       break;
     case P::pronoun:
       nominal();
-      feat("PronType", r.pronoun_kind, {"", "Prs", "Rel", "Prs", "Dem", "Int", "Ind", "Dem", "Ind"});
+      feat(kPronType, r.pronoun_kind, {"", "Prs", "Rel", "Prs", "Dem", "Int", "Ind", "Dem", "Ind"});
       break;
     case P::adjective:
     case P::substantive_adjective:
@@ -288,7 +289,7 @@ void append_feats(std::string& out, const Reading& r) {
       break;
     case P::numeral:
       nominal();
-      feat("NumType", r.numeral_sort, {"", "Card", "Ord", "Dist", "Mult"});
+      feat(kNumType, r.numeral_sort, {"", "Card", "Ord", "Dist", "Mult"});
       break;
     case P::adverb:
     case P::conjunctive_adverb:
@@ -297,43 +298,41 @@ void append_feats(std::string& out, const Reading& r) {
     case P::verb:
       tense();
       voice();
-      feat("Mood", r.mood, {"", "Ind", "Sub", "Imp"});
-      if (r.person >= 1 && r.person <= 3) {
-        const char digit[1] = {static_cast<char>('0' + r.person)};
-        f.push_back("Person", std::string_view(digit, 1));
-      }
-      feat("Number", r.number, {"", "Sing", "Plur"});
-      f.push_back("VerbForm", r.mood == Mood::infinitive ? "Inf" : "Fin");
+      feat(kMood, r.mood, {"", "Ind", "Sub", "Imp"});
+      if (r.person >= 1 && r.person <= 3)
+        f[kPerson] = std::string_view("123").substr(static_cast<std::size_t>(r.person - 1), 1);
+      feat(kNumber, r.number, {"", "Sing", "Plur"});
+      f[kVerbForm] = r.mood == Mood::infinitive ? "Inf" : "Fin";
       break;
     case P::participle:
       nominal();
       tense();
       voice();
-      f.push_back("VerbForm", r.mood == Mood::gerundive ? "Gdv" : "Part");
+      f[kVerbForm] = r.mood == Mood::gerundive ? "Gdv" : "Part";
       break;
     case P::supine:
       gcase();
-      f.push_back("VerbForm", "Sup");
+      f[kVerbForm] = "Sup";
       break;
     default:
       break;
   }
-  if (f.n == 0) {
-    out += '_';
-    return;
-  }
-  auto before = [](const Feat& x, const Feat& y) {
-    return std::lexicographical_compare(
-        x.text, x.text + x.size, y.text, y.text + y.size,
-        [](char a, char b) { return ascii_lower(a) < ascii_lower(b); });
+  // Written into a buffer and appended once: every name and value is short.
+  char text[kFeatSlots * 24];
+  std::size_t n = 0;
+  auto put = [&](std::string_view piece) {
+    piece.copy(text + n, piece.size());
+    n += piece.size();
   };
-  // A handful: sorted by insertion.
-  for (std::size_t i = 1; i < f.n; ++i)
-    for (std::size_t j = i; j > 0 && before(f.v[j], f.v[j - 1]); --j) std::swap(f.v[j], f.v[j - 1]);
-  for (std::size_t i = 0; i < f.n; ++i) {
-    if (i) out += '|';
-    out += f.v[i].view();
+  for (std::size_t k = 0; k < kFeatSlots; ++k) {
+    if (f[k].empty()) continue;
+    if (n > 0) put("|");
+    put(kFeatNames[k]);
+    put("=");
+    put(f[k]);
   }
+  if (n == 0) put("_");
+  out.append(text, n);
 }
 
 }  // namespace
