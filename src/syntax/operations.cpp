@@ -212,12 +212,6 @@ bool is_be(const WordAnalysis& a) {
   return m.starts_with("be") && (m.size() == 2 || m[2] == ' ' || m[2] == '/');
 }
 
-bool is_finite(const WordAnalysis& a) {
-  if (a.speech != pos::verb) return false;
-  Code m = a.mood();
-  return m == mood::ind || m == mood::sub || m == mood::imp;
-}
-
 bool drop_candidate(SentenceView& s, int i) {
   if (!s.live(i) || s.scratch.in_slot(i)) return false;
   int p = s.pos(i);

@@ -49,6 +49,11 @@ bool means_exactly(const grammar::WordAnalysis& a, std::string_view text);
 bool same_form_reading(const SentenceView& s, int i, grammar::Code speech, bool commoner = false);
 
 // A finite verb: indicative, subjunctive or imperative.
-bool is_finite(const grammar::WordAnalysis& a);
+// Inline: the passes ask it of most readings they visit.
+inline bool is_finite(const grammar::WordAnalysis& a) {
+  if (a.speech != grammar::pos::verb) return false;
+  const grammar::Code m = a.mood();
+  return m == grammar::mood::ind || m == grammar::mood::sub || m == grammar::mood::imp;
+}
 
 }  // namespace kelvo::syntax
