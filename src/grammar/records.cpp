@@ -16,13 +16,6 @@ void set_analysis_meaning(WordAnalysis& a, std::string_view text) {
   set_field(a.meaning, std::string_view(cut, sizeof cut));
 }
 
-char area_letter(int code) {
-  static constexpr char kLetters[] = {'-', '-', 'B', 'D', 'E', 'G', 'L', 'G',
-                                      'S', 'S', 'W', 'D', 'B', 'H'};
-  if (code >= 0 && code < static_cast<int>(sizeof kLetters)) return kLetters[code];
-  return '-';
-}
-
 namespace {
 
 // Finds the tag of one preferred-area letter; returns its position or npos and

@@ -378,8 +378,14 @@ void set_analysis_meaning(WordAnalysis& a, std::string_view text);
 inline constexpr int kBotanyAreaCode = 13;
 inline constexpr char kBotanyAreaLetter = 'H';
 
-// Area code to area letter ('-' for general).
-char area_letter(int area_code);
+// Area code to area letter ('-' for general). Inline: the passes weigh every
+// reading by its area.
+inline char area_letter(int area_code) {
+  static constexpr char kLetters[] = {'-', '-', 'B', 'D', 'E', 'G', 'L', 'G',
+                                      'S', 'S', 'W', 'D', 'B', 'H'};
+  if (area_code >= 0 && area_code < static_cast<int>(sizeof kLetters)) return kLetters[area_code];
+  return '-';
+}
 
 // Area section choice for a meaning text. `preferred` is the view's area
 // letter (0 for none). Rewrites `meaning` and, when a section was chosen, sets

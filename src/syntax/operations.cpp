@@ -108,23 +108,6 @@ void strike_rival(SentenceView& s, int k_index, int o_index) {
 
 }  // namespace
 
-char analysis_area_letter(const WordAnalysis& a) {
-  char l = area_letter(a.area);
-  if (l == '-') return a.rarity == 15 ? 'Z' : 0;
-  return l;
-}
-
-int effective_rarity(const SentenceView& s, int i) {
-  const WordAnalysis& a = s.at(i);
-  int g = a.rarity;
-  char l = analysis_area_letter(a);
-  char preferred = s.area();
-  if (preferred != 0 && l == preferred) return 0;
-  if (preferred == kBotanyAreaLetter && (l == 'S' || l == 'T' || l == 'Z')) return 0;
-  if (s.options.age == Age::all && g == 15) return 3;
-  return g;
-}
-
 bool agree(const SentenceView& s, int ai, int bi) {
   if (!s.valid(ai) || !s.valid(bi)) return false;
   const WordAnalysis& a = s.at(ai);

@@ -26,11 +26,25 @@ bool drop_candidate(SentenceView& s, int i);
 // neither already bound elsewhere to the other's word.
 bool agree(const SentenceView& s, int a, int b);
 
-// Rarity of i for this user: 0 in the preferred area, otherwise its grade.
-int effective_rarity(const SentenceView& s, int i);
-
 // The area letter of an analysis, 0 for general.
-char analysis_area_letter(const grammar::WordAnalysis& a);
+inline char analysis_area_letter(const grammar::WordAnalysis& a) {
+  const char l = grammar::area_letter(a.area);
+  if (l == '-') return a.rarity == 15 ? 'Z' : 0;
+  return l;
+}
+
+// Rarity of i for this user: 0 in the preferred area, otherwise its grade.
+// Inline: the choice weighs every reading and its partners by it.
+inline int effective_rarity(const SentenceView& s, int i) {
+  const grammar::WordAnalysis& a = s.at(i);
+  const int g = a.rarity;
+  const char l = analysis_area_letter(a);
+  const char preferred = s.area();
+  if (preferred != 0 && l == preferred) return 0;
+  if (preferred == grammar::kBotanyAreaLetter && (l == 'S' || l == 'T' || l == 'Z')) return 0;
+  if (s.options.age == Age::all && g == 15) return 3;
+  return g;
+}
 
 // True when every other live analysis of i's word is a verb of i's person and number.
 bool same_person(const SentenceView& s, int i);
