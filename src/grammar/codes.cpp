@@ -33,10 +33,10 @@ constexpr std::array<std::string_view, 8> kMood{"", "IND", "SUB", "IMP", "INF", 
 constexpr std::array<std::string_view, 22> kNounKind{
     "", "SING", "MULT", "ABST", "PROPER", "LOCALE", "PERSON", "THING", "WHERE", "GROUP",
     "GERUND", "VARIABLE", "", "", "", "", "", "", "", "", "", "COUNTRY"};
-// Pronoun kinds as the listing abbreviates them; the last is the special
-// pronoun (pronoun_kind::special), cut to its first four letters.
+// Pronoun kinds as the listing abbreviates them; the special pronoun
+// (pronoun_kind::special) is written out, as no other kind begins alike.
 constexpr std::array<std::string_view, 9> kPronounKind{"", "PERS", "REL", "REFLEX", "DEMONST",
-                                                       "INTERR", "INDEF", "ADJECT", "SPEC"};
+                                                       "INTERR", "INDEF", "ADJECT", "SPECIAL"};
 constexpr std::array<std::string_view, 14> kVerbKind{
     "", "TO_BE", "TO_BEING", "GEN", "+DAT", "+ABL", "+TRANS", "+INTRANS", "IMPERS", "DEP",
     "SEMIDEP", "PERFDEF", "MODAL", "PERS"};
