@@ -33,7 +33,6 @@ struct Survey {
   bool any_verb = false;
 };
 
-bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
 
 // How far back a relative pronoun's antecedent is looked for.
 constexpr int kAntecedentReach = 8;
@@ -397,7 +396,7 @@ Survey survey_segment(SentenceView& s, const Segment& seg) {
         ++sv.unlinked_nominative_participles;
     } else if (a.speech == pos::pron) {
       sv.explicit_subject = personal_pronoun_code(s, i, sv.explicit_subject);
-    } else if (adverb(a.speech) && a.latin_text() == "opus_est." &&
+    } else if (is_adverb(a.speech) && a.latin_text() == "opus_est." &&
                s.scratch.opus_est_position < 0) {
       s.scratch.opus_est_position = p;
     }

@@ -16,7 +16,6 @@ namespace {
 
 constexpr Code kQuestionMark = 2;
 
-bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
 
 bool begins_nocase(std::string_view m, std::string_view prefix) {
   if (!m.empty() && m[0] == '~') m.remove_prefix(1);
@@ -77,7 +76,7 @@ void comparative_rule(SentenceView& s, SweepState& st, int i) {
   std::string_view t = a.latin_text();
   const int p = a.position.get();
   if (t == "magis." || t == "minus." || t == "mai.or" || t == "pauci.or" ||
-      (adverb(a.speech) && a.stem_key == 2) ||
+      (is_adverb(a.speech) && a.stem_key == 2) ||
       (a.speech == pos::adj && a.comparison() == comparison::comp && s.first_live_of(p) == i))
     st.comparative = true;
   if (t != "quam." && t != "quod." && t != "tam.") return;
@@ -94,7 +93,7 @@ void comparative_rule(SentenceView& s, SweepState& st, int i) {
   for (int j = s.first_of(p + 1); j < s.end_of(p + 1); ++j) {
     if (!s.live(j)) continue;
     WordAnalysis& next = s.at(j);
-    if (adverb(next.speech) && next.rarity < 4) {
+    if (is_adverb(next.speech) && next.rarity < 4) {
       keep_one(s, i);
       keep_one(s, j);
       a.set_conjunction_like(false);
@@ -279,7 +278,7 @@ void set_roles_and_flags(SentenceView& s, const Clause& cl) {
       if (a.speech == pos::prep) flags |= 4;
       if (a.speech == pos::verb && (a.mood() == mood::ind || a.mood() == mood::sub)) flags |= 8;
       if (a.speech == pos::verb && a.mood() == mood::imp) imperative = true;
-      if (adverb(a.speech)) flags |= 16;
+      if (is_adverb(a.speech)) flags |= 16;
     }
     if (flags == 0 && imperative) flags = 8;
     s.flags_of(p) = flags;
@@ -436,7 +435,7 @@ constexpr int kMaxModifierGap = 6;
 
 bool adverb_reading(const SentenceView& s, int p) {
   for (int j = s.first_of(p); j < s.end_of(p); ++j)
-    if (s.live(j) && adverb(s.at(j).speech)) return true;
+    if (s.live(j) && is_adverb(s.at(j).speech)) return true;
   return false;
 }
 
@@ -601,7 +600,7 @@ void pair_correlatives(SentenceView& s, const Clause& cl) {
   for (int i = cl.first; i <= cl.last && words.count < 9; ++i) {
     if (!s.live(i)) continue;
     const WordAnalysis& a = s.at(i);
-    bool joining = adverb(a.speech) || a.speech == pos::conj ||
+    bool joining = is_adverb(a.speech) || a.speech == pos::conj ||
                    (a.coordination_marker() && words.count > 0);
     if (!joining || a.latin_text() == "non." || a.position.get() == last_pos) continue;
     words.push(i);

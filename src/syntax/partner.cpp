@@ -8,8 +8,6 @@ using namespace grammar;
 
 namespace {
 
-bool adjective(Code s) { return s == pos::adj || s == pos::sadj; }
-bool adverb(Code s) { return s == pos::adv || s == pos::adv2; }
 
 // A nominative whose number no verb of the clause can take does not look for
 // a partner (nor is taken as one): a plural where every finite verb is singular.
@@ -33,7 +31,7 @@ bool passable(const SentenceView& s, int q, const WordAnalysis& from) {
   }
   const WordAnalysis& w = s.at(f);
   if (w.speech == pos::tackon) return !w.coordination_marker();
-  if (adverb(w.speech))
+  if (is_adverb(w.speech))
     return from.speech != pos::prep && w.latin_text() != "quo." && w.joining_mark() != 1;
   if (w.speech == pos::conj)
     return from.speech != pos::pron && (w.latin_text() == "et." || w.latin_text() == "que.");
@@ -64,7 +62,7 @@ bool candidate_fits(const SentenceView& s, int i, int j, Code want, int dir) {
   const WordAnalysis& a = s.at(i);
   const WordAnalysis& c = s.at(j);
   const Code cs = c.speech;
-  if (want == pos::adj ? !adjective(cs) : cs != want) return false;
+  if (want == pos::adj ? !is_adjective_like(cs) : cs != want) return false;
   if (cs == pos::num) {
     // A numeral counts a noun; it is no partner of another numeral or an adjective.
     if (a.speech != pos::noun || c.numeral_sort() == numeral_sort::adverb) return false;
@@ -85,7 +83,7 @@ bool candidate_fits(const SentenceView& s, int i, int j, Code want, int dir) {
         // noun in apposition; its adjective reading takes the link.
         if (same_form_reading(s, i, pos::adj) || same_form_reading(s, j, pos::adj)) return false;
       }
-      if (dir > 0 && adjective(cs) &&
+      if (dir > 0 && is_adjective_like(cs) &&
           (c.latin_text() == "o." || c.latin_text() == two_links_away(s, i)))
         return false;
       if (cs == pos::pron &&
@@ -97,7 +95,7 @@ bool candidate_fits(const SentenceView& s, int i, int j, Code want, int dir) {
     case pos::pron: {
       Code k = a.pronoun_kind();
       bool modifier = k == pronoun_kind::demonst || k == pronoun_kind::adject;
-      if (modifier && (adjective(cs) || cs == pos::vpar || cs == pos::prep)) return false;
+      if (modifier && (is_adjective_like(cs) || cs == pos::vpar || cs == pos::prep)) return false;
       if (cs == pos::noun && a.role_code() == 1) return false;
       break;
     }
@@ -140,7 +138,7 @@ void note_failed_pair(SentenceView& s, int i, int f) {
   int li = s.linked(i, 0);
   if ((a.grammatical_case() == gcase::voc && a.latin_text() != "o.") ||
       (a.speech == pos::prep && li >= 0 &&
-       (adjective(s.speech(li)) || s.speech(li) == pos::vpar)) ||
+       (is_adjective_like(s.speech(li)) || s.speech(li) == pos::vpar)) ||
       (s.options.botany && ((a.speech == pos::noun && effective_rarity(s, i) > 3) ||
                             (b.speech == pos::noun && effective_rarity(s, f) > 3))))
     cost += 2000;
@@ -302,7 +300,7 @@ int coordinating_word(const SentenceView& s, int p, bool for_verb) {
   for (int j = s.first_of(p); j < s.end_of(p); ++j) {
     if (!s.live(j)) continue;
     const WordAnalysis& w = s.at(j);
-    if (!adverb(w.speech) && w.speech != pos::conj && w.speech != pos::tackon) continue;
+    if (!is_adverb(w.speech) && w.speech != pos::conj && w.speech != pos::tackon) continue;
     if (w.coordination_marker()) continue;
     const bool quam = w.latin_text() == "quam.";
     // The meaning read once for the comparisons below (as means_exactly reads it).
@@ -373,7 +371,7 @@ int second_conjunct_word(const SentenceView& s, int q) {
     if (f < 0 || s.at(f).speech == pos::punct) return -1;
     const WordAnalysis& w = s.at(f);
     bool bare_tackon = w.speech == pos::tackon && w.joining_mark() != 1;
-    bool lone_adverb = adverb(w.speech) && s.live_count_of(r) == 1;
+    bool lone_adverb = is_adverb(w.speech) && s.live_count_of(r) == 1;
     if (!bare_tackon && !lone_adverb) return r;
     ++r;
   }
