@@ -139,6 +139,7 @@ class LexiconLoader {
       lex_.unique_pairs_[bit / 64] |= std::uint64_t{1} << (bit % 64);
     }
     load_senses();
+    load_unique_lines();
     load_english_index();
     lex_.load_ms_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
@@ -361,6 +362,23 @@ class LexiconLoader {
       return;
     }
     note_table(kSensesFile, lex_.senses_.size(), lex_.senses_.size() * sizeof(SenseRecord), true);
+  }
+
+  // Optional, and silent: without it the links are found again at first use.
+  void load_unique_lines() {
+    const std::string path = path_in(dir_, kUniqueLinesFile);
+    if (!file_exists(path)) return;
+    auto& lines = lex_.unique_lines_;
+    bool fits = read_records(path, kUniqueLinesFile, kMaxUniques, lex_.files_, lines) &&
+                lines.size() == lex_.uniques_.size();
+    for (std::size_t u = 0; fits && u < lines.size(); ++u)
+      fits = lines[u].get() >= -1 && lines[u].get() < static_cast<std::int64_t>(lex_.meanings_.size());
+    if (!fits) {
+      log_.printf("%s does not fit uniques.dat and transl.dat: not used.\n", kUniqueLinesFile);
+      lines = {};
+      return;
+    }
+    note_table(kUniqueLinesFile, lines.size(), lines.size_bytes(), true);
   }
 
   void load_phonetics() {

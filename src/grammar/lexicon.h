@@ -55,6 +55,7 @@ inline constexpr const char* kHashFile = "fixedhashfile.dat";
 inline constexpr const char* kMedievalDictFile = "meddict.dat";
 inline constexpr const char* kSensesFile = "senses.dat";
 inline constexpr const char* kEnglishIndexFile = "english.dat";
+inline constexpr const char* kUniqueLinesFile = "uniquelines.dat";
 
 struct TableInfo {
   std::string file;
@@ -91,6 +92,10 @@ class Lexicon {
   const SenseRecord* unique_sense(std::size_t u) const {
     return u < uniques_.size() && !senses_.empty() ? &senses_[meanings_.size() + u] : nullptr;
   }
+  // For every unique, the meaning line of the dictionary entry it is a form
+  // of (-1 for none), as the data builder found them; empty when the file is
+  // absent or does not fit these tables, and then they are found at first use.
+  std::span<const LeI32> unique_lines() const { return unique_lines_; }
   // The English-to-Latin index; empty when english.dat is absent or refused.
   std::span<const EnglishIndexRecord> english_index() const { return english_index_; }
   // Slot 0 is the sentinel "-1"; slots 1..326 the words in ascending order.
@@ -197,6 +202,7 @@ class Lexicon {
   std::uint64_t unique_pairs_[kUniquePairWords] = {};
   std::span<const SenseRecord> senses_;
   std::span<const EnglishIndexRecord> english_index_;
+  std::span<const LeI32> unique_lines_;
   std::vector<HashRecord> hash_records_;
   std::vector<HashWord> hash_words_;
   std::string data_dir_;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/unique_headwords.h"
 #include "analysis/word_driver.h"
 #include "real_data.h"
 
@@ -188,6 +189,17 @@ TEST(ReadingDecode, AGuessedNameIsHeadedByItsNominative) {
                                   k.grammatical_case == kelvo::Case::nominative;
                          }),
             people.readings.end());
+}
+
+// The data builder stores which entry each unique is a form of, as finding
+// them reads the whole dictionary; the stored lines are the ones found.
+TEST(ReadingDecode, StoredUniqueLinesAreTheOnesFound) {
+  REQUIRE_REAL_LEXICON(lex);
+  const auto stored = lex->unique_lines();
+  ASSERT_EQ(stored.size(), lex->uniques().size());
+  const auto found = unique_entry_lines(lex->uniques(), lex->entries(), lex->meanings());
+  for (std::size_t u = 0; u < stored.size(); ++u)
+    EXPECT_EQ(stored[u].get(), found[u]) << lex->uniques()[u].latin_text();
 }
 
 // The lemma is the headword a dictionary gives: a compound pronoun made by

@@ -279,6 +279,36 @@ TEST_F(LoaderTest, EnglishIndexIsOptionalAndCheckedAgainstTheDictionary) {
   EXPECT_TRUE(lex->english_index().empty());
 }
 
+// The uniques' entry lines are optional and used only when they fit the
+// tables: one per unique, each a meaning line or -1.
+TEST_F(LoaderTest, UniqueLinesAreUsedOnlyWhenTheyFitTheTables) {
+  auto lines = [](std::vector<int> values) {
+    std::vector<LeI32> v(values.size());
+    for (std::size_t i = 0; i < v.size(); ++i) v[i].set(values[i]);
+    return v;
+  };
+  {
+    auto lex = load();
+    ASSERT_TRUE(lex);
+    EXPECT_TRUE(lex->unique_lines().empty());
+  }
+  for (int fits : {2, -1}) {
+    kelvo::testing::write_records(dir / grammar::kUniqueLinesFile, lines({fits}));
+    auto lex = load();
+    ASSERT_TRUE(lex);
+    ASSERT_EQ(lex->unique_lines().size(), 1u);
+    EXPECT_EQ(lex->unique_lines()[0].get(), fits);
+  }
+  // One unique: two lines, a line past the four meanings, below -1.
+  for (const auto& bad : {lines({1, 2}), lines({4}), lines({-2})}) {
+    kelvo::testing::write_records(dir / grammar::kUniqueLinesFile, bad);
+    auto lex = load();
+    ASSERT_TRUE(lex) << lex.error().message;
+    EXPECT_TRUE(lex->unique_lines().empty());
+    EXPECT_NE(log.text().find("uniquelines.dat does not fit"), std::string::npos);
+  }
+}
+
 }  // namespace
 
 namespace {

@@ -4,6 +4,7 @@
 #include <span>
 #include <system_error>
 
+#include "analysis/unique_headwords.h"
 #include "base/parse_log.h"
 #include "grammar/lexicon.h"
 #include "grammar/table_sums.h"
@@ -184,6 +185,14 @@ Result<BuildReport> build_data(const BuildOptions& options) {
   files.push_back(pending<grammar::PhoneticRecord>(grammar::kPhoneticFile, phonetics));
   files.push_back(pending<grammar::EnglishIndexRecord>(grammar::kEnglishIndexFile, english));
   files.push_back(pending<grammar::UniqueRecord>(grammar::kUniquesFile, uniques));
+  {
+    // Which entry each irregular form belongs to, found here once rather than
+    // by reading the whole dictionary at every start-up that meets one.
+    std::vector<LeI32> lines;
+    for (std::int32_t m : analysis::unique_entry_lines(uniques, tables.entries, tables.meanings))
+      lines.emplace_back().set(m);
+    files.push_back(pending<LeI32>(grammar::kUniqueLinesFile, std::span<const LeI32>(lines)));
+  }
   files.push_back(pending<grammar::AddonRecord>(grammar::kAddonsFile, addons));
   files.push_back(pending<grammar::PolishRecord>(grammar::kPolishFile, *polish));
   files.push_back(pending<grammar::PhraseRepairRecord>(grammar::kPhraseRepairFile, *phrases));

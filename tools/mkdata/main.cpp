@@ -12,9 +12,9 @@ namespace {
 constexpr const char* kUsage =
     "Usage: kelvo-mkdata [--from WHITAKER_DIR] --sources PROJECT_DATA_DIR --out OUT_DIR\n"
     "Builds inflects.dat, dictUK.dat, transl.dat, phoneticuk.dat, english.dat, uniques.dat,\n"
-    "addons.dat, polish.dat, phrasedud.dat, finalpolish.dat and senses.dat in OUT_DIR, checks\n"
-    "them as the programs' loader does, and writes their sums to tablesums.dat, which spares\n"
-    "the programs those checks at every start.\n"
+    "uniquelines.dat, addons.dat, polish.dat, phrasedud.dat, finalpolish.dat and senses.dat in\n"
+    "OUT_DIR, checks them as the programs' loader does, and writes their sums to tablesums.dat,\n"
+    "which spares the programs those checks at every start.\n"
     "  --from DIR     Whitaker's Words data files (default /usr/share/whitakers-words)\n"
     "  --sources DIR  the project's data/ folder (polish.txt, phrasedud.txt, finalpolish.txt)\n"
     "  --out DIR      where the .dat files are written\n"
