@@ -28,12 +28,17 @@ EntrySource entry_of(Origin::Table t) {
 
 // The headword: the first principal part; for a reading made by rule, the
 // name itself or the analysed stem.
-std::string lemma_of(const Candidate& c, std::string_view citation) {
-  if (!citation.empty()) return std::string(citation.substr(0, citation.find(' ')));
-  if (c.origin.table != Origin::Table::builtin) return {};
-  if (c.analysis.noun_kind() == noun_kind::proper) return c.origin.builtin_meaning;
-  std::string_view latin = c.analysis.latin_text();
-  return std::string(latin.substr(0, latin.find('.')));
+void assign_lemma(const Candidate& c, std::string_view citation, std::string& out) {
+  if (!citation.empty()) {
+    out.assign(citation.substr(0, citation.find(' ')));
+  } else if (c.origin.table != Origin::Table::builtin) {
+    out.clear();
+  } else if (c.analysis.noun_kind() == noun_kind::proper) {
+    out.assign(c.origin.builtin_meaning);
+  } else {
+    std::string_view latin = c.analysis.latin_text();
+    out.assign(latin.substr(0, latin.find('.')));
+  }
 }
 
 std::string_view trim_blanks(std::string_view s) {
@@ -45,7 +50,7 @@ std::string_view trim_blanks(std::string_view s) {
 }  // namespace
 
 void decode_record(const WordAnalysis& a, Reading& out) {
-  out.form = std::string(a.latin_text());
+  out.form.assign(a.latin_text());
   out.part_of_speech = as<PartOfSpeech>(a.speech);
   out.declension = a.which();
   out.variant = a.variant();
@@ -67,61 +72,94 @@ void decode_record(const WordAnalysis& a, Reading& out) {
   out.punctuation = 0;
   if (a.speech == pos::punct && a.punctuation() < kPunctuationCount)
     out.punctuation = kPunctuationChars[a.punctuation()];
-  out.gloss = std::string(a.meaning_text());
+  out.gloss.assign(a.meaning_text());
   out.rarity = a.rarity;
   out.age = a.age;
   out.area = area_letter(a.area);
 }
 
-Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses) {
-  Reading r;
+void decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses, Reading& r) {
   decode_record(c.analysis, r);
   r.source = static_cast<ReadingSource>(c.origin.source);
   r.entry = entry_of(c.origin.table);
-  r.citation = std::string(wa.citation(c.origin));
+  r.citation.assign(wa.citation(c.origin));
   // A compound pronoun made by rule is cited by its headword (quendam - quidam).
   if (c.origin.source == Source::pronoun && c.origin.table == Origin::Table::builtin)
     r.citation = pronoun_headword(c.analysis.latin_text());
-  r.lemma = lemma_of(c, r.citation);
+  assign_lemma(c, r.citation, r.lemma);
   // The whole meaning, not the record's cut; "~" is the record's mark of a
   // reading made by rule (the source says that), never part of the English.
   std::string_view meaning = wa.full_meaning(c.origin);
   if (meaning.empty()) meaning = r.gloss;
   if (meaning.starts_with('~')) meaning.remove_prefix(1);
-  r.meaning = std::string(meaning);
-  if (senses) r.senses = split_senses(r.meaning);
+  r.meaning.assign(meaning);
+  if (senses)
+    split_senses(r.meaning, r.senses);
+  else
+    r.senses.clear();
+  r.english.clear();
+}
+
+Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses) {
+  Reading r;
+  decode_reading(c, wa, senses, r);
   return r;
 }
 
 std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
                                      const WordAnalyzer& wa, bool senses) {
-  std::vector<Reading> out;
-  out.reserve(candidates.size());
-  for (const Candidate& c : candidates) out.push_back(decode_reading(c, wa, senses));
+  std::vector<Reading> out(candidates.size());
+  for (std::size_t i = 0; i < candidates.size(); ++i) decode_reading(candidates[i], wa, senses, out[i]);
   return out;
+}
+
+void to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses,
+                        Sentence& out) {
+  out.text = s.text;
+  out.tokens.resize(s.tokens.size());
+  for (std::size_t i = 0; i < s.tokens.size(); ++i) {
+    const AnalysedToken& t = s.tokens[i];
+    Token& token = out.tokens[i];
+    // Everything but the readings' strings starts afresh; those keep their
+    // room, so a sentence decoded into the last one's place allocates less.
+    // (Handing a token's extra readings to the next one costs more than it
+    // saves: a reading's move is a dozen members.)
+    std::vector<Reading> readings = std::move(token.readings);
+    token = Token{};
+    token.text = t.form;
+    token.punctuation = t.punctuation;
+    token.enclitic_of = t.enclitic_of;
+    readings.resize(t.candidates.size());
+    for (std::size_t k = 0; k < t.candidates.size(); ++k)
+      decode_reading(t.candidates[k], wa, senses, readings[k]);
+    token.readings = std::move(readings);
+  }
 }
 
 Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses) {
   Sentence out;
-  out.text = s.text;
-  out.tokens.reserve(s.tokens.size());
-  for (const AnalysedToken& t : s.tokens) {
-    Token token;
-    token.text = t.form;
-    token.punctuation = t.punctuation;
-    token.enclitic_of = t.enclitic_of;
-    token.readings = decode_readings(t.candidates, wa, senses);
-    out.tokens.push_back(std::move(token));
-  }
+  to_public_sentence(s, wa, senses, out);
   return out;
 }
 
 std::vector<std::string> split_senses(std::string_view meaning) {
   std::vector<std::string> out;
+  split_senses(meaning, out);
+  return out;
+}
+
+void split_senses(std::string_view meaning, std::vector<std::string>& out) {
+  std::size_t count = 0;
   std::size_t start = 0;
   auto cut = [&](std::size_t end) {
     std::string_view sense = trim_blanks(meaning.substr(start, end - start));
-    if (!sense.empty()) out.emplace_back(sense);
+    if (!sense.empty()) {
+      if (count < out.size())
+        out[count].assign(sense);
+      else
+        out.emplace_back(sense);
+      ++count;
+    }
     start = end + 1;
   };
   for (std::size_t i = 0; i < meaning.size(); ++i) {
@@ -133,7 +171,7 @@ std::vector<std::string> split_senses(std::string_view meaning) {
     if (!with) cut(i);
   }
   cut(meaning.size());
-  return out;
+  out.resize(count);
 }
 
 }  // namespace kelvo::analysis

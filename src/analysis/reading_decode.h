@@ -21,6 +21,8 @@ void decode_record(const grammar::WordAnalysis& a, Reading& out);
 // citation, the whole meaning and its senses.
 // Without `senses` the meaning is not split (the listing prints it whole).
 Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses = true);
+// The same into `out`, whose strings keep their room (every field is set).
+void decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses, Reading& out);
 
 // Every candidate of one token, in order.
 std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
@@ -31,6 +33,11 @@ std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
 // know them.
 Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa,
                             bool senses = true);
+// The same into `out`, a sentence decoded before (or empty): what it held is
+// replaced whole, but its readings' strings keep their room, so decoding
+// sentence after sentence into one place allocates less.
+void to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses,
+                        Sentence& out);
 
 // The senses of a meaning text. Our dictionary separates senses with "/" (the
 // user dictionary's ";" is stored as "/", and a few lines end in ";"); the
@@ -38,5 +45,6 @@ Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa,
 // Blanks around a sense are trimmed and empty senses dropped; an area tag
 // stays with its sense ("L:controller").
 std::vector<std::string> split_senses(std::string_view meaning);
+void split_senses(std::string_view meaning, std::vector<std::string>& out);
 
 }  // namespace kelvo::analysis

@@ -35,11 +35,15 @@ struct Token {
   // when none) and the tokens that reading agrees with or governs.
   int chosen = -1;
   std::vector<int> links;
+
+  bool operator==(const Token&) const = default;
 };
 
 struct Sentence {
   std::string text;  // the prepared sentence, as the analysis read it
   std::vector<Token> tokens;
+
+  bool operator==(const Sentence&) const = default;
 };
 
 enum class RunStatus : std::uint8_t {

@@ -100,6 +100,8 @@ struct Reading {
   int rarity = 0;   // 1 (commonest) to 10
   int age = 0;      // age code of the entry
   char area = '-';  // subject-area letter, '-' for general
+
+  bool operator==(const Reading&) const = default;
 };
 
 }  // namespace kelvo

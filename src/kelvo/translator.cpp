@@ -89,7 +89,10 @@ struct Translator::Impl {
 
   void deliver_sentence(const analysis::AnalysedSentence& s,
                         std::span<const syntax::WordChoice> chosen) {
-    Sentence out = analysis::to_public_sentence(s, analyzer, outputs.senses);
+    // Decoded into the last sentence's place: a caller that does not keep
+    // the sentence it is given leaves its strings' room for the next one.
+    Sentence& out = delivered;
+    analysis::to_public_sentence(s, analyzer, outputs.senses, out);
     for (std::size_t i = 0; i < chosen.size() && i < out.tokens.size(); ++i) {
       Token& t = out.tokens[i];
       const syntax::WordChoice& c = chosen[i];
@@ -150,6 +153,7 @@ struct Translator::Impl {
   std::vector<syntax::WordChoice> choices;
   std::unique_ptr<SentenceHandOver> hand_over;  // made for the first run that overlaps
   bool hand_over_now = false;                   // this run's sentences go through it
+  Sentence delivered;  // the last sentence given to the caller, decoded anew in its place
   english::SentenceTranslator english;
   std::unique_ptr<english::WordRenderer> word_renderer;  // made on the first lookup
   bool no_phrases = false;

@@ -223,6 +223,30 @@ TEST(Facade, ATextIsReadTheSameWhateverCameBefore) {
   }
 }
 
+// A caller that takes each sentence without keeping it gets every reading
+// whole: the next sentence is decoded in its place, and nothing of a longer
+// sentence with more readings (forms, meanings, senses, choices, links) stays.
+TEST(Facade, ASentenceDecodedInTheLastOnesPlaceIsWhole) {
+  REQUIRE_ENGINE(engine);
+  const std::string before =
+      "Quam ob rem cum legiones Caesaris in finibus Gallorum hiemarent, quae res erat, "
+      "multi milites qui cum eo venerant ad oppidum redierunt.";
+  const std::string text = "Puer venit. Ubi est?";
+  Translator fresh(engine, {});
+  const std::vector<kelvo::Sentence> expected = fresh.analyse(text).sentences;
+  ASSERT_EQ(expected.size(), 2u);
+  Translator tr(engine, {});
+  std::vector<kelvo::Sentence> got;
+  kelvo::RunOutputs o;
+  o.on_sentence = [&](kelvo::Sentence&& s) { got.push_back(s); };  // a copy: s stays
+  tr.set_outputs(o);
+  tr.analyse(before);
+  got.clear();
+  tr.analyse(text);
+  ASSERT_EQ(got.size(), expected.size());
+  for (std::size_t i = 0; i < got.size(); ++i) EXPECT_TRUE(got[i] == expected[i]) << i;
+}
+
 // A token's links name each linked word once, though the reading may be
 // tied to two readings of that word (a preposition to both cases of its noun).
 TEST(Facade, LinksNameEachWordOnce) {
