@@ -284,8 +284,8 @@ int cmd_analyze(const Arguments& args) {
     write_out(block);
   };
   const bool streaming = !lines && effective_jobs(jobs, units) == 1;
-  // With a core to spare, each run's sentences are decoded and written on a
-  // thread of their own while the run reads on.
+  // With cores to spare, each run's sentence passes run on threads of their
+  // own, and its sentences are written there, while the run reads on.
   const bool overlap = effective_jobs(jobs, units) < default_jobs();
   install_interrupt_handler();
   run_units(

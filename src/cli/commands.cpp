@@ -33,8 +33,8 @@ constexpr OptionSpec kAnalyzeOptions[] = {
                                  "or one CoNLL-U sentence a line"},
     {"--jobs", "-j", "N", K::number,
      "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
-     "output keeps the input order (default: one thread a core); with a core to spare, each "
-     "text's output is also written on a thread of its own while its analysis reads on"},
+     "output keeps the input order (default: one thread a core); with a core to spare, the "
+     "sentence analysis of each text also runs on threads of its own while its words are read"},
 };
 
 constexpr OptionSpec kTranslateOptions[] = {
@@ -52,8 +52,7 @@ constexpr OptionSpec kTranslateOptions[] = {
      "each sentence's Latin on a line before its English (text format)"},
     {"--jobs", "-j", "N", K::number,
      "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
-     "output keeps the input order (default: one thread a core); with a core to spare, each "
-     "text's output is also written on a thread of its own while its analysis reads on"},
+     "output keeps the input order (default: one thread a core)"},
 };
 
 constexpr OptionSpec kLookupOptions[] = {

@@ -109,10 +109,12 @@ struct RunOutputs {
   // For long texts: each sentence, and each sentence's listing, handed over as
   // soon as it is analysed instead of kept in the result.
   std::function<void(Sentence&&)> on_sentence;
-  // On: analyse() calls on_sentence from a thread of its own, in order,
-  // while it reads the next sentences, and returns after the last call. For
-  // callers with a core to spare; on_sentence must then touch nothing the
-  // caller's thread uses during the run.
+  // On: analyse() runs the sentence passes of several sentences at once on
+  // threads of its own (one a core) while it reads the next sentences, and
+  // calls on_sentence from those threads, one call at a time and in order; it
+  // returns after the last call. For callers with cores to spare; on_sentence
+  // must then touch nothing the caller's thread uses during the run. (With
+  // the log kept, the passes stay on the caller's thread, in step with it.)
   bool overlap = false;
   std::function<void(std::string_view listing)> on_listing;
   // translate(): each translated sentence as soon as it is made.

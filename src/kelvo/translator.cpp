@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <span>
+#include <thread>
 #include <utility>
 
 #include "analysis/reading_decode.h"
@@ -11,7 +13,7 @@
 #include "english/word_on_its_own.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
-#include "kelvo/sentence_hand_over.h"
+#include "kelvo/sentence_pipeline.h"
 #include "kelvo/text_alignment.h"
 #include "shell/option_rules.h"
 #include "syntax/sentence_analysis.h"
@@ -72,8 +74,7 @@ struct Translator::Impl {
   }
 
   // The public sentence, with the sentence analysis's choice when it ran:
-  // the choices are read here, while the passes' working storage holds them;
-  // the readings are decoded here too, or on the hand-over's thread.
+  // the choices are read here, while the passes' working storage holds them.
   void keep_sentence(const analysis::AnalysedSentence& s, const text::SentenceWords* words = nullptr,
                      const syntax::SyntaxScratch* scratch = nullptr) {
     choices.clear();
@@ -81,17 +82,15 @@ struct Translator::Impl {
       choices.assign(s.tokens.size(), {});
       choices.resize(static_cast<std::size_t>(syntax::word_choices(*words, *scratch, choices)));
     }
-    if (hand_over_now)
-      hand_over->post(s, choices);
-    else
-      deliver_sentence(s, choices);
-  }
-
-  void deliver_sentence(const analysis::AnalysedSentence& s,
-                        std::span<const syntax::WordChoice> chosen) {
     // Decoded into the last sentence's place: a caller that does not keep
     // the sentence it is given leaves its strings' room for the next one.
-    Sentence& out = delivered;
+    decode_sentence(s, choices, delivered);
+    give_sentence(delivered);
+  }
+
+  // Every reading of the sentence, with the choices and links of its words.
+  void decode_sentence(const analysis::AnalysedSentence& s,
+                       std::span<const syntax::WordChoice> chosen, Sentence& out) const {
     analysis::to_public_sentence(s, analyzer, outputs.senses, out);
     for (std::size_t i = 0; i < chosen.size() && i < out.tokens.size(); ++i) {
       Token& t = out.tokens[i];
@@ -102,6 +101,10 @@ struct Translator::Impl {
         if (p >= 0 && p < static_cast<int>(out.tokens.size()) && p != static_cast<int>(i))
           t.links.push_back(p);
     }
+  }
+
+  // Places the sentence's tokens in the text and gives it to the caller.
+  void give_sentence(Sentence& out) {
     aligner->align(out);
     if (outputs.on_sentence)
       outputs.on_sentence(std::move(out));
@@ -109,13 +112,34 @@ struct Translator::Impl {
       current->sentences.push_back(std::move(out));
   }
 
-  // Whether this run's sentences go through the hand-over: only a caller
-  // that takes each sentence as it comes, with nothing else (a listing)
-  // that must keep step with them. The decoding reads the word analyser's
-  // options from the other thread: an analysing run never changes them (only
-  // a translating run's area tally does).
-  bool overlaps_output(const text::SentenceHandler& h) const {
-    return outputs.overlap && outputs.on_sentence && &h == &sentences;
+  // Whether this run's sentence passes go through the pipeline: only for a
+  // caller that takes each sentence as it comes, with nothing else (a log,
+  // a listing) that must keep step with them. The threads read the word
+  // analyser's options: an analysing run never changes them (only a
+  // translating run's area tally does).
+  bool runs_pipelined(const text::SentenceHandler& h) const {
+    return outputs.overlap && outputs.on_sentence && !outputs.log && &h == &sentences;
+  }
+
+  // On one of the pipeline's threads: the passes over the sentence's copy,
+  // the choices, and the decoding. Its warnings wait for the run's thread.
+  void prepare_sentence(SentencePipeline::Job& job, SentencePipeline::Storage& storage) {
+    storage.words.load_sentence(job.words);
+    WarningGate warnings(quiet);
+    warnings.keep_warnings_in(&job.warnings);
+    syntax::SyntaxEnv env = job.env;
+    env.log = nullptr;  // no log is kept in a pipelined run
+    env.warnings = &warnings;
+    syntax::analyse_sentence(storage.words, *job.options, storage.scratch, env);
+    job.choices.assign(job.sentence.tokens.size(), {});
+    job.choices.resize(
+        static_cast<std::size_t>(syntax::word_choices(storage.words, storage.scratch, job.choices)));
+    decode_sentence(job.sentence, job.choices, job.out);
+  }
+
+  // The pipeline's warnings so far, shown on the run's thread in their order.
+  void show_pipeline_warnings() {
+    for (const std::string& w : pipeline->take_warnings()) gate.warn(w);
   }
 
   void keep_translation(const english::TranslatedSentence& t) {
@@ -151,8 +175,7 @@ struct Translator::Impl {
   analysis::TokenAnalyzer tokens;         // words alone: the listing and the log
   syntax::SentenceAnalyzer sentences;     // words, then the sentence passes
   std::vector<syntax::WordChoice> choices;
-  std::unique_ptr<SentenceHandOver> hand_over;  // made for the first run that overlaps
-  bool hand_over_now = false;                   // this run's sentences go through it
+  std::unique_ptr<SentencePipeline> pipeline;  // made for the first run that uses it
   Sentence delivered;  // the last sentence given to the caller, decoded anew in its place
   english::SentenceTranslator english;
   std::unique_ptr<english::WordRenderer> word_renderer;  // made on the first lookup
@@ -209,15 +232,30 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
     m.log.open_memory();
     m.log.write(m.outputs.log_banner);
   }
-  m.hand_over_now = m.overlaps_output(handler);
-  if (m.hand_over_now && !m.hand_over)
-    m.hand_over = std::make_unique<SentenceHandOver>(
-        [&m](const analysis::AnalysedSentence& s, std::span<const syntax::WordChoice> chosen) {
-          m.deliver_sentence(s, chosen);
-        });
+  const bool pipelined = m.runs_pipelined(handler);
+  if (pipelined) {
+    if (!m.pipeline) {
+      const unsigned cores = std::thread::hardware_concurrency();
+      const int threads = static_cast<int>(std::clamp(cores, 2u, 8u));
+      m.pipeline = std::make_unique<SentencePipeline>(
+          threads,
+          [&m](SentencePipeline::Job& job, SentencePipeline::Storage& storage) {
+            m.prepare_sentence(job, storage);
+          },
+          [&m](SentencePipeline::Job& job) { m.give_sentence(job.out); });
+    }
+    m.sentences.set_defer([&m](const analysis::AnalysedSentence& s, const text::SentenceWords& w,
+                               const syntax::SyntaxEnv& env, const TranslationOptions& run_options) {
+      m.show_pipeline_warnings();
+      m.pipeline->post(s, w, env, run_options);
+    });
+  }
   auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), handler);
-  if (m.hand_over_now) m.hand_over->drain();
-  m.hand_over_now = false;
+  if (pipelined) {
+    m.pipeline->drain();
+    m.show_pipeline_warnings();
+    m.sentences.set_defer(nullptr);
+  }
   if (translating) m.english.finish();
   if (m.outputs.log) {
     result.log = m.log.text();

@@ -20,6 +20,10 @@ void SentenceAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run
   // Automatic area selection: the area the tally has settled on so far (a
   // repeat of the sentence reads it with the area that sentence moved to).
   if (run.options.auto_adjusting) env.area = run.area.current_area;
+  if (defer_) {
+    defer_(tokens_.last_sentence(), words, env, run.options);
+    return;
+  }
   analyse_sentence(words, run.options, *scratch_, env);
   if (sink_) sink_(tokens_.last_sentence(), words, *scratch_);
 }

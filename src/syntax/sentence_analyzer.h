@@ -15,7 +15,13 @@ class SentenceAnalyzer : public text::SentenceHandler {
   using Sink = std::function<void(const analysis::AnalysedSentence&, text::SentenceWords&,
                                   SyntaxScratch&)>;
 
+  // Takes a sentence whose words are read, in place of the passes and the
+  // sink: to run them elsewhere (on another thread, from a copy).
+  using Defer = std::function<void(const analysis::AnalysedSentence&, const text::SentenceWords&,
+                                   const SyntaxEnv&, const TranslationOptions&)>;
+
   SentenceAnalyzer(analysis::WordAnalyzer& analyzer, Passes passes, Sink sink);
+  void set_defer(Defer defer) { defer_ = std::move(defer); }
 
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 
@@ -26,6 +32,7 @@ class SentenceAnalyzer : public text::SentenceHandler {
   analysis::TokenAnalyzer tokens_;
   Passes passes_;
   Sink sink_;
+  Defer defer_;
   std::unique_ptr<SyntaxScratch> scratch_;
 };
 

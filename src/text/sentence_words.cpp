@@ -1,5 +1,6 @@
 #include "text/sentence_words.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "text/byte_scan.h"
@@ -66,6 +67,27 @@ bool SentenceWords::push_token(std::string_view text) {
 void SentenceWords::clear_unused_tokens() {
   for (int i = token_count_; i < used_slots_; ++i) tokens_[static_cast<std::size_t>(i)][0] = 0;
   if (used_slots_ > token_count_) used_slots_ = token_count_;
+}
+
+void SentenceWords::copy_sentence(SentenceCopy& out) const {
+  out.tokens.assign(tokens_.begin(), tokens_.begin() + token_count_);
+  out.analyses.assign(analyses_.begin(), analyses_.begin() + analysis_count_);
+  out.analysed_words = analysed_words_;
+  out.current_position = current_position_;
+}
+
+void SentenceWords::load_sentence(const SentenceCopy& in) {
+  const int n = static_cast<int>(std::min<std::size_t>(in.tokens.size(), kMaxTokens));
+  std::copy(in.tokens.begin(), in.tokens.begin() + n, tokens_.begin());
+  token_count_ = n;
+  used_slots_ = std::max(used_slots_, n);
+  clear_unused_tokens();
+  const auto m = std::min<std::size_t>(in.analyses.size(), kMaxAnalyses);
+  std::copy(in.analyses.begin(), in.analyses.begin() + static_cast<std::ptrdiff_t>(m),
+            analyses_.begin());
+  analysis_count_ = static_cast<int>(m);
+  analysed_words_ = in.analysed_words;
+  current_position_ = in.current_position;
 }
 
 int SentenceWords::append_analysis(WarningGate& warnings, ParseLog& log, bool quiet) {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "base/host.h"
 #include "base/parse_log.h"
@@ -32,6 +33,16 @@ struct WordHashSlot {
 
 using TokenSlot = std::array<char, kTokenSize>;
 using TokenTable = std::array<TokenSlot, kMaxTokens>;
+
+// What the sentence passes read of a sentence (its tokens and analyses),
+// copied out so that they may run on another thread while the next sentence
+// is read into the working storage.
+struct SentenceCopy {
+  std::vector<TokenSlot> tokens;
+  std::vector<grammar::WordAnalysis> analyses;
+  int analysed_words = 0;
+  int current_position = 0;
+};
 
 class SentenceWords {
  public:
@@ -81,6 +92,11 @@ class SentenceWords {
   // The PUNCT record of a "PUNCTx" token at the current word position.
   int add_punctuation_analysis(std::string_view punct_token, WarningGate& warnings, ParseLog& log,
                                bool quiet);
+
+  // The sentence's tokens and analyses, copied out and back: loading one
+  // replaces this storage's sentence (the word hash is left as it is).
+  void copy_sentence(SentenceCopy& out) const;
+  void load_sentence(const SentenceCopy& in);
 
   // Word hash.
   WordHashSlot& hash_slot(int i) { return hash_[static_cast<std::size_t>(i)]; }

@@ -266,43 +266,65 @@ TEST(Facade, LinksNameEachWordOnce) {
   }
 }
 
-// A run that overlaps its output hands the caller the same sentences, in
-// order, with their choices, links and places, from a thread of its own; the
-// translator's next run (the thread kept) does the same. The text is longer
-// than the hand-over's queue, and the caller is slow, so the run waits on it.
+// A run that overlaps its output (the sentence passes of several sentences at
+// once on threads of their own) hands the caller the same sentences, whole and
+// in order, with their choices, links and places, from those threads; the
+// translator's next run (the threads kept) does the same. The text is longer
+// than the sentences the run lets be on their way, and the caller is slow,
+// so the run waits on it.
 TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
   REQUIRE_ENGINE(engine);
+  const char* kinds[] = {"Caesar legiones in hiberna deduxit.", "Puella rosam amat; puer eam spectat.",
+                         "Milites, qui cum eo venerant, oppidum ceperunt.", "Quid agis?",
+                         "Dux exercitum trans flumen duxit et castra posuit."};
   std::string text;
-  for (int i = 0; i < 50; ++i)
-    text += "Caesar legiones in hiberna deduxit. Puella rosam amat; puer eam spectat.\n";
+  for (int i = 0; i < 60; ++i) text += std::string(kinds[i * 7 % 5]) + (i % 3 ? " " : "\n");
   auto run = [&](Translator& tr, bool overlap, std::thread::id* seen) {
-    std::string out;
+    std::vector<kelvo::Sentence> out;
     kelvo::RunOutputs o;
     o.overlap = overlap;
     o.on_sentence = [&](kelvo::Sentence&& s) {
       if (seen) *seen = std::this_thread::get_id();
       if (overlap) std::this_thread::sleep_for(std::chrono::microseconds(200));
-      out += whole_sentence(s);
+      out.push_back(s);
     };
     tr.set_outputs(o);
     EXPECT_TRUE(tr.analyse(text).ok());
     return out;
   };
   Translator plain(engine, {});
-  const std::string expected = run(plain, false, nullptr);
+  const std::vector<kelvo::Sentence> expected = run(plain, false, nullptr);
+  EXPECT_EQ(expected.size(), 72u);  // "Puella ... amat; puer ..." is two
   Translator overlapped(engine, {});
   std::thread::id seen;
-  EXPECT_EQ(run(overlapped, true, &seen), expected);
+  EXPECT_TRUE(run(overlapped, true, &seen) == expected);
   EXPECT_NE(seen, std::this_thread::get_id());
-  EXPECT_EQ(run(overlapped, true, nullptr), expected);
-  auto sentences = [&](const std::string& all) {
-    int n = 0;
-    for (std::size_t at = all.find("deduxit.\n"); at != std::string::npos;
-         at = all.find("deduxit.\n", at + 1))
-      ++n;
-    return n;
+  EXPECT_TRUE(run(overlapped, true, nullptr) == expected);
+}
+
+// The sentence passes' warnings (a sentence of too many clauses is cut) reach
+// the result when the passes run on the pipeline's threads, as in a plain run.
+TEST(Facade, OverlappedRunKeepsThePassesWarnings) {
+  REQUIRE_ENGINE(engine);
+  std::string text = "Caesar venit.\n";
+  for (int i = 0; i < 60; ++i) text += "puer venit, ";
+  text += "puella venit.\n";
+  for (int i = 0; i < 20; ++i) text += "Milites pugnant.\n";
+  auto messages = [&](bool overlap) {
+    Translator tr(engine, {});
+    kelvo::RunOutputs o;
+    o.overlap = overlap;
+    int sentences = 0;
+    o.on_sentence = [&](kelvo::Sentence&&) { ++sentences; };
+    tr.set_outputs(o);
+    const auto result = tr.analyse(text);
+    EXPECT_EQ(sentences, 22);
+    return result.messages;
   };
-  EXPECT_EQ(sentences(expected), 50);  // and as many others: more than the queue holds
+  const auto plain = messages(false);
+  ASSERT_FALSE(plain.empty());
+  EXPECT_NE(plain.front().find("Too many clauses"), std::string::npos) << plain.front();
+  EXPECT_EQ(messages(true), plain);
 }
 
 // Loading asks nothing; the program asks about Botany mode afterwards and the

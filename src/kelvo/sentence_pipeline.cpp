@@ -1,0 +1,118 @@
+#include "kelvo/sentence_pipeline.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace kelvo {
+
+SentencePipeline::SentencePipeline(int threads, Prepare prepare, Deliver deliver)
+    : prepare_(std::move(prepare)), deliver_(std::move(deliver)) {
+  const int n = std::max(1, threads);
+  for (int i = 0; i < n; ++i) storage_.push_back(std::make_unique<Storage>());
+  for (int i = 0; i < n; ++i)
+    threads_.emplace_back([this, i] { work(*storage_[static_cast<std::size_t>(i)]); });
+}
+
+SentencePipeline::~SentencePipeline() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  work_ready_.notify_all();
+  for (std::thread& t : threads_) t.join();
+}
+
+void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
+                            const text::SentenceWords& words, const syntax::SyntaxEnv& env,
+                            const TranslationOptions& options) {
+  std::unique_ptr<Job> job;
+  {
+    std::unique_lock lock(mutex_);
+    if (on_their_way_ >= kMaxOnTheirWay) {
+      // Woken when a batch has gone, not for each sentence.
+      ++callers_waiting_;
+      room_.wait(lock, [this] { return on_their_way_ <= kMaxOnTheirWay - kWakeAt; });
+      --callers_waiting_;
+    }
+    ++on_their_way_;
+    if (!spare_.empty()) {
+      job = std::move(spare_.back());
+      spare_.pop_back();
+    }
+  }
+  if (!job) job = std::make_unique<Job>();
+  words.copy_sentence(job->words);
+  job->sentence = sentence;
+  job->env = env;
+  job->options = &options;
+  job->warnings.clear();
+  bool wake = false;
+  {
+    std::lock_guard lock(mutex_);
+    job->number = posted_++;
+    queue_.push_back(std::move(job));
+    wake = sleeping_ > 0 && queue_.size() >= kWakeAt;
+  }
+  if (wake) work_ready_.notify_all();
+}
+
+void SentencePipeline::drain() {
+  std::unique_lock lock(mutex_);
+  draining_ = true;
+  if (sleeping_ > 0) work_ready_.notify_all();
+  ++callers_waiting_;
+  room_.wait(lock, [this] { return delivered_ == posted_; });
+  --callers_waiting_;
+  draining_ = false;
+}
+
+std::vector<std::string> SentencePipeline::take_warnings() {
+  std::lock_guard lock(mutex_);
+  return std::exchange(warnings_, {});
+}
+
+void SentencePipeline::work(Storage& storage) {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    if (queue_.empty()) {
+      ++sleeping_;
+      work_ready_.wait(lock, [this] {
+        return stopping_ || queue_.size() >= kWakeAt || (draining_ && !queue_.empty());
+      });
+      --sleeping_;
+    }
+    // Whatever was posted is delivered before the threads stop.
+    if (queue_.empty()) return;
+    std::unique_ptr<Job> job = std::move(queue_.front());
+    queue_.pop_front();
+    lock.unlock();
+    prepare_(*job, storage);
+    lock.lock();
+    // A prepared sentence waits for those before it; whichever thread
+    // finds the next one ready delivers it and the ready ones after it, and
+    // the others go on preparing (none sleeps waiting for its turn).
+    ready_.push_back(std::move(job));
+    if (delivering_) continue;
+    delivering_ = true;
+    for (;;) {
+      auto next = std::find_if(ready_.begin(), ready_.end(),
+                               [this](const auto& j) { return j->number == delivered_; });
+      if (next == ready_.end()) break;
+      std::unique_ptr<Job> now = std::move(*next);
+      ready_.erase(next);
+      lock.unlock();
+      deliver_(*now);
+      lock.lock();
+      ++delivered_;
+      --on_their_way_;
+      for (std::string& w : now->warnings) warnings_.push_back(std::move(w));
+      spare_.push_back(std::move(now));
+      if (callers_waiting_ > 0 &&
+          (on_their_way_ == kMaxOnTheirWay - kWakeAt || delivered_ == posted_))
+        room_.notify_all();
+    }
+    delivering_ = false;
+  }
+}
+
+}  // namespace kelvo

@@ -1,0 +1,98 @@
+// Runs the sentence passes of a long text on threads of their own. The run
+// reads each sentence's words and hands over a copy; the threads, each with
+// its own working storage, run the passes, choose the readings and decode
+// them into the caller's sentence, several sentences at once, and give the
+// sentences to the caller one at a time and in order, while the run reads on.
+// The passes are more than half of an analysing run, and each sentence's
+// depend only on its own words.
+#pragma once
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "analysis/analysed_sentence.h"
+#include "kelvo/kelvo.h"
+#include "syntax/sentence_analysis.h"
+#include "text/sentence_words.h"
+
+namespace kelvo {
+
+class SentencePipeline {
+ public:
+  // One sentence on its way.
+  struct Job {
+    text::SentenceCopy words;
+    analysis::AnalysedSentence sentence;
+    syntax::SyntaxEnv env;
+    const TranslationOptions* options = nullptr;
+    std::vector<syntax::WordChoice> choices;
+    Sentence out;                       // decoded, for the caller
+    std::vector<std::string> warnings;  // what the passes warned of
+    std::uint64_t number = 0;
+  };
+  // What each thread owns: the working storage the passes run in.
+  struct Storage {
+    text::SentenceWords words;
+    syntax::SyntaxScratch scratch;
+  };
+  // `prepare` runs on several threads at once, each with its own storage;
+  // `deliver` on one at a time, in the order the sentences were posted.
+  using Prepare = std::function<void(Job&, Storage&)>;
+  using Deliver = std::function<void(Job&)>;
+
+  // The threads start here and live until destruction, so a run of many
+  // short texts (one a line) does not start them for each.
+  SentencePipeline(int threads, Prepare prepare, Deliver deliver);
+  ~SentencePipeline();
+  SentencePipeline(const SentencePipeline&) = delete;
+  SentencePipeline& operator=(const SentencePipeline&) = delete;
+
+  // Queues a copy of the sentence; waits while too many are on their way, so
+  // a run that outpaces its output holds a few dozen, never the whole text.
+  void post(const analysis::AnalysedSentence& sentence, const text::SentenceWords& words,
+            const syntax::SyntaxEnv& env, const TranslationOptions& options);
+  // Returns once every sentence posted has been delivered.
+  void drain();
+  // The warnings of the sentences delivered so far, in their order, for the
+  // caller's thread to show (moved out).
+  std::vector<std::string> take_warnings();
+
+ private:
+  static constexpr std::size_t kMaxOnTheirWay = 32;
+  // The threads, faster than the reading, would otherwise sleep after every
+  // sentence and be woken for the next: sleeping ones are woken for a batch,
+  // or to drain.
+  static constexpr std::size_t kWakeAt = 8;
+
+  void work(Storage& storage);
+
+  Prepare prepare_;
+  Deliver deliver_;
+  std::mutex mutex_;
+  std::condition_variable work_ready_;  // sleeping threads wait here for sentences
+  std::condition_variable room_;        // post() and drain() wait here
+  int sleeping_ = 0;
+  int callers_waiting_ = 0;
+  std::deque<std::unique_ptr<Job>> queue_;
+  // Prepared jobs waiting for those before them to be delivered.
+  std::vector<std::unique_ptr<Job>> ready_;
+  bool delivering_ = false;  // a thread is delivering the ready ones in order
+  // Delivered jobs kept for reuse: a copy into one reuses its storage.
+  std::vector<std::unique_ptr<Job>> spare_;
+  std::size_t on_their_way_ = 0;  // posted and not yet delivered
+  std::uint64_t posted_ = 0;
+  std::uint64_t delivered_ = 0;
+  std::vector<std::string> warnings_;
+  bool draining_ = false;
+  bool stopping_ = false;
+  std::vector<std::unique_ptr<Storage>> storage_;
+  std::vector<std::thread> threads_;
+};
+
+}  // namespace kelvo
