@@ -287,6 +287,9 @@ int cmd_analyze(const Arguments& args) {
   // With cores to spare, each run's sentence passes run on threads of their
   // own, and its sentences are written there, while the run reads on.
   const bool overlap = effective_jobs(jobs, units) < default_jobs();
+  // The cores shared among the jobs: two jobs on eight cores take four each.
+  const int overlap_threads =
+      static_cast<int>(std::max(2u, default_jobs() / std::max(1u, effective_jobs(jobs, units))));
   install_interrupt_handler();
   run_units(
       l, options, RunOutputs{}, units, jobs,
@@ -298,6 +301,7 @@ int cmd_analyze(const Arguments& args) {
         RunOutputs o;
         o.senses = false;  // the formats print the meaning whole
         o.overlap = overlap;
+        o.overlap_threads = overlap_threads;
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
             // The sentences of one line make one text; the indices a token

@@ -116,6 +116,9 @@ struct RunOutputs {
   // must then touch nothing the caller's thread uses during the run. (With
   // the log kept, the passes stay on the caller's thread, in step with it.)
   bool overlap = false;
+  // The threads it may use, fixed at the first run that overlaps; 0: one a
+  // core (at least 2, at most 8).
+  int overlap_threads = 0;
   std::function<void(std::string_view listing)> on_listing;
   // translate(): each translated sentence as soon as it is made.
   std::function<void(TranslatedSentence&&)> on_translation;

@@ -235,8 +235,9 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
   const bool pipelined = m.runs_pipelined(handler);
   if (pipelined) {
     if (!m.pipeline) {
-      const unsigned cores = std::thread::hardware_concurrency();
-      const int threads = static_cast<int>(std::clamp(cores, 2u, 8u));
+      const int cores = static_cast<int>(std::thread::hardware_concurrency());
+      const int threads =
+          m.outputs.overlap_threads > 0 ? m.outputs.overlap_threads : std::clamp(cores, 2, 8);
       m.pipeline = std::make_unique<SentencePipeline>(
           threads,
           [&m](SentencePipeline::Job& job, SentencePipeline::Storage& storage) {
