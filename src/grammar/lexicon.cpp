@@ -432,7 +432,8 @@ class LexiconLoader {
     }
   }
 
-  // Optional: without it only the English-to-Latin lookup is missing.
+  // Optional: without it only the English-to-Latin lookup is missing. Its
+  // records are checked at their first use (Lexicon::check_english_index).
   void load_english_index() {
     std::string path = path_in(dir_, kEnglishIndexFile);
     auto& index = lex_.english_index_;
@@ -443,19 +444,12 @@ class LexiconLoader {
                !s) {
       log_.printf("%s\n", s.message().c_str());
       fault = "refused";
-    } else if (vouch_for_last(kEnglishIndexFile) &&
-               count_as_built(kDictFile, lex_.files_[dict_file_].size()) &&
-               count_as_built(kMeaningsFile, lex_.meanings_.size_bytes())) {
-      // As the builder wrote and checked it, against these tables.
-    } else if (!is_sorted_by(index, [](const EnglishIndexRecord& r) -> const auto& { return r.word; })) {
-      fault = "refused: words not sorted";
-    } else {
-      for (const auto& r : index)
-        if (r.meaning.get() < 0 || static_cast<std::size_t>(r.meaning.get()) >= lex_.meanings_.size() ||
-            r.entry.get() < 0 || static_cast<std::size_t>(r.entry.get()) >= lex_.entries_.size())
-          fault = "refused: a record points past the dictionary";
     }
     if (fault.empty()) {
+      lex_.english_check_->sums = sums_;
+      lex_.english_check_->counts_as_built =
+          count_as_built(kDictFile, lex_.files_[dict_file_].size()) &&
+          count_as_built(kMeaningsFile, lex_.meanings_.size_bytes());
       note_table(kEnglishIndexFile, index.size(), index.size_bytes(), true);
       return;
     }
@@ -469,6 +463,31 @@ class LexiconLoader {
   std::size_t dict_file_ = 0;         // the dictionary's place in lex_.files_
   Lexicon lex_;
 };
+
+void Lexicon::check_english_index() const {
+  std::call_once(english_check_->once, [this] {
+    auto& index = english_index_;
+    if (index.empty()) return;
+    std::string fault;
+    if (english_check_->sums.vouches(kEnglishIndexFile, std::as_bytes(index)) &&
+        english_check_->counts_as_built) {
+      // As the builder wrote and checked it, against these tables.
+      vouched_tables_.emplace_back(kEnglishIndexFile);
+    } else if (!is_sorted_by(index,
+                             [](const EnglishIndexRecord& r) -> const auto& { return r.word; })) {
+      fault = "refused: words not sorted";
+    } else {
+      for (const auto& r : index)
+        if (r.meaning.get() < 0 || static_cast<std::size_t>(r.meaning.get()) >= meanings_.size() ||
+            r.entry.get() < 0 || static_cast<std::size_t>(r.entry.get()) >= entries_.size())
+          fault = "refused: a record points past the dictionary";
+    }
+    if (fault.empty()) return;
+    index = {};
+    std::erase_if(tables_, [](const TableInfo& t) { return t.file == kEnglishIndexFile; });
+    features_off_.push_back(std::string("English lookup (english.dat ") + fault + ")");
+  });
+}
 
 std::pair<int, int> Lexicon::letter_range(char c) const {
   if (letter_index_.size() != kLetterIndexCount) return {0, 0};

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/host.h"
+#include "grammar/table_sums.h"
 #include "base/mapped_file.h"
 #include "base/options.h"
 #include "base/parse_log.h"
@@ -97,7 +98,13 @@ class Lexicon {
   // absent or does not fit these tables, and then they are found at first use.
   std::span<const LeI32> unique_lines() const { return unique_lines_; }
   // The English-to-Latin index; empty when english.dat is absent or refused.
-  std::span<const EnglishIndexRecord> english_index() const { return english_index_; }
+  // Its records are checked at its first use (here, or by the three lists
+  // above that report on the tables): only a search from English reads it,
+  // and reading its five megabytes at every start was a third of a start-up.
+  std::span<const EnglishIndexRecord> english_index() const {
+    check_english_index();
+    return english_index_;
+  }
   // Slot 0 is the sentinel "-1"; slots 1..326 the words in ascending order.
   const std::vector<HashWord>& hash_words() const { return hash_words_; }
 
@@ -135,12 +142,21 @@ class Lexicon {
   bool has_hash() const { return !hash_words_.empty(); }
 
   const std::string& data_dir() const { return data_dir_; }
-  const std::vector<TableInfo>& tables() const { return tables_; }
+  const std::vector<TableInfo>& tables() const {
+    check_english_index();
+    return tables_;
+  }
   // Features switched off because an optional file was absent or refused.
-  const std::vector<std::string>& features_off() const { return features_off_; }
+  const std::vector<std::string>& features_off() const {
+    check_english_index();
+    return features_off_;
+  }
   double load_ms() const { return load_ms_; }
   // The tables the data builder's sums vouched for, whose checks the load skipped.
-  const std::vector<std::string>& vouched_tables() const { return vouched_tables_; }
+  const std::vector<std::string>& vouched_tables() const {
+    check_english_index();
+    return vouched_tables_;
+  }
   // Warnings of the load that the user should see (a table partly refused).
   const std::vector<std::string>& load_warnings() const { return load_warnings_; }
 
@@ -167,6 +183,14 @@ class Lexicon {
     std::vector<std::string> strings;
   };
   std::shared_ptr<Citations> citations_ = std::make_shared<Citations>();
+  // What the check of english.dat at its first use needs of the load.
+  struct EnglishCheck {
+    std::once_flag once;
+    TableSums sums;                // the data builder's word on the files
+    bool counts_as_built = false;  // the dictionary and meanings it points into
+  };
+  std::shared_ptr<EnglishCheck> english_check_ = std::make_shared<EnglishCheck>();
+  void check_english_index() const;
   std::shared_ptr<DiphthongStems> diphthongs_ = std::make_shared<DiphthongStems>();
   std::shared_ptr<StemKeys> stem_keys_ = std::make_shared<StemKeys>();
   // The tables are views into the mapped data files.
@@ -201,15 +225,17 @@ class Lexicon {
   static constexpr std::size_t kUniquePairWords = 16;
   std::uint64_t unique_pairs_[kUniquePairWords] = {};
   std::span<const SenseRecord> senses_;
-  std::span<const EnglishIndexRecord> english_index_;
+  // The check of english.dat at its first use may refuse it, and reports
+  // on it in the lists below: they change only inside its call_once.
+  mutable std::span<const EnglishIndexRecord> english_index_;
   std::span<const LeI32> unique_lines_;
   std::vector<HashRecord> hash_records_;
   std::vector<HashWord> hash_words_;
   std::string data_dir_;
-  std::vector<TableInfo> tables_;
-  std::vector<std::string> features_off_;
+  mutable std::vector<TableInfo> tables_;
+  mutable std::vector<std::string> features_off_;
   std::vector<std::string> load_warnings_;
-  std::vector<std::string> vouched_tables_;
+  mutable std::vector<std::string> vouched_tables_;
   double load_ms_ = 0;
 };
 
