@@ -6,8 +6,7 @@ SentenceAnalyzer::SentenceAnalyzer(analysis::WordAnalyzer& analyzer, Passes pass
                                    Sink sink)
     : tokens_(analyzer),
       passes_(passes),
-      sink_(std::move(sink)),
-      scratch_(std::make_unique<SyntaxScratch>()) {}
+      sink_(std::move(sink)) {}
 
 void SentenceAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   tokens_.analyse(words, run);
@@ -24,6 +23,9 @@ void SentenceAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run
     defer_(tokens_.last_sentence(), words, env, run.options);
     return;
   }
+  // Made at the first sentence: a program that never runs the passes (a
+  // word-by-word listing) does not zero a quarter megabyte at its start.
+  if (!scratch_) scratch_ = std::make_unique<SyntaxScratch>();
   analyse_sentence(words, run.options, *scratch_, env);
   if (sink_) sink_(tokens_.last_sentence(), words, *scratch_);
 }
