@@ -44,6 +44,36 @@ AnalysedToken& TokenAnalyzer::new_token(std::string_view form) {
   return t;
 }
 
+const std::string& TokenAnalyzer::readings_listing(const std::vector<Candidate>& candidates) {
+  const TranslationOptions& o = wa_.options();
+  std::string& key = listing_key_;
+  key.clear();
+  // The options the decoding and the listing read, then each reading.
+  key.push_back(static_cast<char>(o.easy_latin));
+  key.push_back(static_cast<char>(o.botany));
+  key.append(reinterpret_cast<const char*>(&o.area), sizeof o.area);
+  for (const Candidate& c : candidates) {
+    grammar::WordAnalysis a = c.analysis;
+    a.position = {};
+    a.word_number = {};
+    key.append(reinterpret_cast<const char*>(&a), sizeof a);
+    key.push_back(static_cast<char>(c.origin.table));
+    key.push_back(static_cast<char>(c.origin.source));
+    key.push_back(static_cast<char>(c.origin.capitalised_entry));
+    key.append(reinterpret_cast<const char*>(&c.origin.index), sizeof c.origin.index);
+    const auto size = static_cast<std::uint32_t>(c.origin.builtin_meaning.size());
+    key.append(reinterpret_cast<const char*>(&size), sizeof size);
+    key.append(c.origin.builtin_meaning);
+  }
+  if (auto found = listings_.find(key); found != listings_.end()) return found->second;
+  std::string made = list_readings(decode_readings(candidates, wa_, false), o.easy_latin);
+  if (listings_.size() >= WordMemo::kMaxWords) {
+    listing_made_ = std::move(made);
+    return listing_made_;
+  }
+  return listings_.emplace(key, std::move(made)).first->second;
+}
+
 void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   sentence_.text = run.sentence;
   while (!sentence_.text.empty() &&
@@ -63,7 +93,10 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   std::string listing;
   AnalysisContext ctx{&run.log, &run.warnings, 0, 0};
   // No word counted yet: a new run, whose words are not the last run's.
-  if (run.file_word_count == 0 && !run.rerun) memo_.clear();
+  if (run.file_word_count == 0 && !run.rerun) {
+    memo_.clear();
+    listings_.clear();
+  }
   for (int i = 0; i < run.token_count; ++i) {
     words.set_current_position(i);
     std::string_view token = words.token(i);
@@ -135,7 +168,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
         listing += '\n';
         if (host) listing += rule_lines_.text();
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
-        listing += list_readings(decode_readings(t.candidates, wa_, false), wa_.options().easy_latin);
+        listing += readings_listing(t.candidates);
       }
     };
     auto insert_token = [&](int at_pos, std::string_view text) {

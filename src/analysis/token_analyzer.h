@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <unordered_map>
 
 #include "analysis/analysed_sentence.h"
 #include "analysis/word_memo.h"
@@ -36,6 +37,10 @@ class TokenAnalyzer : public text::SentenceHandler {
   // The next token of the sentence, made from one of the last sentence's, so
   // that its text and analyses reuse their memory.
   AnalysedToken& new_token(std::string_view form);
+  // The listing of a token's readings. Running text repeats most of its
+  // words, and a repeated word's readings list alike: each distinct list of
+  // readings is written once a run (the listing was half of a parse run).
+  const std::string& readings_listing(const std::vector<Candidate>& candidates);
 
   WordAnalyzer& wa_;
   SentenceSink sink_;
@@ -45,6 +50,11 @@ class TokenAnalyzer : public text::SentenceHandler {
   std::vector<AnalysedToken> spare_;
   WordMemo memo_;
   ParseLog rule_lines_;  // what the rules wrote while one word was read
+  // Listings by the readings they list (their records without the places in
+  // the sentence, and their origins), emptied with the memory of words.
+  std::unordered_map<std::string, std::string> listings_;
+  std::string listing_key_;
+  std::string listing_made_;  // a listing not kept (the map is full)
 };
 
 }  // namespace kelvo::analysis

@@ -1,7 +1,7 @@
 #include "analysis/word_report.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <vector>
 
 #include "grammar/codes.h"
@@ -122,17 +122,21 @@ std::string describe_reading(const Reading& r, bool easy_latin) {
       which = 4;
       variant = 1;
     }
-    char pair[16];
-    std::snprintf(pair, sizeof pair, " %c %c  ", '0' + which, '0' + variant);
-    out += pair;
+    out += ' ';
+    out += static_cast<char>('0' + which);
+    out += ' ';
+    out += static_cast<char>('0' + variant);
+    out += "  ";
   } else {
     out += "  ";
   }
   print_attributes(out, r);
   if (r.part_of_speech != PartOfSpeech::tackon && r.part_of_speech != PartOfSpeech::punctuation) {
-    char grade[16];
-    std::snprintf(grade, sizeof grade, "%c:%d ", 64 + r.rarity, r.age);
-    out += grade;
+    char age[16];
+    out += static_cast<char>(64 + r.rarity);
+    out += ':';
+    out.append(age, static_cast<std::size_t>(std::to_chars(age, age + sizeof age, r.age).ptr - age));
+    out += ' ';
   }
   return out;
 }
