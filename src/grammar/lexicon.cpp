@@ -364,7 +364,8 @@ class LexiconLoader {
     note_table(kSensesFile, lex_.senses_.size(), lex_.senses_.size() * sizeof(SenseRecord), true);
   }
 
-  // Optional, and silent: without it the links are found again at first use.
+  // Optional: without it, or when it does not fit, the entries are found again
+  // at first use.
   void load_unique_lines() {
     const std::string path = path_in(dir_, kUniqueLinesFile);
     if (!file_exists(path)) return;

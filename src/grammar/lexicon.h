@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "base/host.h"
-#include "grammar/table_sums.h"
 #include "base/mapped_file.h"
 #include "base/options.h"
 #include "base/parse_log.h"
@@ -20,6 +19,7 @@
 #include "grammar/diphthong_stems.h"
 #include "grammar/records.h"
 #include "grammar/stem_keys.h"
+#include "grammar/table_sums.h"
 
 namespace kelvo::grammar {
 

@@ -78,14 +78,19 @@ struct Translator::Impl {
   void keep_sentence(const analysis::AnalysedSentence& s, const text::SentenceWords* words = nullptr,
                      const syntax::SyntaxScratch* scratch = nullptr) {
     choices.clear();
-    if (words && scratch) {
-      choices.assign(s.tokens.size(), {});
-      choices.resize(static_cast<std::size_t>(syntax::word_choices(*words, *scratch, choices)));
-    }
+    if (words && scratch) read_choices(s, *words, *scratch, choices);
     // Decoded into the last sentence's place: a caller that does not keep
     // the sentence it is given leaves its strings' room for the next one.
     decode_sentence(s, choices, delivered);
     give_sentence(delivered);
+  }
+
+  // Each word's chosen reading and links, while the passes' storage holds them.
+  static void read_choices(const analysis::AnalysedSentence& s, const text::SentenceWords& words,
+                           const syntax::SyntaxScratch& scratch,
+                           std::vector<syntax::WordChoice>& out) {
+    out.assign(s.tokens.size(), {});
+    out.resize(static_cast<std::size_t>(syntax::word_choices(words, scratch, out)));
   }
 
   // Every reading of the sentence, with the choices and links of its words.
@@ -131,9 +136,7 @@ struct Translator::Impl {
     env.log = nullptr;  // no log is kept in a pipelined run
     env.warnings = &warnings;
     syntax::analyse_sentence(storage.words, *job.options, storage.scratch, env);
-    job.choices.assign(job.sentence.tokens.size(), {});
-    job.choices.resize(
-        static_cast<std::size_t>(syntax::word_choices(storage.words, storage.scratch, job.choices)));
+    read_choices(job.sentence, storage.words, storage.scratch, job.choices);
     decode_sentence(job.sentence, job.choices, job.out);
   }
 

@@ -33,7 +33,6 @@ struct Survey {
   bool any_verb = false;
 };
 
-
 // How far back a relative pronoun's antecedent is looked for.
 constexpr int kAntecedentReach = 8;
 // How far back a neuter word makes "quod" its relative pronoun.

@@ -16,12 +16,10 @@ namespace {
 
 constexpr Code kQuestionMark = 2;
 
-
 bool begins_nocase(std::string_view m, std::string_view prefix) {
   if (!m.empty() && m[0] == '~') m.remove_prefix(1);
   return starts_with_nocase(m, prefix);
 }
-
 
 // What the sweep carries from one analysis to the next.
 struct SweepState {

@@ -8,7 +8,6 @@ using namespace grammar;
 
 namespace {
 
-
 // A nominative whose number no verb of the clause can take does not look for
 // a partner (nor is taken as one): a plural where every finite verb is singular.
 bool nominative_mismatch(const SentenceView& s, const WordAnalysis& a) {
