@@ -272,11 +272,20 @@ int cmd_analyze(const Arguments& args) {
   std::vector<Unit> units;
   int status = read_units(l.cli, lines, units);
   int number = 0;
-  // A CoNLL-U block is made with a placeholder number, put right when printed.
-  const std::string placeholder = "# sent_id = 0\n";
-  auto to_text = [&](const Sentence& s, const std::string& text) {
-    return conllu ? formats::sentence_to_conllu(s, 0, text).substr(placeholder.size())
-                  : formats::sentence_to_json(s, text) + "\n";
+  // A CoNLL-U block is made without its number, which is given when printed.
+  auto write_text = [&](std::string& out, const Sentence& s, std::string_view text) {
+    out.clear();
+    if (conllu) {
+      formats::append_conllu_block(out, s, text);
+    } else {
+      out = formats::sentence_to_json(s, text);
+      out += '\n';
+    }
+  };
+  auto to_text = [&](const Sentence& s, std::string_view text) {
+    std::string out;
+    write_text(out, s, text);
+    return out;
   };
   auto print_block = [&](const std::string& block) {
     ++number;
@@ -313,7 +322,10 @@ int cmd_analyze(const Arguments& args) {
               r.gathered.tokens.push_back(std::move(t));
             }
           } else if (streaming) {
-            print_block(to_text(s, written.sentence(s)));
+            // One string written again for each sentence, its room kept.
+            thread_local std::string block;
+            write_text(block, s, written.sentence(s));
+            print_block(block);
           } else {
             r.blocks.push_back(to_text(s, written.sentence(s)));
           }

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -133,65 +134,89 @@ struct Attrs {
   bool operator==(const Attrs& o) const { return std::equal(begin(), end(), o.begin(), o.end()); }
 };
 
+// One attribute the exports show: its key, the reading's code for it, and
+// the code's name (none for the person, which shows as its number).
+struct AttrField {
+  const char* key;
+  int (*code_of)(const Reading&);
+  std::string_view (*name)(Code);
+};
+
+constexpr AttrField kCaseField{"case", [](const Reading& r) -> int { return code(r.grammatical_case); }, case_name};
+constexpr AttrField kNumberField{"number", [](const Reading& r) -> int { return code(r.number); }, number_name};
+constexpr AttrField kGenderField{"gender", [](const Reading& r) -> int { return code(r.gender); }, gender_name};
+constexpr AttrField kComparisonField{"comparison", [](const Reading& r) -> int { return code(r.comparison); }, comparison_name};
+constexpr AttrField kTenseField{"tense", [](const Reading& r) -> int { return code(r.tense); }, tense_name};
+constexpr AttrField kVoiceField{"voice", [](const Reading& r) -> int { return code(r.voice); }, voice_name};
+constexpr AttrField kMoodField{"mood", [](const Reading& r) -> int { return code(r.mood); }, mood_name};
+constexpr AttrField kPersonField{"person", [](const Reading& r) -> int { return r.person; }, nullptr};
+constexpr AttrField kVerbKindField{"verb_kind", [](const Reading& r) -> int { return code(r.verb_kind); }, verb_kind_name};
+constexpr AttrField kNounKindField{"noun_kind", [](const Reading& r) -> int { return code(r.noun_kind); }, noun_kind_name};
+constexpr AttrField kPronounKindField{"pronoun_kind", [](const Reading& r) -> int { return code(r.pronoun_kind); }, pronoun_kind_name};
+constexpr AttrField kNumeralSortField{"numeral_sort", [](const Reading& r) -> int { return code(r.numeral_sort); }, numeral_sort_name};
+
+// The attributes a part of speech shows, in the order the JSON writes them.
+std::span<const AttrField> attribute_fields(PartOfSpeech p) {
+  static constexpr AttrField kNoun[] = {kNounKindField, kCaseField, kNumberField, kGenderField};
+  static constexpr AttrField kPronoun[] = {kPronounKindField, kCaseField, kNumberField,
+                                           kGenderField};
+  static constexpr AttrField kPack[] = {kPronounKindField};
+  static constexpr AttrField kAdjective[] = {kCaseField, kNumberField, kGenderField,
+                                             kComparisonField};
+  static constexpr AttrField kNumeral[] = {kCaseField, kNumberField, kGenderField,
+                                           kNumeralSortField};
+  static constexpr AttrField kAdverb[] = {kComparisonField};
+  static constexpr AttrField kVerb[] = {kTenseField,  kVoiceField,  kMoodField,
+                                        kPersonField, kNumberField, kVerbKindField};
+  static constexpr AttrField kParticiple[] = {kCaseField,  kNumberField, kGenderField,
+                                              kTenseField, kVoiceField,  kMoodField,
+                                              kVerbKindField};
+  static constexpr AttrField kSupine[] = {kCaseField, kNumberField, kGenderField};
+  static constexpr AttrField kPreposition[] = {kCaseField};
+  using P = PartOfSpeech;
+  switch (p) {
+    case P::noun: return kNoun;
+    case P::pronoun: return kPronoun;
+    case P::pronoun_pack: return kPack;
+    case P::adjective:
+    case P::substantive_adjective: return kAdjective;
+    case P::numeral: return kNumeral;
+    case P::adverb:
+    case P::conjunctive_adverb: return kAdverb;
+    case P::verb: return kVerb;
+    case P::participle: return kParticiple;
+    case P::supine: return kSupine;
+    case P::preposition: return kPreposition;
+    default: return {};
+  }
+}
+
+// An attribute with code 0 is not shown.
 Attrs attributes(const Reading& r) {
   Attrs v;
-  auto add = [&](const char* key, Code c, std::string_view (*name)(Code)) {
-    if (c != 0) v.push_back({key, name(c), 0});
-  };
-  auto nominal = [&] {
-    add("case", code(r.grammatical_case), case_name);
-    add("number", code(r.number), number_name);
-    add("gender", code(r.gender), gender_name);
-  };
-  using P = PartOfSpeech;
-  switch (r.part_of_speech) {
-    case P::noun:
-      add("noun_kind", code(r.noun_kind), noun_kind_name);
-      nominal();
-      break;
-    case P::pronoun:
-    case P::pronoun_pack:
-      add("pronoun_kind", code(r.pronoun_kind), pronoun_kind_name);
-      if (r.part_of_speech == P::pronoun) nominal();
-      break;
-    case P::adjective:
-    case P::substantive_adjective:
-      nominal();
-      add("comparison", code(r.comparison), comparison_name);
-      break;
-    case P::numeral:
-      nominal();
-      add("numeral_sort", code(r.numeral_sort), numeral_sort_name);
-      break;
-    case P::adverb:
-    case P::conjunctive_adverb:
-      add("comparison", code(r.comparison), comparison_name);
-      break;
-    case P::verb:
-      add("tense", code(r.tense), tense_name);
-      add("voice", code(r.voice), voice_name);
-      add("mood", code(r.mood), mood_name);
-      if (r.person) v.push_back({"person", {}, r.person});
-      add("number", code(r.number), number_name);
-      add("verb_kind", code(r.verb_kind), verb_kind_name);
-      break;
-    case P::participle:
-      nominal();
-      add("tense", code(r.tense), tense_name);
-      add("voice", code(r.voice), voice_name);
-      add("mood", code(r.mood), mood_name);
-      add("verb_kind", code(r.verb_kind), verb_kind_name);
-      break;
-    case P::supine:
-      nominal();
-      break;
-    case P::preposition:
-      add("case", code(r.grammatical_case), case_name);
-      break;
-    default:
-      break;
+  for (const AttrField& f : attribute_fields(r.part_of_speech)) {
+    const int c = f.code_of(r);
+    if (c == 0) continue;
+    if (f.name)
+      v.push_back({f.key, f.name(static_cast<Code>(c)), 0});
+    else
+      v.push_back({f.key, {}, c});
   }
   return v;
+}
+
+// attributes(a) == attributes(b), told from the codes where it can be: two
+// readings of one part of speech show the same keys, and a key's values
+// match when the codes do; names are looked up only for codes that differ.
+bool same_attributes(const Reading& a, const Reading& b) {
+  if (a.part_of_speech != b.part_of_speech) return attributes(a) == attributes(b);
+  for (const AttrField& f : attribute_fields(a.part_of_speech)) {
+    const int ca = f.code_of(a), cb = f.code_of(b);
+    if (ca == cb) continue;
+    if (!f.name || ca == 0 || cb == 0) return false;
+    if (!shows_as(f.name(static_cast<Code>(ca)), f.name(static_cast<Code>(cb)))) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -386,14 +411,15 @@ std::string reading_json(const Reading& r, bool chosen) {
 struct Shown {
   const Reading* reading;
   bool chosen = false;  // the sentence analysis chose it, or a reading just like it
-  std::uint64_t key = 0;  // equal for readings shown alike (and rarely for others)
-  Attrs attrs;            // its attributes, made once
+  std::uint64_t key = 0;  // equal for readings shown alike (and for some others)
 };
 
 // A hash of part of what a reading's JSON shows, with every byte written as
 // '?' taken as '?', so that readings shown alike have the same key: the form
-// in full, the rest by sizes and first letters (the comparison does the rest).
-std::uint64_t shown_key(const Reading& r, const Attrs& attrs) {
+// in full, the rest by sizes (the comparison does the rest). Readings of one
+// word that differ only in their inflection share a key; the comparison
+// tells them apart by their codes first.
+std::uint64_t shown_key(const Reading& r) {
   std::uint64_t h = 1469598103934665603ull;
   auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
   auto shown_byte = [](char c) -> std::uint64_t {
@@ -407,22 +433,18 @@ std::uint64_t shown_key(const Reading& r, const Attrs& attrs) {
   for (char c : r.form) mix(shown_byte(c));
   mix(r.lemma.size());
   mix(r.meaning.size());
-  for (const Attr& a : attrs)
-    mix(a.value.size() | (a.value.empty() ? 0 : shown_byte(a.value[0]) << 8) |
-        static_cast<std::uint64_t>(static_cast<unsigned>(a.number)) << 16);
   return h;
 }
 
 // Whether two readings have the same JSON (without the choice), told from
 // their fields without writing it: the cheap differences first.
-bool shown_alike(const Shown& earlier, const Reading& b, const Attrs& b_attrs) {
-  const Reading& a = *earlier.reading;
+bool shown_alike(const Reading& a, const Reading& b) {
   return a.age == b.age && std::clamp(a.rarity, 1, 26) == std::clamp(b.rarity, 1, 26) &&
          (a.entry == EntrySource::user_dictionary) == (b.entry == EntrySource::user_dictionary) &&
          std::string_view(source_name(a.source)) == source_name(b.source) &&
+         same_attributes(a, b) &&
          shows_as(speech_name(code(a.part_of_speech)), speech_name(code(b.part_of_speech))) &&
-         shows_as(a.form, b.form) && shows_as(a.lemma, b.lemma) &&
-         shows_as(a.meaning, b.meaning) && earlier.attrs == b_attrs;
+         shows_as(a.form, b.form) && shows_as(a.lemma, b.lemma) && shows_as(a.meaning, b.meaning);
 }
 
 // Fills `out` (reused by the caller, so no allocation per token).
@@ -433,13 +455,12 @@ void shown_readings(const Token& t, bool with_struck_out, std::vector<Shown>& ou
     if (r.part_of_speech == PartOfSpeech::punctuation) continue;
     if (!with_struck_out && struck_out(r)) continue;
     const bool chosen = static_cast<int>(i) == t.chosen;
-    const Attrs attrs = attributes(r);
-    const std::uint64_t key = shown_key(r, attrs);
+    const std::uint64_t key = shown_key(r);
     auto same = std::find_if(out.begin(), out.end(), [&](const Shown& earlier) {
-      return earlier.key == key && shown_alike(earlier, r, attrs);
+      return earlier.key == key && shown_alike(*earlier.reading, r);
     });
     if (same == out.end())
-      out.push_back({&r, chosen, key, attrs});
+      out.push_back({&r, chosen, key});
     else
       same->chosen = same->chosen || chosen;
   }
@@ -557,8 +578,14 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number) {
 }
 
 std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::string_view text) {
+  std::string out = "# sent_id = " + std::to_string(sentence_number) + "\n";
+  append_conllu_block(out, s, text);
+  return out;
+}
+
+void append_conllu_block(std::string& out, const Sentence& s, std::string_view text) {
   // Written straight into one string: no string made per token or column.
-  std::string out = "# sent_id = " + std::to_string(sentence_number) + "\n# text = ";
+  out += "# text = ";
   out += text;
   out += '\n';
   thread_local std::vector<Shown> shown;
@@ -656,7 +683,6 @@ std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::stri
     out += '\n';
   }
   out += '\n';
-  return out;
 }
 
 }  // namespace kelvo::formats

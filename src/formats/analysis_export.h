@@ -28,6 +28,9 @@ std::string translation_to_json(const TranslatedSentence& t);
 // "3 esset" and "4 que".
 std::string sentence_to_conllu(const Sentence& s, int sentence_number);
 std::string sentence_to_conllu(const Sentence& s, int sentence_number, std::string_view text);
+// The same block from its "# text" line on, appended to `out`: a caller that
+// numbers the blocks itself writes many into one reused string.
+void append_conllu_block(std::string& out, const Sentence& s, std::string_view text);
 
 // Universal Dependencies part of speech and features of one reading.
 std::string ud_upos(const Reading& r);

@@ -148,12 +148,32 @@ TEST(AnalysisExport, ReadingsAlikeAsWrittenNotAsStored) {
   rarer.rarity = 2;
   Reading same_grade = base;
   same_grade.rarity = 0;  // graded as 1, 'A'
+  // Two codes past the table both write "Unknown case": alike.
+  Reading unknown_case = base;
+  unknown_case.grammatical_case = static_cast<Case>(200);
+  Reading other_unknown_case = base;
+  other_unknown_case.grammatical_case = static_cast<Case>(201);
+  // An attribute left out is a difference.
+  Reading no_number = base;
+  no_number.number = Number::none;
   Sentence s;
   s.text = "rosae";
-  s.tokens.push_back(
-      Token{"rosae", 0, 5, false, -1, {base, undefined_byte, other_case, older, rarer, same_grade}, -1, {}});
+  s.tokens.push_back(Token{"rosae", 0, 5, false, -1,
+                           {base, undefined_byte, other_case, older, rarer, same_grade,
+                            unknown_case, other_unknown_case, no_number},
+                           -1, {}});
   const std::string conllu = formats::sentence_to_conllu(s, 1, "rosae");
-  EXPECT_NE(conllu.find("Analyses=4"), std::string::npos) << conllu;
+  EXPECT_NE(conllu.find("Analyses=6"), std::string::npos) << conllu;
+
+  // Two parts of speech written alike, with the same attributes, are alike.
+  Reading adverb = reading(PartOfSpeech::adverb, "bene.", "bene", "well");
+  adverb.comparison = Comparison::positive;
+  Reading conjunctive = adverb;
+  conjunctive.part_of_speech = PartOfSpeech::conjunctive_adverb;
+  Sentence t;
+  t.text = "bene";
+  t.tokens.push_back(Token{"bene", 0, 4, false, -1, {adverb, conjunctive}, -1, {}});
+  EXPECT_NE(formats::sentence_to_conllu(t, 1, "bene").find("Analyses=1"), std::string::npos);
 }
 
 TEST(AnalysisExport, UniversalPartsOfSpeechAndFeatures) {
