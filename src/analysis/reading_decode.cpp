@@ -47,6 +47,9 @@ std::string_view trim_blanks(std::string_view s) {
   return s;
 }
 
+// Enough for a long sentence's tokens; beyond them a sentence makes its own.
+constexpr std::size_t kMaxSpareTokens = 256;
+
 }  // namespace
 
 void decode_record(const WordAnalysis& a, Reading& out) {
@@ -114,9 +117,35 @@ std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
 }
 
 void to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses,
-                        Sentence& out) {
+                        Sentence& out, std::vector<Token>& spare) {
   out.text = s.text;
-  out.tokens.resize(s.tokens.size());
+  // Each token is decoded into the one of those at hand (the last
+  // sentence's and the spare ones) whose count of readings is nearest, so
+  // that few readings are made or destroyed and their strings keep their
+  // room; the tokens not taken stay spare for the next sentence.
+  for (Token& t : out.tokens) spare.push_back(std::move(t));
+  out.tokens.clear();
+  for (const AnalysedToken& t : s.tokens) {
+    if (spare.empty()) {
+      out.tokens.emplace_back();
+      continue;
+    }
+    const std::size_t n = t.candidates.size();
+    std::size_t best = 0, best_gap = SIZE_MAX;
+    for (std::size_t k = 0; k < spare.size() && best_gap > 0; ++k) {
+      const std::size_t have = spare[k].readings.size();
+      const std::size_t gap = have > n ? have - n : n - have;
+      if (gap < best_gap) {
+        best = k;
+        best_gap = gap;
+      }
+    }
+    out.tokens.push_back(std::move(spare[best]));
+    if (best + 1 != spare.size()) spare[best] = std::move(spare.back());
+    spare.pop_back();
+  }
+  // A long sentence's leftovers are not all kept.
+  if (spare.size() > kMaxSpareTokens) spare.resize(kMaxSpareTokens);
   for (std::size_t i = 0; i < s.tokens.size(); ++i) {
     const AnalysedToken& t = s.tokens[i];
     Token& token = out.tokens[i];
@@ -138,7 +167,8 @@ void to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool 
 
 Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses) {
   Sentence out;
-  to_public_sentence(s, wa, senses, out);
+  std::vector<Token> spare;
+  to_public_sentence(s, wa, senses, out, spare);
   return out;
 }
 

@@ -35,9 +35,10 @@ Sentence to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa,
                             bool senses = true);
 // The same into `out`, a sentence decoded before (or empty): what it held is
 // replaced whole, but its readings' strings keep their room, so decoding
-// sentence after sentence into one place allocates less.
+// sentence after sentence into one place allocates less. `spare` holds the
+// tokens a shorter sentence left over, for the next longer one.
 void to_public_sentence(const AnalysedSentence& s, const WordAnalyzer& wa, bool senses,
-                        Sentence& out);
+                        Sentence& out, std::vector<Token>& spare);
 
 // The senses of a meaning text. Our dictionary separates senses with "/" (the
 // user dictionary's ";" is stored as "/", and a few lines end in ";"); the

@@ -85,6 +85,9 @@ void SentencePipeline::work(Storage& storage) {
     if (queue_.empty()) return;
     std::unique_ptr<Job> job = std::move(queue_.front());
     queue_.pop_front();
+    job->prepared_in = &storage;
+    for (Token& t : storage.given_back) storage.spare_tokens.push_back(std::move(t));
+    storage.given_back.clear();
     lock.unlock();
     prepare_(*job, storage);
     lock.lock();
@@ -103,6 +106,10 @@ void SentencePipeline::work(Storage& storage) {
       lock.unlock();
       deliver_(*now);
       lock.lock();
+      // The delivered tokens go back to the thread that decoded them, their
+      // readings' room kept for its next sentences; the job waits empty.
+      for (Token& t : now->out.tokens) now->prepared_in->given_back.push_back(std::move(t));
+      now->out.tokens.clear();
       ++delivered_;
       --on_their_way_;
       for (std::string& w : now->warnings) warnings_.push_back(std::move(w));

@@ -25,6 +25,7 @@ namespace kelvo {
 
 class SentencePipeline {
  public:
+  struct Storage;
   // One sentence on its way.
   struct Job {
     text::SentenceCopy words;
@@ -35,11 +36,16 @@ class SentencePipeline {
     Sentence out;                       // decoded, for the caller
     std::vector<std::string> warnings;  // what the passes warned of
     std::uint64_t number = 0;
+    Storage* prepared_in = nullptr;  // whose tokens `out` holds
   };
-  // What each thread owns: the working storage the passes run in.
+  // What each thread owns: the working storage the passes run in, and the
+  // tokens of the sentences it decoded, given back once delivered, for
+  // decoding the next ones into.
   struct Storage {
     text::SentenceWords words;
     syntax::SyntaxScratch scratch;
+    std::vector<Token> spare_tokens;
+    std::vector<Token> given_back;  // guarded by the pipeline's mutex
   };
   // `prepare` runs on several threads at once, each with its own storage;
   // `deliver` on one at a time, in the order the sentences were posted.

@@ -81,7 +81,7 @@ struct Translator::Impl {
     if (words && scratch) read_choices(s, *words, *scratch, choices);
     // Decoded into the last sentence's place: a caller that does not keep
     // the sentence it is given leaves its strings' room for the next one.
-    decode_sentence(s, choices, delivered);
+    decode_sentence(s, choices, delivered, spare_tokens);
     give_sentence(delivered);
   }
 
@@ -95,8 +95,9 @@ struct Translator::Impl {
 
   // Every reading of the sentence, with the choices and links of its words.
   void decode_sentence(const analysis::AnalysedSentence& s,
-                       std::span<const syntax::WordChoice> chosen, Sentence& out) const {
-    analysis::to_public_sentence(s, analyzer, outputs.senses, out);
+                       std::span<const syntax::WordChoice> chosen, Sentence& out,
+                       std::vector<Token>& spare) const {
+    analysis::to_public_sentence(s, analyzer, outputs.senses, out, spare);
     for (std::size_t i = 0; i < chosen.size() && i < out.tokens.size(); ++i) {
       Token& t = out.tokens[i];
       const syntax::WordChoice& c = chosen[i];
@@ -137,7 +138,7 @@ struct Translator::Impl {
     env.warnings = &warnings;
     syntax::analyse_sentence(storage.words, *job.options, storage.scratch, env);
     read_choices(job.sentence, storage.words, storage.scratch, job.choices);
-    decode_sentence(job.sentence, job.choices, job.out);
+    decode_sentence(job.sentence, job.choices, job.out, storage.spare_tokens);
   }
 
   // The pipeline's warnings so far, shown on the run's thread in their order.
@@ -180,6 +181,7 @@ struct Translator::Impl {
   std::vector<syntax::WordChoice> choices;
   std::unique_ptr<SentencePipeline> pipeline;  // made for the first run that uses it
   Sentence delivered;  // the last sentence given to the caller, decoded anew in its place
+  std::vector<Token> spare_tokens;  // tokens a shorter sentence left over
   english::SentenceTranslator english;
   std::unique_ptr<english::WordRenderer> word_renderer;  // made on the first lookup
   bool no_phrases = false;
