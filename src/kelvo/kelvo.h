@@ -110,14 +110,16 @@ struct RunOutputs {
   // soon as it is analysed instead of kept in the result.
   std::function<void(Sentence&&)> on_sentence;
   // On: analyse() runs the sentence passes of several sentences at once on
-  // threads of its own (one a core) while it reads the next sentences, and
-  // calls on_sentence from those threads, one call at a time and in order; it
-  // returns after the last call. For callers with cores to spare; on_sentence
-  // must then touch nothing the caller's thread uses during the run. (With
-  // the log kept, the passes stay on the caller's thread, in step with it.)
+  // threads of its own while it reads the next sentences (and, when it is
+  // ahead of them, on the caller's thread too), and calls on_sentence from
+  // any of those threads, one call at a time and in order; it returns after
+  // the last call. For callers with cores to spare; on_sentence must then
+  // touch nothing the caller's thread uses during the run, and must not call
+  // the translator. (With the log kept, the passes stay on the caller's
+  // thread, in step with it.)
   bool overlap = false;
-  // The threads it may use, fixed at the first run that overlaps; 0: one a
-  // core (at least 2, at most 8).
+  // The threads it may use beside the caller's, fixed at the first run that
+  // overlaps; 0: one for each core but one (at least 1, at most 8).
   int overlap_threads = 0;
   std::function<void(std::string_view listing)> on_listing;
   // translate(): each translated sentence as soon as it is made.

@@ -77,6 +77,13 @@ class SentencePipeline {
   static constexpr std::size_t kWakeAt = 8;
 
   void work(Storage& storage);
+  // These three run with the lock held. The next posted job, for `storage`.
+  std::unique_ptr<Job> take(Storage& storage);
+  // The caller's thread prepares the next posted job (unlocking meanwhile).
+  void help(std::unique_lock<std::mutex>& lock);
+  // Files a prepared job and delivers the ready ones in order, unless
+  // another thread is delivering.
+  void finish(std::unique_lock<std::mutex>& lock, std::unique_ptr<Job> job);
 
   Prepare prepare_;
   Deliver deliver_;
@@ -98,6 +105,7 @@ class SentencePipeline {
   bool draining_ = false;
   bool stopping_ = false;
   std::vector<std::unique_ptr<Storage>> storage_;
+  std::unique_ptr<Storage> caller_storage_;  // made when the caller first helps
   std::vector<std::thread> threads_;
 };
 

@@ -242,7 +242,7 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
     if (!m.pipeline) {
       const int cores = static_cast<int>(std::thread::hardware_concurrency());
       const int threads =
-          m.outputs.overlap_threads > 0 ? m.outputs.overlap_threads : std::clamp(cores, 2, 8);
+          m.outputs.overlap_threads > 0 ? m.outputs.overlap_threads : std::clamp(cores - 1, 1, 8);
       m.pipeline = std::make_unique<SentencePipeline>(
           threads,
           [&m](SentencePipeline::Job& job, SentencePipeline::Storage& storage) {
