@@ -278,7 +278,7 @@ int cmd_analyze(const Arguments& args) {
     if (conllu) {
       formats::append_conllu_block(out, s, text);
     } else {
-      out = formats::sentence_to_json(s, text);
+      formats::append_sentence_json(out, s, text);
       out += '\n';
     }
   };

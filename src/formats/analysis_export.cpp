@@ -56,11 +56,29 @@ void append_json_string_utf8(std::string& out, std::string_view utf8) {
   out.push_back('"');
 }
 
+// An 8-bit text as a JSON string, in one pass: plain ASCII is copied a run
+// at a time, the bytes past ASCII become UTF-8 (never escaped), the rest is
+// escaped as append_json_string_utf8 escapes it.
 void append_json_string(std::string& out, std::string_view text) {
+  auto plain = [](unsigned char c) { return c >= 0x20 && c < 0x80 && c != '"' && c != '\\'; };
+  std::size_t i = 0;
+  while (i < text.size() && plain(static_cast<unsigned char>(text[i]))) ++i;
+  if (i == text.size()) {  // nearly every string
+    out.push_back('"');
+    out.append(text);
+    out.push_back('"');
+    return;
+  }
   thread_local std::string utf8;  // reused: no allocation per string
   utf8.clear();
   append_utf8(utf8, text);
   append_json_string_utf8(out, utf8);
+}
+
+void append_number(std::string& out, long long n) {
+  char digits[24];
+  out.append(digits, static_cast<std::size_t>(
+                         std::to_chars(digits, digits + sizeof digits, n).ptr - digits));
 }
 
 // Whether two 8-bit texts show the same once written as UTF-8: equal, or
@@ -373,20 +391,25 @@ std::string ud_feats(const Reading& r) {
 namespace {
 
 // One reading as a JSON object: its identity in every format, so that two
-// readings that would show the same are one.
-std::string reading_json(const Reading& r, bool chosen) {
-  std::string out = "{\"lemma\":";
+// readings that would show the same are one. Appended to `out`.
+void append_reading_json(std::string& out, const Reading& r, bool chosen) {
+  out += "{\"lemma\":";
   append_json_string(out, r.lemma);
   out += ",\"pos\":";
   append_json_string(out, speech_name(code(r.part_of_speech)));
-  for (const auto& attr : attributes(r)) {
+  for (const AttrField& f : attribute_fields(r.part_of_speech)) {
+    const int c = f.code_of(r);
+    if (c == 0) continue;
     out += ",\"";
-    out += attr.key;
+    out += f.key;
     out += "\":";
-    if (attr.value.empty() && attr.number != 0)
-      append_json_string(out, std::to_string(attr.number));
-    else
-      append_json_string(out, attr.value);
+    if (f.name) {
+      append_json_string(out, f.name(static_cast<Code>(c)));
+    } else {
+      out += '"';
+      append_number(out, c);
+      out += '"';
+    }
   }
   out += ",\"analysis\":";
   append_json_string(out, r.form);
@@ -399,8 +422,9 @@ std::string reading_json(const Reading& r, bool chosen) {
   if (chosen) out += ",\"chosen\":true";
   out += ",\"rarity\":\"";
   out.push_back(static_cast<char>(64 + std::clamp(r.rarity, 1, 26)));
-  out += "\",\"age\":" + std::to_string(r.age) + "}";
-  return out;
+  out += "\",\"age\":";
+  append_number(out, r.age);
+  out += '}';
 }
 
 // The readings of a token that the exports show, each once: punctuation
@@ -496,14 +520,21 @@ std::string utf8_of(std::string_view internal) {
   return out;
 }
 
+
 }  // namespace
 
 std::string sentence_to_json(const Sentence& s) { return sentence_to_json(s, utf8_of(s.text)); }
 
 std::string sentence_to_json(const Sentence& s, std::string_view text) {
+  std::string out;
+  append_sentence_json(out, s, text);
+  return out;
+}
+
+void append_sentence_json(std::string& out, const Sentence& s, std::string_view text) {
   thread_local std::vector<Shown> shown;
   thread_local std::vector<std::size_t> order;
-  std::string out = "{\"text\":";
+  out += "{\"text\":";
   append_json_string_utf8(out, text);
   out += ",\"tokens\":[";
   surface_order(s, order);
@@ -516,14 +547,16 @@ std::string sentence_to_json(const Sentence& s, std::string_view text) {
     append_json_string(out, t.text);
     if (t.punctuation) out += ",\"punctuation\":true";
     // Split off the word at this index (counted from 0, as written).
-    if (const int host = placed(order, t.enclitic_of); host >= 0)
-      out += ",\"enclitic_of\":" + std::to_string(host);
+    if (const int host = placed(order, t.enclitic_of); host >= 0) {
+      out += ",\"enclitic_of\":";
+      append_number(out, host);
+    }
     if (!t.links.empty()) {
       // The tokens the chosen reading agrees with or governs, counted from 0.
       out += ",\"links\":[";
       for (std::size_t k = 0; k < t.links.size(); ++k) {
         if (k) out += ',';
-        out += std::to_string(placed(order, t.links[k]));
+        append_number(out, placed(order, t.links[k]));
       }
       out += ']';
     }
@@ -533,12 +566,11 @@ std::string sentence_to_json(const Sentence& s, std::string_view text) {
     for (const auto& one : shown) {
       if (!first) out += ',';
       first = false;
-      out += reading_json(*one.reading, one.chosen);
+      append_reading_json(out, *one.reading, one.chosen);
     }
     out += "]}";
   }
   out += "]}";
-  return out;
 }
 
 std::string translation_to_json(const TranslatedSentence& t) {
@@ -564,7 +596,7 @@ std::string translation_to_json(const TranslatedSentence& t) {
     const int c = i < t.chosen.size() ? t.chosen[i] : -1;
     out += ",\"chosen\":";
     if (!tok.punctuation && c >= 0 && static_cast<std::size_t>(c) < tok.readings.size())
-      out += reading_json(tok.readings[static_cast<std::size_t>(c)], false);
+      append_reading_json(out, tok.readings[static_cast<std::size_t>(c)], false);
     else
       out += "null";
     out += "}";
@@ -589,11 +621,6 @@ void append_conllu_block(std::string& out, const Sentence& s, std::string_view t
   out += text;
   out += '\n';
   thread_local std::vector<Shown> shown;
-  char number[24];
-  auto append_number = [&](long long n) {
-    out.append(number, static_cast<std::size_t>(
-                           std::to_chars(number, number + sizeof number, n).ptr - number));
-  };
   thread_local std::vector<std::size_t> order;
   surface_order(s, order);
   int id = 0;
@@ -604,15 +631,15 @@ void append_conllu_block(std::string& out, const Sentence& s, std::string_view t
     // words: the multiword line "3-4 essetque" comes before them.
     if (w + 1 < order.size() && placed(order, s.tokens[order[w + 1]].enclitic_of) ==
                                     static_cast<int>(w)) {
-      append_number(id);
+      append_number(out, id);
       out += '-';
-      append_number(id + 1);
+      append_number(out, id + 1);
       out += '\t';
       append_utf8(out, t.text);
       append_utf8(out, s.tokens[order[w + 1]].text);
       out += "\t_\t_\t_\t_\t_\t_\t_\t_\n";
     }
-    append_number(id);
+    append_number(out, id);
     out += '\t';
     append_utf8(out, t.text);
     out += '\t';
@@ -645,9 +672,9 @@ void append_conllu_block(std::string& out, const Sentence& s, std::string_view t
     out += speech_name(code(r.part_of_speech));
     if (r.declension != 0 || r.variant != 0) {
       out += ',';
-      append_number(r.declension);
+      append_number(out, r.declension);
       out += ',';
-      append_number(r.variant);
+      append_number(out, r.variant);
     }
     out += '\t';
     append_feats(out, r);
@@ -667,13 +694,13 @@ void append_conllu_block(std::string& out, const Sentence& s, std::string_view t
       out += '|';
     }
     out += "Analyses=";
-    append_number(static_cast<long long>(count));
+    append_number(out, static_cast<long long>(count));
     if (!t.links.empty()) {
       // The tokens it agrees with or governs, by their ID in this block.
       out += "|Links=";
       for (std::size_t k = 0; k < t.links.size(); ++k) {
         if (k) out += ',';
-        append_number(placed(order, t.links[k]) + 1);
+        append_number(out, placed(order, t.links[k]) + 1);
       }
     }
     if (r.source != ReadingSource::dictionary) {

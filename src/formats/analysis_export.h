@@ -16,6 +16,8 @@ namespace kelvo::formats {
 // count in the same order.
 std::string sentence_to_json(const Sentence& s);
 std::string sentence_to_json(const Sentence& s, std::string_view text);
+// The same object appended to `out` (a caller writing many reuses one string).
+void append_sentence_json(std::string& out, const Sentence& s, std::string_view text);
 
 // One JSON object (one line) for a translated sentence: its Latin, its
 // English word by word with the position of the Latin word each renders, and
