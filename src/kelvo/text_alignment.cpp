@@ -1,5 +1,6 @@
 #include "kelvo/text_alignment.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -47,8 +48,14 @@ int fold8(unsigned char c, char* out) {
   }
 }
 
-std::string fold_token(std::string_view text) {
-  std::string out;
+// The token as the input's characters fold: itself when folding changes
+// nothing (nearly always: the clean-up has folded it), else a copy in `out`.
+std::string_view fold_token(std::string_view text, std::string& out) {
+  const bool folded = std::all_of(text.begin(), text.end(), [](char c) {
+    return (c >= 'a' && c <= 'z' && c != 'j' && c != 'v' && c != 'y') || c == '_';
+  });
+  if (folded) return text;
+  out.clear();
   char buf[2];
   for (char c : text) {
     if (c == '_') {
@@ -99,9 +106,9 @@ class TokenAligner::Reader {
       }
       std::size_t len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
       next_ = std::min(input_.size(), at_ + len);
-      decoded_.clear();
-      text::decode_append(input_.substr(at_, next_ - at_), text::TextEncoding::utf8, decoded_);
-      for (char d : decoded_)
+      std::string decoded;  // a character or two: no allocation
+      text::decode_append(input_.substr(at_, next_ - at_), text::TextEncoding::utf8, decoded);
+      for (char d : decoded)
         if (n_ + 2 <= static_cast<int>(chars_.size()))
           n_ += fold8(static_cast<unsigned char>(d), chars_.data() + n_);
       if (n_ > 0) return;
@@ -114,7 +121,6 @@ class TokenAligner::Reader {
   std::size_t at_, next_ = 0;
   std::array<char, 8> chars_{};
   int n_ = 0, k_ = 0;
-  std::string decoded_;
 };
 
 namespace {
@@ -151,7 +157,7 @@ Span match_word(Reader r, std::string_view word, bool joined) {
 }
 
 // A word at the first letter from `from`, in the forms the clean-up gives it.
-Span find_word_at(std::string_view input, bool utf8, std::size_t from, const std::string& word) {
+Span find_word_at(std::string_view input, bool utf8, std::size_t from, std::string_view word) {
   Reader r(input, utf8, from);
   skip_while(r, [](char c) { return !is_letter(c); });
   if (r.done()) return {};
@@ -159,11 +165,11 @@ Span find_word_at(std::string_view input, bool utf8, std::size_t from, const std
     if (Span s = match_word(r, word, joined); s.found()) return s;
     // "hymnus" for "ymnus": the clean-up puts an h before an initial y.
     if (word.size() > 1 && word[0] == 'h' && word[1] == 'i')
-      if (Span s = match_word(r, std::string_view(word).substr(1), joined); s.found()) return s;
+      if (Span s = match_word(r, word.substr(1), joined); s.found()) return s;
   }
   // A joined expression whose later part was rewritten: its first part.
   if (auto us = word.find('_'); us != std::string::npos && us > 0)
-    return match_word(r, std::string_view(word).substr(0, us), false);
+    return match_word(r, word.substr(0, us), false);
   return {};
 }
 
@@ -199,9 +205,10 @@ TokenAligner::TokenAligner(std::string_view input) : input_(input) {
 // Places the token found right at `from`; false (and nothing changed) when it
 // is not there.
 bool TokenAligner::place(Token& token, std::size_t from) {
+  std::string folded;
   Span s = token.punctuation && token.text.size() == 1
                ? find_mark_at(input_, utf8_, from, token.text[0])
-               : find_word_at(input_, utf8_, from, fold_token(token.text));
+               : find_word_at(input_, utf8_, from, fold_token(token.text, folded));
   if (!s.found()) return false;
   token.begin = s.begin;
   token.end = s.end;
