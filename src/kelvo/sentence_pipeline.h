@@ -2,7 +2,8 @@
 // reads each sentence's words and hands over a copy; the threads, each with
 // its own working storage, run the passes, choose the readings and decode
 // them into the caller's sentence, several sentences at once, and give the
-// sentences to the caller one at a time and in order, while the run reads on.
+// sentences to the caller one at a time and in order, while the run reads on
+// (and, when it is ahead of them, prepares the waiting sentences itself).
 // The passes are more than half of an analysing run, and each sentence's
 // depend only on its own words.
 #pragma once
