@@ -112,7 +112,8 @@ Reading decode_reading(const Candidate& c, const WordAnalyzer& wa, bool senses) 
 std::vector<Reading> decode_readings(std::span<const Candidate> candidates,
                                      const WordAnalyzer& wa, bool senses) {
   std::vector<Reading> out(candidates.size());
-  for (std::size_t i = 0; i < candidates.size(); ++i) decode_reading(candidates[i], wa, senses, out[i]);
+  for (std::size_t i = 0; i < candidates.size(); ++i)
+    decode_reading(candidates[i], wa, senses, out[i]);
   return out;
 }
 

@@ -160,18 +160,28 @@ struct AttrField {
   std::string_view (*name)(Code);
 };
 
-constexpr AttrField kCaseField{"case", [](const Reading& r) -> int { return code(r.grammatical_case); }, case_name};
-constexpr AttrField kNumberField{"number", [](const Reading& r) -> int { return code(r.number); }, number_name};
-constexpr AttrField kGenderField{"gender", [](const Reading& r) -> int { return code(r.gender); }, gender_name};
-constexpr AttrField kComparisonField{"comparison", [](const Reading& r) -> int { return code(r.comparison); }, comparison_name};
-constexpr AttrField kTenseField{"tense", [](const Reading& r) -> int { return code(r.tense); }, tense_name};
-constexpr AttrField kVoiceField{"voice", [](const Reading& r) -> int { return code(r.voice); }, voice_name};
-constexpr AttrField kMoodField{"mood", [](const Reading& r) -> int { return code(r.mood); }, mood_name};
-constexpr AttrField kPersonField{"person", [](const Reading& r) -> int { return r.person; }, nullptr};
-constexpr AttrField kVerbKindField{"verb_kind", [](const Reading& r) -> int { return code(r.verb_kind); }, verb_kind_name};
-constexpr AttrField kNounKindField{"noun_kind", [](const Reading& r) -> int { return code(r.noun_kind); }, noun_kind_name};
-constexpr AttrField kPronounKindField{"pronoun_kind", [](const Reading& r) -> int { return code(r.pronoun_kind); }, pronoun_kind_name};
-constexpr AttrField kNumeralSortField{"numeral_sort", [](const Reading& r) -> int { return code(r.numeral_sort); }, numeral_sort_name};
+// A field's code, as the name tables take it.
+template <auto Field>
+int code_at(const Reading& r) {
+  return code(r.*Field);
+}
+int person_of(const Reading& r) { return r.person; }
+
+constexpr AttrField kCaseField{"case", code_at<&Reading::grammatical_case>, case_name};
+constexpr AttrField kNumberField{"number", code_at<&Reading::number>, number_name};
+constexpr AttrField kGenderField{"gender", code_at<&Reading::gender>, gender_name};
+constexpr AttrField kComparisonField{"comparison", code_at<&Reading::comparison>,
+                                     comparison_name};
+constexpr AttrField kTenseField{"tense", code_at<&Reading::tense>, tense_name};
+constexpr AttrField kVoiceField{"voice", code_at<&Reading::voice>, voice_name};
+constexpr AttrField kMoodField{"mood", code_at<&Reading::mood>, mood_name};
+constexpr AttrField kPersonField{"person", person_of, nullptr};
+constexpr AttrField kVerbKindField{"verb_kind", code_at<&Reading::verb_kind>, verb_kind_name};
+constexpr AttrField kNounKindField{"noun_kind", code_at<&Reading::noun_kind>, noun_kind_name};
+constexpr AttrField kPronounKindField{"pronoun_kind", code_at<&Reading::pronoun_kind>,
+                                      pronoun_kind_name};
+constexpr AttrField kNumeralSortField{"numeral_sort", code_at<&Reading::numeral_sort>,
+                                      numeral_sort_name};
 
 // The attributes a part of speech shows, in the order the JSON writes them.
 std::span<const AttrField> attribute_fields(PartOfSpeech p) {
@@ -209,17 +219,20 @@ std::span<const AttrField> attribute_fields(PartOfSpeech p) {
   }
 }
 
-// An attribute with code 0 is not shown.
+// Calls `f` with each attribute the reading shows, in order; an attribute
+// with code 0 is not shown.
+template <typename F>
+void for_each_attribute(const Reading& r, F f) {
+  for (const AttrField& field : attribute_fields(r.part_of_speech)) {
+    const int c = field.code_of(r);
+    if (c == 0) continue;
+    f(field.name ? Attr{field.key, field.name(static_cast<Code>(c)), 0} : Attr{field.key, {}, c});
+  }
+}
+
 Attrs attributes(const Reading& r) {
   Attrs v;
-  for (const AttrField& f : attribute_fields(r.part_of_speech)) {
-    const int c = f.code_of(r);
-    if (c == 0) continue;
-    if (f.name)
-      v.push_back({f.key, f.name(static_cast<Code>(c)), 0});
-    else
-      v.push_back({f.key, {}, c});
-  }
+  for_each_attribute(r, [&v](const Attr& a) { v.push_back(a); });
   return v;
 }
 
@@ -397,20 +410,18 @@ void append_reading_json(std::string& out, const Reading& r, bool chosen) {
   append_json_string(out, r.lemma);
   out += ",\"pos\":";
   append_json_string(out, speech_name(code(r.part_of_speech)));
-  for (const AttrField& f : attribute_fields(r.part_of_speech)) {
-    const int c = f.code_of(r);
-    if (c == 0) continue;
+  for_each_attribute(r, [&out](const Attr& a) {
     out += ",\"";
-    out += f.key;
+    out += a.key;
     out += "\":";
-    if (f.name) {
-      append_json_string(out, f.name(static_cast<Code>(c)));
+    if (a.value.empty() && a.number != 0) {
+      out += '"';
+      append_number(out, a.number);
+      out += '"';
     } else {
-      out += '"';
-      append_number(out, c);
-      out += '"';
+      append_json_string(out, a.value);
     }
-  }
+  });
   out += ",\"analysis\":";
   append_json_string(out, r.form);
   out += ",\"meaning\":";
@@ -519,7 +530,6 @@ std::string utf8_of(std::string_view internal) {
   append_utf8(out, internal);
   return out;
 }
-
 
 }  // namespace
 

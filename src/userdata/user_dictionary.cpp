@@ -250,10 +250,7 @@ int UserDictionary::load(const std::string& folder, ParseLog& log, WarningGate& 
   }
 
   sort_user_stems(stems_);
-  for (const g::DictEntry& e : stems_) {
-    const auto b = static_cast<unsigned char>(e.stem[0]);
-    first_bytes_[b >> 6] |= std::uint64_t{1} << (b & 63);
-  }
+  for (const g::DictEntry& e : stems_) first_bytes_.set(static_cast<unsigned char>(e.stem[0]));
   std::string done = "Done. Added " + std::to_string(userfile_lines_) + " user words.";
   if (stems_.size() > userfile_stems)
     done += " Added " + std::to_string(pliny_lines_) + " extra Pliny words.\n";
@@ -264,10 +261,7 @@ int UserDictionary::load(const std::string& folder, ParseLog& log, WarningGate& 
 }
 
 std::span<const g::DictEntry> UserDictionary::find(std::string_view stem) const {
-  if (!stem.empty()) {
-    const auto b = static_cast<unsigned char>(stem[0]);
-    if ((first_bytes_[b >> 6] >> (b & 63) & 1) == 0) return {};
-  }
+  if (!stem.empty() && !first_bytes_.test(static_cast<unsigned char>(stem[0]))) return {};
   return g::entries_with_stem(stems_, stem);
 }
 

@@ -1,8 +1,7 @@
 // The user's own dictionary: Userfile.txt and, when the user confirms,
 // PlinyUserfile.txt, turned into stem records beside the main dictionary.
 #pragma once
-#include <array>
-#include <cstdint>
+#include <bitset>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -77,7 +76,7 @@ class UserDictionary {
   std::vector<grammar::DictEntry> stems_;
   // The first bytes of the stems, as a set: most splits of most words begin
   // with none of them and are answered without a search.
-  std::array<std::uint64_t, 4> first_bytes_{};
+  std::bitset<256> first_bytes_;
   std::vector<grammar::MeaningLine> meanings_;
   int userfile_lines_ = 0;
   int pliny_lines_ = 0;
