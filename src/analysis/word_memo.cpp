@@ -1,5 +1,7 @@
 #include "analysis/word_memo.h"
 
+#include <algorithm>
+#include <functional>
 #include <utility>
 
 namespace kelvo::analysis {
@@ -33,6 +35,7 @@ void WordMemo::set_enabled(bool on) {
 
 void WordMemo::clear() {
   entries_.clear();
+  slots_.clear();
   stored_.clear();
   meanings_.clear();
   analyzer_ = nullptr;
@@ -44,6 +47,39 @@ void WordMemo::make_key(std::string_view word, bool first_in_sentence, bool know
                                        (question ? 4 : 0) | (formation_rules ? 8 : 0));
   key_.assign(1, flags);
   key_.append(word);
+  key_hash_ = std::hash<std::string_view>{}(key_);
+}
+
+const WordMemo::Entry* WordMemo::find() const {
+  if (slots_.empty()) return nullptr;
+  const std::size_t mask = slots_.size() - 1;
+  const auto h = static_cast<std::uint32_t>(key_hash_);
+  for (std::size_t i = key_hash_ & mask;; i = (i + 1) & mask) {
+    const Slot s = slots_[i];
+    if (s.entry == 0) return nullptr;
+    if (s.hash == h && entries_[s.entry - 1].key == key_) return &entries_[s.entry - 1];
+  }
+}
+
+WordMemo::Entry& WordMemo::insert() {
+  // Kept under three-quarters full, so every probe ends at an empty slot.
+  if ((entries_.size() + 1) * 4 > slots_.size() * 3) {
+    slots_.assign(std::max<std::size_t>(1024, slots_.size() * 2), Slot{});
+    for (std::size_t e = 0; e < entries_.size(); ++e) {
+      std::size_t i = entries_[e].hash & (slots_.size() - 1);
+      while (slots_[i].entry != 0) i = (i + 1) & (slots_.size() - 1);
+      slots_[i] = Slot{static_cast<std::uint32_t>(entries_[e].hash),
+                       static_cast<std::uint32_t>(e + 1)};
+    }
+  }
+  std::size_t i = key_hash_ & (slots_.size() - 1);
+  while (slots_[i].entry != 0) i = (i + 1) & (slots_.size() - 1);
+  Entry& e = entries_.emplace_back();
+  e.key = key_;
+  e.hash = key_hash_;
+  slots_[i] = Slot{static_cast<std::uint32_t>(key_hash_),
+                   static_cast<std::uint32_t>(entries_.size())};
+  return e;
 }
 
 WordResult WordMemo::answer(const Entry& e, std::vector<Candidate>& out,
@@ -74,7 +110,7 @@ WordResult WordMemo::answer(const Entry& e, std::vector<Candidate>& out,
 
 void WordMemo::remember(const std::vector<Candidate>& out, std::size_t from,
                         const WordResult& r) {
-  Entry& e = entries_[key_];
+  Entry& e = insert();
   e.first = static_cast<std::uint32_t>(stored_.size());
   e.count = static_cast<std::uint32_t>(out.size() - from);
   e.added = r.added;
@@ -99,13 +135,16 @@ WordResult WordMemo::analyse(const WordAnalyzer& wa, std::string_view word,
   if (!enabled_) return analyse_word(wa, word, first_in_sentence, known_proper, out, ctx, question);
   if (analyzer_ != &wa || !(options_ == wa.options())) {
     entries_.clear();
+    stored_.clear();
+    meanings_.clear();
+    slots_.clear();
     analyzer_ = &wa;
     options_ = wa.options();
   }
   make_key(word, first_in_sentence, known_proper, question, ctx.formation_rules);
-  if (auto it = entries_.find(key_); it != entries_.end()) {
+  if (const Entry* e = find()) {
     ++hits_;
-    return answer(it->second, out, ctx);
+    return answer(*e, out, ctx);
   }
   ++misses_;
 

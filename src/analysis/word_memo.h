@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "analysis/word_driver.h"
@@ -66,6 +65,8 @@ class WordMemo {
     std::vector<std::string> warnings;  // and showed as warnings
   };
   struct Entry {
+    std::string key;
+    std::size_t hash = 0;
     std::uint32_t first = 0;  // its analyses in stored_
     std::uint32_t count = 0;
     int added = 0;
@@ -75,16 +76,28 @@ class WordMemo {
 
   void make_key(std::string_view word, bool first_in_sentence, bool known_proper, bool question,
                 bool formation_rules);
+  // The entry under key_ (hash key_hash_), or nullptr.
+  const Entry* find() const;
+  Entry& insert();
   WordResult answer(const Entry& e, std::vector<Candidate>& out, AnalysisContext& ctx) const;
   void remember(const std::vector<Candidate>& out, std::size_t from, const WordResult& r);
 
   bool enabled_;
   const WordAnalyzer* analyzer_ = nullptr;
   TranslationOptions options_;
-  std::unordered_map<std::string, Entry> entries_;
+  // An open table over entries_: a lookup touches one slot and one entry,
+  // where a node map's bucket, node and key each missed the cache on a long
+  // run. A slot holds an entry's hash and its index + 1 (0: empty).
+  struct Slot {
+    std::uint32_t hash = 0;
+    std::uint32_t entry = 0;
+  };
+  std::vector<Entry> entries_;
+  std::vector<Slot> slots_;
   std::vector<Stored> stored_;
   std::vector<std::string> meanings_;
   std::string key_;
+  std::size_t key_hash_ = 0;
   ParseLog captured_log_;
   RecordingHost captured_host_;
   std::size_t hits_ = 0;
