@@ -13,7 +13,8 @@ MappedFile::~MappedFile() {
   if (data_) ::munmap(const_cast<std::byte*>(data_), size_);
 }
 
-MappedFile::MappedFile(MappedFile&& o) noexcept : data_(o.data_), size_(o.size_) {
+MappedFile::MappedFile(MappedFile&& o) noexcept
+    : data_(o.data_), size_(o.size_), stamp_(o.stamp_) {
   o.data_ = nullptr;
   o.size_ = 0;
 }
@@ -23,6 +24,7 @@ MappedFile& MappedFile::operator=(MappedFile&& o) noexcept {
     if (data_) ::munmap(const_cast<std::byte*>(data_), size_);
     data_ = o.data_;
     size_ = o.size_;
+    stamp_ = o.stamp_;
     o.data_ = nullptr;
     o.size_ = 0;
   }
@@ -42,6 +44,11 @@ Result<MappedFile> MappedFile::open(const std::string& path) {
   }
   MappedFile m;
   m.size_ = static_cast<std::size_t>(st.st_size);
+  auto ns = [](const timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+  };
+  m.stamp_ = FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                       static_cast<std::uint64_t>(st.st_size), ns(st.st_mtim), ns(st.st_ctim)};
   if (m.size_ > 0) {
     // Not populated: a run touches only parts of the larger tables, and the
     // pages it reads are mapped many at a time as it faults on them.

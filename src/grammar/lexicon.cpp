@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 #include <sys/stat.h>
+#include <system_error>
 #include <type_traits>
 
 #include "base/text.h"
@@ -90,9 +91,13 @@ bool is_sorted_by(std::span<const T> v, Field field) {
 
 class LexiconLoader {
  public:
-  LexiconLoader(const std::string& dir, ParseLog& log)
-      : dir_(dir), log_(log), sums_(TableSums::read(dir)) {
+  LexiconLoader(const std::string& dir, ParseLog& log, const std::string& checked_file)
+      : dir_(dir), log_(log), sums_(TableSums::read(dir)),
+        checked_(CheckedTables::read(checked_file)) {
     lex_.data_dir_ = dir;
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(dir, ec);
+    full_dir_ = ec ? std::string() : full.lexically_normal().string();
   }
 
   Result<Lexicon> load() {
@@ -143,6 +148,7 @@ class LexiconLoader {
     load_english_index();
     lex_.load_ms_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
+    checked_.save();
     return std::move(lex_);
   }
 
@@ -150,7 +156,11 @@ class LexiconLoader {
   // Whether the file just read is byte for byte the one the data builder
   // wrote and checked; its checks are then not repeated. Asked once per file.
   bool vouch_for_last(const char* name) {
-    if (sums_.vouches(name, lex_.files_.back().bytes())) lex_.vouched_tables_.emplace_back(name);
+    // The memory of checked files goes by full paths; without one, by none.
+    CheckedTables none;
+    CheckedTables& checked = full_dir_.empty() ? none : checked_;
+    if (sums_.vouches(name, path_in(full_dir_, name), lex_.files_.back(), checked))
+      lex_.vouched_tables_.emplace_back(name);
     return vouched(name);
   }
   bool vouched(const char* name) const {
@@ -459,8 +469,10 @@ class LexiconLoader {
   }
 
   std::string dir_;
+  std::string full_dir_;  // dir_ made absolute; empty when that failed
   ParseLog& log_;
   TableSums sums_;
+  CheckedTables checked_;
   std::size_t dict_file_ = 0;         // the dictionary's place in lex_.files_
   Lexicon lex_;
 };
@@ -517,8 +529,9 @@ Lexicon::EndingInflections Lexicon::inflections_of_ending(std::string_view endin
   }
 }
 
-Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log) {
-  return LexiconLoader(data_dir, log).load();
+Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log,
+                             const std::string& checked_file) {
+  return LexiconLoader(data_dir, log, checked_file).load();
 }
 
 void load_high_speed_hash(Lexicon& lex, bool allow, ParseLog& log) {

@@ -243,7 +243,10 @@ class Lexicon {
 // files missing or corrupt give an error naming the file and the fault. The
 // load reads files and nothing else: it changes no option and asks nothing
 // (whether Botany mode is used is asked afterwards, when its table is there).
-Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log);
+// `checked_file`: where the memory of the tables found right is kept (see
+// CheckedTables); empty, every start reads them through.
+Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log,
+                             const std::string& checked_file = {});
 
 // The last load step: the optional high-speed hash, unless `allow` is off; a
 // bad file only switches the feature off (has_hash() tells).

@@ -100,4 +100,14 @@ bool TableSums::vouches(std::string_view file, std::span<const std::byte> bytes)
   return s && s->size == bytes.size() && s->sum == table_checksum(bytes);
 }
 
+bool TableSums::vouches(std::string_view file, const std::string& path, const MappedFile& mapped,
+                        CheckedTables& checked) const {
+  const TableSum* s = find(file);
+  if (!s || s->size != mapped.size()) return false;
+  if (checked.knows(path, mapped.stamp(), s->sum)) return true;
+  if (s->sum != table_checksum(mapped.bytes())) return false;
+  checked.add(path, mapped.stamp(), s->sum);
+  return true;
+}
+
 }  // namespace kelvo::grammar

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/status.h"
+#include "grammar/checked_tables.h"
 
 namespace kelvo::grammar {
 
@@ -50,6 +51,10 @@ class TableSums {
   bool size_matches(std::string_view file, std::size_t size) const;
   // Whether `bytes` are exactly what the builder wrote as `file`.
   bool vouches(std::string_view file, std::span<const std::byte> bytes) const;
+  // The same for the mapped file at `path` (a full path), asking `checked`
+  // first by the file's stamp and telling it of a file found right.
+  bool vouches(std::string_view file, const std::string& path, const MappedFile& mapped,
+               CheckedTables& checked) const;
 
  private:
   const TableSum* find(std::string_view file) const;

@@ -1,6 +1,8 @@
+#include <filesystem>
 #include <memory>
 
 #include "base/paths.h"
+#include "grammar/checked_tables.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
 #include "shell/medieval_dictionary.h"
@@ -36,7 +38,13 @@ Result<std::shared_ptr<const Engine>> Engine::load(const EngineConfig& config) {
   auto d = std::make_unique<EngineData>();
   d->data_dir = find_data_dir(config.data_dir);
   ParseLog log;  // the start-up lines are not kept
-  auto lex = grammar::load_lexicon(d->data_dir, log);
+  // The user's folder remembers the tables found right, so that the next
+  // start does not read them through again.
+  const std::string checked =
+      config.home_dir.empty()
+          ? std::string()
+          : (std::filesystem::path(config.home_dir) / grammar::kCheckedTablesFile).string();
+  auto lex = grammar::load_lexicon(d->data_dir, log, checked);
   if (!lex) {
     Error e = lex.error();
     while (!e.message.empty() && e.message.back() == '\n') e.message.pop_back();

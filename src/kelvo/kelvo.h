@@ -139,7 +139,10 @@ struct EngineData;  // the loaded tables; inside the core only (kelvo/engine_dat
 // Engine between any number of threads.
 class Engine {
  public:
-  // Reads the files and nothing else: no option changes, no questions.
+  // Reads the files: no option changes, no questions. The one thing it
+  // writes is checkedtables.txt in the user's folder (when there is one and
+  // it may), the stamps of the data tables it has read through and found as
+  // built, so that the next start need not read them through again.
   static Result<std::shared_ptr<const Engine>> load(const EngineConfig& config);
   ~Engine();
   Engine(const Engine&) = delete;

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,19 @@ inline void write_minimal_data(const std::filesystem::path& dir) {
   uniques[0].speech = pos::verb;
   set_field(uniques[0].latin, "est");
   write_records(dir / kUniquesFile, uniques);
+}
+
+// Swaps the folder's two tackons in place: the file keeps its size and inode
+// and is no longer sorted.
+inline void unsort_addons(const std::filesystem::path& dir) {
+  constexpr std::size_t n = sizeof(grammar::AddonRecord);
+  std::fstream f(dir / grammar::kAddonsFile, std::ios::in | std::ios::out | std::ios::binary);
+  char a[n], b[n];
+  f.read(a, n);
+  f.read(b, n);
+  f.seekp(0);
+  f.write(b, n);
+  f.write(a, n);
 }
 
 // A test with a minimal data folder of its own and a parse log in memory.

@@ -329,18 +329,6 @@ void vouch_for_folder(const fs::path& dir, int version = grammar::kTableSumsVers
   std::ofstream(dir / grammar::kTableSumsFile, std::ios::binary) << text;
 }
 
-// Swaps the two tackons in place: the file keeps its size.
-void unsort_addons(const fs::path& dir) {
-  constexpr std::size_t n = sizeof(grammar::AddonRecord);
-  std::fstream f(dir / grammar::kAddonsFile, std::ios::in | std::ios::out | std::ios::binary);
-  char a[n], b[n];
-  f.read(a, n);
-  f.read(b, n);
-  f.seekp(0);
-  f.write(b, n);
-  f.write(a, n);
-}
-
 }  // namespace
 
 // The builder's sums spare the load the checks of a table only while the file
@@ -356,7 +344,7 @@ TEST_F(LoaderTest, BuilderSumsSkipChecksOnlyForTheFilesTheyWereMadeFrom) {
             (std::vector<std::string>{grammar::kInflectsFile, grammar::kDictFile,
                                       grammar::kAddonsFile, grammar::kUniquesFile}));
 
-  unsort_addons(dir);
+  kelvo::testing::unsort_addons(dir);
   lex = load();
   ASSERT_FALSE(lex);
   EXPECT_NE(lex.error().message.find("addons.dat: records are not sorted by their text"),
