@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <system_error>
+#include <thread>
 
 namespace kelvo::grammar {
 
@@ -95,9 +97,11 @@ std::string CheckedTables::text() const {
 
 void CheckedTables::save() const {
   if (!added_ || path_.empty()) return;
-  // A name of this process's own: two programs starting at once each write
-  // their own and the last rename wins, whole.
-  const std::string temp = path_ + "." + std::to_string(::getpid()) + ".tmp";
+  // A name of this thread's own: two programs (or two engines of one) loading
+  // at once each write their own and the last rename wins, whole.
+  const std::string temp = path_ + "." + std::to_string(::getpid()) + "-" +
+                           std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())) +
+                           ".tmp";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) return;
