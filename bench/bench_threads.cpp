@@ -2,43 +2,28 @@
 // thread, as `kelvo analyze -j N` runs it: the corpus texts, each four times,
 // shared among 1 to N threads. Wall time is what falls with more threads.
 //
-// The corpus is read from $KELVO_CORPUS_DIR, else ../shared/corpus beside the
-// source tree; without it the benchmark fails and says so.
+// The corpus is the one every benchmark reads (bench_corpus.h: --corpus=DIR,
+// else KELVO_CORPUS, else ../shared/corpus beside the source tree); without
+// it the program fails and says so.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "bench_corpus.h"
 #include "bench_engine.h"
 #include "kelvo/kelvo.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-std::string corpus_dir() {
-  const char* env = std::getenv("KELVO_CORPUS_DIR");
-  return env && *env ? env : std::string(KELVO_SHARED_DIR) + "/corpus";
-}
-
+// Every corpus text four times over.
 const std::vector<std::string>& texts() {
-  static std::vector<std::string> v = [] {
+  static const std::vector<std::string> v = [] {
     std::vector<std::string> out;
-    std::error_code ec;
     for (int copy = 0; copy < 4; ++copy)
-      for (const auto& e : fs::directory_iterator(corpus_dir(), ec)) {
-        if (e.path().extension() != ".txt") continue;
-        std::ifstream in(e.path(), std::ios::binary);
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        out.push_back(ss.str());
-      }
+      for (const auto& t : kelvo::bench::corpus().texts) out.push_back(t.bytes);
     return out;
   }();
   return v;
@@ -48,10 +33,6 @@ using kelvo::bench::engine;
 
 void BM_AnalyseCorpusThreads(benchmark::State& state) {
   const auto& all = texts();
-  if (all.empty()) {
-    state.SkipWithError(("no corpus texts in " + corpus_dir()).c_str());
-    return;
-  }
   if (!engine()) {
     state.SkipWithError("no data in " KELVO_BENCH_DATA_DIR);
     return;
@@ -75,7 +56,7 @@ void BM_AnalyseCorpusThreads(benchmark::State& state) {
     for (auto& t : pool) t.join();
     words = counted;
   }
-  state.SetLabel("corpus x4: " + corpus_dir());
+  state.SetLabel("corpus x4: " + kelvo::bench::corpus().dir.string());
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
   state.counters["words_per_second"] =
       benchmark::Counter(static_cast<double>(words), benchmark::Counter::kIsIterationInvariantRate);
@@ -87,4 +68,4 @@ BENCHMARK(BM_AnalyseCorpusThreads)
 
 }  // namespace
 
-BENCHMARK_MAIN();
+KELVO_BENCHMARK_MAIN_WITH_CORPUS();
