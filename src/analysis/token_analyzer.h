@@ -23,9 +23,6 @@ class TokenAnalyzer : public text::SentenceHandler {
   void analyse(text::SentenceWords& words, text::RunContext& run) override;
 
   const AnalysedSentence& last_sentence() const { return sentence_; }
-  // The same, for a caller that takes it away (swapping in a spent sentence,
-  // whose tokens the next sentence then reuses).
-  AnalysedSentence& last_sentence() { return sentence_; }
   // The word-by-word listing (with Translate off) is built only when wanted.
   void set_listing(bool on) { listing_ = on; }
 

@@ -22,7 +22,7 @@ SentencePipeline::~SentencePipeline() {
   for (std::thread& t : threads_) t.join();
 }
 
-void SentencePipeline::post(analysis::AnalysedSentence& sentence,
+void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
                             const text::SentenceWords& words, const syntax::SyntaxEnv& env,
                             const TranslationOptions& options) {
   std::unique_ptr<Job> job;
@@ -49,7 +49,7 @@ void SentencePipeline::post(analysis::AnalysedSentence& sentence,
   }
   if (!job) job = std::make_unique<Job>();
   words.copy_sentence(job->words);
-  std::swap(job->sentence, sentence);
+  job->sentence = sentence;
   job->env = env;
   job->options = &options;
   job->warnings.clear();

@@ -60,11 +60,9 @@ class SentencePipeline {
   SentencePipeline(const SentencePipeline&) = delete;
   SentencePipeline& operator=(const SentencePipeline&) = delete;
 
-  // Queues the sentence: the analysed sentence is swapped with a spent one
-  // (whose tokens the caller may reuse), the words are copied. Waits while
-  // too many are on their way, so a run that outpaces its output holds a few
-  // dozen, never the whole text.
-  void post(analysis::AnalysedSentence& sentence, const text::SentenceWords& words,
+  // Queues a copy of the sentence; waits while too many are on their way, so
+  // a run that outpaces its output holds a few dozen, never the whole text.
+  void post(const analysis::AnalysedSentence& sentence, const text::SentenceWords& words,
             const syntax::SyntaxEnv& env, const TranslationOptions& options);
   // Returns once every sentence posted has been delivered.
   void drain();

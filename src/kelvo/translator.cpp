@@ -250,7 +250,7 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
           },
           [&m](SentencePipeline::Job& job) { m.give_sentence(job.out); });
     }
-    m.sentences.set_defer([&m](analysis::AnalysedSentence& s, const text::SentenceWords& w,
+    m.sentences.set_defer([&m](const analysis::AnalysedSentence& s, const text::SentenceWords& w,
                                const syntax::SyntaxEnv& env, const TranslationOptions& run_options) {
       m.show_pipeline_warnings();
       m.pipeline->post(s, w, env, run_options);

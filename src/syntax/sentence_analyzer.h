@@ -16,9 +16,8 @@ class SentenceAnalyzer : public text::SentenceHandler {
                                   SyntaxScratch&)>;
 
   // Takes a sentence whose words are read, in place of the passes and the
-  // sink: to run them elsewhere (on another thread, from a copy). The
-  // analysed sentence is not read again, so it may be swapped for another.
-  using Defer = std::function<void(analysis::AnalysedSentence&, const text::SentenceWords&,
+  // sink: to run them elsewhere (on another thread, from a copy).
+  using Defer = std::function<void(const analysis::AnalysedSentence&, const text::SentenceWords&,
                                    const SyntaxEnv&, const TranslationOptions&)>;
 
   SentenceAnalyzer(analysis::WordAnalyzer& analyzer, Passes passes, Sink sink);
