@@ -8,9 +8,8 @@ namespace kelvo {
 SentencePipeline::SentencePipeline(int threads, Prepare prepare, Deliver deliver)
     : prepare_(std::move(prepare)), deliver_(std::move(deliver)) {
   const int n = std::max(1, threads);
-  for (int i = 0; i < n; ++i) storage_.push_back(std::make_unique<Storage>());
-  for (int i = 0; i < n; ++i)
-    threads_.emplace_back([this, i] { work(*storage_[static_cast<std::size_t>(i)]); });
+  storage_.resize(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) threads_.emplace_back([this, i] { work(static_cast<std::size_t>(i)); });
 }
 
 SentencePipeline::~SentencePipeline() {
@@ -128,7 +127,7 @@ void SentencePipeline::finish(std::unique_lock<std::mutex>& lock, std::unique_pt
   delivering_ = false;
 }
 
-void SentencePipeline::work(Storage& storage) {
+void SentencePipeline::work(std::size_t index) {
   std::unique_lock lock(mutex_);
   for (;;) {
     if (queue_.empty()) {
@@ -140,6 +139,16 @@ void SentencePipeline::work(Storage& storage) {
     }
     // Whatever was posted is delivered before the threads stop.
     if (queue_.empty()) return;
+    // The thread's storage (half a megabyte to zero) is made when it first
+    // has work: a short text is often prepared by the caller alone.
+    if (!storage_[index]) {
+      lock.unlock();
+      auto made = std::make_unique<Storage>();
+      lock.lock();
+      storage_[index] = std::move(made);
+      continue;
+    }
+    Storage& storage = *storage_[index];
     std::unique_ptr<Job> job = take(storage);
     lock.unlock();
     prepare_(*job, storage);

@@ -77,7 +77,7 @@ class SentencePipeline {
   // or to drain.
   static constexpr std::size_t kWakeAt = 8;
 
-  void work(Storage& storage);
+  void work(std::size_t index);
   // These three run with the lock held. The next posted job, for `storage`.
   std::unique_ptr<Job> take(Storage& storage);
   // The caller's thread prepares the next posted job (unlocking meanwhile).
@@ -105,7 +105,7 @@ class SentencePipeline {
   std::vector<std::string> warnings_;
   bool draining_ = false;
   bool stopping_ = false;
-  std::vector<std::unique_ptr<Storage>> storage_;
+  std::vector<std::unique_ptr<Storage>> storage_;  // each thread's, made at its first sentence
   std::unique_ptr<Storage> caller_storage_;  // made when the caller first helps
   std::vector<std::thread> threads_;
 };
