@@ -99,9 +99,9 @@ void CheckedTables::save() const {
   if (!added_ || path_.empty()) return;
   // A name of this thread's own: two programs (or two engines of one) loading
   // at once each write their own and the last rename wins, whole.
-  const std::string temp = path_ + "." + std::to_string(::getpid()) + "-" +
-                           std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())) +
-                           ".tmp";
+  const std::size_t thread = std::hash<std::thread::id>{}(std::this_thread::get_id());
+  const std::string temp =
+      path_ + "." + std::to_string(::getpid()) + "-" + std::to_string(thread) + ".tmp";
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) return;

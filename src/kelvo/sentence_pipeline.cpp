@@ -9,7 +9,7 @@ SentencePipeline::SentencePipeline(int threads, Prepare prepare, Deliver deliver
     : prepare_(std::move(prepare)), deliver_(std::move(deliver)) {
   const int n = std::max(1, threads);
   storage_.resize(static_cast<std::size_t>(n));
-  for (int i = 0; i < n; ++i) threads_.emplace_back([this, i] { work(static_cast<std::size_t>(i)); });
+  for (std::size_t i = 0; i < storage_.size(); ++i) threads_.emplace_back([this, i] { work(i); });
 }
 
 SentencePipeline::~SentencePipeline() {
