@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::string_view kMagic = "kelvo-checked-tables 1";
 // A memory of 64 files is a few kilobytes; anything much larger is not one.
-constexpr std::size_t kMaxBytes = 64 * 1024;
+constexpr std::size_t kMaxBytes = std::size_t{64} * 1024;
 
 }  // namespace
 
