@@ -233,6 +233,14 @@ inline int compare_bytes(std::string_view a, std::string_view b) {
 // How much of a bad line or word a message quotes.
 inline constexpr std::size_t kQuoteLimit = 80;
 
+// The first line of `text` (without its '\n'), taken off `text`.
+inline std::string_view take_line(std::string_view& text) {
+  const std::size_t end = text.find('\n');
+  const std::string_view line = text.substr(0, end);
+  text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  return line;
+}
+
 // At most `limit` bytes of `text` for a message: control bytes shown as '?',
 // no UTF-8 sequence cut in two, "..." when something was left off.
 inline std::string excerpt(std::string_view text, std::size_t limit = kQuoteLimit) {

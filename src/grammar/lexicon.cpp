@@ -91,13 +91,14 @@ bool is_sorted_by(std::span<const T> v, Field field) {
 
 class LexiconLoader {
  public:
-  LexiconLoader(const std::string& dir, ParseLog& log, const std::string& checked_file)
-      : dir_(dir), log_(log), sums_(TableSums::read(dir)),
-        checked_(CheckedTables::read(checked_file)) {
+  LexiconLoader(const std::string& dir, ParseLog& log, CheckedTables* checked)
+      : dir_(dir), log_(log), sums_(TableSums::read(dir)), checked_(checked) {
     lex_.data_dir_ = dir;
+    // The note of checked tables goes by full paths; without one, it is not asked.
     std::error_code ec;
     const std::filesystem::path full = std::filesystem::absolute(dir, ec);
-    full_dir_ = ec ? std::string() : full.lexically_normal().string();
+    if (ec) checked_ = nullptr;
+    full_dir_ = ec ? dir : full.lexically_normal().string();
   }
 
   Result<Lexicon> load() {
@@ -148,7 +149,6 @@ class LexiconLoader {
     load_english_index();
     lex_.load_ms_ =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-    checked_.save();
     return std::move(lex_);
   }
 
@@ -156,10 +156,7 @@ class LexiconLoader {
   // Whether the file just read is byte for byte the one the data builder
   // wrote and checked; its checks are then not repeated. Asked once per file.
   bool vouch_for_last(const char* name) {
-    // The memory of checked files goes by full paths; without one, by none.
-    CheckedTables none;
-    CheckedTables& checked = full_dir_.empty() ? none : checked_;
-    if (sums_.vouches(name, path_in(full_dir_, name), lex_.files_.back(), checked))
+    if (sums_.vouches(name, path_in(full_dir_, name), lex_.files_.back(), checked_))
       lex_.vouched_tables_.emplace_back(name);
     return vouched(name);
   }
@@ -469,10 +466,10 @@ class LexiconLoader {
   }
 
   std::string dir_;
-  std::string full_dir_;  // dir_ made absolute; empty when that failed
+  std::string full_dir_;  // dir_ made absolute (dir_ when that failed)
   ParseLog& log_;
   TableSums sums_;
-  CheckedTables checked_;
+  CheckedTables* checked_;  // the note of checked tables, or none
   std::size_t dict_file_ = 0;         // the dictionary's place in lex_.files_
   Lexicon lex_;
 };
@@ -530,8 +527,8 @@ Lexicon::EndingInflections Lexicon::inflections_of_ending(std::string_view endin
 }
 
 Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log,
-                             const std::string& checked_file) {
-  return LexiconLoader(data_dir, log, checked_file).load();
+                             CheckedTables* checked) {
+  return LexiconLoader(data_dir, log, checked).load();
 }
 
 void load_high_speed_hash(Lexicon& lex, bool allow, ParseLog& log) {

@@ -243,10 +243,11 @@ class Lexicon {
 // files missing or corrupt give an error naming the file and the fault. The
 // load reads files and nothing else: it changes no option and asks nothing
 // (whether Botany mode is used is asked afterwards, when its table is there).
-// `checked_file`: where the memory of the tables found right is kept (see
-// CheckedTables); empty, every start reads them through.
+// `checked`: the note of tables found right on earlier starts (see
+// CheckedTables), asked first and told of the tables found right now;
+// without one, every start reads them through.
 Result<Lexicon> load_lexicon(const std::string& data_dir, ParseLog& log,
-                             const std::string& checked_file = {});
+                             CheckedTables* checked = nullptr);
 
 // The last load step: the optional high-speed hash, unless `allow` is off; a
 // bad file only switches the feature off (has_hash() tells).

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "base/mapped_file.h"
+#include "base/text.h"
 
 namespace kelvo::grammar {
 
@@ -58,15 +59,9 @@ std::string table_sums_text(const std::vector<TableSum>& sums) {
 
 std::vector<TableSum> parse_table_sums(std::string_view text) {
   std::vector<TableSum> out;
-  auto next_line = [&text]() {
-    const std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-    return line;
-  };
-  if (next_line() != std::string(kMagic) + " " + std::to_string(kTableSumsVersion)) return {};
+  if (take_line(text) != std::string(kMagic) + " " + std::to_string(kTableSumsVersion)) return {};
   while (!text.empty()) {
-    const std::string line(next_line());
+    const std::string line(take_line(text));
     char name[64];
     unsigned long long size = 0, sum = 0;
     char extra = 0;
@@ -101,12 +96,12 @@ bool TableSums::vouches(std::string_view file, std::span<const std::byte> bytes)
 }
 
 bool TableSums::vouches(std::string_view file, const std::string& path, const MappedFile& mapped,
-                        CheckedTables& checked) const {
+                        CheckedTables* checked) const {
   const TableSum* s = find(file);
   if (!s || s->size != mapped.size()) return false;
-  if (checked.knows(path, mapped.stamp(), s->sum)) return true;
+  if (checked && checked->knows(path, mapped.stamp(), s->sum)) return true;
   if (s->sum != table_checksum(mapped.bytes())) return false;
-  checked.add(path, mapped.stamp(), s->sum);
+  if (checked) checked->add(path, mapped.stamp(), s->sum);
   return true;
 }
 

@@ -52,9 +52,9 @@ class TableSums {
   // Whether `bytes` are exactly what the builder wrote as `file`.
   bool vouches(std::string_view file, std::span<const std::byte> bytes) const;
   // The same for the mapped file at `path` (a full path), asking `checked`
-  // first by the file's stamp and telling it of a file found right.
+  // (when given) first by the file's stamp and telling it of a file found right.
   bool vouches(std::string_view file, const std::string& path, const MappedFile& mapped,
-               CheckedTables& checked) const;
+               CheckedTables* checked) const;
 
  private:
   const TableSum* find(std::string_view file) const;

@@ -6,6 +6,7 @@
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
 #include "shell/medieval_dictionary.h"
+#include "shell/whole_file.h"
 
 namespace kelvo {
 
@@ -38,13 +39,19 @@ Result<std::shared_ptr<const Engine>> Engine::load(const EngineConfig& config) {
   auto d = std::make_unique<EngineData>();
   d->data_dir = find_data_dir(config.data_dir);
   ParseLog log;  // the start-up lines are not kept
-  // The user's folder remembers the tables found right, so that the next
-  // start does not read them through again.
-  const std::string checked =
-      config.home_dir.empty()
-          ? std::string()
-          : (std::filesystem::path(config.home_dir) / grammar::kCheckedTablesFile).string();
-  auto lex = grammar::load_lexicon(d->data_dir, log, checked);
+  // The user's folder keeps a note of the tables found right, so that the
+  // next start need not read them through again. A note that cannot be read
+  // trusts nothing; one that cannot be written (a read-only folder, none)
+  // only costs the next start the checksums.
+  grammar::CheckedTables checked;
+  std::string note;
+  if (!config.home_dir.empty()) {
+    note = (std::filesystem::path(config.home_dir) / grammar::kCheckedTablesFile).string();
+    if (auto text = shell::read_whole_file(note, grammar::CheckedTables::kMaxBytes + 1))
+      checked = grammar::CheckedTables::parse(*text);
+  }
+  auto lex = grammar::load_lexicon(d->data_dir, log, note.empty() ? nullptr : &checked);
+  if (lex && checked.added()) (void)shell::write_whole_file(note, checked.text());
   if (!lex) {
     Error e = lex.error();
     while (!e.message.empty() && e.message.back() == '\n') e.message.pop_back();

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace kelvo::shell {
@@ -21,7 +23,11 @@ Error cannot(const char* what, const std::string& path) {
 }  // namespace
 
 Status write_whole_file(const std::string& path, std::string_view bytes) {
-  const std::string staging = path + ".tmp" + std::to_string(::getpid());
+  // A name of this thread's own: two writers at once (two programs, or two
+  // threads of one) each write their own, and the last rename wins, whole.
+  const std::size_t thread = std::hash<std::thread::id>{}(std::this_thread::get_id());
+  const std::string staging =
+      path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(thread);
   std::FILE* f = std::fopen(staging.c_str(), "wb");
   if (!f) return cannot("write", path);
   bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();

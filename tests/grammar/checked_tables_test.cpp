@@ -25,25 +25,20 @@ FileStamp stamp(std::uint64_t inode, std::int64_t changed = kLongAgo) {
   return FileStamp{7, inode, 4096, kLongAgo, changed};
 }
 
-class CheckedTablesTest : public kelvo::testing::DataFolderTest {
- protected:
-  std::string memory_path() const { return (dir / grammar::kCheckedTablesFile).string(); }
-  void write_memory(const std::string& text) const {
-    std::ofstream(memory_path(), std::ios::binary) << text;
-  }
-};
+class CheckedTablesTest : public kelvo::testing::DataFolderTest {};
 
-// What is saved is read back: a file is known by its path, stamp and the
+// What is written is read back: a file is known by its path, stamp and the
 // builder's sum together, and by nothing less; a file changed moments ago
-// is not remembered, nor is anything when the memory has no place.
+// is not noted.
 TEST_F(CheckedTablesTest, KnowsAFileOnlyByItsPathStampAndSum) {
-  CheckedTables m = CheckedTables::read(memory_path());
+  CheckedTables m;
   m.add("/data/dictUK.dat", stamp(1), 0xabc, kNow);
   m.add("/data/my dict.dat", stamp(2), 0xdef, kNow);
   m.add("/data/fresh.dat", stamp(3, kNow - 1), 0x123, kNow);
-  m.save();
+  EXPECT_TRUE(m.added());
 
-  const CheckedTables back = CheckedTables::read(memory_path());
+  const CheckedTables back = CheckedTables::parse(m.text());
+  EXPECT_FALSE(back.added());
   EXPECT_EQ(back.text(), m.text());
   EXPECT_TRUE(back.knows("/data/dictUK.dat", stamp(1), 0xabc));
   EXPECT_TRUE(back.knows("/data/my dict.dat", stamp(2), 0xdef));
@@ -52,30 +47,19 @@ TEST_F(CheckedTablesTest, KnowsAFileOnlyByItsPathStampAndSum) {
   EXPECT_FALSE(back.knows("/data/dictUK.dat", stamp(1, kLongAgo + 1), 0xabc));  // changed
   EXPECT_FALSE(back.knows("/data/dictUK.dat", stamp(1), 0xabd));  // rebuilt sums
   EXPECT_FALSE(back.knows("/other/dictUK.dat", stamp(1), 0xabc));
-
-  CheckedTables nowhere;
-  nowhere.add("/data/dictUK.dat", stamp(1), 0xabc, kNow);
-  EXPECT_FALSE(nowhere.knows("/data/dictUK.dat", stamp(1), 0xabc));
 }
 
-// A memory this program did not write is trusted in nothing; one in a
-// missing folder is not written; the oldest files go past the limit.
-TEST_F(CheckedTablesTest, DamagedMissingAndFullMemories) {
+// A note this program did not write is trusted in nothing; the oldest files
+// go past the limit.
+TEST_F(CheckedTablesTest, DamagedAndFullNotes) {
   for (const std::string& text :
        {std::string("kelvo-checked-tables 1\nzz 1 2 3 4 5 /data/dictUK.dat\n"),
         std::string("kelvo-checked-tables 1\n0abc 7 1 4096 1 1\n"),
         std::string("kelvo-checked-tables 9\n") + CheckedTables().text().substr(23),
-        std::string(100 * 1024, 'x'), std::string("\0\1\2binary", 9)}) {
-    write_memory(text);
-    EXPECT_EQ(CheckedTables::read(memory_path()).text(), "kelvo-checked-tables 1\n");
-  }
+        std::string(100 * 1024, 'x'), std::string("\0\1\2binary", 9)})
+    EXPECT_EQ(CheckedTables::parse(text).text(), "kelvo-checked-tables 1\n");
 
-  CheckedTables lost = CheckedTables::read((dir / "no such folder" / "memory.txt").string());
-  lost.add("/data/dictUK.dat", stamp(1), 0xabc, kNow);
-  lost.save();
-  EXPECT_FALSE(fs::exists(dir / "no such folder"));
-
-  CheckedTables full = CheckedTables::read(memory_path());
+  CheckedTables full;
   for (std::size_t k = 0; k <= CheckedTables::kMaxFiles; ++k)
     full.add("/data/t" + std::to_string(k), stamp(k), k, kNow);
   EXPECT_FALSE(full.knows("/data/t0", stamp(0), 0));
@@ -99,20 +83,20 @@ TEST_F(CheckedTablesTest, RememberedTablesAreTrustedOnlyWhileTheirFilesAreUnchan
   std::this_thread::sleep_for(std::chrono::nanoseconds(CheckedTables::kSettledNs) +
                               std::chrono::milliseconds(100));
 
-  auto lex = grammar::load_lexicon(dir.string(), log, memory_path());
+  CheckedTables memory;
+  auto lex = grammar::load_lexicon(dir.string(), log, &memory);
   ASSERT_TRUE(lex) << lex.error().message;
-  const CheckedTables memory = CheckedTables::read(memory_path());
   const std::string addons = (fs::absolute(dir) / grammar::kAddonsFile).lexically_normal().string();
   auto mapped = MappedFile::open(addons);
   ASSERT_TRUE(mapped);
   EXPECT_TRUE(memory.knows(addons, mapped->stamp(), sums[2].sum));
 
-  lex = grammar::load_lexicon(dir.string(), log, memory_path());
+  lex = grammar::load_lexicon(dir.string(), log, &memory);
   ASSERT_TRUE(lex) << lex.error().message;
   EXPECT_EQ(lex->vouched_tables().size(), 4u);
 
   kelvo::testing::unsort_addons(dir);
-  lex = grammar::load_lexicon(dir.string(), log, memory_path());
+  lex = grammar::load_lexicon(dir.string(), log, &memory);
   ASSERT_FALSE(lex);
   EXPECT_NE(lex.error().message.find("addons.dat: records are not sorted by their text"),
             std::string::npos);

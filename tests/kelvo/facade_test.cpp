@@ -11,7 +11,9 @@
 #include <thread>
 #include <vector>
 
+#include "base/mapped_file.h"
 #include "common/requirements.h"
+#include "grammar/checked_tables.h"
 #include "common/test_files.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/load_choices.h"
@@ -107,6 +109,29 @@ TEST(Facade, MissingDataIsAnErrorNamingTheFolder) {
   ASSERT_FALSE(e);
   EXPECT_NE(e.error().message.find("inflects.dat"), std::string::npos);
   EXPECT_NE(e.error().message.find(empty.path()), std::string::npos);
+}
+
+// The engine notes the tables it found right in the user's folder; a
+// missing folder is neither made nor written to, and the load goes on
+// without a note.
+TEST(Facade, NoteOfCheckedTablesIsKeptInTheUsersFolderOnly) {
+  REQUIRE_ENGINE(engine);
+  kelvo::testing::TempDir home;
+  kelvo::EngineConfig config;
+  config.data_dir = KELVO_TEST_DATA_DIR;
+  config.home_dir = home.file("no such folder");
+  ASSERT_TRUE(Engine::load(config));
+  EXPECT_FALSE(std::filesystem::exists(config.home_dir));
+
+  config.home_dir = home.path();
+  ASSERT_TRUE(Engine::load(config));
+  // Tables built moments ago are not noted yet (they must settle).
+  auto dict = kelvo::MappedFile::open(std::string(KELVO_TEST_DATA_DIR) + "/dictUK.dat");
+  ASSERT_TRUE(dict);
+  if (kelvo::grammar::CheckedTables::clock_ns() - dict->stamp().changed_ns <
+      kelvo::grammar::CheckedTables::kSettledNs)
+    GTEST_SKIP() << "the data was built less than two seconds ago";
+  EXPECT_TRUE(std::filesystem::exists(home.file(kelvo::grammar::kCheckedTablesFile)));
 }
 
 TEST(Facade, LookupGivesEveryReadingOfOneWord) {
