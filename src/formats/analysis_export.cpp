@@ -593,15 +593,22 @@ std::string translation_to_json(const TranslatedSentence& t) {
     if (i) out += ',';
     out += "{\"text\":";
     append_json_string(out, t.words[i].text);
-    out += ",\"position\":" + std::to_string(t.words[i].position) + "}";
+    out += ",\"position\":";
+    append_number(out, t.words[i].position);
+    out += '}';
   }
   out += "],\"tokens\":[";
   for (std::size_t i = 0; i < t.latin.tokens.size(); ++i) {
     const Token& tok = t.latin.tokens[i];
     if (i) out += ',';
-    out += "{\"position\":" + std::to_string(i) + ",\"form\":";
+    out += "{\"position\":";
+    append_number(out, static_cast<long long>(i));
+    out += ",\"form\":";
     append_json_string(out, tok.text);
-    out += ",\"begin\":" + std::to_string(tok.begin) + ",\"end\":" + std::to_string(tok.end);
+    out += ",\"begin\":";
+    append_number(out, static_cast<long long>(tok.begin));
+    out += ",\"end\":";
+    append_number(out, static_cast<long long>(tok.end));
     if (tok.punctuation) out += ",\"punctuation\":true";
     const int c = i < t.chosen.size() ? t.chosen[i] : -1;
     out += ",\"chosen\":";
