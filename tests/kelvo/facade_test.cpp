@@ -13,8 +13,8 @@
 
 #include "base/mapped_file.h"
 #include "common/requirements.h"
-#include "grammar/checked_tables.h"
 #include "common/test_files.h"
+#include "grammar/checked_tables.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/load_choices.h"
 
