@@ -1,9 +1,25 @@
 #include "userdata/line_reader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace kelvo::userdata {
 
 LineReader::~LineReader() {
   if (file_) std::fclose(file_);
+}
+
+bool LineReader::refill() {
+  if (failed_ || std::feof(file_)) return false;
+  filled_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  at_ = 0;
+  if (filled_ == 0) failed_ = std::ferror(file_) != 0;
+  return filled_ > 0;
+}
+
+int LineReader::get() {
+  if (at_ == filled_ && !refill()) return EOF;
+  return static_cast<unsigned char>(buffer_[at_++]);
 }
 
 LineReader::Next LineReader::next(std::string& piece) {
@@ -14,36 +30,42 @@ LineReader::Next LineReader::next(std::string& piece) {
   if (line_ == 1 && !bom_checked_) {
     // Editors often start a UTF-8 file with a byte-order mark; it is not text.
     bom_checked_ = true;
-    unsigned char bom[3];
-    std::size_t n = std::fread(bom, 1, 3, file_);
-    if (!(n == 3 && bom[0] == 0xEF && bom[1] == 0xBB && bom[2] == 0xBF)) {
-      if (std::ferror(file_)) return Next::error;
-      std::rewind(file_);
-    }
+    get();
+    if (failed_) return Next::error;
+    const bool bom = filled_ >= 3 && static_cast<unsigned char>(buffer_[0]) == 0xEF &&
+                     static_cast<unsigned char>(buffer_[1]) == 0xBB &&
+                     static_cast<unsigned char>(buffer_[2]) == 0xBF;
+    at_ = bom ? 3 : 0;
   }
   while (piece.size() < max_) {
-    int c = std::fgetc(file_);
-    if (c == EOF) {
-      if (std::ferror(file_)) return Next::error;
+    if (at_ == filled_ && !refill()) {
+      if (failed_) return Next::error;
       return piece.empty() ? Next::end : Next::piece;
     }
-    if (c == '\n') {
+    // Up to the line end, or as much of the line as the piece has room for.
+    const char* from = buffer_.data() + at_;
+    const std::size_t span = std::min(filled_ - at_, max_ - piece.size());
+    const auto* end = static_cast<const char*>(std::memchr(from, '\n', span));
+    if (end) {
+      piece.append(from, static_cast<std::size_t>(end - from));
+      at_ += static_cast<std::size_t>(end - from) + 1;
       if (!piece.empty() && piece.back() == '\r') piece.pop_back();
       ended_line_ = true;
       ++line_;
       return Next::piece;
     }
-    piece.push_back(static_cast<char>(c));
+    piece.append(from, span);
+    at_ += span;
   }
   // A full piece: a line end right after it still belongs to this piece, so
   // that a line of exactly the limit is not followed by an empty one.
-  int c = std::fgetc(file_);
+  int c = get();
   if (c == '\n') {
     if (piece.back() == '\r') piece.pop_back();
     ended_line_ = true;
     ++line_;
   } else if (c != EOF) {
-    std::ungetc(c, file_);
+    unget();
   }
   return Next::piece;
 }

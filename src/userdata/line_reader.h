@@ -1,6 +1,7 @@
 // Reads a user text file in pieces of bounded length, as the loaders need:
 // a line longer than the limit comes back as several pieces.
 #pragma once
+#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <string>
@@ -29,8 +30,18 @@ class LineReader {
   bool ended_line() const { return ended_line_; }
 
  private:
+  // Reads the next block; false at the end or on an error (failed_).
+  bool refill();
+  // The next byte, or EOF at the end (or after a read error: see failed_).
+  int get();
+  void unget() { --at_; }  // only right after a get() that returned a byte
+
   std::FILE* file_;
   std::size_t max_;
+  // The file is read a block at a time: a user file's loaders read every byte.
+  std::array<char, 8192> buffer_{};
+  std::size_t at_ = 0, filled_ = 0;
+  bool failed_ = false;
   int line_ = 1;
   int piece_line_ = 0;
   bool ended_line_ = false;

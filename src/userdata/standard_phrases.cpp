@@ -48,6 +48,7 @@ std::string rewrite_pronoun_backslashes(std::string e) {
       {"him\\it", "him/it"},       {"his\\their", "his/their"},
       {"him\\them", "him/them"},   {"him\\her\\it", "him/her/it"},
       {"him\\her", "him/her"},     {"his\\her\\their", "his/her/their"}};
+  if (e.find('\\') == std::string::npos) return e;  // most lines: nothing to rewrite
   for (const auto& r : kRewrites) {
     std::size_t at = e.find(r.from);
     if (at == std::string::npos) continue;

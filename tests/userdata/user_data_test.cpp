@@ -39,6 +39,13 @@ TEST(LineReader, PiecesLineEndsAndNumbers) {
   u::LineReader with_bom(std::fopen(dir.file("bom").c_str(), "rb"), 50);
   ASSERT_EQ(with_bom.next(piece), u::LineReader::Next::piece);
   EXPECT_EQ(piece, "-- comment");
+  // The file is read in blocks of 8 KB: a line, and its "\r\n", across the first block's end.
+  dir.write("long", std::string(8191, 'a') + "\r\nb\n");
+  u::LineReader across(std::fopen(dir.file("long").c_str(), "rb"), 10'000);
+  got.clear();
+  while (across.next(piece) == u::LineReader::Next::piece)
+    got.emplace_back(piece, across.line_number());
+  EXPECT_EQ(got, (std::vector<std::pair<std::string, int>>{{std::string(8191, 'a'), 1}, {"b", 2}}));
   u::LineReader closed(nullptr, 5);
   EXPECT_EQ(closed.next(piece), u::LineReader::Next::error);
 }
