@@ -173,6 +173,40 @@ Span find_word_at(std::string_view input, bool utf8, std::size_t from, std::stri
   return {};
 }
 
+// The same as find_word_at for the common case, without the reader: plain
+// ASCII from `from` to the word's end, no line skipped on the way, and each
+// letter of the input folding to the word's own. Not found otherwise, for
+// find_word_at to decide.
+Span quick_word_at(std::string_view input, std::size_t from, std::string_view word) {
+  auto fold = [](unsigned char c) {  // an ASCII byte folds to one character
+    char out[2];
+    fold8(c, out);
+    return out[0];
+  };
+  auto comment_line = [&](std::size_t at) {  // as the reader skips it
+    if (at != 0 && input[at - 1] != '\n') return false;
+    const std::string_view head = input.substr(at, 5);
+    return head.substr(0, head.find('\n')).find("--") != std::string_view::npos;
+  };
+  if (word.empty()) return {};
+  std::size_t at = from;
+  for (;; ++at) {
+    if (at == input.size() || static_cast<unsigned char>(input[at]) >= 0x80 || comment_line(at))
+      return {};
+    if (is_letter(fold(static_cast<unsigned char>(input[at])))) break;
+  }
+  Span s;
+  s.begin = at;
+  for (char t : word) {
+    if (at == input.size() || static_cast<unsigned char>(input[at]) >= 0x80 ||
+        fold(static_cast<unsigned char>(input[at])) != t || t == '_')
+      return {};
+    ++at;
+  }
+  s.end = at;
+  return s;
+}
+
 // A punctuation mark among the marks and blanks from `from`; the rest of a
 // word begun before `from` may come first (a word the clean-up shortened).
 Span find_mark_at(std::string_view input, bool utf8, std::size_t from, char mark) {
@@ -206,9 +240,14 @@ TokenAligner::TokenAligner(std::string_view input) : input_(input) {
 // is not there.
 bool TokenAligner::place(Token& token, std::size_t from) {
   std::string folded;
-  Span s = token.punctuation && token.text.size() == 1
-               ? find_mark_at(input_, utf8_, from, token.text[0])
-               : find_word_at(input_, utf8_, from, fold_token(token.text, folded));
+  Span s;
+  if (token.punctuation && token.text.size() == 1) {
+    s = find_mark_at(input_, utf8_, from, token.text[0]);
+  } else {
+    const std::string_view word = fold_token(token.text, folded);
+    s = quick_word_at(input_, from, word);
+    if (!s.found()) s = find_word_at(input_, utf8_, from, word);
+  }
   if (!s.found()) return false;
   token.begin = s.begin;
   token.end = s.end;

@@ -72,6 +72,19 @@ TEST(Facade, TokensCarryTheirPlaceInTheInput) {
   EXPECT_EQ(est.readings[0].part_of_speech, kelvo::PartOfSpeech::verb);
 }
 
+TEST(Facade, TokensAreNotPlacedInLinesTheCleanUpSkips) {
+  REQUIRE_ENGINE(engine);
+  Translator tr(engine, {});
+  // A line with "--" near its start is a note, not text: the second "Caesar"
+  // is the one on the last line, not the one in the note.
+  const std::string text = "Caesar venit.\n-- Caesar\nCaesar vicit.";
+  TextAnalysis a = tr.analyse(text);
+  ASSERT_TRUE(a.ok());
+  ASSERT_EQ(a.sentences.size(), 2u);
+  ASSERT_FALSE(a.sentences[1].tokens.empty());
+  EXPECT_EQ(a.sentences[1].tokens[0].begin, text.rfind("Caesar"));
+}
+
 TEST(Facade, AnEncliticPointsAtItsPlaceInsideItsWord) {
   REQUIRE_ENGINE(engine);
   Translator tr(engine, {});
