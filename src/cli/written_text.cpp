@@ -60,17 +60,24 @@ std::string WrittenText::text(std::size_t begin, std::size_t end) const {
   for (std::size_t p = begin; p < end;) {
     std::size_t line_end = 0;
     if (!in_comment_line(p, line_end)) {
-      for (char c : input_.substr(p, std::min(line_end, end) - p)) {
-        if (is_space(c)) {
+      // Each run of blanks becomes one blank, none at the start or end.
+      std::string_view line = input_.substr(p, std::min(line_end, end) - p);
+      while (!line.empty()) {
+        std::size_t n = 0;
+        while (n < line.size() && is_space(line[n])) ++n;
+        if (n > 0) {
           blank = !out.empty();
+          line.remove_prefix(n);
           continue;
         }
+        while (n < line.size() && !is_space(line[n])) ++n;
         if (blank) out.push_back(' ');
         blank = false;
         if (utf8_)
-          out.push_back(c);
+          out.append(line.substr(0, n));
         else
-          text::append_windows1252_as_utf8(std::string_view(&c, 1), out);
+          text::append_windows1252_as_utf8(line.substr(0, n), out);
+        line.remove_prefix(n);
       }
     }
     blank = !out.empty();
