@@ -28,13 +28,23 @@ bool is_mark(char c) {
   return c == ';' || grammar::kPunctuationChars.find(c) != std::string_view::npos;
 }
 
-// One 8-bit character folded as the clean-up folds it: small letters, i for
-// j and y, u for v, accents off, ligatures spelt out, typographic quotes plain.
-int fold8(unsigned char c, char* out) {
+// An ASCII character folded as the clean-up folds it: small letters, i for j
+// and y, u for v, the backquote a plain quote.
+char fold_ascii(unsigned char c) {
   if (c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+  if (c == 'j' || c == 'y') return 'i';
+  if (c == 'v') return 'u';
+  return c == '`' ? '\'' : static_cast<char>(c);
+}
+
+// One 8-bit character folded: as fold_ascii, and accents off, ligatures
+// spelt out, typographic quotes plain.
+int fold8(unsigned char c, char* out) {
+  if (c < 0x80) {
+    out[0] = fold_ascii(c);
+    return 1;
+  }
   switch (c) {
-    case 'j': case 'y': out[0] = 'i'; return 1;
-    case 'v': out[0] = 'u'; return 1;
     case 0xE6: case 0xC6: out[0] = 'a'; out[1] = 'e'; return 2;
     case 0x9C: case 0x8C: out[0] = 'o'; out[1] = 'e'; return 2;
     case 0xE0: case 0xE1: case 0xE4: out[0] = 'a'; return 1;
@@ -42,7 +52,7 @@ int fold8(unsigned char c, char* out) {
     case 0xEC: case 0xED: case 0xEF: out[0] = 'i'; return 1;
     case 0xF2: case 0xF3: case 0xF6: out[0] = 'o'; return 1;
     case 0xF9: case 0xFA: case 0xFC: out[0] = 'u'; return 1;
-    case 0x91: case 0x92: case '`': out[0] = '\''; return 1;
+    case 0x91: case 0x92: out[0] = '\''; return 1;
     case 0x93: case 0x94: out[0] = '"'; return 1;
     default: out[0] = static_cast<char>(c); return 1;
   }
@@ -178,11 +188,6 @@ Span find_word_at(std::string_view input, bool utf8, std::size_t from, std::stri
 // letter of the input folding to the word's own. Not found otherwise, for
 // find_word_at to decide.
 Span quick_word_at(std::string_view input, std::size_t from, std::string_view word) {
-  auto fold = [](unsigned char c) {  // an ASCII byte folds to one character
-    char out[2];
-    fold8(c, out);
-    return out[0];
-  };
   auto comment_line = [&](std::size_t at) {  // as the reader skips it
     if (at != 0 && input[at - 1] != '\n') return false;
     const std::string_view head = input.substr(at, 5);
@@ -193,13 +198,13 @@ Span quick_word_at(std::string_view input, std::size_t from, std::string_view wo
   for (;; ++at) {
     if (at == input.size() || static_cast<unsigned char>(input[at]) >= 0x80 || comment_line(at))
       return {};
-    if (is_letter(fold(static_cast<unsigned char>(input[at])))) break;
+    if (is_letter(fold_ascii(static_cast<unsigned char>(input[at])))) break;
   }
   Span s;
   s.begin = at;
   for (char t : word) {
     if (at == input.size() || static_cast<unsigned char>(input[at]) >= 0x80 ||
-        fold(static_cast<unsigned char>(input[at])) != t || t == '_')
+        fold_ascii(static_cast<unsigned char>(input[at])) != t || t == '_')
       return {};
     ++at;
   }
