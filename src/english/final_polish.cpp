@@ -1,5 +1,8 @@
 #include "english/final_polish.h"
 
+#include <algorithm>
+#include <array>
+
 #include "base/text.h"
 
 namespace kelvo::english {
@@ -12,32 +15,92 @@ bool ends_match(char c) { return c == ' ' || c == '\n' || c == '.' || c == ','; 
 
 // The record's text stands at `at`, the word's first letter compared in
 // lower case.
-bool matches_at(const FinalPolishRecord& r, const std::string& text, std::size_t at) {
-  const std::string_view m = field_view(r.match).substr(0, r.match_length);
+bool matches_at(std::string_view m, const std::string& text, std::size_t at) {
   if (m.empty() || at + m.size() >= text.size()) return false;
   if (ascii_lower(text[at]) != m[0]) return false;
   if (std::string_view(text).substr(at + 1, m.size() - 1) != m.substr(1)) return false;
   return ends_match(text[at + m.size()]);
 }
 
+// FNV-1a over a text, a character at a time.
+struct TextHash {
+  std::uint64_t h = 1469598103934665603ull;
+  void add(char c) { h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull; }
+  std::uint64_t value() const { return h; }
+};
+
+std::uint64_t text_hash(std::string_view s) {
+  TextHash h;
+  for (char c : s) h.add(c);
+  return h.value();
+}
+
+unsigned char letter_of(const FinalPolishRecord& r) {
+  return static_cast<unsigned char>(ascii_lower(r.match[0]));
+}
+
 }  // namespace
 
-void final_polish(std::span<const FinalPolishRecord> table, std::string& text) {
-  if (table.empty()) return;
+FinalPolish::FinalPolish(std::span<const FinalPolishRecord> table) : empty_table_(table.empty()) {
+  // A word of letter c tries, in order, the records of letter c that come
+  // before the first record of a later letter (in a table ordered by first
+  // letter, as the builder writes it, all of them). `stop[c]` is that first
+  // record; it never falls as c rises.
+  std::array<std::size_t, 256> stop{};
+  std::size_t assigned = 0;  // letters below this have their stop
+  for (std::size_t i = 0; i < table.size(); ++i)
+    for (const std::size_t key = letter_of(table[i]); assigned < key; ++assigned) stop[assigned] = i;
+  for (; assigned < stop.size(); ++assigned) stop[assigned] = table.size();
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const FinalPolishRecord& r = table[i];
+    const unsigned char c = letter_of(r);
+    const std::string_view match = field_view(r.match).substr(0, r.match_length);
+    // An empty text never matches; nor does a record a word never reaches.
+    if (i >= stop[c] || match.empty()) continue;
+    by_text_.emplace_back(text_hash(match), static_cast<std::uint32_t>(entries_.size()));
+    entries_.push_back({match, field_view(r.replacement).substr(0, r.replacement_length),
+                        r.match_length, c});
+    longest_ = std::max(longest_, match.size());
+  }
+  std::sort(by_text_.begin(), by_text_.end());
+}
+
+int FinalPolish::next_match(const std::string& text, std::size_t at, unsigned char letter,
+                            int after) const {
+  // Every length at which the text could end a match: the text read so far,
+  // its first letter in lower case, hashed as an entry's text is.
+  const char first = ascii_lower(text[at]);
+  TextHash h;
+  h.add(first);
+  int best = -1;
+  for (std::size_t n = 1; n <= longest_ && at + n < text.size(); ++n) {
+    if (ends_match(text[at + n])) {
+      const auto key = h.value();
+      auto it = std::lower_bound(by_text_.begin(), by_text_.end(), std::pair{key, std::uint32_t{0}});
+      for (; it != by_text_.end() && it->first == key; ++it) {
+        const int k = static_cast<int>(it->second);
+        if (k <= after || (best >= 0 && k >= best)) continue;
+        const Entry& e = entries_[static_cast<std::size_t>(k)];
+        if (e.letter == letter && matches_at(e.match, text, at)) best = k;
+      }
+    }
+    h.add(text[at + n]);
+  }
+  return best;
+}
+
+void FinalPolish::apply(std::string& text) const {
+  if (empty_table_) return;
   std::size_t at = 0;
   while (at < text.size() && text[at] != '\n') {
     const bool capital = is_ascii_upper(text[at]);
-    const char first = ascii_lower(text[at]);
+    const auto letter = static_cast<unsigned char>(ascii_lower(text[at]));
     std::size_t resume = at;
-    for (const FinalPolishRecord& r : table) {
-      const char key = ascii_lower(r.match[0]);
-      if (static_cast<unsigned char>(key) < static_cast<unsigned char>(first)) continue;
-      if (key != first) break;
-      if (!matches_at(r, text, at)) continue;
-      const std::string_view repl = field_view(r.replacement).substr(0, r.replacement_length);
-      text.replace(at, r.match_length, repl);
-      if (repl.size() == r.match_length) continue;
-      resume = at + repl.size();
+    for (int k = next_match(text, at, letter, -1); k >= 0; k = next_match(text, at, letter, k)) {
+      const Entry& e = entries_[static_cast<std::size_t>(k)];
+      text.replace(at, e.match_length, e.replacement);
+      if (e.replacement.size() == e.match_length) continue;
+      resume = at + e.replacement.size();
       break;
     }
     if (capital && at < text.size() && is_ascii_lower(text[at])) text[at] = ascii_upper(text[at]);
@@ -45,6 +108,10 @@ void final_polish(std::span<const FinalPolishRecord> table, std::string& text) {
     if (space == std::string::npos || text[space] == '\n') break;
     at = space + 1;
   }
+}
+
+void final_polish(std::span<const FinalPolishRecord> table, std::string& text) {
+  FinalPolish(table).apply(text);
 }
 
 }  // namespace kelvo::english

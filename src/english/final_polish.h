@@ -2,19 +2,48 @@
 // (finalpolish.dat), for what only shows once the slots stand side by side
 // ("the the" across two words, "a" before a vowel, "more good").
 #pragma once
+#include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "grammar/records.h"
 
 namespace kelvo::english {
 
-// Rewrites `text` (a composed sentence, ending in a line feed) in place. At
-// each word the records of the word's first letter are tried in order; a
-// record matches when its text stands there whole (followed by a blank, a
-// line feed, "." or ","). A replacement of the same length lets the next
-// record try the same place; another length ends the work at that word. A
-// word that began with a capital keeps it.
+// A table of final polish records, indexed once so that a word is compared
+// only with the records whose text stands at it. The table must outlive it.
+class FinalPolish {
+ public:
+  explicit FinalPolish(std::span<const grammar::FinalPolishRecord> table);
+
+  // Rewrites `text` (a composed sentence, ending in a line feed) in place. At
+  // each word the records of the word's first letter are tried in order; a
+  // record matches when its text stands there whole (followed by a blank, a
+  // line feed, "." or ","). A replacement of the same length lets the next
+  // record try the same place; another length ends the work at that word. A
+  // word that began with a capital keeps it.
+  void apply(std::string& text) const;
+
+ private:
+  struct Entry {
+    std::string_view match, replacement;
+    std::size_t match_length;  // as the record gives it: what a replacement takes out
+    unsigned char letter;      // the words whose records it is among
+  };
+  // The first entry after `after` of the word's letter whose text stands at
+  // `at`, or -1.
+  int next_match(const std::string& text, std::size_t at, unsigned char letter, int after) const;
+
+  bool empty_table_ = true;
+  std::vector<Entry> entries_;  // the records a word may try, in table order
+  // (hash of an entry's text, entry) in order: the entries a text may be.
+  std::vector<std::pair<std::uint64_t, std::uint32_t>> by_text_;
+  std::size_t longest_ = 0;  // the longest entry text
+};
+
+// The same for a table used once.
 void final_polish(std::span<const grammar::FinalPolishRecord> table, std::string& text);
 
 }  // namespace kelvo::english

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <thread>
 #include <utility>
@@ -58,7 +59,8 @@ struct Translator::Impl {
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
     english.set_final_polish([this](std::string& text) {
-      english::final_polish(data.lexicon.final_polish(), text);
+      if (!final_polish) final_polish.emplace(data.lexicon.final_polish());
+      final_polish->apply(text);
     });
     // Without phrases the user hears so once, and the matcher stops asking.
     english.set_standard_phrases(
@@ -183,6 +185,7 @@ struct Translator::Impl {
   Sentence delivered;  // the last sentence given to the caller, decoded anew in its place
   std::vector<Token> spare_tokens;  // tokens a shorter sentence left over
   english::SentenceTranslator english;
+  std::optional<english::FinalPolish> final_polish;  // indexed on the first translation
   std::unique_ptr<english::WordRenderer> word_renderer;  // made on the first lookup
   bool no_phrases = false;
   text::TranslationRun run;

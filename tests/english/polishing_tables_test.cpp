@@ -101,6 +101,19 @@ TEST(FinalPolish, Sentences) {
     final_polish(t, s);
     EXPECT_EQ(s, c.out) << c.in;
   }
+  // Out of order, a letter's records after a later letter's are not reached
+  // (a table is read up to the first record past the word's letter); one
+  // table serves many sentences.
+  const std::vector<FinalPolishRecord> out_of_order{
+      final_record("the the", "the"), final_record("more good", "better"),
+      final_record("to to", "to")};
+  const FinalPolish unordered(out_of_order);
+  for (const Case& c : {Case{"the the more good \n", "the more good \n"},
+                        Case{"to to be the the \n", "to be the \n"}}) {
+    std::string s = c.in;
+    unordered.apply(s);
+    EXPECT_EQ(s, c.out) << c.in;
+  }
 }
 
 }  // namespace
