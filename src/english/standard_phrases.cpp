@@ -32,13 +32,6 @@ std::string plain_form(std::string_view form, bool stem_only = false) {
   return out;
 }
 
-std::string plain_word(std::string_view w) {
-  std::string out;
-  for (char c : w)
-    if (c != '.') out.push_back(ascii_lower(c));
-  return out;
-}
-
 bool is_be(const WordAnalysis& a) {
   return a.speech == pos::verb && a.verb_kind() == verb_kind::to_be;
 }
@@ -52,7 +45,7 @@ bool rest_matches(const userdata::PhraseEntry& e, const SentenceInput& in, int f
     if (c < 0) return false;
     const WordAnalysis& a = in.at(c);
     if (a.speech == pos::punct) return false;
-    const std::string want = plain_word(e.word(k));
+    const std::string want = userdata::plain_phrase_word(e.word(k));
     if (want == "esse" && is_be(a)) continue;
     if (plain_form(a.latin_text()) != want) return false;
   }
@@ -116,15 +109,18 @@ int match_standard_phrases(const userdata::StandardPhrases& phrases, const Sente
     for (bool stem_only : {false, true}) {
       const std::string key = plain_form(a.latin_text(), stem_only);
       if (key.empty() || !is_ascii_lower(key[0])) break;
-      auto it = std::lower_bound(entries.begin(), entries.end(), key,
-                                 [](const userdata::PhraseEntry& e, const std::string& k) {
-                                   return compare_bytes(plain_word(e.word(0)), k) < 0;
+      const auto firsts = phrases.first_words();
+      auto it = std::lower_bound(firsts.begin(), firsts.end(), key,
+                                 [](const std::string& w, const std::string& k) {
+                                   return compare_bytes(w, k) < 0;
                                  });
-      for (; it != entries.end() && plain_word(it->word(0)) == key; ++it)
-        if (p + it->word_count() <= n && rest_matches(*it, in, p)) {
-          hit = &*it;
+      for (; it != firsts.end() && *it == key; ++it) {
+        const userdata::PhraseEntry& e = entries[static_cast<std::size_t>(it - firsts.begin())];
+        if (p + e.word_count() <= n && rest_matches(e, in, p)) {
+          hit = &e;
           break;
         }
+      }
       if (hit) break;
     }
     if (!hit) continue;

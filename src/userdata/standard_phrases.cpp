@@ -119,6 +119,13 @@ PhraseLineResult parse_phrase_line(std::string_view line) {
   return r;
 }
 
+std::string plain_phrase_word(std::string_view word) {
+  std::string out;
+  for (char c : word)
+    if (c != '.') out.push_back(ascii_lower(c));
+  return out;
+}
+
 std::string phrase_sort_key(const PhraseEntry& e) {
   std::string key(e.word(0));
   for (int i = 1; i < kPhraseWords; ++i) {
@@ -247,6 +254,8 @@ int StandardPhrases::load(const std::string& folder, TranslationOptions& options
   }
 
   sort_phrases(entries_);
+  first_words_.reserve(entries_.size());
+  for (const PhraseEntry& e : entries_) first_words_.push_back(plain_phrase_word(e.word(0)));
   index_ = build_phrase_index(entries_, log);
   log.printf("Done. Added %i LSPs.\n", count());
   return count();

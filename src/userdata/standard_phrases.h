@@ -61,6 +61,9 @@ struct PhraseLineResult {
 PhraseLineResult parse_phrase_line(std::string_view line);
 // The backslash pronoun alternatives turned into slashes (first of each only).
 std::string rewrite_pronoun_backslashes(std::string english);
+// A phrase word as a sentence's words are compared with it: lower case,
+// without the dot between stem and ending.
+std::string plain_phrase_word(std::string_view word);
 // The five words joined by single blanks, empty words included.
 std::string phrase_sort_key(const PhraseEntry& e);
 void sort_phrases(std::span<PhraseEntry> entries);
@@ -76,6 +79,8 @@ class StandardPhrases {
            WarningGate& gate);
 
   std::span<const PhraseEntry> entries() const { return entries_; }
+  // Each entry's first word as plain_phrase_word gives it.
+  std::span<const std::string> first_words() const { return first_words_; }
   int count() const { return static_cast<int>(entries_.size()); }
   std::size_t capacity() const { return capacity_; }
   const PhraseIndex& index() const { return index_; }
@@ -84,6 +89,7 @@ class StandardPhrases {
 
  private:
   std::vector<PhraseEntry> entries_;
+  std::vector<std::string> first_words_;
   std::size_t capacity_ = 0;
   PhraseIndex index_{};
   std::string path_;
