@@ -16,8 +16,9 @@ SentenceTranslator::SentenceTranslator(analysis::WordAnalyzer& analyzer, Sink si
                 scratch_ = &sc;
                 if (analysed_sink_) analysed_sink_(s, w, sc);
               }),
-      polish_([this](const SentenceInput& in, OutputWords& out) { polish(in, out, hooks_); }),
-      out_(std::make_unique<OutputWords>()) {}
+      passes_{nullptr,
+              [this](const SentenceInput& in, OutputWords& out) { polish(in, out, hooks_); },
+              nullptr} {}
 
 void SentenceTranslator::analyse(text::SentenceWords& words, text::RunContext& run) {
   // A sentence too short to translate still reaches the sink, without English.
@@ -70,37 +71,47 @@ void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext&
     env.area = in.area;
     syntax::SentenceView view(words, *scratch_, o, env);
     syntax::write_details(view, run.log);
-    run.log.write(kElaboratingMessage);
   }
-  elaborate(in, *out_);
-  if (phrases_ && o.allow_user_phrase) phrases_(in, words, *out_);
-  if (o.details) run.log.write(kPolishingMessage);
-  if (polish_) polish_(in, *out_);
+  english_of(in, words, passes_, english_, [&](std::string_view text) {
+    if (!o.batch_mode) run.warnings.warn(text);
+  });
+  run.log.write(english_.composed.text);
 
-  if (o.details) run.log.write(kFinalOutputMessage);
-  kinds_.assign(static_cast<std::size_t>(out_->count), SlotKind{});
-  for (int i = 0; i < out_->count; ++i) {
-    const int c = in.chosen(out_->source[static_cast<std::size_t>(i)]);
-    SlotKind& k = kinds_[static_cast<std::size_t>(i)];
+  pending_ = false;
+  if (sink_) {
+    result_.english = &english_.composed;
+    sink_(result_);
+  }
+}
+
+void english_of(const SentenceInput& in, text::SentenceWords& words, const EnglishPasses& passes,
+                EnglishScratch& scratch, const std::function<void(std::string_view)>& warn) {
+  const TranslationOptions& o = in.options;
+  auto say = [&](const char* message) {
+    if (o.details && in.log) in.log->write(message);
+  };
+  OutputWords& out = *scratch.out;
+  say(kElaboratingMessage);
+  elaborate(in, out);
+  if (passes.phrases && o.allow_user_phrase) passes.phrases(in, words, out);
+  say(kPolishingMessage);
+  if (passes.polish) passes.polish(in, out);
+
+  say(kFinalOutputMessage);
+  scratch.kinds.assign(static_cast<std::size_t>(out.count), SlotKind{});
+  for (int i = 0; i < out.count; ++i) {
+    const int c = in.chosen(out.source[static_cast<std::size_t>(i)]);
+    SlotKind& k = scratch.kinds[static_cast<std::size_t>(i)];
     if (c < 0) {
       // A word with no reading is still a word (its Latin is written).
-      k.speech = out_->at(i).empty() ? grammar::Code{0} : grammar::pos::no_inflection;
+      k.speech = out.at(i).empty() ? grammar::Code{0} : grammar::pos::no_inflection;
       continue;
     }
     k.speech = in.at(c).speech;
     k.punctuation = in.at(c).punctuation();
   }
-  compose(*out_, kinds_, composed_, [&](std::string_view text) {
-    if (!o.batch_mode) run.warnings.warn(text);
-  });
-  if (final_polish_) final_polish_(composed_.text);
-  run.log.write(composed_.text);
-
-  pending_ = false;
-  if (sink_) {
-    result_.english = &composed_;
-    sink_(result_);
-  }
+  compose(out, scratch.kinds, scratch.composed, warn);
+  if (passes.final_polish) passes.final_polish(scratch.composed.text);
 }
 
 void SentenceTranslator::area_report(text::RunContext& run) {

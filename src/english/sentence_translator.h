@@ -31,14 +31,39 @@ struct TranslatedSentence {
   std::vector<syntax::WordChoice> choices;                // per token: the chosen candidate
 };
 
+// A pass over the elaborated slots (standard phrases, polishing).
+using SlotPass = std::function<void(const SentenceInput&, OutputWords&)>;
+using TextPass = std::function<void(std::string&)>;
+// The standard phrases also rewrite the readings (a removed word, a phrase verb).
+using PhrasePass = std::function<void(const SentenceInput&, text::SentenceWords&, OutputWords&)>;
+
+// The passes that later work fills in (none: the pass is skipped).
+struct EnglishPasses {
+  PhrasePass phrases;
+  SlotPass polish;
+  TextPass final_polish;
+};
+
+// The working storage of the English passes, one sentence at a time.
+struct EnglishScratch {
+  std::unique_ptr<OutputWords> out = std::make_unique<OutputWords>();
+  std::vector<SlotKind> kinds;
+  Composed composed;
+};
+
+// The English of one sentence whose sentence passes have run, into
+// `scratch.composed`: elaboration, the standard phrases (when the options
+// allow them), polishing, composition and the final polish, with the Details
+// messages in `in.log`. `warn` hears composition's warnings.
+void english_of(const SentenceInput& in, text::SentenceWords& words, const EnglishPasses& passes,
+                EnglishScratch& scratch, const std::function<void(std::string_view)>& warn);
+
 class SentenceTranslator : public text::SentenceHandler {
  public:
   using Sink = std::function<void(const TranslatedSentence&)>;
-  // A pass over the elaborated slots (standard phrases, polishing).
-  using SlotPass = std::function<void(const SentenceInput&, OutputWords&)>;
-  using TextPass = std::function<void(std::string&)>;
-  // The standard phrases also rewrite the readings (a removed word, a phrase verb).
-  using PhrasePass = std::function<void(const SentenceInput&, text::SentenceWords&, OutputWords&)>;
+  using SlotPass = english::SlotPass;
+  using TextPass = english::TextPass;
+  using PhrasePass = english::PhrasePass;
 
   SentenceTranslator(analysis::WordAnalyzer& analyzer, Sink sink = nullptr);
 
@@ -50,10 +75,13 @@ class SentenceTranslator : public text::SentenceHandler {
 
   // The passes that later work fills in: no standard phrases and no final
   // polish by default; polishing is english::polish with the hooks given.
-  void set_standard_phrases(PhrasePass pass) { phrases_ = std::move(pass); }
-  void set_polish(SlotPass pass) { polish_ = std::move(pass); }
+  void set_standard_phrases(PhrasePass pass) { passes_.phrases = std::move(pass); }
+  void set_polish(SlotPass pass) { passes_.polish = std::move(pass); }
   void set_polish_hooks(const PolishHooks& hooks) { hooks_ = hooks; }
-  void set_final_polish(TextPass pass) { final_polish_ = std::move(pass); }
+  void set_final_polish(TextPass pass) { passes_.final_polish = std::move(pass); }
+  // Takes each sentence whose words are read in place of the sentence
+  // passes and the English: to run them elsewhere (see SentenceAnalyzer).
+  void set_defer(syntax::SentenceAnalyzer::Defer defer) { syntax_.set_defer(std::move(defer)); }
   // Without the English: only the readings (word analysis and the passes).
   void set_sentence_sink(syntax::SentenceAnalyzer::Sink sink) { analysed_sink_ = std::move(sink); }
 
@@ -62,17 +90,13 @@ class SentenceTranslator : public text::SentenceHandler {
   Sink sink_;
   syntax::SentenceAnalyzer::Sink analysed_sink_;
   syntax::SentenceAnalyzer syntax_;
-  PhrasePass phrases_;
-  SlotPass polish_;
+  EnglishPasses passes_;
   PolishHooks hooks_ = default_polish_hooks();
-  TextPass final_polish_;
   // The sentence the last analyse() left.
   const analysis::AnalysedSentence* sentence_ = nullptr;
   syntax::SyntaxScratch* scratch_ = nullptr;
-  std::unique_ptr<OutputWords> out_;
-  std::vector<SlotKind> kinds_;
+  EnglishScratch english_;
   std::vector<int> areas_;
-  Composed composed_;
   TranslatedSentence result_;
   bool pending_ = false;  // the last sentence read has not reached the sink yet
 };
