@@ -208,6 +208,17 @@ bool save_log(const char* command, const std::string& path, const std::string& t
   return ok;
 }
 
+// With cores to spare, each run's sentence passes (and a translation's
+// English) run on threads of their own, and its sentences are written there,
+// while the run reads on. The cores are shared among the jobs: two jobs on
+// eight cores take four each, three threads beside the run's own, which
+// helps them when it is ahead.
+void share_cores(RunOutputs& o, unsigned jobs, const std::vector<Unit>& units) {
+  const unsigned effective = effective_jobs(jobs, units);
+  o.overlap = effective < default_jobs();
+  o.overlap_threads = static_cast<int>(std::max(2u, default_jobs() / std::max(1u, effective)) - 1);
+}
+
 }  // namespace
 
 int cmd_parse(const Arguments& args) {
@@ -293,13 +304,6 @@ int cmd_analyze(const Arguments& args) {
     write_out(block);
   };
   const bool streaming = !lines && effective_jobs(jobs, units) == 1;
-  // With cores to spare, each run's sentence passes run on threads of their
-  // own, and its sentences are written there, while the run reads on.
-  const bool overlap = effective_jobs(jobs, units) < default_jobs();
-  // The cores shared among the jobs: two jobs on eight cores take four each,
-  // three threads beside the run's own, which helps them when it is ahead.
-  const int overlap_threads = static_cast<int>(
-      std::max(2u, default_jobs() / std::max(1u, effective_jobs(jobs, units))) - 1);
   install_interrupt_handler();
   run_units(
       l, options, RunOutputs{}, units, jobs,
@@ -310,8 +314,7 @@ int cmd_analyze(const Arguments& args) {
         if (lines) r.gathered_text = written.text(0, u.text.size());
         RunOutputs o;
         o.senses = false;  // the formats print the meaning whole
-        o.overlap = overlap;
-        o.overlap_threads = overlap_threads;
+        share_cores(o, jobs, units);
         o.on_sentence = [&](Sentence&& s) {
           if (lines) {
             // The sentences of one line make one text; the indices a token
@@ -407,6 +410,7 @@ int cmd_translate(const Arguments& args) {
           return;
         }
         RunOutputs o = outputs;
+        share_cores(o, jobs, units);
         // Only the joint output quotes the Latin as written.
         const WrittenText written(joint ? std::string_view(u.text) : std::string_view());
         // With --lines the sentences of one input line make one line.

@@ -52,7 +52,9 @@ constexpr OptionSpec kTranslateOptions[] = {
      "each sentence's Latin on a line before its English (text format)"},
     {"--jobs", "-j", "N", K::number,
      "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
-     "output keeps the input order (default: one thread a core)"},
+     "output keeps the input order (default: one thread a core); with a core to spare, the "
+     "sentence analysis and English of each text also run on threads of their own while its "
+     "words are read (not with --log)"},
 };
 
 constexpr OptionSpec kLookupOptions[] = {

@@ -79,6 +79,9 @@ class SentenceTranslator : public text::SentenceHandler {
   void set_polish(SlotPass pass) { passes_.polish = std::move(pass); }
   void set_polish_hooks(const PolishHooks& hooks) { hooks_ = hooks; }
   void set_final_polish(TextPass pass) { passes_.final_polish = std::move(pass); }
+  // The passes it runs (a copy serves another thread when every pass it
+  // holds only reads what they share).
+  const EnglishPasses& passes() const { return passes_; }
   // Takes each sentence whose words are read in place of the sentence
   // passes and the English: to run them elsewhere (see SentenceAnalyzer).
   void set_defer(syntax::SentenceAnalyzer::Defer defer) { syntax_.set_defer(std::move(defer)); }

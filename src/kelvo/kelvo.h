@@ -116,7 +116,10 @@ struct RunOutputs {
   // the last call. For callers with cores to spare; on_sentence must then
   // touch nothing the caller's thread uses during the run, and must not call
   // the translator. (With the log kept, the passes stay on the caller's
-  // thread, in step with it.)
+  // thread, in step with it.) translate() does the same with the English of
+  // each sentence, calling on_translation so, unless the area is chosen as
+  // the text goes or the Details are written (each sentence then depends on
+  // the ones before it).
   bool overlap = false;
   // The threads it may use beside the caller's, fixed at the first run that
   // overlaps; 0: one for each core but one (at least 1, at most 8).

@@ -23,7 +23,7 @@ SentencePipeline::~SentencePipeline() {
 
 void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
                             const text::SentenceWords& words, const syntax::SyntaxEnv& env,
-                            const TranslationOptions& options) {
+                            const TranslationOptions& options, Translating translating) {
   std::unique_ptr<Job> job;
   {
     std::unique_lock lock(mutex_);
@@ -51,6 +51,7 @@ void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
   job->sentence = sentence;
   job->env = env;
   job->options = &options;
+  job->translating = translating;
   job->warnings.clear();
   bool wake = false;
   {

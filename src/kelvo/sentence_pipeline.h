@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "analysis/analysed_sentence.h"
+#include "english/sentence_translator.h"
 #include "kelvo/kelvo.h"
 #include "syntax/sentence_analysis.h"
 #include "text/sentence_words.h"
@@ -27,6 +28,12 @@ namespace kelvo {
 class SentencePipeline {
  public:
   struct Storage;
+  // What a translating run's sentence asks for beyond the passes.
+  struct Translating {
+    bool on = false;               // a translating run's: `translated` is filled, not `out`
+    bool english = false;          // the sentence is rendered (two tokens or more)
+    bool warn_no_phrases = false;  // the first to say that there are no standard phrases
+  };
   // One sentence on its way.
   struct Job {
     text::SentenceCopy words;
@@ -35,6 +42,8 @@ class SentencePipeline {
     const TranslationOptions* options = nullptr;
     std::vector<syntax::WordChoice> choices;
     Sentence out;                       // decoded, for the caller
+    Translating translating;
+    TranslatedSentence translated;      // a translating run's, for the caller
     std::vector<std::string> warnings;  // what the passes warned of
     std::uint64_t number = 0;
     Storage* prepared_in = nullptr;  // whose tokens `out` holds
@@ -45,6 +54,7 @@ class SentencePipeline {
   struct Storage {
     text::SentenceWords words;
     syntax::SyntaxScratch scratch;
+    english::EnglishScratch english;
     std::vector<Token> spare_tokens;
     std::vector<Token> given_back;  // guarded by the pipeline's mutex
   };
@@ -63,7 +73,8 @@ class SentencePipeline {
   // Queues a copy of the sentence; waits while too many are on their way, so
   // a run that outpaces its output holds a few dozen, never the whole text.
   void post(const analysis::AnalysedSentence& sentence, const text::SentenceWords& words,
-            const syntax::SyntaxEnv& env, const TranslationOptions& options);
+            const syntax::SyntaxEnv& env, const TranslationOptions& options,
+            Translating translating);
   // Returns once every sentence posted has been delivered.
   void drain();
   // The warnings of the sentences delivered so far, in their order, for the

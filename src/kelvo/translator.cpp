@@ -59,7 +59,7 @@ struct Translator::Impl {
         run(&data.lexicon, o, gate, log) {
     run.set_abbreviations(&data.abbreviations);
     english.set_final_polish([this](std::string& text) {
-      if (!final_polish) final_polish.emplace(data.lexicon.final_polish());
+      index_final_polish();
       final_polish->apply(text);
     });
     // Without phrases the user hears so once, and the matcher stops asking.
@@ -125,8 +125,13 @@ struct Translator::Impl {
   // a listing) that must keep step with them. The threads read the word
   // analyser's options: an analysing run never changes them (only a
   // translating run's area tally does).
-  bool runs_pipelined(const text::SentenceHandler& h) const {
-    return outputs.overlap && outputs.on_sentence && !outputs.log && &h == &sentences;
+  bool runs_pipelined(const text::SentenceHandler& h, const TranslationOptions& o) const {
+    if (!outputs.overlap || outputs.log) return false;
+    if (&h == &sentences) return static_cast<bool>(outputs.on_sentence);
+    // A translation goes too when each sentence's English depends on its own
+    // words alone: not with the area chosen as the text goes, nor with the
+    // Details written between the passes.
+    return &h == &english && outputs.on_translation && !o.auto_adjusting && !o.details;
   }
 
   // On one of the pipeline's threads: the passes over the sentence's copy,
@@ -139,8 +144,42 @@ struct Translator::Impl {
     env.log = nullptr;  // no log is kept in a pipelined run
     env.warnings = &warnings;
     syntax::analyse_sentence(storage.words, *job.options, storage.scratch, env);
+    if (job.translating.on) {
+      prepare_translation(job, storage, warnings);
+      return;
+    }
     read_choices(job.sentence, storage.words, storage.scratch, job.choices);
     decode_sentence(job.sentence, job.choices, job.out, storage.spare_tokens);
+  }
+
+  // The rest of a translating run's sentence on a pipeline thread: its
+  // English, with the translator's own passes, and the caller's sentence.
+  void prepare_translation(SentencePipeline::Job& job, SentencePipeline::Storage& storage,
+                           WarningGate& warnings) {
+    english::TranslatedSentence t;
+    t.analysed = &job.sentence;
+    t.choices.assign(job.sentence.tokens.size(), syntax::WordChoice{});
+    syntax::word_choices(storage.words, storage.scratch, t.choices);
+    if (job.translating.english) {
+      const TranslationOptions& o = *job.options;
+      english::SentenceInput in{storage.words, storage.scratch, job.sentence, analyzer, o, o.area};
+      english::EnglishPasses passes = english.passes();
+      passes.phrases = [&](const english::SentenceInput& i, text::SentenceWords& w,
+                           english::OutputWords& out) {
+        if (english::match_standard_phrases(data.user.phrases, i, w, out) < 0 &&
+            job.translating.warn_no_phrases)
+          warnings.warn(english::kNoPhrasesMessage);
+      };
+      english::english_of(in, storage.words, passes, storage.english, [&](std::string_view text) {
+        if (!o.batch_mode) warnings.warn(text);
+      });
+      t.english = &storage.english.composed;
+    }
+    make_translation(t, job.translated);
+  }
+
+  void index_final_polish() {
+    if (!final_polish) final_polish.emplace(data.lexicon.final_polish());
   }
 
   // The pipeline's warnings so far, shown on the run's thread in their order.
@@ -150,10 +189,15 @@ struct Translator::Impl {
 
   void keep_translation(const english::TranslatedSentence& t) {
     TranslatedSentence out;
-    if (outputs.sentences) {
+    make_translation(t, out);
+    give_translation(out);
+  }
+
+  // The caller's translated sentence, its Latin not yet placed in the text.
+  void make_translation(const english::TranslatedSentence& t, TranslatedSentence& out) const {
+    out = TranslatedSentence{};
+    if (outputs.sentences)
       out.latin = analysis::to_public_sentence(*t.analysed, analyzer, outputs.senses);
-      aligner->align(out.latin);
-    }
     if (t.english) {
       std::string_view text = t.english->text;
       while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.remove_suffix(1);
@@ -163,6 +207,11 @@ struct Translator::Impl {
     }
     out.chosen.reserve(t.choices.size());
     for (const auto& c : t.choices) out.chosen.push_back(c.chosen_candidate);
+  }
+
+  // Places the sentence's Latin in the text and gives it to the caller.
+  void give_translation(TranslatedSentence& out) {
+    if (outputs.sentences) aligner->align(out.latin);
     if (outputs.on_translation)
       outputs.on_translation(std::move(out));
     else
@@ -240,7 +289,7 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
     m.log.open_memory();
     m.log.write(m.outputs.log_banner);
   }
-  const bool pipelined = m.runs_pipelined(handler);
+  const bool pipelined = m.runs_pipelined(handler, o);
   if (pipelined) {
     if (!m.pipeline) {
       const int cores = static_cast<int>(std::thread::hardware_concurrency());
@@ -251,19 +300,47 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
           [&m](SentencePipeline::Job& job, SentencePipeline::Storage& storage) {
             m.prepare_sentence(job, storage);
           },
-          [&m](SentencePipeline::Job& job) { m.give_sentence(job.out); });
+          [&m](SentencePipeline::Job& job) {
+            if (job.translating.on)
+              m.give_translation(job.translated);
+            else
+              m.give_sentence(job.out);
+          });
     }
-    m.sentences.set_defer([&m](const analysis::AnalysedSentence& s, const text::SentenceWords& w,
-                               const syntax::SyntaxEnv& env, const TranslationOptions& run_options) {
-      m.show_pipeline_warnings();
-      m.pipeline->post(s, w, env, run_options);
-    });
+    if (translating) {
+      // The threads share the final polish's index: made before they start.
+      m.index_final_polish();
+      m.english.set_defer([&m](const analysis::AnalysedSentence& s, const text::SentenceWords& w,
+                               const syntax::SyntaxEnv& env,
+                               const TranslationOptions& run_options) {
+        m.show_pipeline_warnings();
+        SentencePipeline::Translating t;
+        t.on = true;
+        // As the run translates a sentence: with two tokens or more.
+        t.english = run_options.translate && w.token_count() >= 2;
+        // Without phrases the user hears so once, at the first sentence that asks.
+        if (t.english && run_options.allow_user_phrase && !m.no_phrases &&
+            m.data.user.phrases.entries().empty()) {
+          m.no_phrases = true;
+          t.warn_no_phrases = true;
+        }
+        m.pipeline->post(s, w, env, run_options, t);
+      });
+    } else {
+      m.sentences.set_defer([&m](const analysis::AnalysedSentence& s,
+                                 const text::SentenceWords& w, const syntax::SyntaxEnv& env,
+                                 const TranslationOptions& run_options) {
+        m.show_pipeline_warnings();
+        m.pipeline->post(s, w, env, run_options, SentencePipeline::Translating{});
+      });
+    }
   }
   auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), handler);
   if (pipelined) {
     m.pipeline->drain();
     m.show_pipeline_warnings();
     m.sentences.set_defer(nullptr);
+    m.english.set_defer(nullptr);
   }
   if (translating) m.english.finish();
   if (m.outputs.log) {

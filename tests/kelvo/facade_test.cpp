@@ -14,6 +14,7 @@
 #include "base/mapped_file.h"
 #include "common/requirements.h"
 #include "common/test_files.h"
+#include "english/standard_phrases.h"
 #include "grammar/checked_tables.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/load_choices.h"
@@ -305,6 +306,16 @@ TEST(Facade, LinksNameEachWordOnce) {
   }
 }
 
+// A text of `count` sentences of five kinds, some lines holding several.
+std::string mixed_text(int count) {
+  const char* kinds[] = {"Caesar legiones in hiberna deduxit.", "Puella rosam amat; puer eam spectat.",
+                         "Milites, qui cum eo venerant, oppidum ceperunt.", "Quid agis?",
+                         "Dux exercitum trans flumen duxit et castra posuit."};
+  std::string text;
+  for (int i = 0; i < count; ++i) text += std::string(kinds[i * 7 % 5]) + (i % 3 ? " " : "\n");
+  return text;
+}
+
 // A run that overlaps its output (the sentence passes of several sentences at
 // once on threads of their own) hands the caller the same sentences, whole and
 // in order, with their choices, links and places, one call at a time (from
@@ -314,11 +325,7 @@ TEST(Facade, LinksNameEachWordOnce) {
 // so the run waits on it and helps.
 TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
   REQUIRE_ENGINE(engine);
-  const char* kinds[] = {"Caesar legiones in hiberna deduxit.", "Puella rosam amat; puer eam spectat.",
-                         "Milites, qui cum eo venerant, oppidum ceperunt.", "Quid agis?",
-                         "Dux exercitum trans flumen duxit et castra posuit."};
-  std::string text;
-  for (int i = 0; i < 60; ++i) text += std::string(kinds[i * 7 % 5]) + (i % 3 ? " " : "\n");
+  const std::string text = mixed_text(60);
   std::atomic<int> calls_at_once{0};
   std::atomic<bool> overlapping_calls{false};
   auto run = [&](Translator& tr, bool overlap) {
@@ -342,6 +349,44 @@ TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
   EXPECT_TRUE(run(overlapped, true) == expected);
   EXPECT_TRUE(run(overlapped, true) == expected);
   EXPECT_FALSE(overlapping_calls);
+}
+
+// A translation that overlaps its output renders each sentence's English on
+// the pipeline's threads: the caller gets the same sentences (Latin placed in
+// the text, choices, English word by word) in order, and the same messages
+// (here: no standard phrases, said once).
+TEST(Facade, OverlappedTranslationGivesTheSameSentencesAndMessages) {
+  REQUIRE_ENGINE(engine);
+  const std::string text = mixed_text(50);
+  auto run = [&](bool overlap, std::vector<std::string>& messages) {
+    Translator tr(engine, {});
+    std::vector<std::string> out;
+    kelvo::RunOutputs o;
+    o.overlap = overlap;
+    o.on_translation = [&](kelvo::TranslatedSentence&& t) {
+      std::string line = t.english + " |";
+      for (const auto& w : t.words) line += " " + w.text + "@" + std::to_string(w.position);
+      line += " |";
+      for (int c : t.chosen) line += " " + std::to_string(c);
+      for (const auto& tok : t.latin.tokens)
+        line += " " + tok.text + "[" + std::to_string(tok.begin) + "," + std::to_string(tok.end) +
+                ")" + std::to_string(tok.readings.size());
+      out.push_back(line);
+    };
+    tr.set_outputs(o);
+    const auto result = tr.translate(text);
+    EXPECT_TRUE(result.ok());
+    messages = result.messages;
+    return out;
+  };
+  std::vector<std::string> plain_messages, overlapped_messages;
+  const auto expected = run(false, plain_messages);
+  ASSERT_EQ(expected.size(), 60u);  // "Puella ... amat; puer ..." is two
+  EXPECT_EQ(run(true, overlapped_messages), expected);
+  EXPECT_EQ(overlapped_messages, plain_messages);
+  EXPECT_EQ(std::count(plain_messages.begin(), plain_messages.end(),
+                       std::string(kelvo::english::kNoPhrasesMessage)),
+            1);
 }
 
 // The sentence passes' warnings (a sentence of too many clauses is cut) reach
