@@ -1,71 +1,50 @@
-// Translation speed on the corpus, one core: the whole road (word analysis,
-// the sentence passes, the English passes) against the analysis alone, so
-// that the difference shows what the sentence and English passes cost.
+// Translation speed on the corpus: the whole road (word analysis, the
+// sentence passes, the English passes) against the analysis alone, so that
+// the difference shows what the sentence and English passes cost; on one
+// core, and with the passes of several sentences at once on threads of
+// their own (wall time), as `kelvo translate` runs a text with a core to
+// spare.
+//
+// The corpus is the one every benchmark reads (bench_corpus.h: --corpus=DIR,
+// else KELVO_CORPUS, else ../shared/corpus beside the source tree); without
+// it the program fails and says so.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
 
+#include "bench_corpus.h"
+#include "bench_engine.h"
 #include "kelvo/kelvo.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
-std::shared_ptr<const kelvo::Engine> engine() {
-  static std::shared_ptr<const kelvo::Engine> e = [] {
-    kelvo::EngineConfig c;
-    c.data_dir = KELVO_BENCH_DATA_DIR;
-    auto r = kelvo::Engine::load(c);
-    return r ? *r : nullptr;
-  }();
-  return e;
-}
+using kelvo::bench::engine;
 
-// Every text of the corpus, one after another (a short built text without it).
-const std::string& corpus_text() {
-  static std::string text = [] {
-    std::string all;
-    fs::path dir = fs::path(KELVO_SHARED_DIR) / "corpus";
-    if (fs::exists(dir))
-      for (const auto& f : fs::directory_iterator(dir)) {
-        if (f.path().extension() != ".txt") continue;
-        std::ifstream in(f.path(), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        all += s.str() + "\n";
-      }
-    if (all.empty()) all = "Gallia est omnis divisa in partes tres. Puella rosas amat.\n";
-    return all;
-  }();
-  return text;
-}
-
-template <bool Translate, bool Sentences>
+template <bool Translate, bool Sentences, bool Overlap = false>
 void run(benchmark::State& state) {
-  auto e = engine();
-  if (!e) {
-    state.SkipWithError("no data");
+  if (!engine()) {
+    state.SkipWithError("no data in " KELVO_BENCH_DATA_DIR);
     return;
   }
+  static const std::string text = kelvo::bench::corpus_text();
   kelvo::TranslationOptions o;
   o.batch_mode = true;
-  kelvo::Translator tr(e, o);
+  kelvo::Translator tr(engine(), o);
   kelvo::RunOutputs out;
   out.sentences = Sentences;
   out.senses = false;
+  out.overlap = Overlap;
   // Each result handed over and dropped, as a printing caller would.
   if (Translate) out.on_translation = [](kelvo::TranslatedSentence&&) {};
   else out.on_sentence = [](kelvo::Sentence&&) {};
   tr.set_outputs(out);
-  std::int64_t words = 0;
+  std::int64_t words = 0, per_run = 0;
   for (auto _ : state) {
-    if (Translate) words += tr.translate(corpus_text()).word_count;
-    else words += tr.analyse(corpus_text()).word_count;
+    per_run = Translate ? tr.translate(text).word_count : tr.analyse(text).word_count;
+    words += per_run;
   }
+  state.SetLabel(kelvo::bench::corpus_label("running text of every corpus file",
+                                            static_cast<std::size_t>(per_run)));
   state.SetItemsProcessed(words);
   state.counters["words_per_second"] =
       benchmark::Counter(static_cast<double>(words), benchmark::Counter::kIsRate);
@@ -75,13 +54,18 @@ void run(benchmark::State& state) {
 void BM_TranslateCorpus(benchmark::State& s) { run<true, false>(s); }
 // The English with every token's readings (`kelvo translate --format json`).
 void BM_TranslateCorpusWithReadings(benchmark::State& s) { run<true, true>(s); }
-// Word analysis alone, the readings of every token built (`kelvo analyze`).
+// Word analysis and the sentence passes, the readings of every token built
+// (`kelvo analyze`).
 void BM_AnalyseCorpus(benchmark::State& s) { run<false, true>(s); }
+// The English with the passes of several sentences at once on threads of
+// their own (`kelvo translate` with a core to spare).
+void BM_TranslateCorpusOverlapped(benchmark::State& s) { run<true, false, true>(s); }
 
 BENCHMARK(BM_TranslateCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TranslateCorpusWithReadings)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalyseCorpus)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TranslateCorpusOverlapped)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+KELVO_BENCHMARK_MAIN_WITH_CORPUS();
