@@ -3,18 +3,15 @@
 // of the passes, and the passes alone on the same sentences already read.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench_corpus.h"
 #include "bench_lexicon.h"
 #include "syntax/sentence_analyzer.h"
 #include "text/translation_run.h"
 
-namespace fs = std::filesystem;
 using namespace kelvo;
 
 namespace {
@@ -22,15 +19,12 @@ namespace {
 // Caesar, Bellum Gallicum I: long sentences of classical prose.
 constexpr const char* kText = "caesar-bellum-gallicum-1.txt";
 
-std::string text_path() { return std::string(KELVO_SHARED_DIR) + "/corpus/" + kText; }
-
-// The text read once; the run works in memory.
+// The text from the corpus the program was given (empty when the corpus
+// lacks it).
 const std::string& text() {
-  static std::string t = [] {
-    std::ifstream in(text_path(), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+  static const std::string t = [] {
+    const auto* f = bench::corpus_file(kText);
+    return f ? f->bytes : std::string();
   }();
   return t;
 }
@@ -54,8 +48,8 @@ int run_text(const grammar::Lexicon& lex, text::SentenceHandler& handler) {
 
 void BM_TextThroughPasses(benchmark::State& state) {
   const grammar::Lexicon* lex = bench::lexicon();
-  if (!lex || !fs::exists(text_path())) {
-    state.SkipWithError("no data or no corpus text");
+  if (!lex || text().empty()) {
+    state.SkipWithError(lex ? "the corpus has no caesar-bellum-gallicum-1.txt" : "no data");
     return;
   }
   const auto passes = static_cast<syntax::Passes>(state.range(0));
@@ -67,7 +61,7 @@ void BM_TextThroughPasses(benchmark::State& state) {
         ++sentences;
       });
   for (auto _ : state) words += run_text(*lex, handler);
-  state.SetLabel(std::string(kText) + (passes == syntax::Passes::order     ? ", ordering only"
+  state.SetLabel(bench::corpus().dir.string() + "/" + kText + (passes == syntax::Passes::order     ? ", ordering only"
                                        : passes == syntax::Passes::clauses ? ", + clauses"
                                                                            : ", + choice"));
   state.counters["words/s"] = benchmark::Counter(static_cast<double>(words),
@@ -111,8 +105,8 @@ class Recorder : public text::SentenceHandler {
 
 void BM_SentencePassesAlone(benchmark::State& state) {
   const grammar::Lexicon* lex = bench::lexicon();
-  if (!lex || !fs::exists(text_path())) {
-    state.SkipWithError("no data or no corpus text");
+  if (!lex || text().empty()) {
+    state.SkipWithError(lex ? "the corpus has no caesar-bellum-gallicum-1.txt" : "no data");
     return;
   }
   analysis::WordAnalyzer wa(*lex, nullptr, bench_options());
@@ -154,4 +148,4 @@ BENCHMARK(BM_SentencePassesAlone)
 
 }  // namespace
 
-BENCHMARK_MAIN();
+KELVO_BENCHMARK_MAIN_WITH_CORPUS();

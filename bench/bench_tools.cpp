@@ -3,14 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
 
+#include "bench_corpus.h"
 #include "bench_engine.h"
 #include "kelvo/kelvo.h"
 #include "shell/dictionary_search.h"
@@ -53,19 +52,6 @@ kelvo::shell::DirectoryList tree_list() {
   return {tree().root.string(), listing.files, static_cast<long>(listing.files.size())};
 }
 
-std::string corpus_text() {
-  std::string all;
-  std::error_code ec;
-  for (const auto& e : fs::directory_iterator(fs::path(KELVO_SHARED_DIR) / "corpus", ec)) {
-    if (e.path().extension() != ".txt") continue;
-    std::ifstream in(e.path(), std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    all += ss.str() + "\n";
-  }
-  return all;
-}
-
 void BM_ListTreeOf10000(benchmark::State& state) {
   const std::string root = tree().root.string();
   for (auto _ : state) {
@@ -100,8 +86,8 @@ BENCHMARK(BM_SearchTreeOf10000)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The analysis of the whole corpus and what spell and search --forms add to it.
 void BM_CorpusSpellAndForms(benchmark::State& state) {
-  const std::string text = corpus_text();
-  if (!engine() || text.empty()) return state.SkipWithError("no data or corpus");
+  const std::string text = kelvo::bench::corpus_text();
+  if (!engine()) return state.SkipWithError("no data");
   kelvo::TranslationOptions options;
   options.batch_mode = true;
   kelvo::Translator translator(engine(), options);
@@ -123,6 +109,7 @@ void BM_CorpusSpellAndForms(benchmark::State& state) {
     benchmark::DoNotOptimize(kelvo::shell::spell_check_rtf(text, lines).size());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.SetLabel("running text of every corpus file in " + kelvo::bench::corpus().dir.string());
 }
 BENCHMARK(BM_CorpusSpellAndForms)->Unit(benchmark::kMillisecond);
 
@@ -142,4 +129,4 @@ BENCHMARK(BM_Lookups)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+KELVO_BENCHMARK_MAIN_WITH_CORPUS();
