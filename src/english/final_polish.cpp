@@ -51,37 +51,44 @@ FinalPolish::FinalPolish(std::span<const FinalPolishRecord> table) : empty_table
   for (std::size_t i = 0; i < table.size(); ++i)
     for (const std::size_t key = letter_of(table[i]); assigned < key; ++assigned) stop[assigned] = i;
   for (; assigned < stop.size(); ++assigned) stop[assigned] = table.size();
+  entries_.reserve(table.size());
   for (std::size_t i = 0; i < table.size(); ++i) {
     const FinalPolishRecord& r = table[i];
     const unsigned char c = letter_of(r);
     const std::string_view match = field_view(r.match).substr(0, r.match_length);
     // An empty text never matches; nor does a record a word never reaches.
     if (i >= stop[c] || match.empty()) continue;
-    by_text_.emplace_back(text_hash(match), static_cast<std::uint32_t>(entries_.size()));
-    entries_.push_back({match, field_view(r.replacement).substr(0, r.replacement_length),
-                        r.match_length, c});
+    entries_.push_back({match, &r, text_hash(match), kNone, c});
     longest_ = std::max(longest_, match.size());
   }
-  std::sort(by_text_.begin(), by_text_.end());
+  std::size_t size = 16;
+  while (size < 2 * entries_.size()) size *= 2;
+  buckets_.assign(size, kNone);
+  // Filled from the last entry, so that each bucket lists its entries in order.
+  for (std::size_t k = entries_.size(); k-- > 0;) {
+    std::uint32_t& head = buckets_[entries_[k].hash & (size - 1)];
+    entries_[k].next = head;
+    head = static_cast<std::uint32_t>(k);
+  }
 }
 
 int FinalPolish::next_match(const std::string& text, std::size_t at, unsigned char letter,
                             int after) const {
   // Every length at which the text could end a match: the text read so far,
   // its first letter in lower case, hashed as an entry's text is.
-  const char first = ascii_lower(text[at]);
   TextHash h;
-  h.add(first);
+  h.add(ascii_lower(text[at]));
   int best = -1;
+  const std::size_t mask = buckets_.size() - 1;
   for (std::size_t n = 1; n <= longest_ && at + n < text.size(); ++n) {
     if (ends_match(text[at + n])) {
-      const auto key = h.value();
-      auto it = std::lower_bound(by_text_.begin(), by_text_.end(), std::pair{key, std::uint32_t{0}});
-      for (; it != by_text_.end() && it->first == key; ++it) {
-        const int k = static_cast<int>(it->second);
-        if (k <= after || (best >= 0 && k >= best)) continue;
-        const Entry& e = entries_[static_cast<std::size_t>(k)];
-        if (e.letter == letter && matches_at(e.match, text, at)) best = k;
+      const std::uint64_t key = h.value();
+      for (std::uint32_t k = buckets_[key & mask]; k != kNone; k = entries_[k].next) {
+        const auto i = static_cast<int>(k);
+        if (best >= 0 && i >= best) break;  // a bucket lists its entries in order
+        const Entry& e = entries_[k];
+        if (i > after && e.hash == key && e.letter == letter && matches_at(e.match, text, at))
+          best = i;
       }
     }
     h.add(text[at + n]);
@@ -97,10 +104,12 @@ void FinalPolish::apply(std::string& text) const {
     const auto letter = static_cast<unsigned char>(ascii_lower(text[at]));
     std::size_t resume = at;
     for (int k = next_match(text, at, letter, -1); k >= 0; k = next_match(text, at, letter, k)) {
-      const Entry& e = entries_[static_cast<std::size_t>(k)];
-      text.replace(at, e.match_length, e.replacement);
-      if (e.replacement.size() == e.match_length) continue;
-      resume = at + e.replacement.size();
+      const FinalPolishRecord& r = *entries_[static_cast<std::size_t>(k)].record;
+      const std::string_view replacement =
+          field_view(r.replacement).substr(0, r.replacement_length);
+      text.replace(at, r.match_length, replacement);
+      if (replacement.size() == r.match_length) continue;
+      resume = at + replacement.size();
       break;
     }
     if (capital && at < text.size() && is_ascii_lower(text[at])) text[at] = ascii_upper(text[at]);

@@ -28,18 +28,21 @@ class FinalPolish {
 
  private:
   struct Entry {
-    std::string_view match, replacement;
-    std::size_t match_length;  // as the record gives it: what a replacement takes out
-    unsigned char letter;      // the words whose records it is among
+    std::string_view match;
+    const grammar::FinalPolishRecord* record;  // its replacement, read when it matches
+    std::uint64_t hash;   // of `match`
+    std::uint32_t next;   // the next entry in its bucket, in table order (kNone: the last)
+    unsigned char letter;  // the words whose records it is among
   };
+  static constexpr std::uint32_t kNone = 0xFFFFFFFF;
   // The first entry after `after` of the word's letter whose text stands at
   // `at`, or -1.
   int next_match(const std::string& text, std::size_t at, unsigned char letter, int after) const;
 
   bool empty_table_ = true;
   std::vector<Entry> entries_;  // the records a word may try, in table order
-  // (hash of an entry's text, entry) in order: the entries a text may be.
-  std::vector<std::pair<std::uint64_t, std::uint32_t>> by_text_;
+  // The entries by their text's hash: the first of each bucket (a power of two of them).
+  std::vector<std::uint32_t> buckets_;
   std::size_t longest_ = 0;  // the longest entry text
 };
 
