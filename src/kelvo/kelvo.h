@@ -99,6 +99,8 @@ struct Translation {
 };
 
 // What a run writes beside the analysis; both off by default.
+inline constexpr std::size_t kMinOverlappedText = 512;
+
 struct RunOutputs {
   bool sentences = true;  // off: only the listing or the log is wanted (translate():
                           // only the English, without the Latin tokens and readings)
@@ -119,7 +121,9 @@ struct RunOutputs {
   // thread, in step with it.) translate() does the same with the English of
   // each sentence, calling on_translation so, unless the area is chosen as
   // the text goes or the Details are written (each sentence then depends on
-  // the ones before it).
+  // the ones before it). A text under kMinOverlappedText bytes (a few
+  // sentences) is read on the caller's thread alone: it is done before the
+  // threads would have started.
   bool overlap = false;
   // The threads it may use beside the caller's, fixed at the first run that
   // overlaps; 0: one for each core but one (at least 1, at most 8).

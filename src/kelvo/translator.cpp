@@ -125,8 +125,10 @@ struct Translator::Impl {
   // a listing) that must keep step with them. The threads read the word
   // analyser's options: an analysing run never changes them (only a
   // translating run's area tally does).
-  bool runs_pipelined(const text::SentenceHandler& h, const TranslationOptions& o) const {
-    if (!outputs.overlap || outputs.log) return false;
+  bool runs_pipelined(const text::SentenceHandler& h, const TranslationOptions& o,
+                      std::string_view text) const {
+    // A text of a few sentences is done before the threads would have started.
+    if (!outputs.overlap || outputs.log || text.size() < kMinOverlappedText) return false;
     if (&h == &sentences) return static_cast<bool>(outputs.on_sentence);
     // A translation goes too when each sentence's English depends on its own
     // words alone: not with the area chosen as the text goes, nor with the
@@ -289,7 +291,7 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
     m.log.open_memory();
     m.log.write(m.outputs.log_banner);
   }
-  const bool pipelined = m.runs_pipelined(handler, o);
+  const bool pipelined = m.runs_pipelined(handler, o, text);
   if (pipelined) {
     if (!m.pipeline) {
       const int cores = static_cast<int>(std::thread::hardware_concurrency());

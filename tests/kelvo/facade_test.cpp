@@ -326,6 +326,7 @@ std::string mixed_text(int count) {
 TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
   REQUIRE_ENGINE(engine);
   const std::string text = mixed_text(60);
+  ASSERT_GE(text.size(), kelvo::kMinOverlappedText);  // long enough for the threads
   std::atomic<int> calls_at_once{0};
   std::atomic<bool> overlapping_calls{false};
   auto run = [&](Translator& tr, bool overlap) {
@@ -358,6 +359,7 @@ TEST(Facade, OverlappedOutputGivesTheSameSentencesInOrder) {
 TEST(Facade, OverlappedTranslationGivesTheSameSentencesAndMessages) {
   REQUIRE_ENGINE(engine);
   const std::string text = mixed_text(50);
+  ASSERT_GE(text.size(), kelvo::kMinOverlappedText);
   auto run = [&](bool overlap, std::vector<std::string>& messages) {
     Translator tr(engine, {});
     std::vector<std::string> out;
@@ -397,6 +399,7 @@ TEST(Facade, OverlappedRunKeepsThePassesWarnings) {
   for (int i = 0; i < 60; ++i) text += "puer venit, ";
   text += "puella venit.\n";
   for (int i = 0; i < 20; ++i) text += "Milites pugnant.\n";
+  ASSERT_GE(text.size(), kelvo::kMinOverlappedText);
   auto messages = [&](bool overlap) {
     Translator tr(engine, {});
     kelvo::RunOutputs o;
