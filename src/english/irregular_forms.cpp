@@ -10,6 +10,11 @@ std::string_view irregular_form(std::span<const grammar::PolishRecord> table,
                                 std::string_view word) {
   auto it = std::lower_bound(table.begin(), table.end(), word,
                              [](const grammar::PolishRecord& r, std::string_view w) {
+                               // Most steps are decided by the first byte (an
+                               // empty key's is its end, below every letter).
+                               const auto k = static_cast<unsigned char>(r.key[0]);
+                               const auto c = static_cast<unsigned char>(w.empty() ? 0 : w[0]);
+                               if (k != c && !w.empty()) return k < c;
                                return compare_bytes(field_view(r.key), w) < 0;
                              });
   if (it == table.end() || field_view(it->key) != word) return {};
