@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base/fnv_hash.h"
 #include "base/text.h"
 
 namespace kelvo::english {
@@ -22,17 +23,14 @@ bool matches_at(std::string_view m, const std::string& text, std::size_t at) {
   return ends_match(text[at + m.size()]);
 }
 
-// FNV-1a over a text, a character at a time.
-struct TextHash {
-  std::uint64_t h = 1469598103934665603ull;
-  void add(char c) { h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull; }
-  std::uint64_t value() const { return h; }
-};
+std::uint64_t hash_char(std::uint64_t h, char c) {
+  return fnv_step(h, static_cast<unsigned char>(c));
+}
 
 std::uint64_t text_hash(std::string_view s) {
-  TextHash h;
-  for (char c : s) h.add(c);
-  return h.value();
+  std::uint64_t h = kFnvStart;
+  for (char c : s) h = hash_char(h, c);
+  return h;
 }
 
 unsigned char letter_of(const FinalPolishRecord& r) {
@@ -76,13 +74,12 @@ int FinalPolish::next_match(const std::string& text, std::size_t at, unsigned ch
                             int after) const {
   // Every length at which the text could end a match: the text read so far,
   // its first letter in lower case, hashed as an entry's text is.
-  TextHash h;
-  h.add(ascii_lower(text[at]));
+  std::uint64_t h = hash_char(kFnvStart, ascii_lower(text[at]));
   int best = -1;
   const std::size_t mask = buckets_.size() - 1;
   for (std::size_t n = 1; n <= longest_ && at + n < text.size(); ++n) {
     if (ends_match(text[at + n])) {
-      const std::uint64_t key = h.value();
+      const std::uint64_t key = h;
       for (std::uint32_t k = buckets_[key & mask]; k != kNone; k = entries_[k].next) {
         const auto i = static_cast<int>(k);
         if (best >= 0 && i >= best) break;  // a bucket lists its entries in order
@@ -91,7 +88,7 @@ int FinalPolish::next_match(const std::string& text, std::size_t at, unsigned ch
           best = i;
       }
     }
-    h.add(text[at + n]);
+    h = hash_char(h, text[at + n]);
   }
   return best;
 }

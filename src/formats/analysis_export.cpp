@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/fnv_hash.h"
 #include "base/text.h"
 #include "grammar/codes.h"
 #include "text/input_text.h"
@@ -455,8 +456,8 @@ struct Shown {
 // word that differ only in their inflection share a key; the comparison
 // tells them apart by their codes first.
 std::uint64_t shown_key(const Reading& r) {
-  std::uint64_t h = 1469598103934665603ull;
-  auto mix = [&h](std::uint64_t v) { h = (h ^ v) * 1099511628211ull; };
+  std::uint64_t h = kFnvStart;
+  auto mix = [&h](std::uint64_t v) { h = fnv_step(h, v); };
   auto shown_byte = [](char c) -> std::uint64_t {
     const auto u = static_cast<unsigned char>(c);
     const bool question = u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;

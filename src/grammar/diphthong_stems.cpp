@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <bit>
 
+#include "base/fnv_hash.h"
 #include "base/text.h"
 #include "grammar/lexicon.h"
 
@@ -12,13 +13,11 @@ namespace {
 
 // FNV-1a, extended a letter at a time, of a text with its first letter
 // lowered; a collision only lets a respelling be analysed that finds nothing.
-constexpr std::uint64_t kHashStart = 1469598103934665603ull;
 std::uint64_t hash_step(std::uint64_t h, std::size_t i, char c) {
-  h ^= static_cast<unsigned char>(i == 0 ? ascii_lower(c) : c);
-  return h * 1099511628211ull;
+  return fnv_step(h, static_cast<unsigned char>(i == 0 ? ascii_lower(c) : c));
 }
 std::uint64_t text_hash(std::string_view s) {
-  std::uint64_t h = kHashStart;
+  std::uint64_t h = kFnvStart;
   for (std::size_t i = 0; i < s.size(); ++i) h = hash_step(h, i, s[i]);
   return h;
 }
@@ -89,7 +88,7 @@ bool DiphthongStems::may_read(const Lexicon& lexicon, std::string_view word, std
   if (letter < 'a' || letter > 'z') return true;
   // The stems the word begins with that reach past the diphthong's "a" or "o".
   const std::vector<std::uint64_t>& known = holding_stems(lexicon, letter);
-  std::uint64_t h = kHashStart;
+  std::uint64_t h = kFnvStart;
   for (std::size_t k = 0; k < word.size(); ++k) {
     h = hash_step(h, k, word[k]);
     if (k >= at && holds(known, h)) return true;
