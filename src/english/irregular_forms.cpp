@@ -12,9 +12,9 @@ std::string_view irregular_form(std::span<const grammar::PolishRecord> table,
                              [](const grammar::PolishRecord& r, std::string_view w) {
                                // Most steps are decided by the first byte (an
                                // empty key's is its end, below every letter).
-                               const auto k = static_cast<unsigned char>(r.key[0]);
-                               const auto c = static_cast<unsigned char>(w.empty() ? 0 : w[0]);
-                               if (k != c && !w.empty()) return k < c;
+                               if (!w.empty() && r.key[0] != w[0])
+                                 return static_cast<unsigned char>(r.key[0]) <
+                                        static_cast<unsigned char>(w[0]);
                                return compare_bytes(field_view(r.key), w) < 0;
                              });
   if (it == table.end() || field_view(it->key) != word) return {};

@@ -38,8 +38,9 @@ class LineReader {
 
   std::FILE* file_;
   std::size_t max_;
-  // The file is read a block at a time: a user file's loaders read every byte.
-  std::array<char, 8192> buffer_{};
+  // The file is read a block at a time: a user file's loaders read every
+  // byte. Only [at_, filled_) is ever read, so it is not cleared first.
+  std::array<char, 8192> buffer_;
   std::size_t at_ = 0, filled_ = 0;
   bool failed_ = false;
   int line_ = 1;
