@@ -48,6 +48,9 @@ TextAnalysis run_text(Translator& translator, const RunRequest& request,
   RunOutputs outputs;
   outputs.log = true;
   outputs.log_banner = request.banner;
+  // A long text's sentences are analysed and translated on every core; the
+  // result and the log are those of a run on one thread.
+  outputs.overlap = true;
   translator.set_outputs(std::move(outputs));
   if (!options.translate) return translator.analyse(request.text);
   // With Translate on the log holds the English; the Latin sentences keep

@@ -54,7 +54,7 @@ constexpr OptionSpec kTranslateOptions[] = {
      "share the files (with --lines, the lines) among N threads, one dictionary for all; the "
      "output keeps the input order (default: one thread a core); with a core to spare, the "
      "sentence analysis and English of each text also run on threads of their own while its "
-     "words are read (not with --log)"},
+     "words are read"},
 };
 
 constexpr OptionSpec kLookupOptions[] = {

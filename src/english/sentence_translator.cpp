@@ -42,6 +42,10 @@ void SentenceTranslator::finish() {
 }
 
 void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext& run) {
+  if (deferred_) {
+    if (english_here_) english_here_();
+    return;
+  }
   if (!sentence_ || !scratch_) return;
   const TranslationOptions& o = run.options;
   SentenceInput in{words, *scratch_, *sentence_, wa_, o,

@@ -84,7 +84,14 @@ class SentenceTranslator : public text::SentenceHandler {
   const EnglishPasses& passes() const { return passes_; }
   // Takes each sentence whose words are read in place of the sentence
   // passes and the English: to run them elsewhere (see SentenceAnalyzer).
-  void set_defer(syntax::SentenceAnalyzer::Defer defer) { syntax_.set_defer(std::move(defer)); }
+  // `english_here` is called where the deferred sentence's English would
+  // have been made (its place in the log).
+  void set_defer(syntax::SentenceAnalyzer::Defer defer,
+                 std::function<void()> english_here = nullptr) {
+    deferred_ = static_cast<bool>(defer);
+    english_here_ = deferred_ ? std::move(english_here) : nullptr;
+    syntax_.set_defer(std::move(defer));
+  }
   // Without the English: only the readings (word analysis and the passes).
   void set_sentence_sink(syntax::SentenceAnalyzer::Sink sink) { analysed_sink_ = std::move(sink); }
 
@@ -102,6 +109,8 @@ class SentenceTranslator : public text::SentenceHandler {
   std::vector<int> areas_;
   TranslatedSentence result_;
   bool pending_ = false;  // the last sentence read has not reached the sink yet
+  bool deferred_ = false;
+  std::function<void()> english_here_;
 };
 
 }  // namespace kelvo::english

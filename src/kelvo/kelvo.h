@@ -117,13 +117,13 @@ struct RunOutputs {
   // any of those threads, one call at a time and in order; it returns after
   // the last call. For callers with cores to spare; on_sentence must then
   // touch nothing the caller's thread uses during the run, and must not call
-  // the translator. (With the log kept, the passes stay on the caller's
-  // thread, in step with it.) translate() does the same with the English of
-  // each sentence, calling on_translation so, unless the area is chosen as
-  // the text goes or the Details are written (each sentence then depends on
-  // the ones before it). A text under kMinOverlappedText bytes (a few
-  // sentences) is read on the caller's thread alone: it is done before the
-  // threads would have started.
+  // the translator. translate() does the same with the English of each
+  // sentence, calling on_translation so, unless the area is chosen as the
+  // text goes (each sentence then depends on the ones before it). The log,
+  // the messages and the sentences kept in the result are those of a run on
+  // one thread. Not with the word-by-word listing, nor for a text under
+  // kMinOverlappedText bytes (a few sentences): that is read on the caller's
+  // thread alone, done before the threads would have started.
   bool overlap = false;
   // The threads it may use beside the caller's, fixed at the first run that
   // overlaps; 0: one for each core but one (at least 1, at most 8).

@@ -23,7 +23,8 @@ SentencePipeline::~SentencePipeline() {
 
 void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
                             const text::SentenceWords& words, const syntax::SyntaxEnv& env,
-                            const TranslationOptions& options, Translating translating) {
+                            const TranslationOptions& options, Translating translating,
+                            bool logging) {
   std::unique_ptr<Job> job;
   {
     std::unique_lock lock(mutex_);
@@ -53,6 +54,11 @@ void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
   job->options = &options;
   job->translating = translating;
   job->warnings.clear();
+  for (ParseLog* log : {&job->log, &job->english_log}) {
+    log->close();
+    log->clear_text();
+    if (logging) log->open_memory();
+  }
   bool wake = false;
   {
     std::lock_guard lock(mutex_);

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "analysis/analysed_sentence.h"
+#include "base/parse_log.h"
 #include "english/sentence_translator.h"
 #include "kelvo/kelvo.h"
 #include "syntax/sentence_analysis.h"
@@ -45,6 +46,10 @@ class SentencePipeline {
     Translating translating;
     TranslatedSentence translated;      // a translating run's, for the caller
     std::vector<std::string> warnings;  // what the passes warned of
+    // A logging run's: the lines the passes write, and those the English
+    // writes (closed, writing nothing, when the run keeps no log).
+    ParseLog log;
+    ParseLog english_log;
     std::uint64_t number = 0;
     Storage* prepared_in = nullptr;  // whose tokens `out` holds
   };
@@ -72,9 +77,10 @@ class SentencePipeline {
 
   // Queues a copy of the sentence; waits while too many are on their way, so
   // a run that outpaces its output holds a few dozen, never the whole text.
+  // `logging`: the job's logs collect what is written to them.
   void post(const analysis::AnalysedSentence& sentence, const text::SentenceWords& words,
             const syntax::SyntaxEnv& env, const TranslationOptions& options,
-            Translating translating);
+            Translating translating, bool logging);
   // Returns once every sentence posted has been delivered.
   void drain();
   // The warnings of the sentences delivered so far, in their order, for the

@@ -14,10 +14,12 @@
 #include "english/word_on_its_own.h"
 #include "kelvo/engine_data.h"
 #include "kelvo/kelvo.h"
+#include "kelvo/log_weave.h"
 #include "kelvo/sentence_pipeline.h"
 #include "kelvo/text_alignment.h"
 #include "shell/option_rules.h"
 #include "syntax/sentence_analysis.h"
+#include "syntax/details.h"
 #include "syntax/sentence_analyzer.h"
 #include "text/translation_run.h"
 
@@ -120,20 +122,19 @@ struct Translator::Impl {
       current->sentences.push_back(std::move(out));
   }
 
-  // Whether this run's sentence passes go through the pipeline: only for a
-  // caller that takes each sentence as it comes, with nothing else (a log,
-  // a listing) that must keep step with them. The threads read the word
-  // analyser's options: an analysing run never changes them (only a
-  // translating run's area tally does).
+  // Whether this run's sentence passes go through the pipeline: only for
+  // sentences that stand alone (the threads read the word analyser's
+  // options, which an analysing run never changes; only a translating run's
+  // area tally does), and not with the word-by-word listing, which the words
+  // alone make.
   bool runs_pipelined(const text::SentenceHandler& h, const TranslationOptions& o,
                       std::string_view text) const {
     // A text of a few sentences is done before the threads would have started.
-    if (!outputs.overlap || outputs.log || text.size() < kMinOverlappedText) return false;
-    if (&h == &sentences) return static_cast<bool>(outputs.on_sentence);
-    // A translation goes too when each sentence's English depends on its own
-    // words alone: not with the area chosen as the text goes, nor with the
-    // Details written between the passes.
-    return &h == &english && outputs.on_translation && !o.auto_adjusting && !o.details;
+    if (!outputs.overlap || text.size() < kMinOverlappedText) return false;
+    if (&h == &sentences) return true;
+    // A translation goes too unless the area is chosen as the text goes:
+    // each sentence's tally may move it and have the sentence read again.
+    return &h == &english && !o.auto_adjusting;
   }
 
   // On one of the pipeline's threads: the passes over the sentence's copy,
@@ -143,7 +144,7 @@ struct Translator::Impl {
     WarningGate warnings(quiet);
     warnings.keep_warnings_in(&job.warnings);
     syntax::SyntaxEnv env = job.env;
-    env.log = nullptr;  // no log is kept in a pipelined run
+    env.log = job.log.is_open() ? &job.log : nullptr;  // woven into the run's log when delivered
     env.warnings = &warnings;
     syntax::analyse_sentence(storage.words, *job.options, storage.scratch, env);
     if (job.translating.on) {
@@ -156,6 +157,7 @@ struct Translator::Impl {
 
   // The rest of a translating run's sentence on a pipeline thread: its
   // English, with the translator's own passes, and the caller's sentence.
+  // Its log lines are those a run on one thread writes with the English.
   void prepare_translation(SentencePipeline::Job& job, SentencePipeline::Storage& storage,
                            WarningGate& warnings) {
     english::TranslatedSentence t;
@@ -165,6 +167,13 @@ struct Translator::Impl {
     if (job.translating.english) {
       const TranslationOptions& o = *job.options;
       english::SentenceInput in{storage.words, storage.scratch, job.sentence, analyzer, o, o.area};
+      in.log = &job.english_log;
+      if (o.details) {
+        syntax::SyntaxEnv env;
+        env.area = in.area;
+        syntax::SentenceView view(storage.words, storage.scratch, o, env);
+        syntax::write_details(view, job.english_log);
+      }
       english::EnglishPasses passes = english.passes();
       passes.phrases = [&](const english::SentenceInput& i, text::SentenceWords& w,
                            english::OutputWords& out) {
@@ -175,9 +184,18 @@ struct Translator::Impl {
       english::english_of(in, storage.words, passes, storage.english, [&](std::string_view text) {
         if (!o.batch_mode) warnings.warn(text);
       });
+      job.english_log.write(storage.english.composed.text);
       t.english = &storage.english.composed;
     }
     make_translation(t, job.translated);
+  }
+
+  // Hands a read sentence to the pipeline, its log lines' place marked.
+  void post(const analysis::AnalysedSentence& s, const text::SentenceWords& w,
+            const syntax::SyntaxEnv& env, const TranslationOptions& run_options,
+            SentencePipeline::Translating t) {
+    if (outputs.log) log_weave.mark_sentence(log.text().size());
+    pipeline->post(s, w, env, run_options, t, outputs.log);
   }
 
   void index_final_polish() {
@@ -227,6 +245,7 @@ struct Translator::Impl {
   Host& host;
   WarningGate gate;
   ParseLog log;
+  LogWeave log_weave;  // a pipelined run's log, put together when it ends
   RunOutputs outputs;
   analysis::WordAnalyzer analyzer;
   analysis::TokenAnalyzer tokens;         // words alone: the listing and the log
@@ -303,12 +322,14 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
             m.prepare_sentence(job, storage);
           },
           [&m](SentencePipeline::Job& job) {
+            if (m.outputs.log) m.log_weave.add(job.log.text(), job.english_log.text());
             if (job.translating.on)
               m.give_translation(job.translated);
             else
               m.give_sentence(job.out);
           });
     }
+    m.log_weave.clear();
     if (translating) {
       // The threads share the final polish's index: made before they start.
       m.index_final_polish();
@@ -326,14 +347,16 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
           m.no_phrases = true;
           t.warn_no_phrases = true;
         }
-        m.pipeline->post(s, w, env, run_options, t);
+        m.post(s, w, env, run_options, t);
+      }, [&m] {
+        if (m.outputs.log) m.log_weave.mark_english(m.log.text().size());
       });
     } else {
       m.sentences.set_defer([&m](const analysis::AnalysedSentence& s,
                                  const text::SentenceWords& w, const syntax::SyntaxEnv& env,
                                  const TranslationOptions& run_options) {
         m.show_pipeline_warnings();
-        m.pipeline->post(s, w, env, run_options, SentencePipeline::Translating{});
+        m.post(s, w, env, run_options, SentencePipeline::Translating{});
       });
     }
   }
@@ -346,7 +369,7 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
   }
   if (translating) m.english.finish();
   if (m.outputs.log) {
-    result.log = m.log.text();
+    result.log = pipelined ? m.log_weave.woven(m.log.text()) : m.log.text();
     m.log.close();
     m.log.clear_text();
   }

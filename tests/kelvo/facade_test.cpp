@@ -417,6 +417,60 @@ TEST(Facade, OverlappedRunKeepsThePassesWarnings) {
   EXPECT_EQ(messages(true), plain);
 }
 
+// A logging run whose passes and English are made on the pipeline's threads
+// keeps the log of a run on one thread: each sentence's listing, its passes'
+// lines (the Details, the cut of a sentence of too many clauses), the Latin
+// written before its English, the English, in the same order.
+TEST(Facade, OverlappedRunKeepsTheLogInItsOrder) {
+  REQUIRE_ENGINE(engine);
+  std::string text = "Caesar venit.\n";
+  for (int i = 0; i < 60; ++i) text += "puer venit, ";
+  text += "puella venit.\n" + mixed_text(40) + "Roma.\n";
+  ASSERT_GE(text.size(), kelvo::kMinOverlappedText);
+  // The time taken is the one line that may differ.
+  auto without_time = [](std::string log) {
+    const auto at = log.find("\nTime taken = ");
+    if (at != std::string::npos) log.erase(at, log.find('\n', at + 1) - at);
+    return log;
+  };
+  struct Case {
+    bool translating, details, joint;
+  };
+  for (const Case c : {Case{false, false, false}, Case{false, true, false},
+                       Case{true, false, true}, Case{true, true, false}}) {
+    auto run = [&](bool overlap) {
+      kelvo::TranslationOptions options;
+      options.details = c.details;
+      options.joint = c.joint;
+      Translator tr(engine, options);
+      kelvo::RunOutputs o;
+      o.overlap = overlap;
+      o.log = true;
+      o.log_banner = "banner\n";
+      tr.set_outputs(o);
+      // Kept in the result: no caller of its own takes them as they come.
+      if (c.translating) {
+        auto result = tr.translate(text);
+        EXPECT_EQ(result.sentences.size(), 51u);
+        return std::pair(without_time(result.log), result.messages);
+      }
+      auto result = tr.analyse(text);
+      EXPECT_EQ(result.sentences.size(), 51u);
+      return std::pair(without_time(result.log), result.messages);
+    };
+    const auto plain = run(false);
+    SCOPED_TRACE(::testing::Message() << "translating " << c.translating << ", details "
+                                      << c.details << ", joint " << c.joint);
+    EXPECT_NE(plain.first.find("Too many clauses"), std::string::npos);
+    if (c.details) {
+      EXPECT_NE(plain.first.find("Clauses: "), std::string::npos);
+    }
+    const auto overlapped = run(true);
+    EXPECT_EQ(overlapped.first, plain.first);
+    EXPECT_EQ(overlapped.second, plain.second);
+  }
+}
+
 // Loading asks nothing; the program asks about Botany mode afterwards and the
 // answer sets the options.
 TEST(LoadChoices, BotanyIsAskedAfterTheLoadAndAppliedToTheOptions) {
