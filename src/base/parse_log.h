@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/status.h"
 
@@ -32,6 +33,8 @@ class ParseLog {
 
   const std::string& text() const { return buffer_; }
   void clear_text() { buffer_.clear(); }
+  // What was collected, moved out (the log goes on collecting afresh).
+  std::string take_text() { return std::exchange(buffer_, {}); }
 
  private:
   std::FILE* file_ = nullptr;

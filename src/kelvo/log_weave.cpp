@@ -1,6 +1,7 @@
 #include "kelvo/log_weave.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace kelvo {
 
@@ -26,20 +27,25 @@ void LogWeave::add(std::string_view passes, std::string_view english) {
   ends_.push_back(lines_.size());
 }
 
-std::string LogWeave::woven(std::string_view run_log) const {
-  std::string out;
-  out.reserve(run_log.size() + lines_.size());
-  std::size_t from = 0, line_from = 0;
+void LogWeave::weave_into(std::string& log) const {
   const std::size_t n = std::min(marks_.size(), ends_.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const std::size_t at = std::clamp(marks_[i], from, run_log.size());
-    out.append(run_log.substr(from, at - from));
-    from = at;
-    out.append(std::string_view(lines_).substr(line_from, ends_[i] - line_from));
-    line_from = ends_[i];
+  if (n == 0) return;
+  const std::size_t written = log.size();
+  log.resize(written + ends_[n - 1]);
+  // From the end back: each stretch of the run's own text moves to its place
+  // and the sentence's lines go in before it, never over text not yet moved.
+  std::size_t from_end = written, to_end = log.size();
+  for (std::size_t i = n; i-- > 0;) {
+    const std::size_t at = std::min(marks_[i], from_end);
+    const std::size_t stretch = from_end - at;
+    to_end -= stretch;
+    std::memmove(log.data() + to_end, log.data() + at, stretch);
+    from_end = at;
+    const std::size_t line_from = i == 0 ? 0 : ends_[i - 1];
+    const std::size_t lines = ends_[i] - line_from;
+    to_end -= lines;
+    std::memcpy(log.data() + to_end, lines_.data() + line_from, lines);
   }
-  out.append(run_log.substr(from));
-  return out;
 }
 
 }  // namespace kelvo

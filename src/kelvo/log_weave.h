@@ -28,9 +28,10 @@ class LogWeave {
   // so the two threads never touch the same storage.)
   void add(std::string_view passes, std::string_view english);
 
-  // The run's log with every sentence's lines in their places; a mark past
-  // its end (never made so) is read as its end.
-  std::string woven(std::string_view run_log) const;
+  // Puts every sentence's lines in their places in the run's log, in place
+  // (a long run's log is not held twice); a mark past its end (never made
+  // so) is read as its end.
+  void weave_into(std::string& run_log) const;
 
  private:
   std::vector<std::size_t> marks_;  // two a sentence: its passes', its English's

@@ -369,7 +369,11 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
   }
   if (translating) m.english.finish();
   if (m.outputs.log) {
-    result.log = pipelined ? m.log_weave.woven(m.log.text()) : m.log.text();
+    result.log = m.log.take_text();
+    if (pipelined) {
+      m.log_weave.weave_into(result.log);
+      m.log_weave = LogWeave{};  // a long run's lines are not kept till the next
+    }
     m.log.close();
     m.log.clear_text();
   }
