@@ -3,7 +3,7 @@
 // the difference shows what the sentence and English passes cost; on one
 // core, and with the passes of several sentences at once on threads of
 // their own (wall time), as `kelvo translate` runs a text with a core to
-// spare.
+// spare; and as the window translates (the parse log and every sentence kept).
 //
 // The corpus is the one every benchmark reads (bench_corpus.h: --corpus=DIR,
 // else KELVO_CORPUS, else ../shared/corpus beside the source tree); without
@@ -20,7 +20,7 @@ namespace {
 
 using kelvo::bench::engine;
 
-template <bool Translate, bool Sentences, bool Overlap = false>
+template <bool Translate, bool Sentences, bool Overlap = false, bool AsTheWindow = false>
 void run(benchmark::State& state) {
   if (!engine()) {
     state.SkipWithError("no data in " KELVO_BENCH_DATA_DIR);
@@ -34,8 +34,11 @@ void run(benchmark::State& state) {
   out.sentences = Sentences;
   out.senses = false;
   out.overlap = Overlap;
-  // Each result handed over and dropped, as a printing caller would.
-  if (Translate) out.on_translation = [](kelvo::TranslatedSentence&&) {};
+  // Each result handed over and dropped, as a printing caller would; the
+  // window keeps the parse log and every sentence in the result.
+  out.log = AsTheWindow;
+  if (AsTheWindow) out.senses = true;
+  else if (Translate) out.on_translation = [](kelvo::TranslatedSentence&&) {};
   else out.on_sentence = [](kelvo::Sentence&&) {};
   tr.set_outputs(out);
   std::int64_t words = 0, per_run = 0;
@@ -61,10 +64,19 @@ void BM_AnalyseCorpus(benchmark::State& s) { run<false, true>(s); }
 // their own (`kelvo translate` with a core to spare).
 void BM_TranslateCorpusOverlapped(benchmark::State& s) { run<true, false, true>(s); }
 
+// As the window translates: the log kept, every sentence with its readings
+// kept in the result; on one core, and overlapped (wall time).
+void BM_TranslateCorpusAsTheWindow(benchmark::State& s) { run<true, true, false, true>(s); }
+void BM_TranslateCorpusAsTheWindowOverlapped(benchmark::State& s) {
+  run<true, true, true, true>(s);
+}
+
 BENCHMARK(BM_TranslateCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TranslateCorpusWithReadings)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalyseCorpus)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TranslateCorpusOverlapped)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TranslateCorpusAsTheWindow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TranslateCorpusAsTheWindowOverlapped)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

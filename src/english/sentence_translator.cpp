@@ -70,12 +70,7 @@ void SentenceTranslator::translate(text::SentenceWords& words, text::RunContext&
       in.area = run.area.current_area;
     }
   }
-  if (o.details) {
-    syntax::SyntaxEnv env;
-    env.area = in.area;
-    syntax::SentenceView view(words, *scratch_, o, env);
-    syntax::write_details(view, run.log);
-  }
+  if (o.details) syntax::write_details(words, *scratch_, o, in.area, run.log);
   english_of(in, words, passes_, english_, [&](std::string_view text) {
     if (!o.batch_mode) run.warnings.warn(text);
   });

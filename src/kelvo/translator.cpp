@@ -18,8 +18,8 @@
 #include "kelvo/sentence_pipeline.h"
 #include "kelvo/text_alignment.h"
 #include "shell/option_rules.h"
-#include "syntax/sentence_analysis.h"
 #include "syntax/details.h"
+#include "syntax/sentence_analysis.h"
 #include "syntax/sentence_analyzer.h"
 #include "text/translation_run.h"
 
@@ -168,12 +168,8 @@ struct Translator::Impl {
       const TranslationOptions& o = *job.options;
       english::SentenceInput in{storage.words, storage.scratch, job.sentence, analyzer, o, o.area};
       in.log = &job.english_log;
-      if (o.details) {
-        syntax::SyntaxEnv env;
-        env.area = in.area;
-        syntax::SentenceView view(storage.words, storage.scratch, o, env);
-        syntax::write_details(view, job.english_log);
-      }
+      if (o.details)
+        syntax::write_details(storage.words, storage.scratch, o, in.area, job.english_log);
       english::EnglishPasses passes = english.passes();
       passes.phrases = [&](const english::SentenceInput& i, text::SentenceWords& w,
                            english::OutputWords& out) {

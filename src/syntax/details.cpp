@@ -9,6 +9,13 @@ namespace kelvo::syntax {
 
 using namespace grammar;
 
+void write_details(text::SentenceWords& words, SyntaxScratch& scratch,
+                   const TranslationOptions& options, char area, ParseLog& log) {
+  SyntaxEnv env;
+  env.area = area;
+  write_details(SentenceView(words, scratch, options, env), log);
+}
+
 void write_details(const SentenceView& s, ParseLog& log) {
   const SyntaxScratch& sc = s.scratch;
   log.printf("Clauses: %d%s\n", sc.clause_count, sc.relocated ? " (inserted clause moved)" : "");

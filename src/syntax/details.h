@@ -6,5 +6,9 @@
 namespace kelvo::syntax {
 
 void write_details(const SentenceView& s, ParseLog& log);
+// The same for a sentence whose passes have run, read with the area its
+// English is made in (written again before the English).
+void write_details(text::SentenceWords& words, SyntaxScratch& scratch,
+                   const TranslationOptions& options, char area, ParseLog& log);
 
 }  // namespace kelvo::syntax
