@@ -152,6 +152,7 @@ void MainWindow::spell_check() {
     RunOutputs outputs;
     outputs.senses = false;
     outputs.on_sentence = [&unread](Sentence&& s) { shell::append_unread_words(s, unread); };
+    outputs.overlap = true;  // a long text's sentences on every core, still in order
     translator.set_outputs(std::move(outputs));
     const TextAnalysis analysis = translator.analyse(utf8);
     const auto lines = shell::mark_words(utf8, unread);
@@ -266,6 +267,7 @@ void MainWindow::search_file_list() {
              Translator translator(engine, options, &tool_host);
              RunOutputs outputs;
              outputs.senses = false;
+             outputs.overlap = true;  // a long file's sentences on every core
              translator.set_outputs(outputs);
              shell::FileSearchHooks hooks;
              hooks.analyse = [&translator](std::string_view text) { return translator.analyse(text); };

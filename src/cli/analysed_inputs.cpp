@@ -14,6 +14,9 @@ int analyse_inputs(Loaded& loaded, const std::function<void(const Sentence&)>& e
   RunOutputs outputs;
   outputs.senses = false;
   outputs.on_sentence = [&](Sentence&& s) { each_sentence(s); };
+  // A long text's sentence analysis runs on every core; the sentences still
+  // come one at a time and in order, and the callers only gather from them.
+  outputs.overlap = true;
   translator.set_outputs(outputs);
   install_interrupt_handler();
   int status = 0;

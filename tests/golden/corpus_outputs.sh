@@ -4,7 +4,7 @@
 # here. `--record` writes the checksums anew after an intended change.
 #   corpus_outputs.sh KELVO CORPUS_DIR SUMS_FILE [--record]
 set -euo pipefail
-kelvo=$1 corpus=$2 sums=$3 mode=${4:-check}
+kelvo=$(realpath "$1") corpus=$2 sums=$3 mode=${4:-check}
 if [ ! -d "$corpus" ]; then
   if [ -n "${CI:-}" ]; then echo "corpus folder $corpus missing" >&2; exit 1; fi
   echo "corpus folder $corpus missing: skipped"; exit 77
@@ -18,6 +18,12 @@ for f in "$corpus"/*.txt; do
   for c in parse sentences tokens translate; do
     "$kelvo" $c "$f" > "$out/$b.$c" 2> "$out/$b.$c.err" || echo "status $?" >> "$out/$b.$c.err"
   done
+  "$kelvo" translate --joint "$f" > "$out/$b.joint" 2>&1 || echo "status $?" >> "$out/$b.joint"
+  # These name the file in each line: read from its folder, the name is the
+  # same wherever the corpus is.
+  (cd "$corpus" && "$kelvo" spell "$b.txt") > "$out/$b.spell" 2>&1 || echo "status $?" >> "$out/$b.spell"
+  (cd "$corpus" && "$kelvo" search --forms sum "$b.txt") > "$out/$b.forms" 2>&1 ||
+    echo "status $?" >> "$out/$b.forms"
   for fm in json conllu; do
     "$kelvo" analyze --format $fm "$f" > "$out/$b.$fm" 2>&1 || echo "status $?" >> "$out/$b.$fm"
     "$kelvo" analyze --lines --format $fm "$f" > "$out/$b.lines.$fm" 2>&1 || echo "status $?" >> "$out/$b.lines.$fm"
