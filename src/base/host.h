@@ -2,6 +2,7 @@
 // The window answers with message boxes, the command line with standard error
 // and safe defaults, tests with a recorder.
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +35,23 @@ class WarningGate {
   bool can_show() const { return shown_ < kMaxBoxes; }
   // Every warning, shown or not, is also kept here while a list is given.
   void keep_warnings_in(std::vector<std::string>* list) { kept_ = list; }
+  // While a run's sentences are finished on other threads, the warnings
+  // given here wait in `held`, for the run to pass them on with warn_now()
+  // in the order of a run on one thread; a question first calls
+  // `before_question`, which passes on everything given before it.
+  void hold_in(std::vector<std::string>* held, std::function<void()> before_question = nullptr) {
+    held_ = held;
+    before_question_ = held ? std::move(before_question) : nullptr;
+  }
   // Shows the text as a box while under the limit; returns whether it was shown.
   bool warn(std::string_view text) {
+    if (held_) {
+      held_->emplace_back(text);
+      return false;
+    }
+    return warn_now(text);
+  }
+  bool warn_now(std::string_view text) {
     if (kept_) kept_->emplace_back(text);
     if (!can_show()) return false;
     ++shown_;
@@ -44,6 +60,7 @@ class WarningGate {
   }
   // OK/Cancel box under the same limit; past the limit the answer is OK.
   bool ok_cancel(std::string_view text) {
+    if (before_question_) before_question_();
     if (kept_) kept_->emplace_back(text);
     if (!can_show()) return true;
     ++shown_;
@@ -54,6 +71,8 @@ class WarningGate {
   Host* host_;
   int shown_ = 0;
   std::vector<std::string>* kept_ = nullptr;
+  std::vector<std::string>* held_ = nullptr;
+  std::function<void()> before_question_;
 };
 
 // A host that answers every question with its safe default and keeps the texts.

@@ -121,9 +121,10 @@ struct RunOutputs {
   // sentence, calling on_translation so, unless the area is chosen as the
   // text goes (each sentence then depends on the ones before it). The log,
   // the messages and the sentences kept in the result are those of a run on
-  // one thread. Not with the word-by-word listing, nor for a text under
-  // kMinOverlappedText bytes (a few sentences): that is read on the caller's
-  // thread alone, done before the threads would have started.
+  // one thread, and the host hears the warnings in the same order (each when
+  // its sentence is delivered). Not with the word-by-word listing, nor for a
+  // text under kMinOverlappedText bytes (a few sentences): that is read on
+  // the caller's thread alone, done before the threads would have started.
   bool overlap = false;
   // The threads it may use beside the caller's, fixed at the first run that
   // overlaps; 0: one for each core but one (at least 1, at most 8).

@@ -24,7 +24,7 @@ SentencePipeline::~SentencePipeline() {
 void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
                             const text::SentenceWords& words, const syntax::SyntaxEnv& env,
                             const TranslationOptions& options, Translating translating,
-                            bool logging) {
+                            bool logging, std::vector<std::string>& warned) {
   std::unique_ptr<Job> job;
   {
     std::unique_lock lock(mutex_);
@@ -53,7 +53,8 @@ void SentencePipeline::post(const analysis::AnalysedSentence& sentence,
   job->env = env;
   job->options = &options;
   job->translating = translating;
-  job->warnings.clear();
+  job->warnings.swap(warned);
+  warned.clear();
   for (ParseLog* log : {&job->log, &job->english_log}) {
     log->close();
     log->clear_text();

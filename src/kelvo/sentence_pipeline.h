@@ -45,7 +45,7 @@ class SentencePipeline {
     Sentence out;                       // decoded, for the caller
     Translating translating;
     TranslatedSentence translated;      // a translating run's, for the caller
-    std::vector<std::string> warnings;  // what the passes warned of
+    std::vector<std::string> warnings;  // what the run, then the passes, warned of
     // A logging run's: the lines the passes write, and those the English
     // writes (closed, writing nothing, when the run keeps no log).
     ParseLog log;
@@ -77,14 +77,17 @@ class SentencePipeline {
 
   // Queues a copy of the sentence; waits while too many are on their way, so
   // a run that outpaces its output holds a few dozen, never the whole text.
-  // `logging`: the job's logs collect what is written to them.
+  // `logging`: the job's logs collect what is written to them. `warned`:
+  // what the run warned of since the last sentence, given before this one's
+  // own warnings (taken; left empty).
   void post(const analysis::AnalysedSentence& sentence, const text::SentenceWords& words,
             const syntax::SyntaxEnv& env, const TranslationOptions& options,
-            Translating translating, bool logging);
+            Translating translating, bool logging, std::vector<std::string>& warned);
   // Returns once every sentence posted has been delivered.
   void drain();
-  // The warnings of the sentences delivered so far, in their order, for the
-  // caller's thread to show (moved out).
+  // The warnings of the sentences delivered so far (each sentence's: the
+  // run's before it, then its passes'), in their order, for the caller's
+  // thread to show (moved out).
   std::vector<std::string> take_warnings();
 
  private:

@@ -191,7 +191,17 @@ struct Translator::Impl {
             const syntax::SyntaxEnv& env, const TranslationOptions& run_options,
             SentencePipeline::Translating t) {
     if (outputs.log) log_weave.mark_sentence(log.text().size());
-    pipeline->post(s, w, env, run_options, t, outputs.log);
+    pipeline->post(s, w, env, run_options, t, outputs.log, held_warnings);
+  }
+
+  // Everything warned of so far, in the order of a run on one thread: the
+  // delivered sentences' warnings (each after the run's own before it), then
+  // the run's own since the last sentence posted. Only after a drain is that
+  // all of them.
+  void show_warnings_so_far() {
+    show_pipeline_warnings();
+    for (const std::string& w : held_warnings) gate.warn_now(w);
+    held_warnings.clear();
   }
 
   void index_final_polish() {
@@ -200,7 +210,7 @@ struct Translator::Impl {
 
   // The pipeline's warnings so far, shown on the run's thread in their order.
   void show_pipeline_warnings() {
-    for (const std::string& w : pipeline->take_warnings()) gate.warn(w);
+    for (const std::string& w : pipeline->take_warnings()) gate.warn_now(w);
   }
 
   void keep_translation(const english::TranslatedSentence& t) {
@@ -242,6 +252,9 @@ struct Translator::Impl {
   WarningGate gate;
   ParseLog log;
   LogWeave log_weave;  // a pipelined run's log, put together when it ends
+  // A pipelined run's own warnings since its last sentence posted: they go
+  // with the next one, to be shown after the warnings of those before it.
+  std::vector<std::string> held_warnings;
   RunOutputs outputs;
   analysis::WordAnalyzer analyzer;
   analysis::TokenAnalyzer tokens;         // words alone: the listing and the log
@@ -326,6 +339,13 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
           });
     }
     m.log_weave.clear();
+    m.held_warnings.clear();
+    // A question (a sentence cut at its limit) waits for every sentence
+    // before it, so that what was said before it is shown before it.
+    m.gate.hold_in(&m.held_warnings, [&m] {
+      m.pipeline->drain();
+      m.show_warnings_so_far();
+    });
     if (translating) {
       // The threads share the final polish's index: made before they start.
       m.index_final_polish();
@@ -359,7 +379,8 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
   auto outcome = m.run.run(text, text::TranslationRun::steady_clock_ms(), handler);
   if (pipelined) {
     m.pipeline->drain();
-    m.show_pipeline_warnings();
+    m.gate.hold_in(nullptr);
+    m.show_warnings_so_far();
     m.sentences.set_defer(nullptr);
     m.english.set_defer(nullptr);
   }

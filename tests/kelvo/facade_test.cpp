@@ -392,29 +392,45 @@ TEST(Facade, OverlappedTranslationGivesTheSameSentencesAndMessages) {
 }
 
 // The sentence passes' warnings (a sentence of too many clauses is cut) reach
-// the result when the passes run on the pipeline's threads, as in a plain run.
-TEST(Facade, OverlappedRunKeepsThePassesWarnings) {
+// the result when the passes run on the pipeline's threads, in the order of a
+// plain run among the run's own warnings and questions: a sentence over the
+// limit of words is a question, asked after what was said of the sentences
+// before it, and the words stored past their limit a warning.
+TEST(Facade, OverlappedRunKeepsThePassesWarningsInTheirOrder) {
   REQUIRE_ENGINE(engine);
   std::string text = "Caesar venit.\n";
   for (int i = 0; i < 60; ++i) text += "puer venit, ";
   text += "puella venit.\n";
   for (int i = 0; i < 20; ++i) text += "Milites pugnant.\n";
+  for (int i = 0; i < 450; ++i) text += "rosa ";
+  text += ".\n";
+  for (int i = 0; i < 20; ++i) text += "Milites pugnant.\n";
   ASSERT_GE(text.size(), kelvo::kMinOverlappedText);
-  auto messages = [&](bool overlap) {
-    Translator tr(engine, {});
-    kelvo::RunOutputs o;
-    o.overlap = overlap;
-    int sentences = 0;
-    o.on_sentence = [&](kelvo::Sentence&&) { ++sentences; };
-    tr.set_outputs(o);
-    const auto result = tr.analyse(text);
-    EXPECT_EQ(sentences, 22);
-    return result.messages;
-  };
-  const auto plain = messages(false);
-  ASSERT_FALSE(plain.empty());
-  EXPECT_NE(plain.front().find("Too many clauses"), std::string::npos) << plain.front();
-  EXPECT_EQ(messages(true), plain);
+  for (const bool translating : {false, true}) {
+    auto messages = [&](bool overlap) {
+      Translator tr(engine, {});
+      kelvo::RunOutputs o;
+      o.overlap = overlap;
+      int sentences = 0;
+      o.on_sentence = [&](kelvo::Sentence&&) { ++sentences; };
+      o.on_translation = [&](kelvo::TranslatedSentence&&) { ++sentences; };
+      tr.set_outputs(o);
+      const auto result = translating ? tr.translate(text).messages : tr.analyse(text).messages;
+      EXPECT_EQ(sentences, 44);
+      return result;
+    };
+    const auto plain = messages(false);
+    ASSERT_GE(plain.size(), 3u);
+    const auto clauses = std::find_if(plain.begin(), plain.end(), [](const std::string& m) {
+      return m.find("Too many clauses") != std::string::npos;
+    });
+    const auto words = std::find_if(plain.begin(), plain.end(), [](const std::string& m) {
+      return m.find("Too many words/punctuation") != std::string::npos;
+    });
+    ASSERT_TRUE(clauses != plain.end() && words != plain.end());
+    EXPECT_LT(clauses, words);
+    EXPECT_EQ(messages(true), plain) << "translating " << translating;
+  }
 }
 
 // A logging run whose passes and English are made on the pipeline's threads
