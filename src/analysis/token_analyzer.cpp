@@ -44,7 +44,24 @@ AnalysedToken& TokenAnalyzer::new_token(std::string_view form) {
   return t;
 }
 
-const std::string& TokenAnalyzer::readings_listing(const std::vector<Candidate>& candidates) {
+const std::string& TokenAnalyzer::readings_listing(const std::vector<Candidate>& candidates,
+                                                   std::uint32_t memo_entry, bool split_off) {
+  if (memo_entry == 0) return listing_by_readings(candidates);
+  // One memory generation answers alike under one entry, with the same options.
+  if (entry_generation_ != memo_.generation()) {
+    entry_listings_.clear();
+    entry_generation_ = memo_.generation();
+  }
+  const std::size_t slot = (memo_entry - 1) * std::size_t{2} + (split_off ? 1 : 0);
+  if (slot < entry_listings_.size() && entry_listings_[slot]) return *entry_listings_[slot];
+  const std::string& made = listing_by_readings(candidates);
+  if (&made == &listing_made_) return made;  // not kept: the map is full
+  if (entry_listings_.size() <= slot) entry_listings_.resize(slot + 2 - slot % 2, nullptr);
+  entry_listings_[slot] = &made;
+  return made;
+}
+
+const std::string& TokenAnalyzer::listing_by_readings(const std::vector<Candidate>& candidates) {
   const TranslationOptions& o = wa_.options();
   std::string& key = listing_key_;
   key.clear();
@@ -96,6 +113,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
   if (run.file_word_count == 0 && !run.rerun) {
     memo_.clear();
     listings_.clear();
+    entry_listings_.clear();
   }
   for (int i = 0; i < run.token_count; ++i) {
     words.set_current_position(i);
@@ -168,7 +186,7 @@ void TokenAnalyzer::analyse(text::SentenceWords& words, text::RunContext& run) {
         listing += '\n';
         if (host) listing += rule_lines_.text();
         if (t.candidates.empty()) listing += "========   UNKNOWN    \n\n";
-        listing += readings_listing(t.candidates);
+        listing += readings_listing(t.candidates, r.memo_entry, !host);
       }
     };
     auto insert_token = [&](int at_pos, std::string_view text) {

@@ -40,7 +40,10 @@ class TokenAnalyzer : public text::SentenceHandler {
   // The listing of a token's readings. Running text repeats most of its
   // words, and a repeated word's readings list alike: each distinct list of
   // readings is written once a run (the listing was half of a parse run).
-  const std::string& readings_listing(const std::vector<Candidate>& candidates);
+  // A word the memory of words answered is found by its entry there (its
+  // host's or its split-off token's readings); any other by its readings.
+  const std::string& readings_listing(const std::vector<Candidate>& candidates,
+                                      std::uint32_t memo_entry, bool split_off);
 
   WordAnalyzer& wa_;
   SentenceSink sink_;
@@ -53,6 +56,13 @@ class TokenAnalyzer : public text::SentenceHandler {
   // Listings by the readings they list (their records without the places in
   // the sentence, and their origins), emptied with the memory of words.
   std::unordered_map<std::string, std::string> listings_;
+  // The same by the memory's entries (two an entry: host, split-off; null
+  // until made), for the memory's generation they were made in. They point
+  // into listings_, whose values stay where they are until it is emptied.
+  std::vector<const std::string*> entry_listings_;
+  std::uint64_t entry_generation_ = 0;
+  // The listing of these readings, found by the readings themselves.
+  const std::string& listing_by_readings(const std::vector<Candidate>& candidates);
   std::string listing_key_;
   std::string listing_made_;  // a listing not kept (the map is full)
 };

@@ -3,6 +3,7 @@
 // Roman numerals, compound ordinals, then a proper name for a capitalised word
 // found nowhere.
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,9 @@ struct WordResult {
   bool proper_name = false;  // the word was read as a proper name
   // A tackon or enclitic read as a token of its own (the caller inserts it).
   std::optional<SplitOffToken> split_off;
+  // Set by a WordMemo that keeps this answer: its entry + 1, the same for
+  // every answer of that entry until the memo's generation changes (0: none).
+  std::uint32_t memo_entry = 0;
 };
 
 // `known_proper`: the run has already read this word as a proper name;

@@ -34,11 +34,16 @@ void WordMemo::set_enabled(bool on) {
 }
 
 void WordMemo::clear() {
+  empty();
+  analyzer_ = nullptr;
+}
+
+void WordMemo::empty() {
   entries_.clear();
   slots_.clear();
   stored_.clear();
   meanings_.clear();
-  analyzer_ = nullptr;
+  ++generation_;
 }
 
 void WordMemo::make_key(std::string_view word, bool first_in_sentence, bool known_proper,
@@ -87,6 +92,7 @@ WordResult WordMemo::answer(const Entry& e, std::vector<Candidate>& out,
   WordResult r;
   r.added = e.added;
   r.proper_name = e.proper_name;
+  r.memo_entry = static_cast<std::uint32_t>(&e - entries_.data()) + 1;
   if (e.extra) {
     if (ctx.log && !e.extra->log.empty()) ctx.log->write(e.extra->log);
     if (ctx.warnings)
@@ -134,10 +140,7 @@ WordResult WordMemo::analyse(const WordAnalyzer& wa, std::string_view word,
                              std::vector<Candidate>& out, AnalysisContext& ctx, bool question) {
   if (!enabled_) return analyse_word(wa, word, first_in_sentence, known_proper, out, ctx, question);
   if (analyzer_ != &wa || !(options_ == wa.options())) {
-    entries_.clear();
-    stored_.clear();
-    meanings_.clear();
-    slots_.clear();
+    empty();
     analyzer_ = &wa;
     options_ = wa.options();
   }
@@ -166,8 +169,10 @@ WordResult WordMemo::analyse(const WordAnalyzer& wa, std::string_view word,
     for (const auto& w : captured_host_.warnings) warnings->warn(w);
 
   if (entries_.size() < kMaxWords && stamped_by(out, before, ctx) &&
-      (!r.split_off || stamped_by(r.split_off->candidates, 0, ctx)))
+      (!r.split_off || stamped_by(r.split_off->candidates, 0, ctx))) {
     remember(out, before, r);
+    r.memo_entry = static_cast<std::uint32_t>(entries_.size());
+  }
   return r;
 }
 

@@ -44,6 +44,9 @@ class WordMemo {
                      bool question);
 
   std::size_t words() const { return entries_.size(); }
+  // Changes whenever the memo is emptied: a WordResult's memo_entry names the
+  // same answer only within one generation.
+  std::uint64_t generation() const { return generation_; }
   // Answers from memory and analyses made, since the memo was made.
   std::size_t hits() const { return hits_; }
   std::size_t misses() const { return misses_; }
@@ -74,6 +77,7 @@ class WordMemo {
     std::unique_ptr<Extra> extra;
   };
 
+  void empty();
   void make_key(std::string_view word, bool first_in_sentence, bool known_proper, bool question,
                 bool formation_rules);
   // The entry under key_ (hash key_hash_), or nullptr.
@@ -102,6 +106,7 @@ class WordMemo {
   RecordingHost captured_host_;
   std::size_t hits_ = 0;
   std::size_t misses_ = 0;
+  std::uint64_t generation_ = 0;
 };
 
 }  // namespace kelvo::analysis
