@@ -56,7 +56,7 @@ const std::string& TokenAnalyzer::readings_listing(const std::vector<Candidate>&
   if (slot < entry_listings_.size() && entry_listings_[slot]) return *entry_listings_[slot];
   const std::string& made = listing_by_readings(candidates);
   if (&made == &listing_made_) return made;  // not kept: the map is full
-  if (entry_listings_.size() <= slot) entry_listings_.resize(slot + 2 - slot % 2, nullptr);
+  if (entry_listings_.size() <= slot) entry_listings_.resize(std::size_t{memo_entry} * 2, nullptr);
   entry_listings_[slot] = &made;
   return made;
 }

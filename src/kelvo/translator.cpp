@@ -186,10 +186,12 @@ struct Translator::Impl {
     make_translation(t, job.translated);
   }
 
-  // Hands a read sentence to the pipeline, its log lines' place marked.
+  // Hands a read sentence to the pipeline, its log lines' place marked, after
+  // showing the warnings of the sentences delivered meanwhile.
   void post(const analysis::AnalysedSentence& s, const text::SentenceWords& w,
             const syntax::SyntaxEnv& env, const TranslationOptions& run_options,
             SentencePipeline::Translating t) {
+    show_pipeline_warnings();
     if (outputs.log) log_weave.mark_sentence(log.text().size());
     pipeline->post(s, w, env, run_options, t, outputs.log, held_warnings);
   }
@@ -352,7 +354,6 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
       m.english.set_defer([&m](const analysis::AnalysedSentence& s, const text::SentenceWords& w,
                                const syntax::SyntaxEnv& env,
                                const TranslationOptions& run_options) {
-        m.show_pipeline_warnings();
         SentencePipeline::Translating t;
         t.on = true;
         // As the run translates a sentence: with two tokens or more.
@@ -371,7 +372,6 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
       m.sentences.set_defer([&m](const analysis::AnalysedSentence& s,
                                  const text::SentenceWords& w, const syntax::SyntaxEnv& env,
                                  const TranslationOptions& run_options) {
-        m.show_pipeline_warnings();
         m.post(s, w, env, run_options, SentencePipeline::Translating{});
       });
     }
@@ -392,7 +392,6 @@ void run_text(Translator::Impl& m, std::string_view text, bool translating,
       m.log_weave = LogWeave{};  // a long run's lines are not kept till the next
     }
     m.log.close();
-    m.log.clear_text();
   }
   m.gate.keep_warnings_in(nullptr);
   m.aligner = nullptr;
